@@ -1,0 +1,82 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace norvane {
+
+// Every command element of the main window: each menu item and each toolbar
+// button is an element of its own, because some pairs are enabled apart
+// (the Undo menu item does not follow the selection, the Undo button does).
+enum class CommandId {
+    // File menu
+    FileOpenItem, New1, FileCloseItem, ReadOnly1, UpdateMode1, FileSaveItem, SaveAll1, FileSaveAsItem,
+    Print1, PrintSetup1, FileExitItem,
+    // Edit menu
+    UndoItem, CutItem, CopyItem, PasteItem, SelectAll,
+    // Tools menu
+    Find1, Replace1, FindAll1, Goto1, Splitscreen1, RefreshTree1, Indent1, Unindent1, Offset1, Editflatfile1,
+    mmComment, mmUnComment, mmTrack, Trackback1, Hidetoolbar1, Options, Font1,
+    // Window menu
+    WindowCascadeItem, WindowTileItem, WindowMinimizeItem, Next1, Previous1,
+    // Help menu
+    Help2, HelpAboutItem,
+    // Toolbar buttons, in toolbar order
+    NewBtn, OpenBtn, SaveBtn, PrintButton, CutBtn, CopyBtn, PasteBtn, RefreshTree, FindBtn, Replace, FindAllBtn,
+    btnTrack, btnTrackback, UndoButton1, GotoBtn, SplitBtn, UnindentBtn, IndentBtn, CommentBtn, UncommentBtn,
+    CalcOffset, EditBtn,
+    Count
+};
+
+inline constexpr std::size_t CommandCount = static_cast<std::size_t>(CommandId::Count);
+
+[[nodiscard]] std::string_view commandName(CommandId id);
+
+// A set of enable/disable decisions; commands left unset keep their state.
+class CommandStates {
+public:
+    void set(CommandId id, bool enabled) { m_states[index(id)] = enabled; }
+    void set(std::initializer_list<CommandId> ids, bool enabled)
+    {
+        for (CommandId id : ids)
+            set(id, enabled);
+    }
+    [[nodiscard]] std::optional<bool> get(CommandId id) const { return m_states[index(id)]; }
+    // Later decisions override earlier ones.
+    void merge(const CommandStates &later);
+
+private:
+    static std::size_t index(CommandId id) { return static_cast<std::size_t>(id); }
+    std::array<std::optional<bool>, CommandCount> m_states{};
+};
+
+// The states of the main window as it is created, before any document exists.
+[[nodiscard]] CommandStates initialCommandStates();
+
+// The states after the last document has been closed (also at start-up, when
+// the main window becomes active with no document).
+[[nodiscard]] CommandStates noDocumentLeftStates();
+
+// The states the Close command sets after closing the only document.
+[[nodiscard]] CommandStates noDocumentState();
+
+// What every document window's activation enables, whatever its kind.
+[[nodiscard]] CommandStates activationCommonStates();
+
+// The Save and mode commands from the editor's read-only and modified flags.
+[[nodiscard]] CommandStates saveCommandStates(bool readOnly, bool modified);
+
+struct SourceWindowFacts {
+    bool readOnly = false;
+    bool modified = false;
+    bool blank = false;         // caption starts with the blank prefix
+    bool treeShown = false;     // the structure tree has a width
+    bool historyEmpty = true;   // the back-track history of the editor in use
+};
+
+[[nodiscard]] CommandStates sourceCommandStates(const SourceWindowFacts &facts);
+[[nodiscard]] CommandStates layoutCommandStates();
+[[nodiscard]] CommandStates dataCommandStates();
+
+} // namespace norvane
