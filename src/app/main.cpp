@@ -1,7 +1,38 @@
+#include "app/OneInstance.h"
+#include "app/TMainForm.h"
+#include "common/widgets/QtDialogs.h"
+#include "settings/core/Settings.h"
+
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+using namespace norvane;
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Norvane"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Norvane"));
+    QApplication::setApplicationVersion(QStringLiteral(NORVANE_VERSION));
+
+    // Command-line files are named absolutely, since a running instance has another working folder.
+    QStringList files;
+    for (const QString &argument : QApplication::arguments().mid(1))
+        files.append(QFileInfo(argument).absoluteFilePath());
+
+    OneInstance instance(OneInstance::nameForThisProgram());
+    if (instance.handOver(files, 1000))
+        return 0;
+    instance.listen();
+
+    Settings settings;
+    QtDialogs dialogs(nullptr);
+    TMainForm mainForm({settings, dialogs, QApplication::applicationDirPath()});
+    dialogs.setParentWidget(&mainForm);
+    QObject::connect(&instance, &OneInstance::activationRequested, &mainForm,
+                     &TMainForm::activateFromOtherInstance);
+    mainForm.setStartFiles(files);
+    mainForm.showMaximized();
+    return QApplication::exec();
 }

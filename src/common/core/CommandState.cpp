@@ -128,6 +128,19 @@ static CommandStates gridWindowStates(bool clipboard)
     return states;
 }
 
+CommandStates caretCommandStates(bool treeShown, bool historyEmpty, bool hasSelection, bool writable)
+{
+    CommandStates states;
+    states.set({mmTrack, btnTrack}, treeShown);
+    states.set({Trackback1, btnTrackback}, treeShown && !historyEmpty);
+    states.set({PasteBtn, PasteItem, Replace, Replace1, UndoButton1}, writable);
+    states.set({CopyBtn, CopyItem, CalcOffset, Offset1, EditBtn, Editflatfile1}, hasSelection);
+    states.set({CutBtn, CutItem, IndentBtn, UnindentBtn, Indent1, Unindent1, CommentBtn, UncommentBtn, mmComment,
+                mmUnComment},
+               hasSelection && writable);
+    return states;
+}
+
 CommandStates layoutCommandStates()
 {
     return gridWindowStates(false);

@@ -77,6 +77,10 @@ struct SourceWindowFacts {
 
 [[nodiscard]] CommandStates sourceCommandStates(const SourceWindowFacts &facts);
 [[nodiscard]] CommandStates layoutCommandStates();
+// The commands that follow the caret of the editor in use: Track and Back track
+// by the tree and the history, the clipboard and block commands by the selection
+// and whether the editor is writable.
+[[nodiscard]] CommandStates caretCommandStates(bool treeShown, bool historyEmpty, bool hasSelection, bool writable);
 [[nodiscard]] CommandStates dataCommandStates();
 
 } // namespace norvane

@@ -25,6 +25,9 @@ static Error systemError(const std::string &what, const std::string &path, int c
 
 Result<std::string> readFileBytes(const std::string &path)
 {
+    std::error_code ec;
+    if (fs::is_directory(path, ec))
+        return systemError("Cannot read", path, EISDIR);
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return systemError("Cannot read", path, errno);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+class QPlainTextEdit;
+
+namespace norvane {
+
+class Dialogs;
+
+// The about box: the program's name and version above the text of readme.txt,
+// read once when the box is created.
+class TAboutBox : public QDialog {
+    Q_OBJECT
+
+public:
+    TAboutBox(const QString &readmePath, Dialogs &dialogs, QWidget *parent = nullptr);
+
+    [[nodiscard]] QString readmeText() const;
+
+private:
+    QPlainTextEdit *m_text = nullptr;
+};
+
+} // namespace norvane

@@ -1,0 +1,173 @@
+#pragma once
+
+#include "common/core/CommandState.h"
+#include "common/core/PathName.h"
+#include "common/core/TabBook.h"
+#include "document/widgets/DocumentHost.h"
+#include "app/HelpWindow.h"
+#include "document/widgets/TMDIChild.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QTabBar;
+class QToolBar;
+
+namespace norvane {
+
+class SourceEditor;
+class TAboutBox;
+
+// The main window: menus, toolbar, tab strip, the document area and the status
+// bar. Its handlers keep the names of the commands they serve and hand the work
+// to the document windows and the concerns that own it.
+class TMainForm : public QMainWindow, public DocumentHost {
+    Q_OBJECT
+
+public:
+    struct Environment {
+        Settings &settings;
+        Dialogs &dialogs;
+        QString programFolder;   // where readme.txt and the manual are
+    };
+
+    explicit TMainForm(const Environment &environment, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // The files to open when the window is first shown (the command line).
+    void setStartFiles(const QStringList &files) { m_startFiles = files; }
+    // Opens the files handed over by a second start, and comes to the front.
+    void activateFromOtherInstance(const QStringList &files);
+
+    [[nodiscard]] QAction *action(CommandId id) const { return m_actions[static_cast<std::size_t>(id)]; }
+    [[nodiscard]] QList<TMDIChild *> documents() const;
+    [[nodiscard]] QTabBar *tabBar() const { return TabControl1; }
+    [[nodiscard]] QMdiArea *mdiArea() const { return m_mdiArea; }
+    [[nodiscard]] QToolBar *toolBar() const { return ButtonsPanel; }
+    [[nodiscard]] QString statusPanel(int panel) const;
+    [[nodiscard]] const TabBook &tabs() const { return m_tabs; }
+    [[nodiscard]] QMenu *windowMenu() const { return WindowMenu; }
+    [[nodiscard]] QMenu *tabMenu() const { return TabMenu; }
+    [[nodiscard]] QMenu *toolbarMenu() const { return ToolbarMenu; }
+    [[nodiscard]] TAboutBox *aboutBox() const { return AboutBox; }
+    [[nodiscard]] HelpWindow *helpWindow() const { return m_help; }
+
+    bool OpenReadOnly = false;   // the next source file opens read-only
+    bool KeyUpDone = true;       // the latest key press in an editor has been handled
+    QString OSName;
+
+    // DocumentHost
+    Settings &settings() override { return m_settings; }
+    Dialogs &dialogs() override { return m_dialogs; }
+    void applyCommandStates(const CommandStates &states) override;
+    bool isCommandEnabled(CommandId id) const override;
+    void runCommand(CommandId id) override;
+    void setStatusPanel(int panel, const QString &text) override;
+    void setCurrentChild(TMDIChild *child) override { CurrentChild = child; }
+    void setDataFileChild(TMDIChild *child) override { DataFileChild = child; }
+    TMDIChild *activeChild() const override;
+    void bringToFront(TMDIChild *child) override;
+    void selectTabFor(const QString &caption) override;
+    bool saveDocument(TMDIChild *child) override;
+    void addRecent(const QString &caption) override;
+    void documentClosing(TMDIChild *child) override;
+
+    // File commands
+    void FileOpenItemClick();
+    void New1Click();
+    void FileCloseItemClick();
+    void ReadOnly1Click();
+    void UpdateMode1Click();
+    void FileSaveItemClick();
+    void FileSaveAsItemClick();
+    void SaveAll1Click();
+    void FileExitItemClick();
+    void PrintButtonClick();
+    void PrintSetup1Click();
+    // Opens one source file into a new document window.
+    void OpenSourceFile(const QString &name);
+
+    // Edit commands
+    void UndoItemClick();
+    void CutItemClick();
+    void CopyItemClick();
+    void PasteItemClick();
+    void SelectAllClick();
+
+    // Window, toolbar and help commands
+    void WindowCascadeItemClick();
+    void WindowTileItemClick();
+    void WindowMinimizeItemClick();
+    void Next1Click();
+    void Previous1Click();
+    void Hidetoolbar1Click();
+    void Help2Click();
+    void HelpAboutItemClick();
+    void RefreshTreeClick();
+    void Font1Click();
+
+    // Tab strip
+    void AddTab(const QString &caption);
+    void RemoveTab(const QString &caption);
+    void RenameTab(const QString &caption);
+    void TabControl1Change(int index);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createTabStrip();
+    void createStatusBar();
+    void FormShow();
+    void UpdateMenuItems();
+    void NoDocumentState();
+    void fitStatusPanels();
+    void rebuildWindowMenu();
+    // The active document window, stored in CurrentChild; none when there is none.
+    TMDIChild *takeCurrentChild();
+    TMDIChild *createChild();
+    QMdiSubWindow *subWindowOf(TMDIChild *child) const;
+    bool saveAs(TMDIChild *child);
+    bool WriteSourceFile(TMDIChild *child, const QString &path);
+    void stripTrailingSpaces(SourceEditor *editor);
+
+    Settings &m_settings;
+    Dialogs &m_dialogs;
+    TPathName ExePath;
+
+    std::array<QAction *, CommandCount> m_actions{};
+    QMdiArea *m_mdiArea = nullptr;
+    QToolBar *ButtonsPanel = nullptr;
+    QTabBar *TabControl1 = nullptr;
+    QLabel *m_panels[2] = {nullptr, nullptr};
+    QMenu *RecentMenu = nullptr;
+    QMenu *WindowMenu = nullptr;
+    QMenu *TabMenu = nullptr;
+    QMenu *ToolbarMenu = nullptr;
+    QList<QAction *> m_windowListActions;
+    TabBook m_tabs;
+    bool m_changingTabs = false;
+    bool m_shown = false;
+    QStringList m_startFiles;
+
+    TAboutBox *AboutBox = nullptr;
+    QPointer<HelpWindow> m_help;
+    QPointer<TMDIChild> CurrentChild;
+    QPointer<TMDIChild> DataFileChild;
+};
+
+} // namespace norvane

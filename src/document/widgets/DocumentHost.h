@@ -1,0 +1,47 @@
+#pragma once
+
+#include "common/core/CommandState.h"
+
+#include <QString>
+
+namespace norvane {
+
+class Dialogs;
+class TMDIChild;
+struct Settings;
+
+// What a document window needs from the main window that holds it: the
+// settings, the dialogs, the command states and status panels it sets, and the
+// main window's commands that its popup menus and close question run.
+class DocumentHost {
+public:
+    virtual ~DocumentHost() = default;
+
+    [[nodiscard]] virtual Settings &settings() = 0;
+    [[nodiscard]] virtual Dialogs &dialogs() = 0;
+
+    virtual void applyCommandStates(const CommandStates &states) = 0;
+    [[nodiscard]] virtual bool isCommandEnabled(CommandId id) const = 0;
+    // Runs the main window's command, as its menu item would.
+    virtual void runCommand(CommandId id) = 0;
+    virtual void setStatusPanel(int panel, const QString &text) = 0;
+
+    // The document window the running command works on.
+    virtual void setCurrentChild(TMDIChild *child) = 0;
+    // The layout or data window most recently activated.
+    virtual void setDataFileChild(TMDIChild *child) = 0;
+    [[nodiscard]] virtual TMDIChild *activeChild() const = 0;
+    // Brings the window to the front and makes it the active one.
+    virtual void bringToFront(TMDIChild *child) = 0;
+    // Selects the tab that stands for the caption.
+    virtual void selectTabFor(const QString &caption) = 0;
+
+    // The Save command on the window; false when nothing was saved.
+    virtual bool saveDocument(TMDIChild *child) = 0;
+    // Puts a closed source window's caption on the recent-files list.
+    virtual void addRecent(const QString &caption) = 0;
+    // The window is closing for good: its tab goes, references to it are dropped.
+    virtual void documentClosing(TMDIChild *child) = 0;
+};
+
+} // namespace norvane

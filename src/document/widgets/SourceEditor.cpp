@@ -1,0 +1,366 @@
+#include "document/widgets/SourceEditor.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QPrinter>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextDocument>
+
+#include <algorithm>
+
+namespace norvane {
+
+namespace {
+
+bool isWordCharacter(QChar c)
+{
+    return c.isLetterOrNumber() || c == u'-' || c == u'_';
+}
+
+// Characters outside Latin-1 cannot be saved as one byte each; they arrive as "?".
+QString toEightBit(QString text)
+{
+    for (QChar &c : text) {
+        if (c.unicode() > 0xFF)
+            c = u'?';
+    }
+    return text;
+}
+
+QString withLineFeeds(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+} // namespace
+
+SourceEditor::SourceEditor(QWidget *parent) : QPlainTextEdit(parent)
+{
+    setLineWrapMode(QPlainTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setMinimumHeight(50);
+    setUndoRedoEnabled(true);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &SourceEditor::selectionChange);
+    connect(this, &QPlainTextEdit::selectionChanged, this, &SourceEditor::selectionChange);
+}
+
+void SourceEditor::loadText(const QString &text)
+{
+    setPlainText(withLineFeeds(text));
+    document()->clearUndoRedoStacks();
+    setModified(false);
+}
+
+int SourceEditor::toPosition(int documentPosition) const
+{
+    return documentPosition + document()->findBlock(documentPosition).blockNumber();
+}
+
+int SourceEditor::toDocumentPosition(int position) const
+{
+    const QTextDocument *doc = document();
+    if (position <= 0)
+        return 0;
+    int low = 0;
+    int high = doc->blockCount() - 1;
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        if (doc->findBlockByNumber(middle).position() + middle <= position)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    const QTextBlock block = doc->findBlockByNumber(low);
+    const int lineEnd = block.position() + block.length() - 1;
+    return std::min(position - low, lineEnd);
+}
+
+int SourceEditor::lineFromChar(int position) const
+{
+    return document()->findBlock(toDocumentPosition(position)).blockNumber();
+}
+
+int SourceEditor::lineIndex(int line) const
+{
+    if (line == -1)
+        line = textCursor().blockNumber();
+    if (line < 0 || line >= document()->blockCount())
+        return -1;
+    return document()->findBlockByNumber(line).position() + line;
+}
+
+int SourceEditor::firstVisibleLine() const
+{
+    return firstVisibleBlock().blockNumber();
+}
+
+void SourceEditor::scrollLines(int delta)
+{
+    QScrollBar *bar = verticalScrollBar();
+    bar->setValue(bar->value() + delta);
+}
+
+int SourceEditor::findText(int start, int end, const QString &text, bool matchCase, bool wholeWord) const
+{
+    if (text.isEmpty() || end <= start)
+        return -1;
+    const Qt::CaseSensitivity sensitivity = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    const bool wordAtStart = isWordCharacter(text.front());
+    const bool wordAtEnd = isWordCharacter(text.back());
+    const int from = toDocumentPosition(std::max(start, 0));
+    for (QTextBlock block = document()->findBlock(from); block.isValid(); block = block.next()) {
+        const int blockStart = block.position() + block.blockNumber();
+        if (blockStart > end)
+            break;
+        const QString line = block.text();
+        qsizetype offset = block.contains(from) ? from - block.position() : 0;
+        while ((offset = line.indexOf(text, offset, sensitivity)) >= 0) {
+            const int match = blockStart + static_cast<int>(offset);
+            if (match + text.size() > end)
+                return -1;
+            const qsizetype after = offset + text.size();
+            const bool boundaryBefore = !wordAtStart || offset == 0 || !isWordCharacter(line.at(offset - 1));
+            const bool boundaryAfter = !wordAtEnd || after >= line.size() || !isWordCharacter(line.at(after));
+            if (match >= start && (!wholeWord || (boundaryBefore && boundaryAfter)))
+                return match;
+            ++offset;
+        }
+    }
+    return -1;
+}
+
+int SourceEditor::selStart() const
+{
+    return toPosition(textCursor().selectionStart());
+}
+
+int SourceEditor::selLength() const
+{
+    const QTextCursor cursor = textCursor();
+    return toPosition(cursor.selectionEnd()) - toPosition(cursor.selectionStart());
+}
+
+void SourceEditor::setSelStart(int position)
+{
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(toDocumentPosition(position));
+    setTextCursor(cursor);
+}
+
+void SourceEditor::setSelLength(int length)
+{
+    setSelection(selStart(), length);
+}
+
+void SourceEditor::setSelection(int start, int length)
+{
+    QTextCursor cursor = textCursor();
+    cursor.setPosition(toDocumentPosition(start));
+    if (length > 0)
+        cursor.setPosition(toDocumentPosition(start + length), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+QString SourceEditor::selectedText() const
+{
+    QString text = textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    return text;
+}
+
+void SourceEditor::replaceSelection(const QString &text)
+{
+    QTextCursor cursor = textCursor();
+    cursor.insertText(toEightBit(withLineFeeds(text)));
+    setTextCursor(cursor);
+}
+
+void SourceEditor::selectAllText()
+{
+    QTextCursor cursor = textCursor();
+    cursor.select(QTextCursor::Document);
+    setTextCursor(cursor);
+}
+
+void SourceEditor::clearSelection()
+{
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection()) {
+        cursor.removeSelectedText();
+        setTextCursor(cursor);
+    }
+}
+
+int SourceEditor::lineCount() const
+{
+    const QTextDocument *doc = document();
+    const int blocks = doc->blockCount();
+    return doc->lastBlock().length() <= 1 ? blocks - 1 : blocks;
+}
+
+QString SourceEditor::lineText(int line) const
+{
+    return document()->findBlockByNumber(line).text();
+}
+
+QStringList SourceEditor::lines() const
+{
+    QStringList result;
+    const int count = lineCount();
+    result.reserve(count);
+    QTextBlock block = document()->firstBlock();
+    for (int i = 0; i < count && block.isValid(); ++i, block = block.next())
+        result.append(block.text());
+    return result;
+}
+
+void SourceEditor::setLineText(int line, const QString &text)
+{
+    const QTextBlock block = document()->findBlockByNumber(line);
+    if (!block.isValid())
+        return;
+    QTextCursor cursor(block);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    cursor.insertText(toEightBit(text));
+}
+
+void SourceEditor::insertLine(int line, const QString &text)
+{
+    const QTextBlock block = document()->findBlockByNumber(line);
+    QTextCursor cursor(document());
+    if (block.isValid()) {
+        cursor.setPosition(block.position());
+        cursor.insertText(toEightBit(text) + u'\n');
+    } else {
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText((document()->lastBlock().length() > 1 ? QStringLiteral("\n") : QString()) +
+                          toEightBit(text));
+    }
+}
+
+void SourceEditor::deleteLine(int line)
+{
+    const QTextBlock block = document()->findBlockByNumber(line);
+    if (!block.isValid())
+        return;
+    QTextCursor cursor(block);
+    if (block.next().isValid()) {
+        cursor.setPosition(block.next().position(), QTextCursor::KeepAnchor);
+    } else {
+        // The last line takes the line break before it.
+        if (block.previous().isValid())
+            cursor.setPosition(block.previous().position() + block.previous().length() - 1);
+        cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+    }
+    cursor.removeSelectedText();
+}
+
+QString SourceEditor::text() const
+{
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    return text;
+}
+
+int SourceEditor::textLength() const
+{
+    const QTextDocument *doc = document();
+    return doc->characterCount() - 1 + doc->blockCount() - 1;
+}
+
+bool SourceEditor::isModified() const
+{
+    return document()->isModified();
+}
+
+void SourceEditor::setModified(bool modified)
+{
+    document()->setModified(modified);
+}
+
+void SourceEditor::setReadOnlyMode(bool readOnly)
+{
+    setReadOnly(readOnly);
+    if (readOnly)
+        setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+}
+
+void SourceEditor::suspendRedraw()
+{
+    if (m_redrawSuspended++ == 0)
+        viewport()->setUpdatesEnabled(false);
+}
+
+void SourceEditor::resumeRedraw()
+{
+    if (m_redrawSuspended > 0 && --m_redrawSuspended == 0) {
+        viewport()->setUpdatesEnabled(true);
+        viewport()->update();
+    }
+}
+
+void SourceEditor::printText(QPrinter &printer, const QString &title) const
+{
+    printer.setDocName(title);
+    document()->print(&printer);
+}
+
+void SourceEditor::keyPressEvent(QKeyEvent *event)
+{
+    emit keyDown(event);
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void SourceEditor::keyReleaseEvent(QKeyEvent *event)
+{
+    QPlainTextEdit::keyReleaseEvent(event);
+    if (!event->isAutoRepeat())
+        emit keyUp(event);
+}
+
+void SourceEditor::mousePressEvent(QMouseEvent *event)
+{
+    emit mouseDown(event);
+    QPlainTextEdit::mousePressEvent(event);
+}
+
+void SourceEditor::focusInEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusInEvent(event);
+    emit entered();
+}
+
+void SourceEditor::focusOutEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusOutEvent(event);
+    emit exited();
+}
+
+bool SourceEditor::canInsertFromMimeData(const QMimeData *source) const
+{
+    return source->hasText();
+}
+
+// Pastes and drops arrive as plain text only.
+void SourceEditor::insertFromMimeData(const QMimeData *source)
+{
+    if (source->hasText())
+        replaceSelection(source->text());
+}
+
+// Dropped files are for the main window to open, not text to insert.
+void SourceEditor::dragEnterEvent(QDragEnterEvent *event)
+{
+    const QMimeData *mime = event->mimeData();
+    if (mime->hasUrls() && !mime->urls().isEmpty() && mime->urls().constFirst().isLocalFile()) {
+        event->ignore();
+        return;
+    }
+    QPlainTextEdit::dragEnterEvent(event);
+}
+
+} // namespace norvane

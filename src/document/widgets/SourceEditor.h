@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+class QPrinter;
+
+namespace norvane {
+
+// The text editor of a document window.
+//
+// It offers the operations the rest of the program relies on, with one position
+// model throughout: positions count characters from 0 over the whole text and a
+// line break counts as two (carriage return, line feed), as the file holds it.
+// Lines count from 0; an empty last line after the final line break is not a
+// line. Text is 8-bit: every character is one Latin-1 byte of the file.
+class SourceEditor : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    explicit SourceEditor(QWidget *parent = nullptr);
+
+    // Loads a whole text (any line breaks), clears the undo history and the modified flag.
+    void loadText(const QString &text);
+
+    // The line holding the position.
+    [[nodiscard]] int lineFromChar(int position) const;
+    // The position of the line's first character; -1 for the caret's line; -1 when there is no such line.
+    [[nodiscard]] int lineIndex(int line) const;
+    [[nodiscard]] int firstVisibleLine() const;
+    // Moves the view by that many lines, as far as it can.
+    void scrollLines(int delta);
+
+    // The position of the first match lying between start and end, or -1. Word
+    // characters for wholeWord are letters, digits, "-" and "_".
+    [[nodiscard]] int findText(int start, int end, const QString &text, bool matchCase, bool wholeWord) const;
+
+    [[nodiscard]] int selStart() const;
+    [[nodiscard]] int selLength() const;
+    // Places the caret (selection length 0).
+    void setSelStart(int position);
+    // Selects from the selection start over that many positions.
+    void setSelLength(int length);
+    void setSelection(int start, int length);
+    // The selected text, line breaks as carriage return and line feed.
+    [[nodiscard]] QString selectedText() const;
+    // Replaces the selection (or inserts at the caret) as one undo step.
+    void replaceSelection(const QString &text);
+    void selectAllText();
+    // Deletes the selection without touching the clipboard.
+    void clearSelection();
+
+    [[nodiscard]] int lineCount() const;
+    [[nodiscard]] QString lineText(int line) const;
+    [[nodiscard]] QStringList lines() const;
+    void setLineText(int line, const QString &text);
+    void insertLine(int line, const QString &text);
+    void deleteLine(int line);
+    // The whole text, line breaks as carriage return and line feed.
+    [[nodiscard]] QString text() const;
+    // The text's length in positions.
+    [[nodiscard]] int textLength() const;
+
+    [[nodiscard]] bool isModified() const;
+    void setModified(bool modified);
+
+    // Read-only refuses typing but keeps the caret and keyboard selection.
+    void setReadOnlyMode(bool readOnly);
+
+    // A long change is drawn once: calls nest.
+    void suspendRedraw();
+    void resumeRedraw();
+
+    // Prints the whole text as one job with the title.
+    void printText(QPrinter &printer, const QString &title) const;
+
+signals:
+    void keyDown(QKeyEvent *event);
+    void keyUp(QKeyEvent *event);
+    void mouseDown(QMouseEvent *event);
+    void entered();
+    void exited();
+    // The caret moved or the selection changed.
+    void selectionChange();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+
+private:
+    [[nodiscard]] int toPosition(int documentPosition) const;
+    [[nodiscard]] int toDocumentPosition(int position) const;
+
+    int m_redrawSuspended = 0;
+};
+
+} // namespace norvane

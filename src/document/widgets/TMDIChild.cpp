@@ -1,0 +1,441 @@
+#include "document/widgets/TMDIChild.h"
+
+#include "common/core/CommandState.h"
+#include "common/core/DocumentKind.h"
+#include "common/core/Rounding.h"
+#include "common/widgets/Dialogs.h"
+#include "common/widgets/Latin1.h"
+#include "document/widgets/DocumentHost.h"
+#include "document/widgets/SourceEditor.h"
+#include "settings/core/Settings.h"
+#include "structure/widgets/StructureTree.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace norvane {
+
+namespace {
+
+constexpr int Splitter1Width = 2;
+constexpr int Splitter2Height = 4;
+
+} // namespace
+
+TMDIChild::TMDIChild(DocumentHost &host, QWidget *parent) : QWidget(parent), m_host(host)
+{
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    Splitter1 = new QSplitter(Qt::Horizontal, this);
+    Splitter1->setHandleWidth(Splitter1Width);
+    Splitter1->setChildrenCollapsible(true);
+    layout->addWidget(Splitter1);
+
+    TreeView1 = new StructureTree(Splitter1);
+    REPanel = new QWidget(Splitter1);
+    Splitter1->setStretchFactor(0, 0);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({0, 1});
+
+    auto *panelLayout = new QVBoxLayout(REPanel);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
+    panelLayout->setSpacing(0);
+    Splitter2 = new QSplitter(Qt::Vertical, REPanel);
+    Splitter2->setHandleWidth(Splitter2Height);
+    Splitter2->setChildrenCollapsible(false);
+    RichEdit1 = new SourceEditor(Splitter2);
+    RichEdit2 = new SourceEditor(Splitter2);
+    RichEdit2->setReadOnlyMode(true);
+    RichEdit2->setFocusPolicy(Qt::ClickFocus);
+    RichEdit2->viewport()->setCursor(Qt::ArrowCursor);
+    RichEdit2->hide();
+    FindGrid = new QTableView(Splitter2);
+    FindGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    FindGrid->hide();
+    StringGrid1 = new QTableView(REPanel);
+    StringGrid1->hide();
+    StringGrid2 = new QTableView(REPanel);
+    StringGrid2->hide();
+    panelLayout->addWidget(Splitter2);
+    panelLayout->addWidget(StringGrid1);
+    panelLayout->addWidget(StringGrid2);
+
+    createMenus();
+
+    connect(Splitter1, &QSplitter::splitterMoved, this, [this] { m_treeWidth = Splitter1->sizes().constFirst(); });
+    connect(RichEdit1, &QPlainTextEdit::textChanged, this, &TMDIChild::RichEdit1Change);
+    connect(RichEdit1, &SourceEditor::selectionChange, this, &TMDIChild::RichEdit1SelectionChange);
+    connect(RichEdit2, &SourceEditor::selectionChange, this, &TMDIChild::RichEdit2SelectionChange);
+    connect(RichEdit1, &SourceEditor::entered, this, &TMDIChild::RichEdit1Enter);
+    connect(RichEdit2, &SourceEditor::entered, this, &TMDIChild::RichEdit2Enter);
+    connect(RichEdit2, &SourceEditor::exited, this, [this] { IgnoreTabUp = true; });
+    connect(RichEdit1, &SourceEditor::keyDown, this, &TMDIChild::RichEdit1KeyDown);
+    connect(RichEdit1, &SourceEditor::keyUp, this, &TMDIChild::RichEdit1KeyUp);
+    connect(RichEdit1, &SourceEditor::mouseDown, this, [this] { IgnoreTabUp = false; });
+    connect(TreeView1, &StructureTree::mouseUp, this, &TMDIChild::TreeView1MouseUp);
+    connect(TreeView1, &StructureTree::nodeExpanded, this, [this] { SyncToCaret(editorInUse()); });
+    connect(TreeView1, &StructureTree::nodeCollapsed, this, [this] { SyncToCaret(editorInUse()); });
+}
+
+TMDIChild::~TMDIChild() = default;
+
+void TMDIChild::createMenus()
+{
+    auto forward = [this](QMenu *menu, const QString &text, CommandId command) {
+        QAction *action = menu->addAction(text);
+        connect(action, &QAction::triggered, this, [this, command] { m_host.runCommand(command); });
+        return action;
+    };
+
+    TreeViewMenu = new QMenu(this);
+    RefreshTreeview1 = forward(TreeViewMenu, QStringLiteral("Refresh treeview"), CommandId::RefreshTree1);
+    QMenu *options = TreeViewMenu->addMenu(QStringLiteral("Options"));
+    ShowPerformedSections = options->addAction(QStringLiteral("Show performed sections / paragraphs"));
+    Show01levelsWithPICClause = options->addAction(QStringLiteral("Show 01 levels with PIC clause"));
+    ShowPerformedSections->setCheckable(true);
+    Show01levelsWithPICClause->setCheckable(true);
+    connect(TreeViewMenu, &QMenu::aboutToShow, this, [this] {
+        ShowPerformedSections->setChecked(m_host.settings().ShowPerformOption);
+        Show01levelsWithPICClause->setChecked(m_host.settings().Pic01ShowOption);
+    });
+    connect(ShowPerformedSections, &QAction::triggered, this, [this](bool checked) {
+        m_host.settings().ShowPerformOption = checked;
+        m_host.runCommand(CommandId::RefreshTree1);
+    });
+    connect(Show01levelsWithPICClause, &QAction::triggered, this, [this](bool checked) {
+        m_host.settings().Pic01ShowOption = checked;
+        m_host.runCommand(CommandId::RefreshTree1);
+    });
+    TreeView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(TreeView1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &point) { TreeViewMenu->popup(TreeView1->viewport()->mapToGlobal(point)); });
+
+    RichEditMenu = new QMenu(this);
+    Cut1 = forward(RichEditMenu, QStringLiteral("Cut"), CommandId::CutItem);
+    Copy1 = forward(RichEditMenu, QStringLiteral("Copy"), CommandId::CopyItem);
+    Paste1 = forward(RichEditMenu, QStringLiteral("Paste"), CommandId::PasteItem);
+    RichEditMenu->addSeparator();
+    Find1 = forward(RichEditMenu, QStringLiteral("Find"), CommandId::Find1);
+    Findall1 = forward(RichEditMenu, QStringLiteral("Find all"), CommandId::FindAll1);
+    Splitscreen1 = forward(RichEditMenu, QStringLiteral("Split screen"), CommandId::SplitBtn);
+    RichEditMenu->addSeparator();
+    mnuTrack = forward(RichEditMenu, QStringLiteral("Track"), CommandId::mmTrack);
+    mnuTrackback = forward(RichEditMenu, QStringLiteral("Back track"), CommandId::Trackback1);
+    connect(RichEditMenu, &QMenu::aboutToShow, this, [this] {
+        Splitscreen1->setVisible(RichEdit2->isHidden());
+        Cut1->setEnabled(m_host.isCommandEnabled(CommandId::CutBtn));
+        Copy1->setEnabled(m_host.isCommandEnabled(CommandId::CopyBtn));
+        Paste1->setEnabled(m_host.isCommandEnabled(CommandId::PasteBtn));
+        mnuTrack->setEnabled(m_host.isCommandEnabled(CommandId::mmTrack));
+        mnuTrackback->setEnabled(m_host.isCommandEnabled(CommandId::Trackback1));
+    });
+    RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(RichEdit1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &point) { RichEditMenu->popup(RichEdit1->viewport()->mapToGlobal(point)); });
+
+    RichEdit2Menu = new QMenu(this);
+    Copy3 = forward(RichEdit2Menu, QStringLiteral("Copy"), CommandId::CopyItem);
+    Find3 = forward(RichEdit2Menu, QStringLiteral("Find"), CommandId::Find1);
+    RichEdit2Menu->addSeparator();
+    m2Track = forward(RichEdit2Menu, QStringLiteral("Track"), CommandId::mmTrack);
+    m2Trackback = forward(RichEdit2Menu, QStringLiteral("Back track"), CommandId::Trackback1);
+    RichEdit2Menu->addSeparator();
+    Refresh1 = RichEdit2Menu->addAction(QStringLiteral("Refresh"));
+    Close4 = forward(RichEdit2Menu, QStringLiteral("Close"), CommandId::SplitBtn);
+    connect(RichEdit2Menu, &QMenu::aboutToShow, this, [this] {
+        Copy3->setEnabled(m_host.isCommandEnabled(CommandId::CopyBtn));
+        m2Track->setEnabled(m_host.isCommandEnabled(CommandId::mmTrack));
+        m2Trackback->setEnabled(m_host.isCommandEnabled(CommandId::btnTrackback));
+    });
+    RichEdit2->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(RichEdit2, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &point) { RichEdit2Menu->popup(RichEdit2->viewport()->mapToGlobal(point)); });
+
+    DataMenu = new QMenu(this);
+    DataCut = forward(DataMenu, QStringLiteral("Cut"), CommandId::CutItem);
+    DataCopy = forward(DataMenu, QStringLiteral("Copy"), CommandId::CopyItem);
+    DataPaste = forward(DataMenu, QStringLiteral("Paste"), CommandId::PasteItem);
+    DataMenu->addSeparator();
+    InsertLine1 = DataMenu->addAction(QStringLiteral("Insert Line"));
+    CopyLine1 = DataMenu->addAction(QStringLiteral("Copy Line"));
+    DeleteLine1 = DataMenu->addAction(QStringLiteral("Delete Line"));
+    StringGrid2->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(StringGrid2, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &point) { DataMenu->popup(StringGrid2->viewport()->mapToGlobal(point)); });
+
+    FindGridMenu = new QMenu(this);
+    ClearGrid = FindGridMenu->addAction(QStringLiteral("Clear"));
+    CloseGrid = FindGridMenu->addAction(QStringLiteral("Close"));
+    FindGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(FindGrid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &point) { FindGridMenu->popup(FindGrid->viewport()->mapToGlobal(point)); });
+}
+
+void TMDIChild::setTreeWidth(int width)
+{
+    m_treeWidth = std::max(0, width);
+    Splitter1->setSizes({m_treeWidth, std::max(1, Splitter1->width() - m_treeWidth - Splitter1Width)});
+}
+
+void TMDIChild::fitTreeWidth()
+{
+    setTreeWidth(roundHalfEven(width() / 3.0) - Splitter1Width);
+}
+
+void TMDIChild::applyPaneSizes()
+{
+    if (treeShown())
+        fitTreeWidth();
+    if (RichEdit2->isVisible() || FindGrid->isVisible()) {
+        const int editorHeight = roundHalfEven(height() * 3 / 5.0) - Splitter2Height;
+        Splitter2->setSizes({editorHeight, std::max(1, Splitter2->height() - editorHeight - Splitter2Height)});
+    }
+}
+
+SourceEditor *TMDIChild::editorInUse() const
+{
+    return MainEditorActive ? RichEdit1 : RichEdit2;
+}
+
+void TMDIChild::FormActivate()
+{
+    const QString title = caption();
+    if (title.isEmpty())
+        return;
+    m_host.applyCommandStates(activationCommonStates());
+    m_host.setCurrentChild(this);
+    const std::string bytes = toBytes(title);
+    const DocumentKind kind = kindOfCaption(bytes);
+    IsDataWindow = kind == DocumentKind::Data;
+    IsLayoutWindow = kind == DocumentKind::Layout;
+    IsSourceWindow = kind == DocumentKind::Source;
+    if (IsSourceWindow) {
+        SourceCommandState();
+        if (MainEditorActive)
+            RichEdit1SelectionChange();
+        else
+            RichEdit2SelectionChange();
+    } else {
+        m_host.setStatusPanel(0, QStringLiteral(" "));
+        m_host.setStatusPanel(1, QStringLiteral(" "));
+        m_host.setDataFileChild(this);
+        if (IsLayoutWindow)
+            LayoutCommandState();
+        else
+            DataCommandState();
+    }
+    m_host.selectTabFor(title);
+    ShowEditMode();
+}
+
+void TMDIChild::SourceCommandState()
+{
+    SourceWindowFacts facts;
+    facts.readOnly = RichEdit1->isReadOnly();
+    facts.modified = RichEdit1->isModified();
+    facts.blank = isBlankCaption(toBytes(caption()));
+    facts.treeShown = treeShown();
+    facts.historyEmpty = historyInUse().empty();
+    m_host.applyCommandStates(sourceCommandStates(facts));
+    Splitscreen1->setEnabled(!facts.blank);
+}
+
+void TMDIChild::LayoutCommandState()
+{
+    m_host.applyCommandStates(layoutCommandStates());
+}
+
+void TMDIChild::DataCommandState()
+{
+    m_host.applyCommandStates(dataCommandStates());
+}
+
+void TMDIChild::UpdateSaveCommands()
+{
+    m_host.applyCommandStates(saveCommandStates(RichEdit1->isReadOnly(), RichEdit1->isModified()));
+}
+
+void TMDIChild::ShowEditMode()
+{
+    if (!IsSourceWindow) {
+        m_host.setStatusPanel(0, QStringLiteral(" "));
+        m_host.setStatusPanel(1, QStringLiteral(" "));
+        return;
+    }
+    if (!MainEditorActive || RichEdit1->isReadOnly())
+        m_host.setStatusPanel(0, QStringLiteral("Read Only   "));
+    else
+        m_host.setStatusPanel(0, InsertMode ? QStringLiteral("Insert   ") : QStringLiteral("Overtype   "));
+}
+
+void TMDIChild::RichEdit1SelectionChange()
+{
+    SyncToCaret(RichEdit1);
+}
+
+void TMDIChild::RichEdit2SelectionChange()
+{
+    SyncToCaret(RichEdit2);
+}
+
+void TMDIChild::SyncToCaret(SourceEditor *editor)
+{
+    if (SyncSuspended)
+        return;
+    ShowEditMode();
+    const int caret = editor->selStart();
+    const int line = editor->lineFromChar(caret);
+    const int column = caret - editor->lineIndex(-1);
+    m_host.setStatusPanel(1, QStringLiteral(" line %1 column %2").arg(line + 1).arg(column + 1));
+    if (KeyIsDown)
+        return;
+    if (treeShown())
+        highlightNodeOfLine(line);
+    m_host.applyCommandStates(
+        caretCommandStates(treeShown(), historyInUse().empty(), editor->selLength() >= 1, !editor->isReadOnly()));
+}
+
+void TMDIChild::highlightNodeOfLine(int line)
+{
+    int index = TreeView1->count() - 1;
+    while (index >= 0 && TreeView1->dataAt(index) > line)
+        --index;
+    while (index >= 0 && !TreeView1->isNodeVisible(TreeView1->nodeAt(index)))
+        --index;
+    if (index >= 0)
+        TreeView1->setSelectedNode(TreeView1->nodeAt(index));
+}
+
+void TMDIChild::TreeView1MouseUp(QMouseEvent *event)
+{
+    SourceEditor *editor = editorInUse();
+    const StructureTree::Hit hit = TreeView1->hitTest(event->position().toPoint());
+    if (hit.onLabel && TreeView1->selectedNode() != nullptr) {
+        SyncSuspended = true;
+        GotoTreeNode(editor);
+        SyncSuspended = false;
+        SyncToCaret(editor);
+    }
+    editor->setFocus();
+}
+
+void TMDIChild::GotoTreeNode(SourceEditor *editor)
+{
+    const int line = TreeView1->nodeData(TreeView1->selectedNode());
+    editor->setSelStart(editor->lineIndex(line));
+    editor->scrollLines(line - editor->firstVisibleLine());
+    editor->setFocus();
+}
+
+void TMDIChild::RichEdit1Change()
+{
+    if (!SyncSuspended && !KeyIsDown)
+        UpdateSaveCommands();
+}
+
+void TMDIChild::RichEdit1Enter()
+{
+    MainEditorActive = true;
+    EnterPending = false;
+    m_host.applyCommandStates([this] {
+        CommandStates states;
+        states.set({CommandId::btnTrackback, CommandId::Trackback1}, !TrackHistory1.empty());
+        return states;
+    }());
+    KeyIsDown = false;
+    RichEdit1SelectionChange();
+}
+
+void TMDIChild::RichEdit2Enter()
+{
+    MainEditorActive = false;
+    CommandStates states;
+    states.set({CommandId::btnTrackback, CommandId::Trackback1}, !TrackHistory2.empty());
+    m_host.applyCommandStates(states);
+    RichEdit2SelectionChange();
+}
+
+void TMDIChild::RichEdit1KeyDown(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (enter)
+        EnterPending = true;
+    if (!KeyIsDown) {
+        KeyIsDown = true;
+        if (enter || key == Qt::Key_Backspace || key == Qt::Key_Delete)
+            SyncSuspended = true;
+    }
+}
+
+void TMDIChild::RichEdit1KeyUp(QKeyEvent *event)
+{
+    KeyIsDown = false;
+    UpdateSaveCommands();
+    SyncSuspended = false;
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        EnterPending = false;
+    RichEdit1SelectionChange();
+}
+
+void TMDIChild::closeEvent(QCloseEvent *event)
+{
+    if (!FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+}
+
+bool TMDIChild::FormCloseQuery()
+{
+    const DocumentKind kind = kindOfCaption(toBytes(caption()));
+    const bool source = kind == DocumentKind::Source;
+    const bool dataWindow = kind == DocumentKind::Data;
+    const bool needQuestion =
+        (source && RichEdit1->isModified() && !RichEdit1->isReadOnly()) || (dataWindow && DataModified);
+    if (needQuestion) {
+        m_host.bringToFront(this);
+        FormActivate();
+        TPathName name;
+        name.SetPath(toBytes(source ? caption() : DataFileName));
+        const Dialogs::Answer answer =
+            m_host.dialogs().message(Dialogs::Icon::Confirmation,
+                                     QStringLiteral("save ") + toQString(name.FileName) + QStringLiteral(" ?"),
+                                     Dialogs::Buttons::YesNoCancel);
+        if (answer == Dialogs::Answer::Cancel)
+            return false;
+        if (answer == Dialogs::Answer::No) {
+            if (source)
+                RichEdit1->setModified(false);
+        } else if (!m_host.saveDocument(this)) {
+            // Nothing was written (the save was refused, failed or its dialog
+            // cancelled): closing now would lose the changes.
+            return false;
+        }
+    }
+    if (source)
+        m_host.addRecent(caption());
+    return true;
+}
+
+void TMDIChild::FormClose()
+{
+    m_host.documentClosing(this);
+    FilePath.reset();
+    TrackHistory1.clear();
+    TrackHistory2.clear();
+    m_host.setStatusPanel(0, QStringLiteral(" "));
+    m_host.setStatusPanel(1, QStringLiteral(" "));
+}
+
+} // namespace norvane

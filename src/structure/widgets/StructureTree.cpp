@@ -1,0 +1,202 @@
+#include "structure/widgets/StructureTree.h"
+
+#include <QHeaderView>
+#include <QMouseEvent>
+
+#include <functional>
+
+namespace norvane {
+
+namespace {
+constexpr int IdRole = Qt::UserRole;
+}
+
+StructureTree::StructureTree(QWidget *parent) : QTreeWidget(parent)
+{
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setIndentation(19);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setFocusPolicy(Qt::NoFocus);
+    setUniformRowHeights(true);
+    setMinimumWidth(0);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
+    connect(this, &QTreeWidget::itemExpanded, this, &StructureTree::nodeExpanded);
+    connect(this, &QTreeWidget::itemCollapsed, this, &StructureTree::nodeCollapsed);
+}
+
+void StructureTree::clearNodes()
+{
+    clear();
+    for (Node pending : m_pendingRoots)
+        delete pending;
+    m_pendingRoots.clear();
+    m_pendingExpand.clear();
+    m_items.clear();
+    m_data.clear();
+    m_order.clear();
+    m_orderValid = true;
+}
+
+void StructureTree::beginUpdate()
+{
+    m_batch = true;
+    setUpdatesEnabled(false);
+}
+
+void StructureTree::endUpdate()
+{
+    m_batch = false;
+    if (!m_pendingRoots.empty()) {
+        QList<QTreeWidgetItem *> roots(m_pendingRoots.begin(), m_pendingRoots.end());
+        m_pendingRoots.clear();
+        addTopLevelItems(roots);
+    }
+    for (Node node : m_pendingExpand)
+        node->setExpanded(true);
+    m_pendingExpand.clear();
+    setUpdatesEnabled(true);
+}
+
+StructureTree::Node StructureTree::createNode(const QString &text, int value)
+{
+    auto *node = new QTreeWidgetItem(QStringList{text});
+    node->setData(0, IdRole, static_cast<int>(m_items.size()));
+    m_items.push_back(node);
+    m_data.push_back(value);
+    m_orderValid = false;
+    return node;
+}
+
+StructureTree::Node StructureTree::addRoot(const QString &text, int value)
+{
+    Node node = createNode(text, value);
+    if (m_batch)
+        m_pendingRoots.push_back(node);
+    else
+        addTopLevelItem(node);
+    return node;
+}
+
+StructureTree::Node StructureTree::addChild(Node parent, const QString &text, int value)
+{
+    Node node = createNode(text, value);
+    parent->addChild(node);
+    return node;
+}
+
+void StructureTree::expandNode(Node node)
+{
+    if (m_batch)
+        m_pendingExpand.push_back(node);
+    else
+        node->setExpanded(true);
+}
+
+int StructureTree::idOf(Node node) const
+{
+    return node->data(0, IdRole).toInt();
+}
+
+void StructureTree::rebuildOrder() const
+{
+    if (m_orderValid)
+        return;
+    m_order.clear();
+    m_order.reserve(m_items.size());
+    const std::function<void(Node)> visit = [&](Node node) {
+        m_order.push_back(idOf(node));
+        for (int i = 0; i < node->childCount(); ++i)
+            visit(node->child(i));
+    };
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        visit(topLevelItem(i));
+    for (Node pending : m_pendingRoots)
+        visit(pending);
+    m_orderValid = true;
+}
+
+StructureTree::Node StructureTree::nodeAt(int index) const
+{
+    rebuildOrder();
+    if (index < 0 || index >= static_cast<int>(m_order.size()))
+        return nullptr;
+    return m_items[static_cast<std::size_t>(m_order[static_cast<std::size_t>(index)])];
+}
+
+int StructureTree::indexOf(Node node) const
+{
+    rebuildOrder();
+    const int id = idOf(node);
+    for (std::size_t i = 0; i < m_order.size(); ++i) {
+        if (m_order[i] == id)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+QString StructureTree::nodeText(Node node) const
+{
+    return node->text(0);
+}
+
+int StructureTree::nodeData(Node node) const
+{
+    return m_data[static_cast<std::size_t>(idOf(node))];
+}
+
+int StructureTree::dataAt(int index) const
+{
+    rebuildOrder();
+    return m_data[static_cast<std::size_t>(m_order[static_cast<std::size_t>(index)])];
+}
+
+void StructureTree::setDataAt(int index, int value)
+{
+    rebuildOrder();
+    m_data[static_cast<std::size_t>(m_order[static_cast<std::size_t>(index)])] = value;
+}
+
+bool StructureTree::isNodeVisible(Node node) const
+{
+    for (Node parent = node->parent(); parent != nullptr; parent = parent->parent()) {
+        if (!parent->isExpanded())
+            return false;
+    }
+    return true;
+}
+
+StructureTree::Node StructureTree::selectedNode() const
+{
+    return currentItem();
+}
+
+void StructureTree::setSelectedNode(Node node)
+{
+    setCurrentItem(node);
+    if (node != nullptr)
+        scrollToItem(node);
+}
+
+StructureTree::Hit StructureTree::hitTest(const QPoint &point) const
+{
+    Hit hit;
+    hit.node = itemAt(point);
+    if (hit.node == nullptr)
+        return hit;
+    const QRect cell = visualItemRect(hit.node);
+    const int textWidth = fontMetrics().horizontalAdvance(hit.node->text(0));
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    hit.onLabel = point.x() >= cell.left() && point.x() <= cell.left() + textWidth + 2 * margin;
+    return hit;
+}
+
+void StructureTree::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTreeWidget::mouseReleaseEvent(event);
+    emit mouseUp(event);
+}
+
+} // namespace norvane

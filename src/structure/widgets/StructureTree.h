@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QTreeWidget>
+
+#include <vector>
+
+namespace norvane {
+
+// The structure tree of a document window.
+//
+// Each node has a caption and one integer (the 0-based source line it stands
+// for). Nodes are addressed by index in tree order: a parent before its
+// children, children in the order added, a whole subtree before the next
+// sibling. The integers live beside the items, so shifting thousands of them
+// after an edit costs no redraw.
+class StructureTree : public QTreeWidget {
+    Q_OBJECT
+
+public:
+    using Node = QTreeWidgetItem *;
+
+    struct Hit {
+        Node node = nullptr;
+        bool onLabel = false;   // on the node's text, not its button, indent or empty space
+    };
+
+    explicit StructureTree(QWidget *parent = nullptr);
+
+    void clearNodes();
+    // Nodes added between these two appear at once, at the end.
+    void beginUpdate();
+    void endUpdate();
+    Node addRoot(const QString &text, int value);
+    Node addChild(Node parent, const QString &text, int value);
+    void expandNode(Node node);
+
+    [[nodiscard]] int count() const { return static_cast<int>(m_items.size()); }
+    [[nodiscard]] Node nodeAt(int index) const;
+    [[nodiscard]] int indexOf(Node node) const;
+    [[nodiscard]] QString nodeText(Node node) const;
+    [[nodiscard]] int nodeData(Node node) const;
+    [[nodiscard]] int dataAt(int index) const;
+    void setDataAt(int index, int value);
+    // True when every ancestor is expanded.
+    [[nodiscard]] bool isNodeVisible(Node node) const;
+    [[nodiscard]] Node selectedNode() const;
+    void setSelectedNode(Node node);
+    [[nodiscard]] Hit hitTest(const QPoint &point) const;
+
+signals:
+    void mouseUp(QMouseEvent *event);
+    void nodeExpanded(QTreeWidgetItem *node);
+    void nodeCollapsed(QTreeWidgetItem *node);
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    [[nodiscard]] int idOf(Node node) const;
+    void rebuildOrder() const;
+    Node createNode(const QString &text, int value);
+
+    std::vector<Node> m_items;          // by creation
+    std::vector<int> m_data;            // by creation
+    mutable std::vector<int> m_order;   // creation ids in tree order
+    mutable bool m_orderValid = true;
+    bool m_batch = false;
+    std::vector<Node> m_pendingRoots;
+    std::vector<Node> m_pendingExpand;
+};
+
+} // namespace norvane
