@@ -1,0 +1,322 @@
+#include "app/HelpWindow.h"
+#include "app/TAboutBox.h"
+#include "support/MainWindowFixture.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QTabBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+using namespace norvane;
+using namespace norvane::test;
+
+namespace {
+
+QStringList enabledCommands(const TMainForm &window)
+{
+    QStringList names;
+    for (std::size_t i = 0; i < CommandCount; ++i) {
+        QAction *action = window.action(static_cast<CommandId>(i));
+        if (action->isEnabled())
+            names.append(action->objectName());
+    }
+    names.sort();
+    return names;
+}
+
+QStringList sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+} // namespace
+
+// The main window as a user meets it: its menus, toolbar, tabs, status bar and
+// window commands.
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsWithOnlyTheAlwaysAvailableCommands();
+    void menusHoldTheirItemsShortcutsAndSeparators();
+    void toolbarButtonsInOrderWithTooltipsAndIcons();
+    void commandLineFilesOpenInOrder();
+    void tabsFollowDocuments();
+    void selectingTheTabOfAMinimisedDocumentRestoresIt();
+    void windowMenuListsTheDocuments();
+    void hidingTheToolbarFromItsPopup();
+    void statusPanelFollowsTheWidth();
+    void droppedFilesOpen();
+    void aboutBoxShowsTheReadme();
+    void missingReadmeIsReportedAtStart();
+    void helpShowsContentsAndSearches();
+    void activationFromASecondStartOpensItsFiles();
+};
+
+void TestMainWindow::startsWithOnlyTheAlwaysAvailableCommands()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    QTRY_COMPARE(enabledCommands(*fixture.window),
+                 sorted({QStringLiteral("FileOpenItem"), QStringLiteral("New1"), QStringLiteral("SaveAll1"),
+                         QStringLiteral("PrintSetup1"), QStringLiteral("FileExitItem"), QStringLiteral("Hidetoolbar1"),
+                         QStringLiteral("Options"), QStringLiteral("Font1"), QStringLiteral("Next1"),
+                         QStringLiteral("Previous1"), QStringLiteral("Help2"), QStringLiteral("HelpAboutItem"),
+                         QStringLiteral("NewBtn"), QStringLiteral("OpenBtn")}));
+    QCOMPARE(fixture.window->windowTitle(), QStringLiteral("Norvane"));
+    QCOMPARE(fixture.window->tabs().LastTabIndex(), -1);
+    QVERIFY(fixture.dialogs.asked().isEmpty());
+}
+
+void TestMainWindow::menusHoldTheirItemsShortcutsAndSeparators()
+{
+    MainWindowFixture fixture;
+    QStringList titles;
+    for (QAction *menu : fixture.window->menuBar()->actions())
+        titles.append(menu->text());
+    QCOMPARE(titles, (QStringList{QStringLiteral("&File"), QStringLiteral("&Recent"), QStringLiteral("&Edit"),
+                                  QStringLiteral("Tools"), QStringLiteral("&Window"), QStringLiteral("&Help")}));
+
+    // Each menu as captions, "-" for a separator.
+    auto layout = [&](int index) {
+        QStringList items;
+        for (QAction *item : fixture.window->menuBar()->actions().at(index)->menu()->actions())
+            items.append(item->isSeparator() ? QStringLiteral("-") : item->text());
+        return items;
+    };
+    QCOMPARE(layout(0).join(u'|'), QStringLiteral("&Open|&New|&Close|-|&Read Only mode|&Update mode|-|&Save|Save a&ll|"
+                                                  "Save &as...|-|Print|Print setup|-|E&xit"));
+    QCOMPARE(layout(2).join(u'|'), QStringLiteral("&Undo         Ctrl+Z|-|Cu&t           Ctrl+X|&Copy        Ctrl+C|"
+                                                  "&Paste        Ctrl+V|-|Select &all   Ctrl+A"));
+    QCOMPARE(layout(3).join(u'|'),
+             QStringLiteral("&Find|&Replace|Find all|-|&Go to|&Split screen|Refresh &tree|-|&Indent|&Unindent|-|"
+                            "Ca&lc offset|&Edit data file|-|Comment|Uncomment|-|Trac&k|&Back track|-|&Hide toolbar|"
+                            "&Options|Font"));
+    QCOMPARE(layout(4).join(u'|'), QStringLiteral("&Cascade|&Tile|&Minimize all|&Next|&Previous"));
+    QCOMPARE(layout(5).join(u'|'), QStringLiteral("&Help|&About"));
+    QCOMPARE(layout(1).size(), 30);
+
+    const struct {
+        CommandId id;
+        QKeySequence keys;
+    } shortcuts[] = {
+        {CommandId::FileOpenItem, QKeySequence(QStringLiteral("Ctrl+O"))},
+        {CommandId::FileCloseItem, QKeySequence(QStringLiteral("Ctrl+Q"))},
+        {CommandId::SaveAll1, QKeySequence(QStringLiteral("Ctrl+Y"))},
+        {CommandId::FileExitItem, QKeySequence(QStringLiteral("Ctrl+Del"))},
+        {CommandId::FindAll1, QKeySequence(QStringLiteral("Ctrl+D"))},
+        {CommandId::mmUnComment, QKeySequence(QStringLiteral("Ctrl+W"))},
+        {CommandId::mmTrack, QKeySequence(QStringLiteral("F4"))},
+        {CommandId::Trackback1, QKeySequence(QStringLiteral("F5"))},
+        {CommandId::Help2, QKeySequence(QStringLiteral("F1"))},
+    };
+    for (const auto &shortcut : shortcuts)
+        QCOMPARE(fixture.window->action(shortcut.id)->shortcut(), shortcut.keys);
+}
+
+void TestMainWindow::toolbarButtonsInOrderWithTooltipsAndIcons()
+{
+    MainWindowFixture fixture;
+    QStringList tips;
+    int separators = 0;
+    for (QAction *button : fixture.window->toolBar()->actions()) {
+        if (button->isSeparator()) {
+            ++separators;
+            continue;
+        }
+        tips.append(button->toolTip());
+        QVERIFY2(!button->icon().isNull(), qPrintable(button->objectName()));
+    }
+    QCOMPARE(tips.join(u'|'), QStringLiteral("New|Open|Save|Print|Cut|Copy|Paste|Refresh Tree|Find|Replace|Find all|"
+                                             "Track|Back track|Undo|Go to|Split screen|Unindent|Indent|Comment|"
+                                             "un-Comment|Calc Offset|Edit data file"));
+    QCOMPARE(separators, 7);
+}
+
+void TestMainWindow::commandLineFilesOpenInOrder()
+{
+    MainWindowFixture fixture;
+    const QString first = fixture.writeFile(QStringLiteral("FIRST.CBL"), "       IDENTIFICATION DIVISION.\r\n");
+    const QString second = fixture.writeFile(QStringLiteral("second.cob"), "       PROGRAM-ID. X.\n");
+    fixture.window->setStartFiles({first, second});
+    fixture.show();
+    QTRY_COMPARE(fixture.window->documents().size(), 2);
+    QCOMPARE(fixture.window->activeChild()->caption(), second);
+    QCOMPARE(fixture.window->tabBar()->currentIndex(), 1);
+    QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("FIRST.CBL"));
+    QCOMPARE(fixture.window->tabBar()->tabText(1), QStringLiteral("second.cob"));
+    QCOMPARE(fixture.window->tabs().pathAt(0), first.toStdString());
+    QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Insert   "));
+    QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 1 column 1"));
+    QVERIFY(fixture.window->action(CommandId::FileCloseItem)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+}
+
+void TestMainWindow::tabsFollowDocuments()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    QStringList paths;
+    for (const char *name : {"A.cbl", "B.cbl", "C.cbl"})
+        paths.append(fixture.writeFile(QString::fromLatin1(name), "X\n"));
+    for (const QString &path : paths)
+        fixture.window->OpenSourceFile(path);
+    QCOMPARE(fixture.window->tabBar()->count(), 3);
+
+    // Clicking the first tab brings its document to the front.
+    QTest::mouseClick(fixture.window->tabBar(), Qt::LeftButton, {},
+                      fixture.window->tabBar()->tabRect(0).center());
+    QCOMPARE(fixture.window->activeChild()->caption(), paths[0]);
+
+    // Closing the middle one leaves the first and third.
+    fixture.window->tabBar()->setCurrentIndex(1);
+    QCOMPARE(fixture.window->activeChild()->caption(), paths[1]);
+    fixture.window->FileCloseItemClick();
+    QCOMPARE(fixture.window->tabs().LastTabIndex(), 1);
+    QCOMPARE(fixture.window->tabs().pathAt(0), paths[0].toStdString());
+    QCOMPARE(fixture.window->tabs().pathAt(1), paths[2].toStdString());
+    QCOMPARE(fixture.window->tabBar()->count(), 2);
+    QCOMPARE(fixture.window->tabBar()->tabText(1), QStringLiteral("C.cbl"));
+    QVERIFY(fixture.dialogs.asked().isEmpty());
+}
+
+void TestMainWindow::selectingTheTabOfAMinimisedDocumentRestoresIt()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\n"));
+    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\n"));
+    fixture.window->WindowMinimizeItemClick();
+    const QList<QMdiSubWindow *> windows = fixture.window->mdiArea()->subWindowList(QMdiArea::CreationOrder);
+    QVERIFY(windows[0]->isMinimized());
+    QVERIFY(windows[1]->isMinimized());
+    const int other = 1 - fixture.window->tabBar()->currentIndex();
+    fixture.window->tabBar()->setCurrentIndex(other);
+    QVERIFY(windows[other]->isMaximized());
+    QCOMPARE(fixture.window->activeChild()->caption(),
+             fixture.path(other == 0 ? QStringLiteral("A.cbl") : QStringLiteral("B.cbl")));
+}
+
+void TestMainWindow::windowMenuListsTheDocuments()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\n"));
+    fixture.window->New1Click();
+    QMenu *menu = fixture.window->windowMenu();
+    QMetaObject::invokeMethod(menu, "aboutToShow");
+    QStringList entries;
+    for (QAction *item : menu->actions()) {
+        if (!item->isSeparator())
+            entries.append(item->text());
+    }
+    QCOMPARE(entries.mid(5), (QStringList{QStringLiteral("&1 ") + fixture.path(QStringLiteral("A.cbl")),
+                                          QStringLiteral("&2 blank 0")}));
+    QVERIFY(menu->actions().constLast()->isChecked());
+    menu->actions().at(menu->actions().size() - 2)->trigger();
+    QCOMPARE(fixture.window->activeChild()->caption(), fixture.path(QStringLiteral("A.cbl")));
+}
+
+void TestMainWindow::hidingTheToolbarFromItsPopup()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    QAction *hideItem = fixture.window->action(CommandId::Hidetoolbar1);
+    fixture.window->toolbarMenu()->actions().constFirst()->trigger();
+    QVERIFY(!fixture.window->toolBar()->isVisible());
+    QVERIFY(hideItem->isChecked());
+    QVERIFY(!fixture.window->toolbarMenu()->actions().constFirst()->isCheckable());
+    hideItem->trigger();
+    QVERIFY(fixture.window->toolBar()->isVisible());
+    QVERIFY(!hideItem->isChecked());
+}
+
+void TestMainWindow::statusPanelFollowsTheWidth()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QList<QLabel *> panels = fixture.window->statusBar()->findChildren<QLabel *>();
+    QVERIFY(panels.size() >= 2);
+    fixture.window->resize(901, 600);
+    QCoreApplication::processEvents();
+    QCOMPARE(panels[0]->width(), 300);   // 300.33 rounds down
+    fixture.window->resize(1000, 600);
+    QCoreApplication::processEvents();
+    QCOMPARE(panels[0]->width(), 333);
+    QCOMPARE(panels[1]->width(), 300);
+}
+
+void TestMainWindow::droppedFilesOpen()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "A\n");
+    const QString b = fixture.writeFile(QStringLiteral("B.txt"), "B\n");
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b)});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(fixture.window.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(fixture.window.get(), &drop);
+    QCOMPARE(fixture.window->documents().size(), 2);
+    QCOMPARE(fixture.window->activeChild()->caption(), b);
+}
+
+void TestMainWindow::aboutBoxShowsTheReadme()
+{
+    MainWindowFixture fixture;
+    QCOMPARE(fixture.window->aboutBox()->readmeText(), QStringLiteral("Norvane test readme\n"));
+    QCOMPARE(fixture.window->aboutBox()->windowTitle(), QStringLiteral("About"));
+    QVERIFY(fixture.dialogs.asked().isEmpty());
+}
+
+void TestMainWindow::missingReadmeIsReportedAtStart()
+{
+    MainWindowFixture fixture(false);
+    QCOMPARE(fixture.dialogs.asked().size(), 1);
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("missing readme.txt"));
+    QCOMPARE(fixture.dialogs.asked().constFirst().icon, Dialogs::Icon::Information);
+    QVERIFY(fixture.window->aboutBox()->readmeText().isEmpty());
+}
+
+void TestMainWindow::helpShowsContentsAndSearches()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    QTest::keyClick(fixture.window.get(), Qt::Key_F1);
+    HelpWindow *help = fixture.window->helpWindow();
+    QVERIFY(help != nullptr);
+    QVERIFY(help->isVisible());
+    QVERIFY(help->contents()->topLevelItemCount() >= 3);
+    QVERIFY(help->browser()->toPlainText().contains(QStringLiteral("line endings")));
+    const QStringList found = help->search(QStringLiteral("LINE endings"));
+    QVERIFY(found.contains(QStringLiteral("Line endings")));
+    QVERIFY(help->search(QStringLiteral("zzzz-nothing")).isEmpty());
+    help->close();
+}
+
+void TestMainWindow::activationFromASecondStartOpensItsFiles()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    fixture.window->showMinimized();
+    const QString file = fixture.writeFile(QStringLiteral("PAY.CBL"), "PAY\n");
+    fixture.window->activateFromOtherInstance({file});
+    QVERIFY(!fixture.window->isMinimized());
+    QCOMPARE(fixture.window->documents().size(), 1);
+    QCOMPARE(fixture.window->activeChild()->caption(), file);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,114 @@
+#include "structure/widgets/StructureTree.h"
+
+#include <QTest>
+
+using norvane::StructureTree;
+
+// The tree operations the structure features rely on: node indexes in tree
+// order, one integer per node, visibility, selection and label hits.
+class TestStructureTree : public QObject {
+    Q_OBJECT
+
+private slots:
+    void indexesFollowTreeOrderNotCreationOrder();
+    void batchAddsAppearAtTheEnd();
+    void visibilityFollowsExpansion();
+    void hitTestTellsLabelFromIndent();
+    void clearRemovesEverything();
+};
+
+void TestStructureTree::indexesFollowTreeOrderNotCreationOrder()
+{
+    StructureTree tree;
+    auto *a = tree.addRoot(QStringLiteral("A"), 0);
+    auto *b = tree.addChild(a, QStringLiteral("B"), 1);
+    auto *c = tree.addChild(a, QStringLiteral("C"), 5);
+    tree.addRoot(QStringLiteral("D"), 9);
+    // A node added late under an earlier parent stands before the later root.
+    tree.addChild(b, QStringLiteral("E"), 12);
+
+    QCOMPARE(tree.count(), 5);
+    const QStringList expected{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("E"), QStringLiteral("C"),
+                               QStringLiteral("D")};
+    for (int i = 0; i < tree.count(); ++i)
+        QCOMPARE(tree.nodeText(tree.nodeAt(i)), expected[i]);
+    QCOMPARE(tree.dataAt(2), 12);
+    QCOMPARE(tree.nodeData(c), 5);
+    QCOMPARE(tree.indexOf(c), 3);
+
+    tree.setDataAt(3, 7);
+    QCOMPARE(tree.nodeData(c), 7);
+    QCOMPARE(tree.nodeAt(5), nullptr);
+}
+
+void TestStructureTree::batchAddsAppearAtTheEnd()
+{
+    StructureTree tree;
+    tree.beginUpdate();
+    auto *root = tree.addRoot(QStringLiteral("ROOT"), 0);
+    tree.addChild(root, QStringLiteral("CHILD"), 1);
+    tree.expandNode(root);
+    QCOMPARE(tree.count(), 2);
+    QCOMPARE(tree.nodeText(tree.nodeAt(1)), QStringLiteral("CHILD"));
+    tree.endUpdate();
+    QCOMPARE(tree.topLevelItemCount(), 1);
+    QVERIFY(root->isExpanded());
+}
+
+void TestStructureTree::visibilityFollowsExpansion()
+{
+    StructureTree tree;
+    auto *root = tree.addRoot(QStringLiteral("R"), 0);
+    auto *child = tree.addChild(root, QStringLiteral("C"), 1);
+    auto *grandChild = tree.addChild(child, QStringLiteral("G"), 2);
+    QVERIFY(tree.isNodeVisible(root));
+    QVERIFY(!tree.isNodeVisible(child));
+    tree.expandNode(root);
+    QVERIFY(tree.isNodeVisible(child));
+    QVERIFY(!tree.isNodeVisible(grandChild));
+
+    tree.setSelectedNode(child);
+    QCOMPARE(tree.selectedNode(), child);
+}
+
+void TestStructureTree::hitTestTellsLabelFromIndent()
+{
+    StructureTree tree;
+    auto *root = tree.addRoot(QStringLiteral("PROCEDURE DIVISION."), 0);
+    auto *child = tree.addChild(root, QStringLiteral("MAIN SECTION."), 1);
+    tree.expandNode(root);
+    tree.resize(400, 200);
+    tree.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tree));
+
+    const QRect row = tree.visualItemRect(child);
+    const StructureTree::Hit onText = tree.hitTest(QPoint(row.left() + 5, row.center().y()));
+    QCOMPARE(onText.node, child);
+    QVERIFY(onText.onLabel);
+
+    const StructureTree::Hit onIndent = tree.hitTest(QPoint(row.left() - 10, row.center().y()));
+    QCOMPARE(onIndent.node, child);
+    QVERIFY(!onIndent.onLabel);
+
+    const StructureTree::Hit pastText = tree.hitTest(QPoint(row.left() + 380, row.center().y()));
+    QVERIFY(!pastText.onLabel);
+
+    const StructureTree::Hit empty = tree.hitTest(QPoint(10, 190));
+    QCOMPARE(empty.node, nullptr);
+    QVERIFY(!empty.onLabel);
+}
+
+void TestStructureTree::clearRemovesEverything()
+{
+    StructureTree tree;
+    tree.addRoot(QStringLiteral("A"), 0);
+    tree.beginUpdate();
+    tree.addRoot(QStringLiteral("B"), 1);
+    tree.clearNodes();
+    tree.endUpdate();
+    QCOMPARE(tree.count(), 0);
+    QCOMPARE(tree.topLevelItemCount(), 0);
+}
+
+QTEST_MAIN(TestStructureTree)
+#include "tst_structuretree.moc"

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "common/widgets/Dialogs.h"
+
+#include <QList>
+#include <QString>
+
+#include <deque>
+#include <variant>
+
+namespace norvane::test {
+
+// Answers every question of the program from a script, and records each one.
+// A question the script did not plan for is recorded as unexpected and
+// answered as if cancelled, so a test never waits on a real dialog.
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Question {
+        QString kind;   // "message", "open", "save", "font", "print", "printSetup", "input"
+        QString text;   // the message text, or the proposed name
+        Icon icon = Icon::Information;
+        Buttons buttons = Buttons::Ok;
+    };
+
+    struct PrintTo {
+        QString pdfPath;   // empty: the print dialog is cancelled
+    };
+
+    void planMessage(Answer answer) { m_plan.emplace_back(answer); }
+    void planOpen(const QStringList &files, bool readOnly = false)
+    {
+        m_plan.emplace_back(std::optional<OpenChoice>{OpenChoice{files, readOnly}});
+    }
+    void planOpenCancelled() { m_plan.emplace_back(std::optional<OpenChoice>{}); }
+    void planSave(const QString &path) { m_plan.emplace_back(std::optional<QString>{path}); }
+    void planSaveCancelled() { m_plan.emplace_back(std::optional<QString>{}); }
+    void planFont(const QFont &font) { m_plan.emplace_back(std::optional<QFont>{font}); }
+    void planPrint(const QString &pdfPath) { m_plan.emplace_back(PrintTo{pdfPath}); }
+    void planInput(const QString &text) { m_plan.emplace_back(InputAnswer{text}); }
+
+    [[nodiscard]] const QList<Question> &asked() const { return m_asked; }
+    [[nodiscard]] const QStringList &unexpected() const { return m_unexpected; }
+    [[nodiscard]] bool allAnswered() const { return m_plan.empty(); }
+    [[nodiscard]] QString lastMessage() const;
+    void clear();
+
+    Answer message(Icon icon, const QString &text, Buttons buttons) override;
+    std::optional<OpenChoice> openFiles(const QString &title, const QString &filter, const QString &proposedName,
+                                        bool showReadOnlyBox) override;
+    std::optional<QString> saveFile(const QString &title, const QString &filter,
+                                    const QString &proposedName) override;
+    std::optional<QFont> chooseFont(const QFont &current) override;
+    bool print(QPrinter &printer) override;
+    void printSetup(QPrinter &printer) override;
+    std::optional<QString> inputText(const QString &caption, const QString &prompt, const QString &initial) override;
+
+private:
+    struct InputAnswer {
+        QString text;
+    };
+    using Planned = std::variant<Answer, std::optional<OpenChoice>, std::optional<QString>,
+                                 std::optional<QFont>, PrintTo, InputAnswer>;
+
+    template <typename T>
+    const T *next(const Question &question);
+
+    std::deque<Planned> m_plan;
+    Planned m_current;
+    QList<Question> m_asked;
+    QStringList m_unexpected;
+};
+
+} // namespace norvane::test
