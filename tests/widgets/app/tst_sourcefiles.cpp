@@ -1,0 +1,464 @@
+#include "document/widgets/SourceEditor.h"
+#include "support/MainWindowFixture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTabBar>
+#include <QTest>
+
+using namespace norvane;
+using namespace norvane::test;
+using Answer = Dialogs::Answer;
+
+// Moving source programs between the disk and document windows: open, reload,
+// new, save, save as, save all, modes, close and exit.
+class TestSourceFiles : public QObject {
+    Q_OBJECT
+
+private slots:
+    void openDialogOpensEveryChosenFile();
+    void readOnlyOpenShowsTheModeAndDisablesSave();
+    void reopeningAsksToReload();
+    void anotherSpellingOfThePathIsTheSameDocument();
+    void missingAndUnreadableFilesOpenNothing();
+    void savingKeepsTheLineEnding_data();
+    void savingKeepsTheLineEnding();
+    void anUnchangedFileSavesByteForByte();
+    void strippingTrailingSpacesKeepsTheCaret();
+    void newNumbersBlankDocuments();
+    void savingABlankDocumentAsksForAName();
+    void failedSaveKeepsTheOldFileAndTheChanges();
+    void readOnlyAndUpdateModeRenameTheTab();
+    void closeQuestionAnswers();
+    void cancellingTheCloseQuestionKeepsTheCommands();
+    void closingABlankDocumentWhoseSaveAsIsCancelledKeepsIt();
+    void closingTheLastDocumentDisablesItsCommands();
+    void saveAllSavesChangedSourceDocuments();
+    void exitStopsAtCancel();
+    void printingWritesTheWholeText();
+
+private:
+    static TMDIChild *active(MainWindowFixture &fixture) { return fixture.window->activeChild(); }
+    static void type(TMDIChild *child, const QString &text)
+    {
+        child->RichEdit1->setFocus();
+        QTest::keyClicks(child->RichEdit1, text);
+    }
+};
+
+void TestSourceFiles::openDialogOpensEveryChosenFile()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n");
+    const QString b = fixture.writeFile(QStringLiteral("B.uex"), "B\r\n");
+    fixture.dialogs.planOpen({a, b});
+    QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+O")));
+    QCOMPARE(fixture.window->documents().size(), 2);
+    QCOMPARE(active(fixture)->caption(), b);
+    QVERIFY(fixture.dialogs.unexpected().isEmpty());
+    QVERIFY(fixture.window->action(CommandId::ReadOnly1)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::UpdateMode1)->isEnabled());
+
+    fixture.dialogs.planOpenCancelled();
+    fixture.window->FileOpenItemClick();
+    QCOMPARE(fixture.window->documents().size(), 2);
+}
+
+void TestSourceFiles::readOnlyOpenShowsTheModeAndDisablesSave()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString a = fixture.writeFile(QStringLiteral("PAY.CBL"), "PAY\r\n");
+    fixture.dialogs.planOpen({a}, true);
+    fixture.window->FileOpenItemClick();
+    TMDIChild *child = active(fixture);
+    QCOMPARE(child->caption(), a + QStringLiteral(" (read only)"));
+    QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("PAY.CBL (read only)"));
+    QVERIFY(child->RichEdit1->isReadOnly());
+    QVERIFY(!fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::ReadOnly1)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::UpdateMode1)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::PasteItem)->isEnabled());
+    QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Read Only   "));
+    QVERIFY(fixture.window->OpenReadOnly);
+
+    // The same file in update mode is another document.
+    fixture.window->OpenReadOnly = false;
+    fixture.window->OpenSourceFile(a);
+    QCOMPARE(fixture.window->documents().size(), 2);
+    QCOMPARE(fixture.dialogs.asked().size(), 1);   // the open dialog, no reload question
+    QVERIFY(fixture.dialogs.unexpected().isEmpty());
+}
+
+void TestSourceFiles::reopeningAsksToReload()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "OLD\r\n");
+    fixture.window->OpenSourceFile(a);
+    type(active(fixture), QStringLiteral("EDIT "));
+    fixture.writeFile(QStringLiteral("A.cbl"), "NEW\r\n");
+
+    fixture.dialogs.planMessage(Answer::Cancel);
+    fixture.window->OpenSourceFile(a);
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("reload ") + a + QStringLiteral(" ?"));
+    QCOMPARE(fixture.window->documents().size(), 1);
+    QCOMPARE(active(fixture)->RichEdit1->lineText(0), QStringLiteral("EDIT OLD"));
+
+    fixture.dialogs.planMessage(Answer::Ok);
+    fixture.window->OpenSourceFile(a);
+    QCOMPARE(fixture.window->documents().size(), 1);
+    QCOMPARE(active(fixture)->RichEdit1->lineText(0), QStringLiteral("NEW"));
+    QCOMPARE(fixture.window->tabBar()->count(), 1);
+    QVERIFY(fixture.dialogs.unexpected().isEmpty());
+    QVERIFY(fixture.dialogs.allAnswered());
+}
+
+void TestSourceFiles::anotherSpellingOfThePathIsTheSameDocument()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n");
+    QDir(fixture.folder.path()).mkdir(QStringLiteral("sub"));
+    fixture.window->OpenSourceFile(a);
+    const QString other = fixture.folder.path() + QStringLiteral("/sub/../A.cbl");
+    fixture.dialogs.planMessage(Answer::Cancel);
+    fixture.window->OpenSourceFile(other);
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("reload ") + a + QStringLiteral(" ?"));
+    QCOMPARE(fixture.window->documents().size(), 1);
+}
+
+void TestSourceFiles::missingAndUnreadableFilesOpenNothing()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString missing = fixture.path(QStringLiteral("GONE.CBL"));
+    fixture.window->OpenSourceFile(missing);
+    QCOMPARE(fixture.dialogs.lastMessage(), missing + QStringLiteral("\nno longer exists"));
+    QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Information);
+
+    QDir(fixture.folder.path()).mkdir(QStringLiteral("folder.cbl"));
+    fixture.window->OpenSourceFile(fixture.path(QStringLiteral("folder.cbl")));
+    QVERIFY(fixture.dialogs.lastMessage().contains(QStringLiteral("folder.cbl")));
+    QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
+
+    QVERIFY(fixture.window->documents().isEmpty());
+    QCOMPARE(fixture.window->tabBar()->count(), 0);
+}
+
+void TestSourceFiles::savingKeepsTheLineEnding_data()
+{
+    QTest::addColumn<QByteArray>("original");
+    QTest::addColumn<bool>("unixForNewFiles");
+    QTest::addColumn<QByteArray>("saved");
+    QTest::newRow("dos") << QByteArray("A\r\nB\r\n") << true << QByteArray("XA\r\nB\r\n");
+    QTest::newRow("unix") << QByteArray("A\nB\n") << false << QByteArray("XA\nB\n");
+    QTest::newRow("none, unix option") << QByteArray("A\n") << true << QByteArray("XA\n");
+    QTest::newRow("none, dos option") << QByteArray("A\n") << false << QByteArray("XA\r\n");
+    QTest::newRow("no final break") << QByteArray("A\r\nB") << true << QByteArray("XA\r\nB\r\n");
+    QTest::newRow("empty last line") << QByteArray("A\n\n\n") << true << QByteArray("XA\n\n");
+}
+
+void TestSourceFiles::savingKeepsTheLineEnding()
+{
+    QFETCH(QByteArray, original);
+    QFETCH(bool, unixForNewFiles);
+    QFETCH(QByteArray, saved);
+    MainWindowFixture fixture;
+    fixture.settings.UnixLineFeedOption = unixForNewFiles;
+    fixture.show();
+    const QString file = fixture.writeFile(QStringLiteral("P.cbl"), original);
+    fixture.window->OpenSourceFile(file);
+    TMDIChild *child = active(fixture);
+    type(child, QStringLiteral("X"));
+    QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+S")));
+    QCOMPARE(fixture.readFile(file), saved);
+    QVERIFY(!child->RichEdit1->isModified());
+    QVERIFY(!fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(fixture.dialogs.asked().isEmpty());
+}
+
+void TestSourceFiles::anUnchangedFileSavesByteForByte()
+{
+    QByteArray bytes;
+    for (int c = 0; c < 256; ++c) {
+        if (c != '\r' && c != '\n')
+            bytes.append(static_cast<char>(c));
+    }
+    bytes = bytes + "\r\n" + "       MOVE \xA0\xE9 TO X.  \r\n";
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString file = fixture.writeFile(QStringLiteral("BYTES.CBL"), bytes);
+    fixture.window->OpenSourceFile(file);
+    active(fixture)->RichEdit1->setModified(true);
+    fixture.window->FileSaveItemClick();
+    QCOMPARE(fixture.readFile(file), bytes);
+}
+
+void TestSourceFiles::strippingTrailingSpacesKeepsTheCaret()
+{
+    MainWindowFixture fixture;
+    fixture.settings.TrailSpaceOption = true;
+    fixture.show();
+    const QString file = fixture.writeFile(QStringLiteral("T.cbl"), "AAA   \r\nBBBBBB    \r\n   \r\nC\r\n");
+    fixture.window->OpenSourceFile(file);
+    TMDIChild *child = active(fixture);
+    child->RichEdit1->setSelStart(child->RichEdit1->lineIndex(1) + 3);
+    type(child, QStringLiteral("x"));
+    fixture.window->FileSaveItemClick();
+    QCOMPARE(fixture.readFile(file), QByteArray("AAA\r\nBBBxBBB\r\n\r\nC\r\n"));
+    QCOMPARE(child->RichEdit1->text(), QStringLiteral("AAA\r\nBBBxBBB\r\n\r\nC\r\n"));
+    QCOMPARE(child->RichEdit1->lineFromChar(child->RichEdit1->selStart()), 1);
+    QCOMPARE(child->RichEdit1->selStart() - child->RichEdit1->lineIndex(1), 4);
+    // The stripping is one step that Undo takes back.
+    child->RichEdit1->undo();
+    QCOMPARE(child->RichEdit1->lineText(0), QStringLiteral("AAA   "));
+}
+
+void TestSourceFiles::newNumbersBlankDocuments()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    for (int i = 0; i < 4; ++i)
+        QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+N")));
+    QCOMPARE(active(fixture)->caption(), QStringLiteral("blank 3"));
+    QVERIFY(!fixture.window->action(CommandId::SplitBtn)->isEnabled());
+    QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Insert   "));
+    // Close blank 1 and 2: the next is still one above the highest.
+    for (const char *name : {"blank 1", "blank 2"}) {
+        for (TMDIChild *child : fixture.window->documents()) {
+            if (child->caption() == QLatin1String(name))
+                fixture.window->bringToFront(child);
+        }
+        fixture.window->FileCloseItemClick();
+    }
+    fixture.window->New1Click();
+    QCOMPARE(active(fixture)->caption(), QStringLiteral("blank 4"));
+
+    for (int i = 5; i <= 9; ++i)
+        fixture.window->New1Click();
+    QCOMPARE(active(fixture)->caption(), QStringLiteral("blank 9"));
+    fixture.window->New1Click();
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("only 10 blank forms allowed"));
+    QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
+    QCOMPARE(fixture.window->documents().size(), 8);
+}
+
+void TestSourceFiles::savingABlankDocumentAsksForAName()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    fixture.window->New1Click();
+    TMDIChild *child = active(fixture);
+    type(child, QStringLiteral("HELLO"));
+
+    fixture.dialogs.planSaveCancelled();
+    fixture.window->FileSaveItemClick();
+    QCOMPARE(fixture.dialogs.asked().constLast().kind, QStringLiteral("save"));
+    QCOMPARE(fixture.dialogs.asked().constLast().text, QStringLiteral("blank 0"));
+    QCOMPARE(child->caption(), QStringLiteral("blank 0"));
+    QVERIFY(child->RichEdit1->isModified());
+
+    const QString target = fixture.path(QStringLiteral("HELLO.CBL"));
+    fixture.dialogs.planSave(target);
+    fixture.window->FileSaveItemClick();
+    QCOMPARE(child->caption(), QDir::toNativeSeparators(target));
+    QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("HELLO.CBL"));
+    QCOMPARE(fixture.window->tabs().pathAt(0), target.toStdString());
+    QCOMPARE(fixture.readFile(target), QByteArray("HELLO\n"));
+    QVERIFY(!child->RichEdit1->isModified());
+}
+
+void TestSourceFiles::failedSaveKeepsTheOldFileAndTheChanges()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString file = fixture.writeFile(QStringLiteral("KEEP.CBL"), "KEEP\r\n");
+    fixture.window->OpenSourceFile(file);
+    TMDIChild *child = active(fixture);
+    type(child, QStringLiteral("X"));
+
+    const QString unwritable = fixture.path(QStringLiteral("no-such-folder/OUT.CBL"));
+    fixture.dialogs.planSave(unwritable);
+    fixture.window->FileSaveAsItemClick();
+    QVERIFY(fixture.dialogs.lastMessage().contains(QStringLiteral("OUT.CBL")));
+    QVERIFY(fixture.dialogs.lastMessage().contains(QStringLiteral("No such file or directory")));
+    QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
+    QCOMPARE(child->caption(), file);
+    QVERIFY(child->RichEdit1->isModified());
+    QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QCOMPARE(fixture.readFile(file), QByteArray("KEEP\r\n"));
+    QVERIFY(!QFile::exists(unwritable));
+}
+
+void TestSourceFiles::readOnlyAndUpdateModeRenameTheTab()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString file = fixture.writeFile(QStringLiteral("M.cbl"), "M\r\n");
+    fixture.window->OpenSourceFile(file);
+    TMDIChild *child = active(fixture);
+
+    fixture.window->action(CommandId::ReadOnly1)->trigger();
+    QCOMPARE(child->caption(), file + QStringLiteral(" (read only)"));
+    QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("M.cbl (read only)"));
+    QCOMPARE(fixture.window->tabs().pathAt(0), child->caption().toStdString());
+    QVERIFY(child->RichEdit1->isReadOnly());
+    QVERIFY(fixture.window->OpenReadOnly);
+    QVERIFY(fixture.window->action(CommandId::UpdateMode1)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::ReadOnly1)->isEnabled());
+
+    fixture.window->action(CommandId::UpdateMode1)->trigger();
+    QCOMPARE(child->caption(), file);
+    QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("M.cbl"));
+    QVERIFY(!child->RichEdit1->isReadOnly());
+    QVERIFY(!fixture.window->OpenReadOnly);
+    QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Insert   "));
+}
+
+void TestSourceFiles::closeQuestionAnswers()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString file = fixture.writeFile(QStringLiteral("Q.cbl"), "Q\r\n");
+
+    // No: closes and discards.
+    fixture.window->OpenSourceFile(file);
+    type(active(fixture), QStringLiteral("X"));
+    fixture.dialogs.planMessage(Answer::No);
+    fixture.window->FileCloseItemClick();
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("save Q.cbl ?"));
+    QCOMPARE(fixture.dialogs.asked().constLast().buttons, Dialogs::Buttons::YesNoCancel);
+    QVERIFY(fixture.window->documents().isEmpty());
+    QCOMPARE(fixture.readFile(file), QByteArray("Q\r\n"));
+
+    // Yes: saves and closes.
+    fixture.window->OpenSourceFile(file);
+    type(active(fixture), QStringLiteral("Y"));
+    fixture.dialogs.planMessage(Answer::Yes);
+    fixture.window->FileCloseItemClick();
+    QVERIFY(fixture.window->documents().isEmpty());
+    QCOMPARE(fixture.readFile(file), QByteArray("YQ\r\n"));
+
+    // Nothing changed, or read-only: no question.
+    fixture.dialogs.clear();
+    fixture.window->OpenSourceFile(file);
+    fixture.window->FileCloseItemClick();
+    fixture.window->OpenSourceFile(file);
+    type(active(fixture), QStringLiteral("Z"));
+    fixture.window->ReadOnly1Click();
+    fixture.window->FileCloseItemClick();
+    QVERIFY(fixture.dialogs.asked().isEmpty());
+    QVERIFY(fixture.window->documents().isEmpty());
+}
+
+void TestSourceFiles::cancellingTheCloseQuestionKeepsTheCommands()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("C.cbl"), "C\r\n"));
+    type(active(fixture), QStringLiteral("X"));
+    fixture.dialogs.planMessage(Answer::Cancel);
+    fixture.window->FileCloseItemClick();
+    QCOMPARE(fixture.window->documents().size(), 1);
+    QCOMPARE(fixture.window->tabBar()->count(), 1);
+    QVERIFY(fixture.window->action(CommandId::FileCloseItem)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::FindBtn)->isEnabled());
+    QVERIFY(active(fixture)->RichEdit1->isModified());
+}
+
+void TestSourceFiles::closingABlankDocumentWhoseSaveAsIsCancelledKeepsIt()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    fixture.window->New1Click();
+    type(active(fixture), QStringLiteral("WORK"));
+    fixture.dialogs.planMessage(Answer::Yes);
+    fixture.dialogs.planSaveCancelled();
+    fixture.window->FileCloseItemClick();
+    QCOMPARE(fixture.dialogs.asked().at(0).text, QStringLiteral("save blank 0 ?"));
+    QCOMPARE(fixture.window->documents().size(), 1);
+    QCOMPARE(active(fixture)->RichEdit1->text(), QStringLiteral("WORK"));
+    QVERIFY(fixture.window->action(CommandId::FileCloseItem)->isEnabled());
+}
+
+void TestSourceFiles::closingTheLastDocumentDisablesItsCommands()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("L.cbl"), "L\r\n"));
+    fixture.window->FileCloseItemClick();
+    for (CommandId id : {CommandId::FileCloseItem, CommandId::FileSaveAsItem, CommandId::FindBtn, CommandId::Print1,
+                         CommandId::PasteItem, CommandId::SelectAll, CommandId::WindowMinimizeItem,
+                         CommandId::RefreshTree, CommandId::SplitBtn, CommandId::UndoItem})
+        QVERIFY2(!fixture.window->action(id)->isEnabled(), commandName(id).data());
+    QVERIFY(fixture.window->action(CommandId::OpenBtn)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::New1)->isEnabled());
+    QCOMPARE(fixture.window->statusPanel(0), QStringLiteral(" "));
+}
+
+void TestSourceFiles::saveAllSavesChangedSourceDocuments()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n");
+    const QString b = fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n");
+    const QString c = fixture.writeFile(QStringLiteral("C.cbl"), "C\r\n");
+    for (const QString &file : {a, b, c})
+        fixture.window->OpenSourceFile(file);
+    const QList<TMDIChild *> children = fixture.window->documents();
+    type(children[0], QStringLiteral("1"));
+    type(children[2], QStringLiteral("3"));
+    fixture.window->New1Click();
+    type(active(fixture), QStringLiteral("NEW"));
+    fixture.dialogs.planSave(fixture.path(QStringLiteral("NEW.CBL")));
+    QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+Y")));
+    QCOMPARE(fixture.readFile(a), QByteArray("1A\r\n"));
+    QCOMPARE(fixture.readFile(b), QByteArray("B\r\n"));
+    QCOMPARE(fixture.readFile(c), QByteArray("3C\r\n"));
+    QCOMPARE(fixture.readFile(fixture.path(QStringLiteral("NEW.CBL"))), QByteArray("NEW\n"));
+    QVERIFY(fixture.dialogs.allAnswered());
+}
+
+void TestSourceFiles::exitStopsAtCancel()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n"));
+    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n"));
+    for (TMDIChild *child : fixture.window->documents())
+        type(child, QStringLiteral("X"));
+    fixture.dialogs.planMessage(Answer::Cancel);
+    fixture.window->FileExitItemClick();
+    QVERIFY(fixture.window->isVisible());
+    QCOMPARE(fixture.window->documents().size(), 2);
+    QCOMPARE(fixture.dialogs.asked().size(), 1);
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("save B.cbl ?"));
+
+    fixture.dialogs.planMessage(Answer::No);
+    fixture.dialogs.planMessage(Answer::No);
+    fixture.window->FileExitItemClick();
+    QVERIFY(!fixture.window->isVisible());
+    QVERIFY(fixture.dialogs.allAnswered());
+}
+
+void TestSourceFiles::printingWritesTheWholeText()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("P.cbl"), "       PROGRAM-ID. PRINTME.\r\n"));
+    const QString pdf = fixture.path(QStringLiteral("out.pdf"));
+    fixture.dialogs.planPrint(pdf);
+    fixture.window->PrintButtonClick();
+    QVERIFY(fixture.readFile(pdf).startsWith("%PDF"));
+
+    fixture.dialogs.planPrint(QString());
+    fixture.window->PrintButtonClick();
+    QVERIFY(fixture.dialogs.allAnswered());
+}
+
+QTEST_MAIN(TestSourceFiles)
+#include "tst_sourcefiles.moc"
