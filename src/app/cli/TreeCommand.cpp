@@ -6,6 +6,8 @@
 #include "structure/core/TreeListing.h"
 
 #include <cstdio>
+#include <exception>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,6 +25,31 @@ void printTreeUsage()
                "  --perform  show the targets of PERFORM statements\n"
                "  --pic01    show 01 levels that carry a PIC clause\n",
                stderr);
+}
+
+int printTree(const std::string &path, const norvane::StructureOptions &options)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        std::fprintf(stderr, "norvane-cli tree: Cannot read %s: it is a folder\n", path.c_str());
+        return 2;
+    }
+    const norvane::Result<std::string> bytes = norvane::readFileBytes(path);
+    if (!bytes) {
+        std::fprintf(stderr, "norvane-cli tree: %s\n", bytes.error().c_str());
+        return 2;
+    }
+    const std::vector<std::string> lines = norvane::splitSourceLines(bytes.value());
+    const std::string listing = norvane::treeListing(norvane::scanStructure(lines, options));
+
+#ifdef _WIN32
+    _setmode(_fileno(stdout), _O_BINARY); // line feeds only, bytes unchanged
+#endif
+    if (std::fwrite(listing.data(), 1, listing.size(), stdout) != listing.size() || std::fflush(stdout) != 0) {
+        std::fputs("norvane-cli tree: cannot write the output\n", stderr);
+        return 2;
+    }
+    return 0;
 }
 
 } // namespace
@@ -56,20 +83,11 @@ int runTreeCommand(const std::vector<std::string> &arguments)
         return 2;
     }
 
-    const norvane::Result<std::string> bytes = norvane::readFileBytes(*path);
-    if (!bytes) {
-        std::fprintf(stderr, "norvane-cli tree: %s\n", bytes.error().c_str());
+    try {
+        return printTree(*path, options);
+    } catch (const std::exception &exception) {
+        // For instance a file too large for memory.
+        std::fprintf(stderr, "norvane-cli tree: Cannot read %s: %s\n", path->c_str(), exception.what());
         return 2;
     }
-    const std::vector<std::string> lines = norvane::splitSourceLines(bytes.value());
-    const std::string listing = norvane::treeListing(norvane::scanStructure(lines, options));
-
-#ifdef _WIN32
-    _setmode(_fileno(stdout), _O_BINARY); // line feeds only, bytes unchanged
-#endif
-    if (std::fwrite(listing.data(), 1, listing.size(), stdout) != listing.size() || std::fflush(stdout) != 0) {
-        std::fputs("norvane-cli tree: cannot write the output\n", stderr);
-        return 2;
-    }
-    return 0;
 }

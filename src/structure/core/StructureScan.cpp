@@ -39,8 +39,8 @@ std::string_view firstWord(std::string_view text)
     return text.substr(start, end - start);
 }
 
-// One scan over one text. The levelN fields hold the node most recently created
-// at depths 0 to 2; a node is only used as a parent while its level is open.
+// One scan over one text. LevelNNode holds the node most recently created at
+// depth N; a node is only used as a parent while its level is open.
 class StructureScanner {
 public:
     StructureScanner(std::span<const std::string> lines, const StructureOptions &options)
@@ -65,13 +65,13 @@ public:
                     ScanPerform();
                 continue;
             }
-            if (!ScanHeader() && (!m_divisionSeen || m_inProcedureDivision))
+            if (!ScanHeader() && (!DivisionSeen || InProcedureDivision))
                 ScanParagraph();
             // Each records its header's own line: the header is the first area-A
             // line to get here once its flag is set.
-            if (m_inProcedureDivision && m_tree.ProcedureDivisionLine == 0)
+            if (InProcedureDivision && m_tree.ProcedureDivisionLine == 0)
                 m_tree.ProcedureDivisionLine = lineIndex();
-            if (m_dataDivisionSeen && m_tree.DataDivisionLine == 0)
+            if (DataDivisionSeen && m_tree.DataDivisionLine == 0)
                 m_tree.DataDivisionLine = lineIndex();
         }
         return std::move(m_tree);
@@ -108,11 +108,11 @@ private:
     // A new root that opens level 0 and closes the levels below it.
     void openRoot()
     {
-        m_level0Node = addRoot(m_work);
-        m_level0Open = true;
-        m_level1Open = false;
-        m_level1Section = false;
-        m_level2Open = false;
+        Level0Node = addRoot(m_work);
+        Level0Open = true;
+        Level1Open = false;
+        Level1Section = false;
+        Level2Open = false;
     }
 
     bool ScanLevel01()
@@ -135,13 +135,13 @@ private:
         }
 
         // Before any header (a copy book) every 01 level is a root.
-        if (!m_level0Open) {
-            m_level0Node = addRoot(std::string(text));
-        } else if (m_level1Open) {
-            m_level2Node = addChild(m_level1Node, std::string(text));
+        if (!Level0Open) {
+            Level0Node = addRoot(std::string(text));
+        } else if (Level1Open) {
+            Level2Node = addChild(Level1Node, std::string(text));
         } else {
-            m_level1Node = addChild(m_level0Node, std::string(text));
-            expand(m_level0Node);
+            Level1Node = addChild(Level0Node, std::string(text));
+            expand(Level0Node);
         }
         return true;
     }
@@ -155,24 +155,24 @@ private:
             return false;
 
         if (division < section) {
-            m_divisionSeen = true;
+            DivisionSeen = true;
             if (holdsAt(view, 8, "PROCEDURE "))
-                m_inProcedureDivision = true;
+                InProcedureDivision = true;
             if (holdsAt(view, 8, "DATA "))
-                m_dataDivisionSeen = true;
+                DataDivisionSeen = true;
             openRoot();
             return true;
         }
 
-        m_sectionSeen = true;
-        if (m_level0Open && m_inProcedureDivision) {
-            m_level1Node = addChild(m_level0Node, m_work);
-            expand(m_level0Node);
-            m_level1Open = true;
-            m_level1Section = true;
+        SectionSeen = true;
+        if (Level0Open && InProcedureDivision) {
+            Level1Node = addChild(Level0Node, m_work);
+            expand(Level0Node);
+            Level1Open = true;
+            Level1Section = true;
             // A new section closes the previous section's paragraphs: what comes
             // before its first paragraph belongs to the section itself.
-            m_level2Open = false;
+            Level2Open = false;
         } else {
             openRoot();
         }
@@ -185,17 +185,17 @@ private:
         if (word.empty() || word == "EXEC" || word == "END-EXEC")
             return;
 
-        if (m_level1Open && m_level1Section && m_inProcedureDivision) {
-            m_level2Node = addChild(m_level1Node, m_work);
-            m_level2Open = true;
-        } else if (m_level0Open && m_sectionSeen) {
+        if (Level1Open && Level1Section && InProcedureDivision) {
+            Level2Node = addChild(Level1Node, m_work);
+            Level2Open = true;
+        } else if (Level0Open && SectionSeen) {
             // Paragraphs without a section sit side by side under the division
             // (or section) and each takes its own performed items.
-            m_level1Node = addChild(m_level0Node, m_work);
-            expand(m_level0Node);
-            m_level1Open = true;
-            m_level1Section = false;
-            m_level2Open = false;
+            Level1Node = addChild(Level0Node, m_work);
+            expand(Level0Node);
+            Level1Open = true;
+            Level1Section = false;
+            Level2Open = false;
         } else {
             openRoot();
         }
@@ -244,14 +244,14 @@ private:
         text.reserve(kPerformPrefix.size() + name.size());
         text.append(kPerformPrefix).append(name);
 
-        if (m_level2Open)
-            addChild(m_level2Node, std::move(text)); // level 3 never takes children
-        else if (m_level1Open)
-            m_level2Node = addChild(m_level1Node, std::move(text));
-        else if (m_level0Open)
-            m_level1Node = addChild(m_level0Node, std::move(text));
+        if (Level2Open)
+            addChild(Level2Node, std::move(text)); // level 3 never takes children
+        else if (Level1Open)
+            Level2Node = addChild(Level1Node, std::move(text));
+        else if (Level0Open)
+            Level1Node = addChild(Level0Node, std::move(text));
         else
-            m_level0Node = addRoot(std::move(text));
+            Level0Node = addRoot(std::move(text));
     }
 
     std::span<const std::string> m_lines;
@@ -260,18 +260,19 @@ private:
     std::string m_work;
     std::size_t m_i = 0;
 
-    int m_level0Node = -1;
-    int m_level1Node = -1;
-    int m_level2Node = -1;
+    // The scan state, under its established names.
+    int Level0Node = -1;
+    int Level1Node = -1;
+    int Level2Node = -1;
 
-    bool m_level0Open = false;
-    bool m_level1Open = false;
-    bool m_level1Section = false; // level 1 holds a PROCEDURE DIVISION section, which takes paragraphs
-    bool m_level2Open = false;
-    bool m_inProcedureDivision = false;
-    bool m_sectionSeen = false;
-    bool m_divisionSeen = false;
-    bool m_dataDivisionSeen = false;
+    bool Level0Open = false;
+    bool Level1Open = false;
+    bool Level1Section = false; // level 1 holds a PROCEDURE DIVISION section, which takes paragraphs
+    bool Level2Open = false;
+    bool InProcedureDivision = false;
+    bool SectionSeen = false;
+    bool DivisionSeen = false;
+    bool DataDivisionSeen = false;
 };
 
 } // namespace

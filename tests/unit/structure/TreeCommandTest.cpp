@@ -68,6 +68,7 @@ TEST(TreeCommand, FailuresExitWithCode2AndAMessage)
     };
     const Case cases[] = {
         {"tree \"" + kData + "no-such-file.cbl\"", "no-such-file.cbl"},
+        {"tree \"" + kData + "\"", "it is a folder"},
         {"tree", "usage: norvane-cli tree"},
         {"tree --color \"" + kData + "worked-example.cbl\"", "unknown option \"--color\""},
         {"tree \"" + kData + "worked-example.cbl\" \"" + kData + "CBACT04C.cbl\"", "exactly one FILE"},
