@@ -12,7 +12,6 @@ namespace norvane {
 namespace {
 
 constexpr std::size_t kIdentificationColumn = 73; // columns 73-80 are never code
-constexpr std::size_t kMaxLineLength = 80;
 constexpr std::string_view kPerformPrefix{">       "};
 
 // Whether the text holds `what` starting at the 1-based column.
