@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+int runTreeCommand(const std::vector<std::string> &arguments);
+
 namespace {
 
 struct CliCommand {
@@ -16,7 +18,7 @@ struct CliCommand {
 
 // The commands, each in a file of its own beside this one.
 constexpr CliCommand kCommands[] = {
-    {"", "", nullptr},
+    {"tree", "[--perform] [--pic01] FILE   the structure tree, one node a line", runTreeCommand},
 };
 
 void printUsage(std::FILE *out)
