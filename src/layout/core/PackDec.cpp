@@ -25,7 +25,7 @@ Result<PackedPic> ParsePackedPic(std::string_view picture)
     if (!parsed)
         return Error{parsed.error()};
     const CodecPicture &p = parsed.value();
-    PackedPic pic{p.isSigned, p.digits, p.hasV, p.decimals};
+    PackedPic pic{p.isSigned, p.digits, p.digits, p.hasV, p.decimals};
     if (pic.digits % 2 == 0)
         ++pic.digits;
     return pic;
@@ -72,6 +72,11 @@ Result<std::string> TextToPacked(std::string_view text, std::string_view picture
             return Error{"Invalid value"};
         digits[--place] = c;
     }
+    // The place added to fill the last byte is not part of the picture: a
+    // value reaching into it would not fit the field as the program sees it.
+    const auto padPlaces = static_cast<std::size_t>(pic.digits - pic.declaredDigits);
+    if (digits.find_first_not_of('0') < padPlaces)
+        return Error{"Invalid value"};
     // Dropping the sign would store a different value.
     if (!pic.isSigned && sign == '-')
         return Error{"Negative value for unsigned PIC"};

@@ -17,10 +17,12 @@ namespace norvane {
 // picture: 12 34 5C with S9(3)V99 reads 123.45+.
 
 // The facts of a packed picture. The digit count is raised to an odd number,
-// so that digits and sign nibble fill whole bytes: S9(4) has 5 digit places.
+// so that digits and sign nibble fill whole bytes: S9(4) has 5 digit places;
+// the picture's own count stays in declaredDigits, the most a value may use.
 struct PackedPic {
     bool isSigned = false;
     int digits = 0;
+    int declaredDigits = 0;
     bool hasV = false;
     int decimals = 0;
 
@@ -36,7 +38,9 @@ inline constexpr int MaxPackedDigits = 38;
 // The packed bytes of the text, byteCount() of them, or the reason the text
 // cannot be stored in the picture: "Invalid Value" (two points),
 // "Too many decimal places", "Invalid value" (a character other than a digit,
-// or more digits than the picture holds), or "Negative value for unsigned PIC".
+// more digits than the digit places, or a value beyond the picture's digits),
+// or "Negative value for unsigned PIC". Leading zeros are welcome as long as
+// there is room for them, so every text PackedToText gives is taken back.
 [[nodiscard]] Result<std::string> TextToPacked(std::string_view text, std::string_view picture);
 
 // The text of the packed bytes, or "Invalid packed decimal" when a digit
