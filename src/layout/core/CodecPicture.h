@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace norvane {
 
@@ -57,8 +58,11 @@ struct CodecPicture {
                 }
                 k = k * 10 + (d - '0');
             }
-            if (!number)
-                return Error{"'" + std::string(count) + "' is not a valid integer value"};
+            if (!number) {
+                std::string message = "'";
+                message.append(count).append("' is not a valid integer value");
+                return Error{std::move(message)};
+            }
             if (k < 1 || pic.digits + (k - 1) > maxDigits)
                 return invalidPic;
             pic.digits += static_cast<int>(k - 1);

@@ -103,29 +103,8 @@ Result<std::string> PackedToText(std::string_view bytes, std::string_view pictur
     if (bytes.empty())
         return invalid;
 
-    // Leading zeros pad the digits when the bytes hold fewer than the
-    // picture's decimals, so the point always has its decimals after it.
-    const std::size_t stored = 2 * bytes.size() - 1;
-    const std::size_t padding = stored < static_cast<std::size_t>(pic.decimals)
-                                    ? static_cast<std::size_t>(pic.decimals) - stored
-                                    : 0;
-    std::string text;
-    text.reserve(padding + stored + 2);
-    text.append(padding, '0');
-    for (std::size_t b = 0; b < bytes.size(); ++b) {
-        const auto byte = static_cast<std::uint8_t>(bytes[b]);
-        const unsigned high = byte >> 4;
-        const unsigned low = byte & 0xFu;
-        if (high > 9)
-            return invalid;
-        text.push_back(static_cast<char>('0' + high));
-        if (b + 1 < bytes.size()) {
-            if (low > 9)
-                return invalid;
-            text.push_back(static_cast<char>('0' + low));
-        }
-    }
-
+    // Only C, D and F are signs; anything else in the last nibble means these
+    // bytes are not a packed number.
     const unsigned signNibble = static_cast<std::uint8_t>(bytes.back()) & 0xFu;
     char sign = '\0';
     if (signNibble == NegativeNibble)
@@ -134,11 +113,39 @@ Result<std::string> PackedToText(std::string_view bytes, std::string_view pictur
         sign = '+';
     else if (signNibble != UnsignedNibble)
         return invalid;
+
+    // Leading zeros pad the digits when the bytes hold fewer than the
+    // picture's decimals, so the point always has its decimals after it.
+    const std::size_t stored = 2 * bytes.size() - 1;
+    const auto decimals = static_cast<std::size_t>(pic.decimals);
+    const std::size_t shown = stored < decimals ? decimals : stored;
+    const std::size_t pointAt = pic.hasV ? shown - decimals : std::string::npos;
+    std::string text;
+    text.reserve(shown + 2);
+    const auto put = [&](unsigned digit) {
+        if (text.size() == pointAt)
+            text.push_back('.');
+        text.push_back(static_cast<char>('0' + digit));
+    };
+    for (std::size_t i = stored; i < shown; ++i)
+        put(0);
+    for (std::size_t b = 0; b < bytes.size(); ++b) {
+        const auto byte = static_cast<std::uint8_t>(bytes[b]);
+        const unsigned high = byte >> 4;
+        const unsigned low = byte & 0xFu;
+        if (high > 9)
+            return invalid;
+        put(high);
+        if (b + 1 < bytes.size()) {
+            if (low > 9)
+                return invalid;
+            put(low);
+        }
+    }
     if (sign != '\0' && !pic.isSigned)
         return Error{"Pack Decimal longer than PIC"};
-
-    if (pic.hasV)
-        text.insert(text.size() - static_cast<std::size_t>(pic.decimals), 1, '.');
+    if (text.size() == pointAt)
+        text.push_back('.');
     if (sign != '\0')
         text.push_back(sign);
     return text;
