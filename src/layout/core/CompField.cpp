@@ -131,16 +131,21 @@ Result<std::string> TextToComp(std::string_view text, std::string_view picture, 
     Result<CompPic> pic = ParseCompPic(picture);
     if (!pic)
         return Error{pic.error()};
+    return TextToComp(text, pic.value(), byteCount, order);
+}
+
+Result<std::string> TextToComp(std::string_view text, const CompPic &pic, std::size_t byteCount, ByteOrder order)
+{
     if (byteCount < 1 || byteCount > MaxCompBytes)
         return badSize();
-    Result<std::int64_t> value = scaledValue(text, pic.value());
+    Result<std::int64_t> value = scaledValue(text, pic);
     if (!value)
         return Error{value.error()};
 
     const unsigned bits = static_cast<unsigned>(8 * byteCount);
     const std::int64_t v = value.value();
     if (bits < 64) {
-        const bool fits = pic.value().isSigned
+        const bool fits = pic.isSigned
                               ? v >= -(std::int64_t{1} << (bits - 1)) && v < (std::int64_t{1} << (bits - 1))
                               : v < (std::int64_t{1} << bits);
         if (!fits)
@@ -162,6 +167,11 @@ Result<std::string> CompToText(std::string_view bytes, std::string_view picture,
     Result<CompPic> pic = ParseCompPic(picture);
     if (!pic)
         return Error{pic.error()};
+    return CompToText(bytes, pic.value(), order);
+}
+
+Result<std::string> CompToText(std::string_view bytes, const CompPic &pic, ByteOrder order)
+{
     if (bytes.empty() || bytes.size() > MaxCompBytes)
         return badSize();
 
@@ -173,7 +183,7 @@ Result<std::string> CompToText(std::string_view bytes, std::string_view picture,
     char buffer[24];
     std::to_chars_result written{};
     const unsigned bits = static_cast<unsigned>(8 * bytes.size());
-    if (pic.value().isSigned) {
+    if (pic.isSigned) {
         // Extend the field's sign bit over the unused high bytes.
         if (bits < 64 && (pattern >> (bits - 1) & 1u))
             pattern |= ~std::uint64_t{0} << bits;

@@ -61,10 +61,14 @@ inline constexpr int MaxCompDigits = 18;
 // to 8 bytes". A value the field's bytes cannot hold is refused, never cut.
 [[nodiscard]] Result<std::string> TextToComp(std::string_view text, std::string_view picture,
                                              std::size_t byteCount, ByteOrder order);
+// The same with a picture parsed once, for callers converting many fields.
+[[nodiscard]] Result<std::string> TextToComp(std::string_view text, const CompPic &picture,
+                                             std::size_t byteCount, ByteOrder order);
 
 // The decimal integer text of the field's bytes (1 to 8 of them) in the given
 // order: two's complement for a signed picture, unsigned otherwise. Fails with
 // "Invalid Pic" or "Binary field must be 1 to 8 bytes".
 [[nodiscard]] Result<std::string> CompToText(std::string_view bytes, std::string_view picture, ByteOrder order);
+[[nodiscard]] Result<std::string> CompToText(std::string_view bytes, const CompPic &picture, ByteOrder order);
 
 } // namespace norvane

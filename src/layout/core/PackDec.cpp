@@ -36,7 +36,11 @@ Result<std::string> TextToPacked(std::string_view text, std::string_view picture
     Result<PackedPic> parsed = ParsePackedPic(picture);
     if (!parsed)
         return Error{parsed.error()};
-    const PackedPic &pic = parsed.value();
+    return TextToPacked(text, parsed.value());
+}
+
+Result<std::string> TextToPacked(std::string_view text, const PackedPic &pic)
+{
 
     char sign = '\0';
     if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
@@ -98,7 +102,11 @@ Result<std::string> PackedToText(std::string_view bytes, std::string_view pictur
     Result<PackedPic> parsed = ParsePackedPic(picture);
     if (!parsed)
         return Error{parsed.error()};
-    const PackedPic &pic = parsed.value();
+    return PackedToText(bytes, parsed.value());
+}
+
+Result<std::string> PackedToText(std::string_view bytes, const PackedPic &pic)
+{
     const Error invalid{"Invalid packed decimal"};
     if (bytes.empty())
         return invalid;

@@ -42,6 +42,8 @@ inline constexpr int MaxPackedDigits = 38;
 // or "Negative value for unsigned PIC". Leading zeros are welcome as long as
 // there is room for them, so every text PackedToText gives is taken back.
 [[nodiscard]] Result<std::string> TextToPacked(std::string_view text, std::string_view picture);
+// The same with a picture parsed once, for callers converting many fields.
+[[nodiscard]] Result<std::string> TextToPacked(std::string_view text, const PackedPic &picture);
 
 // The text of the packed bytes, or "Invalid packed decimal" when a digit
 // nibble is not a decimal digit or the sign nibble is not C, D or F, and
@@ -50,5 +52,6 @@ inline constexpr int MaxPackedDigits = 38;
 // the picture's; every stored digit is shown. A signed picture whose bytes
 // carry the F nibble reads as a positive value without a sign character.
 [[nodiscard]] Result<std::string> PackedToText(std::string_view bytes, std::string_view picture);
+[[nodiscard]] Result<std::string> PackedToText(std::string_view bytes, const PackedPic &picture);
 
 } // namespace norvane
