@@ -39,8 +39,10 @@ inline constexpr int MaxPackedDigits = 38;
 // cannot be stored in the picture: "Invalid Value" (two points),
 // "Too many decimal places", "Invalid value" (a character other than a digit,
 // more digits than the digit places, or a value beyond the picture's digits),
-// or "Negative value for unsigned PIC". Leading zeros are welcome as long as
-// there is room for them, so every text PackedToText gives is taken back.
+// or "Negative value for unsigned PIC". The empty text stands for zero.
+// Leading zeros are welcome while there is room for them, so the text of a
+// field of the picture's own size stores back to the same bytes (a signed
+// picture's F sign becoming C) whenever its value is within the picture.
 [[nodiscard]] Result<std::string> TextToPacked(std::string_view text, std::string_view picture);
 // The same with a picture parsed once, for callers converting many fields.
 [[nodiscard]] Result<std::string> TextToPacked(std::string_view text, const PackedPic &picture);
