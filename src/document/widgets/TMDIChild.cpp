@@ -8,7 +8,7 @@
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/SourceEditor.h"
 #include "settings/core/Settings.h"
-#include "structure/widgets/StructureTree.h"
+#include "structure/widgets/StructureTreeView.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -38,7 +38,7 @@ TMDIChild::TMDIChild(DocumentHost &host, QWidget *parent) : QWidget(parent), m_h
     Splitter1->setChildrenCollapsible(true);
     layout->addWidget(Splitter1);
 
-    TreeView1 = new StructureTree(Splitter1);
+    TreeView1 = new StructureTreeView(Splitter1);
     REPanel = new QWidget(Splitter1);
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
@@ -79,9 +79,9 @@ TMDIChild::TMDIChild(DocumentHost &host, QWidget *parent) : QWidget(parent), m_h
     connect(RichEdit1, &SourceEditor::keyDown, this, &TMDIChild::RichEdit1KeyDown);
     connect(RichEdit1, &SourceEditor::keyUp, this, &TMDIChild::RichEdit1KeyUp);
     connect(RichEdit1, &SourceEditor::mouseDown, this, [this] { IgnoreTabUp = false; });
-    connect(TreeView1, &StructureTree::mouseUp, this, &TMDIChild::TreeView1MouseUp);
-    connect(TreeView1, &StructureTree::nodeExpanded, this, [this] { SyncToCaret(editorInUse()); });
-    connect(TreeView1, &StructureTree::nodeCollapsed, this, [this] { SyncToCaret(editorInUse()); });
+    connect(TreeView1, &StructureTreeView::mouseUp, this, &TMDIChild::TreeView1MouseUp);
+    connect(TreeView1, &StructureTreeView::nodeExpanded, this, [this] { SyncToCaret(editorInUse()); });
+    connect(TreeView1, &StructureTreeView::nodeCollapsed, this, [this] { SyncToCaret(editorInUse()); });
 }
 
 TMDIChild::~TMDIChild() = default;
@@ -316,7 +316,7 @@ void TMDIChild::highlightNodeOfLine(int line)
 void TMDIChild::TreeView1MouseUp(QMouseEvent *event)
 {
     SourceEditor *editor = editorInUse();
-    const StructureTree::Hit hit = TreeView1->hitTest(event->position().toPoint());
+    const StructureTreeView::Hit hit = TreeView1->hitTest(event->position().toPoint());
     if (hit.onLabel && TreeView1->selectedNode() != nullptr) {
         SyncSuspended = true;
         GotoTreeNode(editor);

@@ -17,7 +17,7 @@ namespace norvane {
 
 class DocumentHost;
 class SourceEditor;
-class StructureTree;
+class StructureTreeView;
 
 // A growable array of integers: the back-track histories.
 using MyIntArray = std::vector<int>;
@@ -60,7 +60,7 @@ public:
     [[nodiscard]] MyIntArray &historyInUse() { return MainEditorActive ? TrackHistory1 : TrackHistory2; }
 
     // Components
-    StructureTree *TreeView1 = nullptr;
+    StructureTreeView *TreeView1 = nullptr;
     QSplitter *Splitter1 = nullptr;
     QWidget *REPanel = nullptr;
     SourceEditor *RichEdit1 = nullptr;

@@ -1,4 +1,4 @@
-#include "structure/widgets/StructureTree.h"
+#include "structure/widgets/StructureTreeView.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -11,7 +11,7 @@ namespace {
 constexpr int IdRole = Qt::UserRole;
 }
 
-StructureTree::StructureTree(QWidget *parent) : QTreeWidget(parent)
+StructureTreeView::StructureTreeView(QWidget *parent) : QTreeWidget(parent)
 {
     setHeaderHidden(true);
     setColumnCount(1);
@@ -23,11 +23,11 @@ StructureTree::StructureTree(QWidget *parent) : QTreeWidget(parent)
     setMinimumWidth(0);
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
-    connect(this, &QTreeWidget::itemExpanded, this, &StructureTree::nodeExpanded);
-    connect(this, &QTreeWidget::itemCollapsed, this, &StructureTree::nodeCollapsed);
+    connect(this, &QTreeWidget::itemExpanded, this, &StructureTreeView::nodeExpanded);
+    connect(this, &QTreeWidget::itemCollapsed, this, &StructureTreeView::nodeCollapsed);
 }
 
-void StructureTree::clearNodes()
+void StructureTreeView::clearNodes()
 {
     clear();
     for (Node pending : m_pendingRoots)
@@ -40,13 +40,13 @@ void StructureTree::clearNodes()
     m_orderValid = true;
 }
 
-void StructureTree::beginUpdate()
+void StructureTreeView::beginUpdate()
 {
     m_batch = true;
     setUpdatesEnabled(false);
 }
 
-void StructureTree::endUpdate()
+void StructureTreeView::endUpdate()
 {
     m_batch = false;
     if (!m_pendingRoots.empty()) {
@@ -60,7 +60,7 @@ void StructureTree::endUpdate()
     setUpdatesEnabled(true);
 }
 
-StructureTree::Node StructureTree::createNode(const QString &text, int value)
+StructureTreeView::Node StructureTreeView::createNode(const QString &text, int value)
 {
     auto *node = new QTreeWidgetItem(QStringList{text});
     node->setData(0, IdRole, static_cast<int>(m_items.size()));
@@ -70,7 +70,7 @@ StructureTree::Node StructureTree::createNode(const QString &text, int value)
     return node;
 }
 
-StructureTree::Node StructureTree::addRoot(const QString &text, int value)
+StructureTreeView::Node StructureTreeView::addRoot(const QString &text, int value)
 {
     Node node = createNode(text, value);
     if (m_batch)
@@ -80,14 +80,14 @@ StructureTree::Node StructureTree::addRoot(const QString &text, int value)
     return node;
 }
 
-StructureTree::Node StructureTree::addChild(Node parent, const QString &text, int value)
+StructureTreeView::Node StructureTreeView::addChild(Node parent, const QString &text, int value)
 {
     Node node = createNode(text, value);
     parent->addChild(node);
     return node;
 }
 
-void StructureTree::expandNode(Node node)
+void StructureTreeView::expandNode(Node node)
 {
     if (m_batch)
         m_pendingExpand.push_back(node);
@@ -95,12 +95,12 @@ void StructureTree::expandNode(Node node)
         node->setExpanded(true);
 }
 
-int StructureTree::idOf(Node node) const
+int StructureTreeView::idOf(Node node) const
 {
     return node->data(0, IdRole).toInt();
 }
 
-void StructureTree::rebuildOrder() const
+void StructureTreeView::rebuildOrder() const
 {
     if (m_orderValid)
         return;
@@ -118,7 +118,7 @@ void StructureTree::rebuildOrder() const
     m_orderValid = true;
 }
 
-StructureTree::Node StructureTree::nodeAt(int index) const
+StructureTreeView::Node StructureTreeView::nodeAt(int index) const
 {
     rebuildOrder();
     if (index < 0 || index >= static_cast<int>(m_order.size()))
@@ -126,7 +126,7 @@ StructureTree::Node StructureTree::nodeAt(int index) const
     return m_items[static_cast<std::size_t>(m_order[static_cast<std::size_t>(index)])];
 }
 
-int StructureTree::indexOf(Node node) const
+int StructureTreeView::indexOf(Node node) const
 {
     rebuildOrder();
     const int id = idOf(node);
@@ -137,29 +137,29 @@ int StructureTree::indexOf(Node node) const
     return -1;
 }
 
-QString StructureTree::nodeText(Node node) const
+QString StructureTreeView::nodeText(Node node) const
 {
     return node->text(0);
 }
 
-int StructureTree::nodeData(Node node) const
+int StructureTreeView::nodeData(Node node) const
 {
     return m_data[static_cast<std::size_t>(idOf(node))];
 }
 
-int StructureTree::dataAt(int index) const
+int StructureTreeView::dataAt(int index) const
 {
     rebuildOrder();
     return m_data[static_cast<std::size_t>(m_order[static_cast<std::size_t>(index)])];
 }
 
-void StructureTree::setDataAt(int index, int value)
+void StructureTreeView::setDataAt(int index, int value)
 {
     rebuildOrder();
     m_data[static_cast<std::size_t>(m_order[static_cast<std::size_t>(index)])] = value;
 }
 
-bool StructureTree::isNodeVisible(Node node) const
+bool StructureTreeView::isNodeVisible(Node node) const
 {
     for (Node parent = node->parent(); parent != nullptr; parent = parent->parent()) {
         if (!parent->isExpanded())
@@ -168,19 +168,19 @@ bool StructureTree::isNodeVisible(Node node) const
     return true;
 }
 
-StructureTree::Node StructureTree::selectedNode() const
+StructureTreeView::Node StructureTreeView::selectedNode() const
 {
     return currentItem();
 }
 
-void StructureTree::setSelectedNode(Node node)
+void StructureTreeView::setSelectedNode(Node node)
 {
     setCurrentItem(node);
     if (node != nullptr)
         scrollToItem(node);
 }
 
-StructureTree::Hit StructureTree::hitTest(const QPoint &point) const
+StructureTreeView::Hit StructureTreeView::hitTest(const QPoint &point) const
 {
     Hit hit;
     hit.node = itemAt(point);
@@ -193,7 +193,7 @@ StructureTree::Hit StructureTree::hitTest(const QPoint &point) const
     return hit;
 }
 
-void StructureTree::mouseReleaseEvent(QMouseEvent *event)
+void StructureTreeView::mouseReleaseEvent(QMouseEvent *event)
 {
     QTreeWidget::mouseReleaseEvent(event);
     emit mouseUp(event);

@@ -1,12 +1,12 @@
-#include "structure/widgets/StructureTree.h"
+#include "structure/widgets/StructureTreeView.h"
 
 #include <QTest>
 
-using norvane::StructureTree;
+using norvane::StructureTreeView;
 
 // The tree operations the structure features rely on: node indexes in tree
 // order, one integer per node, visibility, selection and label hits.
-class TestStructureTree : public QObject {
+class TestStructureTreeView : public QObject {
     Q_OBJECT
 
 private slots:
@@ -17,9 +17,9 @@ private slots:
     void clearRemovesEverything();
 };
 
-void TestStructureTree::indexesFollowTreeOrderNotCreationOrder()
+void TestStructureTreeView::indexesFollowTreeOrderNotCreationOrder()
 {
-    StructureTree tree;
+    StructureTreeView tree;
     auto *a = tree.addRoot(QStringLiteral("A"), 0);
     auto *b = tree.addChild(a, QStringLiteral("B"), 1);
     auto *c = tree.addChild(a, QStringLiteral("C"), 5);
@@ -41,9 +41,9 @@ void TestStructureTree::indexesFollowTreeOrderNotCreationOrder()
     QCOMPARE(tree.nodeAt(5), nullptr);
 }
 
-void TestStructureTree::batchAddsAppearAtTheEnd()
+void TestStructureTreeView::batchAddsAppearAtTheEnd()
 {
-    StructureTree tree;
+    StructureTreeView tree;
     tree.beginUpdate();
     auto *root = tree.addRoot(QStringLiteral("ROOT"), 0);
     tree.addChild(root, QStringLiteral("CHILD"), 1);
@@ -55,9 +55,9 @@ void TestStructureTree::batchAddsAppearAtTheEnd()
     QVERIFY(root->isExpanded());
 }
 
-void TestStructureTree::visibilityFollowsExpansion()
+void TestStructureTreeView::visibilityFollowsExpansion()
 {
-    StructureTree tree;
+    StructureTreeView tree;
     auto *root = tree.addRoot(QStringLiteral("R"), 0);
     auto *child = tree.addChild(root, QStringLiteral("C"), 1);
     auto *grandChild = tree.addChild(child, QStringLiteral("G"), 2);
@@ -71,9 +71,9 @@ void TestStructureTree::visibilityFollowsExpansion()
     QCOMPARE(tree.selectedNode(), child);
 }
 
-void TestStructureTree::hitTestTellsLabelFromIndent()
+void TestStructureTreeView::hitTestTellsLabelFromIndent()
 {
-    StructureTree tree;
+    StructureTreeView tree;
     auto *root = tree.addRoot(QStringLiteral("PROCEDURE DIVISION."), 0);
     auto *child = tree.addChild(root, QStringLiteral("MAIN SECTION."), 1);
     tree.expandNode(root);
@@ -82,25 +82,25 @@ void TestStructureTree::hitTestTellsLabelFromIndent()
     QVERIFY(QTest::qWaitForWindowExposed(&tree));
 
     const QRect row = tree.visualItemRect(child);
-    const StructureTree::Hit onText = tree.hitTest(QPoint(row.left() + 5, row.center().y()));
+    const StructureTreeView::Hit onText = tree.hitTest(QPoint(row.left() + 5, row.center().y()));
     QCOMPARE(onText.node, child);
     QVERIFY(onText.onLabel);
 
-    const StructureTree::Hit onIndent = tree.hitTest(QPoint(row.left() - 10, row.center().y()));
+    const StructureTreeView::Hit onIndent = tree.hitTest(QPoint(row.left() - 10, row.center().y()));
     QCOMPARE(onIndent.node, child);
     QVERIFY(!onIndent.onLabel);
 
-    const StructureTree::Hit pastText = tree.hitTest(QPoint(row.left() + 380, row.center().y()));
+    const StructureTreeView::Hit pastText = tree.hitTest(QPoint(row.left() + 380, row.center().y()));
     QVERIFY(!pastText.onLabel);
 
-    const StructureTree::Hit empty = tree.hitTest(QPoint(10, 190));
+    const StructureTreeView::Hit empty = tree.hitTest(QPoint(10, 190));
     QCOMPARE(empty.node, nullptr);
     QVERIFY(!empty.onLabel);
 }
 
-void TestStructureTree::clearRemovesEverything()
+void TestStructureTreeView::clearRemovesEverything()
 {
-    StructureTree tree;
+    StructureTreeView tree;
     tree.addRoot(QStringLiteral("A"), 0);
     tree.beginUpdate();
     tree.addRoot(QStringLiteral("B"), 1);
@@ -110,5 +110,5 @@ void TestStructureTree::clearRemovesEverything()
     QCOMPARE(tree.topLevelItemCount(), 0);
 }
 
-QTEST_MAIN(TestStructureTree)
-#include "tst_structuretree.moc"
+QTEST_MAIN(TestStructureTreeView)
+#include "tst_structuretreeview.moc"

@@ -13,7 +13,7 @@ namespace norvane {
 // children, children in the order added, a whole subtree before the next
 // sibling. The integers live beside the items, so shifting thousands of them
 // after an edit costs no redraw.
-class StructureTree : public QTreeWidget {
+class StructureTreeView : public QTreeWidget {
     Q_OBJECT
 
 public:
@@ -24,7 +24,7 @@ public:
         bool onLabel = false;   // on the node's text, not its button, indent or empty space
     };
 
-    explicit StructureTree(QWidget *parent = nullptr);
+    explicit StructureTreeView(QWidget *parent = nullptr);
 
     void clearNodes();
     // Nodes added between these two appear at once, at the end.
