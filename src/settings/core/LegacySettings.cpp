@@ -87,18 +87,17 @@ LegacyReadResult ReadLegacySettings(SettingsFile &file, Settings &settings,
         return result;
     readFirstLine(lines.front(), settings, result.unreadable);
 
-    // After a removal the line that moves up is not looked at; a file it names
-    // that is gone is found when the user picks it.
-    for (std::size_t i = 1; i < lines.size(); ++i) {
+    for (std::size_t i = 1; i < lines.size();) {
         const std::string &text = lines[i];
-        if (text.empty())
-            continue;
         // A line that names an existing file as a whole is kept even when it
         // holds a "(", as in "Program Files (x86)".
-        if (!fileExists(text) && !fileExists(legacyRecentName(text))) {
-            lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
-            result.linesRemoved = true;
+        if (text.empty() || fileExists(text) || fileExists(legacyRecentName(text))) {
+            ++i;
+            continue;
         }
+        // The line that moves up into this place is looked at next.
+        lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(i));
+        result.linesRemoved = true;
     }
     if (file.lineCount() < LegacyMinimumLines)
         lines.resize(LegacyMinimumLines);
