@@ -10,6 +10,12 @@ struct FontSpec {
     int size = 8;
     bool bold = false;
     bool italic = false;
+    // Kept so that a style the file cannot express is known to be one ("[]").
+    bool underline = false;
+    bool strikeOut = false;
+
+    static constexpr int MinSize = 1;
+    static constexpr int MaxSize = 1638;
 
     friend bool operator==(const FontSpec &, const FontSpec &) = default;
 };
