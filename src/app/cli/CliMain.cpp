@@ -6,6 +6,10 @@
 #include <string_view>
 #include <vector>
 
+namespace norvane::cli {
+int RunLayoutCommand(const std::vector<std::string> &arguments);
+} // namespace norvane::cli
+
 namespace {
 
 struct CliCommand {
@@ -16,7 +20,7 @@ struct CliCommand {
 
 // The commands, each in a file of its own beside this one.
 constexpr CliCommand kCommands[] = {
-    {"", "", nullptr},
+    {"layout", "[--data] COPYBOOK   record layout as CSV", norvane::cli::RunLayoutCommand},
 };
 
 void printUsage(std::FILE *out)
