@@ -62,6 +62,9 @@ public:
             endWord();
     }
 
+    // Whether a continuation line has something to continue.
+    [[nodiscard]] bool statementOpen() const { return m_statementOpen || m_quote != 0 || !m_word.empty(); }
+
     StatementTable finish()
     {
         endWord();
@@ -112,9 +115,9 @@ StatementTable SplitStatements(const std::vector<std::string> &lines)
         const char indicator = line[kIndicatorColumn];
         if (indicator == '*' || indicator == '/' || indicator == 'D' || indicator == 'd')
             continue;
-        if (indicator == '-')
+        if (indicator == '-' && splitter.statementOpen())
             splitter.line(line.substr(kIndicatorColumn + 1), static_cast<int>(index), true);
-        else // a blank indicator, or one no compiler knows, which then reads as text
+        else // a blank indicator, or one that continues nothing or no compiler knows, which then reads as text
             splitter.line(line.substr(kIndicatorColumn), static_cast<int>(index), false);
     }
     return splitter.finish();
