@@ -1,5 +1,7 @@
 #include "layout/core/Offsets.h"
 
+#include "layout/core/Words.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -7,16 +9,32 @@ namespace norvane {
 
 namespace {
 
-// The row a redefinition overlays: the nearest earlier row of its level; when
-// that is a later occurrence of a repeated item, its first occurrence.
+// The row a redefinition overlays: the nearest earlier row of its level with
+// the redefined name, else (a name we do not find) the nearest earlier row of
+// its level; when that is a later occurrence of a repeated item, its first.
 std::optional<std::size_t> redefinedRow(const std::vector<LayoutRow> &rows, std::size_t r)
 {
     const int level = rows[r].levelNumber;
     std::optional<std::size_t> found;
-    for (std::size_t k = r; k-- > 0;) {
-        if (rows[k].levelNumber == level) {
+    std::optional<std::size_t> named;
+    for (std::size_t k = r; k-- > 0 && rows[k].levelNumber >= level;) {
+        if (rows[k].levelNumber != level)
+            continue;
+        if (!found)
             found = k;
+        if (EqualsKeyword(rows[k].field, ToUpperAscii(rows[r].redefines))) {
+            named = k;
             break;
+        }
+    }
+    if (named)
+        found = named;
+    else if (!found) {
+        for (std::size_t k = r; k-- > 0;) {
+            if (rows[k].levelNumber == level) {
+                found = k;
+                break;
+            }
         }
     }
     if (!found)
