@@ -34,6 +34,9 @@ struct LayoutRow {
     // A further level-01 record: it shares the storage of the record before it,
     // as the records of one file do.
     bool recordRedefinition = false;
+    // Data mode: a redefinition the data grid leaves out. It is kept until the
+    // offsets are laid out, so that a longer redefinition still takes its room.
+    bool hidden = false;
     // Bytes: of one elementary item, or spanned by a group's items.
     std::int64_t size = 0;
     // The complaint about this row's picture or usage, if any.

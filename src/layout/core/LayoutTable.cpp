@@ -6,6 +6,7 @@
 #include "layout/core/Picture.h"
 #include "layout/core/Words.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace norvane {
@@ -21,8 +22,12 @@ public:
     Result<void> add(const DataEntry &entry)
     {
         const bool laterRecord = entry.level == 1 && !m_table.rows.empty();
-        if (m_mode == LayoutMode::Data && skips(entry, !entry.redefines.empty() || laterRecord))
-            return {};
+        bool hidden = false;
+        if (m_mode == LayoutMode::Data) {
+            if (skips(entry, !entry.redefines.empty() || laterRecord))
+                return {};
+            hidden = m_skipping;
+        }
 
         while (!m_openGroups.empty() && m_openGroups.back().level >= entry.level) {
             if (Result<void> closed = closeGroup(); !closed)
@@ -41,6 +46,7 @@ public:
         row.usage = entry.usage.value_or(outer.usage.value_or(Usage::Display));
         row.signSeparate = entry.signSeparate.value_or(outer.signSeparate.value_or(false));
         row.synchronized = entry.synchronized;
+        row.hidden = hidden;
 
         if (!entry.isElementary()) {
             m_handedDown.push_back({entry.level, entry.usage ? entry.usage : outer.usage,
@@ -100,18 +106,30 @@ private:
     };
 
     // Data mode leaves out a redefinition with everything under it, and any
-    // further redefinition of the same area.
+    // further redefinition of the same area. Their rows stay, hidden, while the
+    // redefined item is among the rows, so that the offsets make room for the
+    // longer of the two; true when the entry is dropped at once.
     bool skips(const DataEntry &entry, bool redefining)
     {
         if (m_skipping) {
             if (entry.level > m_skipLevel || (redefining && entry.level == m_skipLevel))
-                return true;
+                return !m_skipKeepsRows;
             m_skipping = false;
         }
         if (redefining) {
             m_skipping = true;
             m_skipLevel = entry.level;
-            return true;
+            m_skipKeepsRows = hasEarlierRowOfLevel(entry.level);
+            return !m_skipKeepsRows;
+        }
+        return false;
+    }
+
+    [[nodiscard]] bool hasEarlierRowOfLevel(int level) const
+    {
+        for (std::size_t k = m_table.rows.size(); k-- > 0 && m_table.rows[k].levelNumber >= level;) {
+            if (m_table.rows[k].levelNumber == level)
+                return true;
         }
         return false;
     }
@@ -159,6 +177,7 @@ private:
     std::vector<OpenGroup> m_openGroups;
     std::vector<HandedDown> m_handedDown;
     bool m_skipping = false;
+    bool m_skipKeepsRows = false;
     int m_skipLevel = 0;
 };
 
@@ -202,9 +221,10 @@ Result<LayoutTable> CalcRecordLayout(const std::vector<std::string> &lines, Layo
     if (!filled)
         return filled;
     LayoutTable table = std::move(filled).value();
-    if (table.rows.empty())
+    if (std::all_of(table.rows.begin(), table.rows.end(), [](const LayoutRow &row) { return row.hidden; }))
         return Error{std::string(kNoRecordDefinition)};
     table.message = ComputeOffsets(table.rows, table.RecData);
+    std::erase_if(table.rows, [](const LayoutRow &row) { return row.hidden; });
     return table;
 }
 

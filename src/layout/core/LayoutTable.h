@@ -40,7 +40,8 @@ struct LayoutTable {
 
 // The rows for the statements' data description entries, without offsets:
 // occurring items and groups expanded, group usage and sign handed down to the
-// items. Fails with the conversion message of an occurrence or repeat count that
+// items. In data mode the rows of redefinitions are there but hidden (see
+// LayoutRow::hidden); CalcRecordLayout removes them after the offsets. Fails with the conversion message of an occurrence or repeat count that
 // is not a number, or when the expansion passes kMaxLayoutRows.
 [[nodiscard]] Result<LayoutTable> FillLayoutGrid(const StatementTable &statements, LayoutMode mode);
 

@@ -117,7 +117,7 @@ std::string ComputeOffsets(std::vector<LayoutRow> &rows, TRecData &recData)
             std::int64_t start = 1;
             if (std::optional<std::size_t> k = redefinedRow(rows, r))
                 start = rows[*k].offset;
-            else if (!row.recordRedefinition)
+            else if (!row.recordRedefinition && !row.hidden)
                 message = kRedefinesUnselected;
             overlays.push_back({row.levelNumber, next});
             next = start;
@@ -127,7 +127,7 @@ std::string ComputeOffsets(std::vector<LayoutRow> &rows, TRecData &recData)
         row.offset = next;
         if (row.elementary)
             next += row.size;
-        if (!row.message.empty())
+        if (!row.message.empty() && !row.hidden)
             message = row.message;
     }
     for (const Overlay &overlay : overlays)

@@ -256,10 +256,18 @@ TEST(LayoutTable, DataModeLeavesOutRedefinitions)
           "05 C PIC X."},
          {{"01", "R", "", "", "", "1", ""}, {"05", "A", "X(4)", "", "", "1", ""}, {"05", "C", "X", "", "", "5", ""}},
          5, ""},
-        {"a later level-01 record",
+        {"a longer redefinition still takes its room",
+         {"01 R.", "05 A PIC X(2).", "05 G REDEFINES A.", "10 G1 PIC X(3).", "10 G2 PIC X(2).", "05 C PIC X."},
+         {{"01", "R", "", "", "", "1", ""}, {"05", "A", "X(2)", "", "", "1", ""}, {"05", "C", "X", "", "", "6", ""}},
+         6, ""},
+        {"a later level-01 record; the record is as long as the longest",
          {"01 HEADER.", "05 H-TYPE PIC X.", "01 DETAIL.", "05 D-TYPE PIC X(5)."},
          {{"01", "HEADER", "", "", "", "1", ""}, {"05", "H-TYPE", "X", "", "", "1", ""}},
-         1, ""},
+         5, ""},
+        {"a redefinition of an item that is not selected is left out without a complaint",
+         {"05 B REDEFINES A PIC X(4).", "10 B1 PIC X.", "05 C PIC X(2).", "05 D REDEFINES C PIC X(3)."},
+         {{"05", "C", "X(2)", "", "", "1", ""}},
+         3, ""},
     };
     for (const LayoutCase &c : cases)
         check(c, LayoutMode::Data);
