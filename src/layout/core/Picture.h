@@ -54,7 +54,7 @@ struct NumericLimits {
 [[nodiscard]] int AlphanumericCapacity(std::string_view picture);
 
 // A picture's width in characters as the data grid sizes it: X, 9, A, $, +, -, .,
-// ",", B, 0, /, *, CR, DB count; Z, S, V, P do not; a repeat count adds its
+// ",", B, 0, /, *, E, CR, DB count; Z, S, V, P do not; a repeat count adds its
 // count less one.
 [[nodiscard]] int PictureDisplayLength(std::string_view picture);
 
