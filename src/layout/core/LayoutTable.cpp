@@ -73,7 +73,7 @@ public:
             return append(std::move(row), 1);
         // OCCURS n: n rows numbered 1 to n (OCCURS 0 keeps one row, numbered 0).
         const std::int64_t count = *entry.occurs;
-        if (Result<void> room = makeRoom(count); !room)
+        if (Result<void> room = makeRoom(std::max<std::int64_t>(count, 1)); !room)
             return room;
         for (std::int64_t k = 1; k < count; ++k) {
             row.occurrence = k;

@@ -62,13 +62,9 @@ bool isAligned(const LayoutRow &row)
         && (row.usage == Usage::Binary || row.usage == Usage::Float4 || row.usage == Usage::Float8);
 }
 
-// Group rows take the offset of their first item and span to the end of their last.
+// Group rows span from their offset to the end of their last item.
 void measureGroups(std::vector<LayoutRow> &rows)
 {
-    for (std::size_t g = rows.size(); g-- > 0;) {
-        if (!rows[g].elementary && g + 1 < rows.size() && rows[g + 1].levelNumber > rows[g].levelNumber)
-            rows[g].offset = rows[g + 1].offset;
-    }
     struct Open {
         std::size_t row;
         std::int64_t end;
@@ -122,6 +118,8 @@ std::string ComputeOffsets(std::vector<LayoutRow> &rows, TRecData &recData)
             overlays.push_back({row.levelNumber, next});
             next = start;
         }
+        // The slack before a synchronized item belongs to its group, which
+        // keeps the unaligned offset (as GnuCOBOL lays it out).
         if (isAligned(row))
             next = 1 + (next - 1 + row.size - 1) / row.size * row.size;
         row.offset = next;
