@@ -1,12 +1,12 @@
 // norvane-cli: the command-line front end over the core library, for scripting,
 // batch conversion and acceptance checks.
 
+#include "app/cli/CliCommands.h"
+
 #include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
-
-int runTreeCommand(const std::vector<std::string> &arguments);
 
 namespace {
 
@@ -18,22 +18,17 @@ struct CliCommand {
 
 // The commands, each in a file of its own beside this one.
 constexpr CliCommand kCommands[] = {
-    {"tree", "[--perform] [--pic01] FILE   the structure tree, one node a line", runTreeCommand},
+    {"tree", "[--perform] [--pic01] FILE   the structure tree, one node a line", norvane::cli::runTreeCommand},
+    {"layout", "[--data] COPYBOOK   the record layout as CSV", norvane::cli::runLayoutCommand},
 };
 
 void printUsage(std::FILE *out)
 {
     std::fputs("usage: norvane-cli COMMAND [OPTIONS] FILE...\n\ncommands:\n", out);
-    bool any = false;
     for (const CliCommand &command : kCommands) {
-        if (command.run == nullptr)
-            continue;
         std::fprintf(out, "  %-10.*s %.*s\n", static_cast<int>(command.name.size()), command.name.data(),
                      static_cast<int>(command.synopsis.size()), command.synopsis.data());
-        any = true;
     }
-    if (!any)
-        std::fputs("  (none yet)\n", out);
     std::fputs("\n  help       this text\n", out);
 }
 
@@ -52,7 +47,7 @@ int main(int argc, char **argv)
     }
     const std::vector<std::string> arguments(argv + 2, argv + argc);
     for (const CliCommand &command : kCommands) {
-        if (command.run != nullptr && command.name == name)
+        if (command.name == name)
             return command.run(arguments);
     }
     std::fprintf(stderr, "norvane-cli: unknown command \"%s\"\n\n", argv[1]);

@@ -1,5 +1,6 @@
 // norvane-cli tree: the structure tree of a source file, one line per node.
 
+#include "app/cli/CliCommands.h"
 #include "common/core/FileIO.h"
 #include "document/core/SourceText.h"
 #include "structure/core/StructureScan.h"
@@ -54,6 +55,8 @@ int printTree(const std::string &path, const norvane::StructureOptions &options)
 
 } // namespace
 
+namespace norvane::cli {
+
 int runTreeCommand(const std::vector<std::string> &arguments)
 {
     norvane::StructureOptions options;
@@ -91,3 +94,5 @@ int runTreeCommand(const std::vector<std::string> &arguments)
         return 2;
     }
 }
+
+} // namespace norvane::cli

@@ -1,0 +1,85 @@
+#include "layout/core/Usage.h"
+
+#include "layout/core/Words.h"
+
+#include <array>
+
+namespace norvane {
+
+std::optional<Usage> UsageFromWord(std::string_view word)
+{
+    struct Spelling {
+        std::string_view word;
+        Usage usage;
+    };
+    static constexpr std::array kSpellings = {
+        Spelling{"DISPLAY", Usage::Display},
+        Spelling{"COMP", Usage::Binary},
+        Spelling{"COMPUTATIONAL", Usage::Binary},
+        Spelling{"BINARY", Usage::Binary},
+        Spelling{"COMP-4", Usage::Binary},
+        Spelling{"COMPUTATIONAL-4", Usage::Binary},
+        Spelling{"COMP-5", Usage::Binary},
+        Spelling{"COMPUTATIONAL-5", Usage::Binary},
+        Spelling{"COMP-3", Usage::Packed},
+        Spelling{"COMPUTATIONAL-3", Usage::Packed},
+        Spelling{"PACKED-DECIMAL", Usage::Packed},
+        Spelling{"COMP-1", Usage::Float4},
+        Spelling{"COMPUTATIONAL-1", Usage::Float4},
+        Spelling{"FLOAT-SHORT", Usage::Float4},
+        Spelling{"COMP-2", Usage::Float8},
+        Spelling{"COMPUTATIONAL-2", Usage::Float8},
+        Spelling{"FLOAT-LONG", Usage::Float8},
+    };
+    for (const Spelling &spelling : kSpellings) {
+        if (EqualsKeyword(word, spelling.word))
+            return spelling.usage;
+    }
+    return std::nullopt;
+}
+
+bool IsUnsupportedUsageWord(std::string_view word)
+{
+    static constexpr std::array<std::string_view, 20> kWords = {
+        "INDEX",          "POINTER",         "PROGRAM-POINTER", "FUNCTION-POINTER", "NATIONAL",
+        "BINARY-CHAR",    "BINARY-SHORT",    "BINARY-LONG",     "BINARY-DOUBLE",    "FLOAT-EXTENDED",
+        "OBJECT",         "BIT",             "COMP-6",          "COMP-X",           "COMP-N",
+        "COMP-9",         "COMPUTATIONAL-6", "COMPUTATIONAL-X", "COMPUTATIONAL-N",  "COMPUTATIONAL-9",
+    };
+    for (std::string_view known : kWords) {
+        if (EqualsKeyword(word, known))
+            return true;
+    }
+    return false;
+}
+
+std::string_view UsageText(Usage usage)
+{
+    switch (usage) {
+    case Usage::Display:
+        return "";
+    case Usage::Binary:
+        return "COMP";
+    case Usage::Packed:
+        return "COMP-3";
+    case Usage::Float4:
+        return "COMP-1";
+    case Usage::Float8:
+        return "COMP-2";
+    }
+    return "";
+}
+
+int FixedUsageSize(Usage usage)
+{
+    switch (usage) {
+    case Usage::Float4:
+        return 4;
+    case Usage::Float8:
+        return 8;
+    default:
+        return 0;
+    }
+}
+
+} // namespace norvane
