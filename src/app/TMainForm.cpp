@@ -8,11 +8,14 @@
 #include "common/widgets/Dialogs.h"
 #include "common/widgets/FontChoice.h"
 #include "common/widgets/Latin1.h"
+#include "common/widgets/WaitCursor.h"
 #include "document/core/LineEnding.h"
 #include "document/core/SourceText.h"
 #include "document/widgets/SourceEditor.h"
 #include "document/widgets/TMDIChild.h"
 #include "settings/core/Settings.h"
+#include "structure/widgets/RefreshTree.h"
+#include "structure/widgets/Track.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -88,15 +91,6 @@ QString tabText(const QString &caption)
 {
     return QString::fromStdString(FileNameOf(caption.toStdString()));
 }
-
-// The hourglass for the lifetime of the object.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 bool hasTreeExtension(const std::string &ext)
 {
@@ -222,6 +216,8 @@ void TMainForm::createActions()
         {CopyBtn, &TMainForm::CopyItemClick},            {PasteItem, &TMainForm::PasteItemClick},
         {PasteBtn, &TMainForm::PasteItemClick},          {SelectAll, &TMainForm::SelectAllClick},
         {RefreshTree1, &TMainForm::RefreshTreeClick},    {RefreshTree, &TMainForm::RefreshTreeClick},
+        {mmTrack, &TMainForm::mmTrackClick},             {btnTrack, &TMainForm::mmTrackClick},
+        {Trackback1, &TMainForm::Trackback1Click},       {btnTrackback, &TMainForm::Trackback1Click},
         {Hidetoolbar1, &TMainForm::Hidetoolbar1Click},   {Font1, &TMainForm::Font1Click},
         {WindowCascadeItem, &TMainForm::WindowCascadeItemClick},
         {WindowTileItem, &TMainForm::WindowTileItemClick},
@@ -719,9 +715,8 @@ void TMainForm::OpenSourceFile(const QString &name)
 
     child->FilePath = std::make_unique<TPathName>();
     child->FilePath->SetPath(path.toStdString());
-    if (hasTreeExtension(child->FilePath->Ext)) {
-        // The structure tree is built here once the structure scan exists.
-    }
+    if (hasTreeExtension(child->FilePath->Ext))
+        BuildTree(*child, *this);
 
     child->RichEdit1->setFocus();
     child->SyncSuspended = false;
@@ -974,6 +969,7 @@ void TMainForm::CutItemClick()
     child->KeyIsDown = false;
     if (!child->RichEdit1->isReadOnly())
         child->RichEdit1->cut();
+    child->UpdateTree();
     child->RichEdit1SelectionChange();
 }
 
@@ -994,6 +990,7 @@ void TMainForm::PasteItemClick()
     child->KeyIsDown = false;
     if (!child->RichEdit1->isReadOnly())
         child->RichEdit1->paste();
+    child->UpdateTree();
     child->RichEdit1SelectionChange();
 }
 
@@ -1112,10 +1109,29 @@ void TMainForm::HelpAboutItemClick()
 void TMainForm::RefreshTreeClick()
 {
     TMDIChild *child = takeCurrentChild();
-    if (child == nullptr)
+    if (child == nullptr || !child->IsSourceWindow)
         return;
     child->KeyIsDown = false;
+    child->SyncSuspended = true;
+    BuildTree(*child, *this);
+    child->SyncSuspended = false;
     child->RichEdit1SelectionChange();
+}
+
+void TMainForm::mmTrackClick()
+{
+    TMDIChild *child = takeCurrentChild();
+    if (child != nullptr)
+        child->KeyIsDown = false;
+    norvane::mmTrackClick(child, *this);
+}
+
+void TMainForm::Trackback1Click()
+{
+    TMDIChild *child = takeCurrentChild();
+    if (child != nullptr)
+        child->KeyIsDown = false;
+    norvane::Trackback1Click(child, *this);
 }
 
 // Gives every open editor the chosen font; a font change is no edit.

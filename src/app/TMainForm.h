@@ -111,6 +111,8 @@ public:
     void Help2Click();
     void HelpAboutItemClick();
     void RefreshTreeClick();
+    void mmTrackClick();
+    void Trackback1Click();
     void Font1Click();
 
     // Tab strip

@@ -18,6 +18,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <cstdlib>
+
 namespace norvane {
 
 namespace {
@@ -302,6 +304,42 @@ void TMDIChild::SyncToCaret(SourceEditor *editor)
         caretCommandStates(treeShown(), historyInUse().empty(), editor->selLength() >= 1, !editor->isReadOnly()));
 }
 
+void TMDIChild::UpdateTree()
+{
+    if (SyncSuspended)
+        return;
+    const int selStart = RichEdit1->selStart();
+    const int caretLine = RichEdit1->lineFromChar(selStart);
+    const int lineDelta = RichEdit1->lineCount() - LastLineCount;
+    const int charDelta = RichEdit1->textLength() - LastTextLength;
+    if (lineDelta == 0 && charDelta == 0)
+        return;
+    const int firstLineAfter = caretLine - std::abs(lineDelta);
+    const int firstPositionAfter = selStart - std::abs(charDelta);
+    auto shiftLine = [&](int &line) {
+        if (line >= firstLineAfter)
+            line += lineDelta;
+    };
+
+    shiftLine(DataDivisionLine);
+    shiftLine(ProcedureDivisionLine);
+    if (treeShown() && lineDelta != 0) {
+        for (int index = TreeView1->count() - 1; index >= 0; --index) {
+            const int line = TreeView1->dataAt(index);
+            if (line >= firstLineAfter)
+                TreeView1->setDataAt(index, line + lineDelta);
+        }
+    }
+    if (charDelta != 0) {
+        for (int &position : TrackHistory1) {
+            if (position >= firstPositionAfter)
+                position += charDelta;
+        }
+    }
+    LastTextLength += charDelta;
+    LastLineCount += lineDelta;
+}
+
 void TMDIChild::highlightNodeOfLine(int line)
 {
     int index = TreeView1->count() - 1;
@@ -383,6 +421,7 @@ void TMDIChild::RichEdit1KeyUp(QKeyEvent *event)
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter)
         EnterPending = false;
+    UpdateTree();
     RichEdit1SelectionChange();
 }
 

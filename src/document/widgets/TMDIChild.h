@@ -46,6 +46,10 @@ public:
     void SyncToCaret(SourceEditor *editor);
     void RichEdit1SelectionChange();
     void RichEdit2SelectionChange();
+    // After an edit of RichEdit1: shifts the stored lines (tree nodes, division
+    // lines) and positions (back-track history) that lie after the edit, instead
+    // of scanning the text again.
+    void UpdateTree();
 
     // The structure tree counts as shown while it has a width.
     [[nodiscard]] bool treeShown() const { return m_treeWidth > 0; }

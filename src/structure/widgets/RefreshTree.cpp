@@ -1,0 +1,54 @@
+#include "structure/widgets/RefreshTree.h"
+
+#include "common/widgets/Latin1.h"
+#include "common/widgets/WaitCursor.h"
+#include "document/widgets/DocumentHost.h"
+#include "document/widgets/SourceEditor.h"
+#include "document/widgets/TMDIChild.h"
+#include "settings/core/Settings.h"
+#include "structure/core/StructureScan.h"
+#include "structure/widgets/StructureTreeView.h"
+
+#include <QTextBlock>
+
+namespace norvane {
+
+void BuildTree(TMDIChild &child, DocumentHost &host)
+{
+    WaitCursor wait;
+    host.setStatusPanel(1, QStringLiteral("loading TreeView..."));
+
+    std::vector<std::string> lines;
+    const int count = child.RichEdit1->lineCount();
+    lines.reserve(static_cast<std::size_t>(count));
+    QTextBlock block = child.RichEdit1->document()->firstBlock();
+    for (int i = 0; i < count && block.isValid(); ++i, block = block.next())
+        lines.push_back(toBytes(block.text()));
+
+    const Settings &settings = host.settings();
+    const StructureTree scan = scanStructure(lines, {settings.Pic01ShowOption, settings.ShowPerformOption});
+
+    StructureTreeView *tree = child.TreeView1;
+    tree->clearNodes();
+    tree->beginUpdate();
+    std::vector<StructureTreeView::Node> created;
+    created.reserve(scan.nodes.size());
+    for (const StructureNode &node : scan.nodes) {
+        const QString text = toQString(node.text);
+        created.push_back(node.parent < 0
+                              ? tree->addRoot(text, node.line)
+                              : tree->addChild(created[static_cast<std::size_t>(node.parent)], text, node.line));
+        if (node.expanded)
+            tree->expandNode(created.back());
+    }
+    child.DataDivisionLine = scan.DataDivisionLine;
+    child.ProcedureDivisionLine = scan.ProcedureDivisionLine;
+    if (scan.nodes.empty())
+        child.setTreeWidth(0);
+    else
+        child.fitTreeWidth();
+    tree->endUpdate();
+    child.ShowEditMode();
+}
+
+} // namespace norvane
