@@ -1,5 +1,7 @@
 #include "structure/widgets/StructureTreeView.h"
 
+#include "common/widgets/FontChoice.h"
+
 #include <QHeaderView>
 #include <QMouseEvent>
 
@@ -13,6 +15,7 @@ constexpr int IdRole = Qt::UserRole;
 
 StructureTreeView::StructureTreeView(QWidget *parent) : QTreeWidget(parent)
 {
+    setFont(labelFont(QStringLiteral("Arial"), 0));
     setHeaderHidden(true);
     setColumnCount(1);
     setIndentation(19);

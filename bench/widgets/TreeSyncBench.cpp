@@ -1,0 +1,104 @@
+// Times what a key press costs the structure tree in a large program: the
+// shift of the stored lines after an edit and the caret synchronisation.
+
+#include "LargeProgram.h"
+#include "app/TMainForm.h"
+#include "common/widgets/QtDialogs.h"
+#include "document/widgets/SourceEditor.h"
+#include "settings/core/Settings.h"
+#include "structure/widgets/StructureTreeView.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+using namespace norvane;
+
+namespace {
+
+struct LargeDocument {
+    LargeDocument()
+    {
+        QByteArray text;
+        for (const std::string &line : bench::LargeProgram::make(200000)) {
+            text.append(line.data(), static_cast<qsizetype>(line.size()));
+            text.append("\r\n");
+        }
+        path = folder.filePath(QStringLiteral("LARGE.CBL"));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(text);
+        file.close();
+        window.resize(1200, 800);
+        window.show();
+        window.OpenSourceFile(path);
+        child = window.activeChild();
+    }
+
+    QTemporaryDir folder;
+    QString path;
+    Settings settings;
+    QtDialogs dialogs{nullptr};
+    TMainForm window{{settings, dialogs, QApplication::applicationDirPath()}};
+    TMDIChild *child = nullptr;
+};
+
+// Enter in the middle of the program, then Backspace: each followed by what
+// the key-up runs.
+void UpdateTreeAndSyncAfterAKey(benchmark::State &state)
+{
+    static LargeDocument document;
+    TMDIChild *child = document.child;
+    SourceEditor *editor = child->RichEdit1;
+    bool insert = true;
+    for (auto _ : state) {
+        QTextCursor cursor = editor->textCursor();
+        cursor.setPosition(editor->document()->findBlockByNumber(editor->lineCount() / 2).position());
+        if (insert)
+            cursor.insertText(QStringLiteral("\n"));
+        else
+            cursor.deletePreviousChar();
+        editor->setTextCursor(cursor);
+        insert = !insert;
+
+        const auto start = std::chrono::steady_clock::now();
+        child->UpdateTree();
+        child->RichEdit1SelectionChange();
+        const auto stop = std::chrono::steady_clock::now();
+        state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
+    }
+    state.counters["nodes"] = child->TreeView1->count();
+    state.counters["lines"] = editor->lineCount();
+}
+BENCHMARK(UpdateTreeAndSyncAfterAKey)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(400);
+
+// Opening the program: reading, loading the editor and building the tree.
+void OpenLargeProgram(benchmark::State &state)
+{
+    static LargeDocument document;
+    for (auto _ : state) {
+        state.PauseTiming();
+        document.window.FileCloseItemClick();   // unchanged, so no question
+        state.ResumeTiming();
+        document.window.OpenSourceFile(document.path);
+    }
+}
+BENCHMARK(OpenLargeProgram)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
