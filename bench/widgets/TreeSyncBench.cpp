@@ -45,7 +45,7 @@ struct LargeDocument {
     QString path;
     Settings settings;
     QtDialogs dialogs{nullptr};
-    TMainForm window{{settings, dialogs, QApplication::applicationDirPath()}};
+    TMainForm window{{settings, dialogs, folder.path(), folder.filePath(QStringLiteral("settings"))}};
     TMDIChild *child = nullptr;
 };
 

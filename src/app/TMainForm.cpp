@@ -14,6 +14,7 @@
 #include "document/widgets/SourceEditor.h"
 #include "document/widgets/TMDIChild.h"
 #include "settings/core/Settings.h"
+#include "settings/widgets/TOptionsDialog.h"
 #include "structure/widgets/RefreshTree.h"
 #include "structure/widgets/Track.h"
 
@@ -29,6 +30,7 @@
 #include <QMimeData>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QStandardPaths>
 #include <QSysInfo>
 #include <QTabBar>
 #include <QTextBlock>
@@ -100,7 +102,8 @@ bool hasTreeExtension(const std::string &ext)
 } // namespace
 
 TMainForm::TMainForm(const Environment &environment, QWidget *parent)
-    : QMainWindow(parent), m_settings(environment.settings), m_dialogs(environment.dialogs)
+    : QMainWindow(parent), m_settings(environment.settings), m_dialogs(environment.dialogs),
+      m_store(environment.settings)
 {
     initResources();
     setWindowTitle(QStringLiteral("Norvane"));
@@ -129,6 +132,78 @@ TMainForm::TMainForm(const Environment &environment, QWidget *parent)
 
     ExePath.FileName = "readme.txt";
     AboutBox = new TAboutBox(QString::fromStdString(ExePath.GetFullName()), m_dialogs, this);
+    m_options = new TOptionsDialog(m_settings, this);
+    connect(m_options, &QDialog::accepted, this, [this] {
+        m_settings = m_options->chosenSettings();
+        OKBtnClick();
+    });
+    loadSettings(environment.settingsFolder, environment.programFolder);
+}
+
+QString TMainForm::defaultSettingsFolder()
+{
+    const QString appData = qEnvironmentVariable("APPDATA");
+    if (!appData.isEmpty())
+        return QDir(appData).filePath(QStringLiteral("zelkar/Norvane/"));
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("zelkar/Norvane/"));
+}
+
+// Reads the settings file (or creates it) and builds the Recent menu. A new
+// file goes beside the program; where the program's folder cannot be written
+// (an installed program) it goes to the per-user folder instead, which is then
+// made, so that the settings are kept.
+void TMainForm::loadSettings(const QString &settingsFolder, const QString &programFolder)
+{
+    QString fallback = programFolder;
+    const QFileInfo folder(programFolder);
+    if (!folder.isWritable() && qEnvironmentVariableIsEmpty("APPDATA") && QDir().mkpath(settingsFolder))
+        fallback = settingsFolder;
+    auto withSeparator = [](const QString &path) {
+        return QFile::encodeName(QDir::toNativeSeparators(QDir::cleanPath(path)) + QDir::separator()).toStdString();
+    };
+    for (const std::string &text : m_store.load(withSeparator(settingsFolder), withSeparator(fallback)))
+        m_dialogs.message(Dialogs::Icon::Warning, QString::fromLocal8Bit(text), Dialogs::Buttons::Ok);
+    ShowRecentList();
+}
+
+void TMainForm::ShowRecentList()
+{
+    const QList<QAction *> items = RecentMenu->actions();
+    const norvane::RecentMenu &entries = m_store.recentMenu();
+    for (int i = 0; i < items.size() && i < norvane::RecentMenu::Count; ++i) {
+        const RecentEntry &entry = entries.at(i);
+        QString text = QString::fromLocal8Bit(entry.caption);
+        text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        items[i]->setText(text);
+        items[i]->setVisible(entry.visible);
+    }
+}
+
+void TMainForm::reportSettingsSave(const Result<void> &saved)
+{
+    if (const std::optional<std::string> message = m_store.messageToShow(saved))
+        m_dialogs.message(Dialogs::Icon::Warning, QString::fromLocal8Bit(*message), Dialogs::Buttons::Ok);
+}
+
+void TMainForm::OptionsClick()
+{
+    m_options->showSettings();
+    m_options->open();
+}
+
+void TMainForm::OKBtnClick()
+{
+    reportSettingsSave(m_store.WriteSettings());
+    ShowRecentList();
+}
+
+void TMainForm::RecentClick(int position)
+{
+    const RecentPath entry = m_store.recentPathAt(position);
+    OpenReadOnly = entry.readOnly;
+    if (!entry.path.empty())
+        OpenSourceFile(QString::fromLocal8Bit(entry.path));
 }
 
 TMainForm::~TMainForm() = default;
@@ -219,6 +294,7 @@ void TMainForm::createActions()
         {mmTrack, &TMainForm::mmTrackClick},             {btnTrack, &TMainForm::mmTrackClick},
         {Trackback1, &TMainForm::Trackback1Click},       {btnTrackback, &TMainForm::Trackback1Click},
         {Hidetoolbar1, &TMainForm::Hidetoolbar1Click},   {Font1, &TMainForm::Font1Click},
+        {Options, &TMainForm::OptionsClick},
         {WindowCascadeItem, &TMainForm::WindowCascadeItemClick},
         {WindowTileItem, &TMainForm::WindowTileItemClick},
         {WindowMinimizeItem, &TMainForm::WindowMinimizeItemClick},
@@ -268,10 +344,11 @@ void TMainForm::createMenus()
     add(file, {FileExitItem});
 
     RecentMenu = menuBar()->addMenu(QStringLiteral("&Recent"));
-    for (int i = 1; i <= 30; ++i) {
+    for (int i = 0; i < norvane::RecentMenu::Count; ++i) {
         QAction *entry = RecentMenu->addAction(QString());
-        entry->setObjectName(QStringLiteral("Recent%1").arg(i, 2, 10, QLatin1Char('0')));
+        entry->setObjectName(QStringLiteral("Recent%1").arg(i + 1, 2, 10, QLatin1Char('0')));
         entry->setVisible(false);
+        connect(entry, &QAction::triggered, this, [this, i] { RecentClick(i); });
     }
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -683,6 +760,8 @@ void TMainForm::OpenSourceFile(const QString &name)
     if (!QFileInfo::exists(path)) {
         m_dialogs.message(Dialogs::Icon::Information, name + QLatin1Char('\n') + QStringLiteral("no longer exists"),
                           Dialogs::Buttons::Ok);
+        reportSettingsSave(m_store.RemoveRecent(QFile::encodeName(name).toStdString()));
+        ShowRecentList();
         return;
     }
 
@@ -939,7 +1018,8 @@ void TMainForm::PrintSetup1Click()
 
 void TMainForm::addRecent(const QString &caption)
 {
-    Q_UNUSED(caption); // the recent-files list arrives with the settings file
+    reportSettingsSave(m_store.AddRecent(QFile::encodeName(caption).toStdString()));
+    ShowRecentList();
 }
 
 void TMainForm::documentClosing(TMDIChild *child)
@@ -1151,6 +1231,7 @@ void TMainForm::Font1Click()
         child->RichEdit1->setModified(modified);
         child->SyncSuspended = false;
     }
+    OKBtnClick();
 }
 
 } // namespace norvane

@@ -6,6 +6,7 @@
 #include "document/widgets/DocumentHost.h"
 #include "app/HelpWindow.h"
 #include "document/widgets/TMDIChild.h"
+#include "settings/core/SettingsStore.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -24,6 +25,7 @@ namespace norvane {
 
 class SourceEditor;
 class TAboutBox;
+class TOptionsDialog;
 
 // The main window: menus, toolbar, tab strip, the document area and the status
 // bar. Its handlers keep the names of the commands they serve and hand the work
@@ -35,8 +37,13 @@ public:
     struct Environment {
         Settings &settings;
         Dialogs &dialogs;
-        QString programFolder;   // where readme.txt and the manual are
+        QString programFolder;    // where readme.txt and the manual are, and the settings file by default
+        QString settingsFolder;   // the per-user folder for the settings file, used when it exists
     };
+
+    // The per-user settings folder: under APPDATA when that is set, else in the
+    // platform's configuration folder.
+    [[nodiscard]] static QString defaultSettingsFolder();
 
     explicit TMainForm(const Environment &environment, QWidget *parent = nullptr);
     ~TMainForm() override;
@@ -58,6 +65,9 @@ public:
     [[nodiscard]] QMenu *toolbarMenu() const { return ToolbarMenu; }
     [[nodiscard]] TAboutBox *aboutBox() const { return AboutBox; }
     [[nodiscard]] HelpWindow *helpWindow() const { return m_help; }
+    [[nodiscard]] TOptionsDialog *optionsDialog() const { return m_options; }
+    [[nodiscard]] QMenu *recentMenu() const { return RecentMenu; }
+    [[nodiscard]] const SettingsStore &settingsStore() const { return m_store; }
 
     bool OpenReadOnly = false;   // the next source file opens read-only
     bool KeyUpDone = true;       // the latest key press in an editor has been handled
@@ -66,6 +76,7 @@ public:
     // DocumentHost
     Settings &settings() override { return m_settings; }
     Dialogs &dialogs() override { return m_dialogs; }
+    void saveSettings() override { OKBtnClick(); }
     void applyCommandStates(const CommandStates &states) override;
     bool isCommandEnabled(CommandId id) const override;
     void runCommand(CommandId id) override;
@@ -111,6 +122,10 @@ public:
     void Help2Click();
     void HelpAboutItemClick();
     void RefreshTreeClick();
+    void OptionsClick();
+    // Writes the settings file from the live settings.
+    void OKBtnClick();
+    void RecentClick(int position);
     void mmTrackClick();
     void Trackback1Click();
     void Font1Click();
@@ -146,6 +161,9 @@ private:
     bool saveAs(TMDIChild *child);
     bool WriteSourceFile(TMDIChild *child, const QString &path);
     void stripTrailingSpaces(SourceEditor *editor);
+    void loadSettings(const QString &settingsFolder, const QString &programFolder);
+    void ShowRecentList();
+    void reportSettingsSave(const Result<void> &saved);
 
     Settings &m_settings;
     Dialogs &m_dialogs;
@@ -166,7 +184,9 @@ private:
     bool m_shown = false;
     QStringList m_startFiles;
 
+    SettingsStore m_store;
     TAboutBox *AboutBox = nullptr;
+    TOptionsDialog *m_options = nullptr;
     QPointer<HelpWindow> m_help;
     QPointer<TMDIChild> CurrentChild;
     QPointer<TMDIChild> DataFileChild;

@@ -28,7 +28,7 @@ int main(int argc, char *argv[])
 
     Settings settings;
     QtDialogs dialogs(nullptr);
-    TMainForm mainForm({settings, dialogs, QApplication::applicationDirPath()});
+    TMainForm mainForm({settings, dialogs, QApplication::applicationDirPath(), TMainForm::defaultSettingsFolder()});
     dialogs.setParentWidget(&mainForm);
     QObject::connect(&instance, &OneInstance::activationRequested, &mainForm,
                      &TMainForm::activateFromOtherInstance);

@@ -19,6 +19,8 @@ public:
 
     [[nodiscard]] virtual Settings &settings() = 0;
     [[nodiscard]] virtual Dialogs &dialogs() = 0;
+    // Writes the live settings to the settings file.
+    virtual void saveSettings() = 0;
 
     virtual void applyCommandStates(const CommandStates &states) = 0;
     [[nodiscard]] virtual bool isCommandEnabled(CommandId id) const = 0;

@@ -109,10 +109,12 @@ void TMDIChild::createMenus()
     });
     connect(ShowPerformedSections, &QAction::triggered, this, [this](bool checked) {
         m_host.settings().ShowPerformOption = checked;
+        m_host.saveSettings();
         m_host.runCommand(CommandId::RefreshTree1);
     });
     connect(Show01levelsWithPICClause, &QAction::triggered, this, [this](bool checked) {
         m_host.settings().Pic01ShowOption = checked;
+        m_host.saveSettings();
         m_host.runCommand(CommandId::RefreshTree1);
     });
     TreeView1->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -16,7 +16,8 @@ MainWindowFixture::MainWindowFixture(bool withReadme)
         QFile::copy(QStringLiteral(NORVANE_TEST_DATA "/../../doc/manual/manual.html"),
                     programFolder.filePath(QStringLiteral("help/manual.html")));
     }
-    window = std::make_unique<TMainForm>(TMainForm::Environment{settings, dialogs, programFolder.path()});
+    window = std::make_unique<TMainForm>(TMainForm::Environment{
+        settings, dialogs, programFolder.path(), folder.filePath(QStringLiteral("appdata/zelkar/Norvane"))});
     window->resize(1000, 700);
 }
 

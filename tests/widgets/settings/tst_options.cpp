@@ -1,0 +1,230 @@
+#include "document/widgets/SourceEditor.h"
+#include "settings/widgets/TOptionsDialog.h"
+#include "structure/widgets/StructureTreeView.h"
+#include "support/MainWindowFixture.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+using namespace norvane;
+using namespace norvane::test;
+
+namespace {
+
+QStringList iniLines(const MainWindowFixture &fixture)
+{
+    const QByteArray bytes = fixture.readFile(fixture.programFolder.filePath(QStringLiteral("Norvane.ini")));
+    QStringList lines = QString::fromLatin1(bytes).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QString valueOf(const QStringList &lines, const QString &key)
+{
+    const qsizetype index = lines.indexOf(key);
+    return index >= 0 && index + 1 < lines.size() ? lines.at(index + 1) : QString();
+}
+
+QStringList visibleRecent(const TMainForm &window)
+{
+    QStringList captions;
+    for (QAction *item : window.recentMenu()->actions()) {
+        if (item->isVisible())
+            captions.append(item->text());
+    }
+    return captions;
+}
+
+void press(TOptionsDialog *dialog, QDialogButtonBox::StandardButton which)
+{
+    QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(which), Qt::LeftButton);
+}
+
+} // namespace
+
+// The options dialog, the settings file it writes and the Recent menu.
+class TestOptions : public QObject {
+    Q_OBJECT
+
+private slots:
+    void firstStartWritesTheSkeletonBesideTheProgram();
+    void okWritesTheChosenOptions();
+    void cancelKeepsTheSettingsAsTheyWere();
+    void fontChangeKeepsModifiedMarksAndIsSaved();
+    void treePopupTogglesAreSaved();
+    void closedFilesEnterTheRecentMenu();
+    void recentEntriesOpenTheirFiles();
+    void aCorruptFileStillStarts();
+};
+
+void TestOptions::firstStartWritesTheSkeletonBesideTheProgram()
+{
+    MainWindowFixture fixture;
+    const QStringList lines = iniLines(fixture);
+    QCOMPARE(lines.size(), 57);
+    QCOMPARE(lines.at(0), QStringLiteral("[Norvane]"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[save new files in Unix format]")), QStringLiteral("True"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[target sytem for data files in big endian]")), QStringLiteral("True"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[block caret]")), QStringLiteral("False"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[tab and indent length]")), QStringLiteral("4"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[Recent file list size]")), QStringLiteral("30"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[Font.Name]")), QStringLiteral("MS Sans Serif"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[Font.Size]")), QStringLiteral("8"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[Font.Style]")), QStringLiteral("[]"));
+    QCOMPARE(lines.at(26), QStringLiteral("[RecentList]"));
+    QVERIFY(!QFile::exists(fixture.path(QStringLiteral("appdata"))));
+    QVERIFY(fixture.dialogs.asked().isEmpty());
+}
+
+void TestOptions::okWritesTheChosenOptions()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    fixture.window->OptionsClick();
+    TOptionsDialog *dialog = fixture.window->optionsDialog();
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Options"));
+    QVERIFY(dialog->UnixLineFeedOption->isChecked());
+    QCOMPARE(dialog->IndentOption->value(), 4);
+    QCOMPARE(dialog->IndentOption->maximum(), 9);
+    QCOMPARE(dialog->seRecent->minimum(), 10);
+
+    QTest::mouseClick(dialog->optFatCarat, Qt::LeftButton, {}, QPoint(5, dialog->optFatCarat->height() / 2));
+    dialog->IndentOption->setValue(2);
+    press(dialog, QDialogButtonBox::Ok);
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(fixture.settings.optFatCarat);
+    QCOMPARE(fixture.settings.IndentOption, 2);
+    const QStringList lines = iniLines(fixture);
+    QCOMPARE(valueOf(lines, QStringLiteral("[block caret]")), QStringLiteral("True"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[tab and indent length]")), QStringLiteral("2"));
+}
+
+void TestOptions::cancelKeepsTheSettingsAsTheyWere()
+{
+    MainWindowFixture fixture;
+    fixture.settings.optFatCarat = true;
+    fixture.show();
+    fixture.window->OptionsClick();
+    TOptionsDialog *dialog = fixture.window->optionsDialog();
+    QVERIFY(dialog->optFatCarat->isChecked());
+    dialog->optFatCarat->setChecked(false);
+    press(dialog, QDialogButtonBox::Cancel);
+    QVERIFY(fixture.settings.optFatCarat);
+    fixture.window->OptionsClick();
+    QVERIFY(dialog->optFatCarat->isChecked());
+    press(dialog, QDialogButtonBox::Cancel);
+}
+
+void TestOptions::fontChangeKeepsModifiedMarksAndIsSaved()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n"));
+    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n"));
+    const QList<TMDIChild *> children = fixture.window->documents();
+    children[0]->RichEdit1->setFocus();
+    QTest::keyClicks(children[0]->RichEdit1, QStringLiteral("X"));
+
+    QFont chosen(QStringLiteral("DejaVu Sans Mono"), 13);
+    chosen.setBold(true);
+    fixture.dialogs.planFont(chosen);
+    fixture.window->Font1Click();
+    QVERIFY(children[0]->RichEdit1->isModified());
+    QVERIFY(!children[1]->RichEdit1->isModified());
+    QCOMPARE(children[1]->RichEdit1->font().pointSize(), 13);
+    QCOMPARE(children[1]->RichEdit2->font().pointSize(), 13);
+    const QStringList lines = iniLines(fixture);
+    QCOMPARE(valueOf(lines, QStringLiteral("[Font.Size]")), QStringLiteral("13"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[Font.Style]")), QStringLiteral("[fsBold]"));
+
+    // Files opened later take the chosen font.
+    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("C.cbl"), "C\r\n"));
+    QCOMPARE(fixture.window->activeChild()->RichEdit1->font().pointSize(), 13);
+}
+
+void TestOptions::treePopupTogglesAreSaved()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    fixture.window->OpenSourceFile(fixture.writeFile(
+        QStringLiteral("P.cbl"), "       PROCEDURE DIVISION.\r\n       MAIN-PARA.\r\n           PERFORM SUB-PARA.\r\n"
+                                 "       SUB-PARA.\r\n"));
+    TMDIChild *child = fixture.window->activeChild();
+    QCOMPARE(child->TreeView1->count(), 3);
+    QMetaObject::invokeMethod(child->TreeViewMenu, "aboutToShow");
+    QVERIFY(!child->ShowPerformedSections->isChecked());
+    child->ShowPerformedSections->trigger();
+    QVERIFY(fixture.settings.ShowPerformOption);
+    QCOMPARE(child->TreeView1->count(), 4);
+    QCOMPARE(valueOf(iniLines(fixture), QStringLiteral("[show performed paragraphs/sections in tree view]")),
+             QStringLiteral("True"));
+}
+
+void TestOptions::closedFilesEnterTheRecentMenu()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n");
+    const QString b = fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n");
+    for (const QString &file : {a, b, a}) {
+        fixture.window->OpenSourceFile(file);
+        fixture.window->FileCloseItemClick();
+    }
+    QCOMPARE(visibleRecent(*fixture.window), (QStringList{QStringLiteral("1    ") + a, QStringLiteral("2    ") + b}));
+
+    // A read-only window enters under its plain path; blank documents never do.
+    fixture.window->OpenReadOnly = true;
+    fixture.window->OpenSourceFile(b);
+    fixture.window->FileCloseItemClick();
+    fixture.window->New1Click();
+    fixture.window->FileCloseItemClick();
+    QCOMPARE(visibleRecent(*fixture.window), (QStringList{QStringLiteral("1    ") + b, QStringLiteral("2    ") + a}));
+    QCOMPARE(iniLines(fixture).at(27), b);
+}
+
+void TestOptions::recentEntriesOpenTheirFiles()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n");
+    const QString gone = fixture.writeFile(QStringLiteral("GONE.cbl"), "G\r\n");
+    for (const QString &file : {a, gone}) {
+        fixture.window->OpenSourceFile(file);
+        fixture.window->FileCloseItemClick();
+    }
+    QFile::remove(gone);
+
+    fixture.window->recentMenu()->actions().at(0)->trigger();   // GONE.cbl, the newest
+    QCOMPARE(fixture.dialogs.lastMessage(), gone + QStringLiteral("\nno longer exists"));
+    QCOMPARE(visibleRecent(*fixture.window), QStringList{QStringLiteral("1    ") + a});
+
+    fixture.window->recentMenu()->actions().at(0)->trigger();
+    QCOMPARE(fixture.window->activeChild()->caption(), a);
+}
+
+void TestOptions::aCorruptFileStillStarts()
+{
+    QTemporaryDir programFolder;
+    {
+        QFile ini(programFolder.filePath(QStringLiteral("Norvane.ini")));
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Norvane]\r\n\r\n[block caret]\r\nperhaps\r\n[tab and indent length]\r\nfour\r\n");
+    }
+    Settings settings;
+    ScriptedDialogs dialogs;
+    TMainForm window({settings, dialogs, programFolder.path(), programFolder.filePath(QStringLiteral("none"))});
+    QCOMPARE(settings.IndentOption, 4);
+    QVERIFY(!settings.optFatCarat);
+    QVERIFY(!dialogs.asked().isEmpty());
+    QCOMPARE(dialogs.asked().constLast().icon, Dialogs::Icon::Warning);
+}
+
+QTEST_MAIN(TestOptions)
+#include "tst_options.moc"
