@@ -295,6 +295,7 @@ void TMainForm::createActions()
         {Trackback1, &TMainForm::Trackback1Click},       {btnTrackback, &TMainForm::Trackback1Click},
         {Hidetoolbar1, &TMainForm::Hidetoolbar1Click},   {Font1, &TMainForm::Font1Click},
         {Options, &TMainForm::OptionsClick},
+        {SplitBtn, &TMainForm::SplitBtnClick},           {Splitscreen1, &TMainForm::SplitBtnClick},
         {WindowCascadeItem, &TMainForm::WindowCascadeItemClick},
         {WindowTileItem, &TMainForm::WindowTileItemClick},
         {WindowMinimizeItem, &TMainForm::WindowMinimizeItemClick},
@@ -1196,6 +1197,15 @@ void TMainForm::RefreshTreeClick()
     BuildTree(*child, *this);
     child->SyncSuspended = false;
     child->RichEdit1SelectionChange();
+}
+
+void TMainForm::SplitBtnClick()
+{
+    TMDIChild *child = takeCurrentChild();
+    if (child == nullptr || !child->IsSourceWindow)
+        return;
+    child->KeyIsDown = false;
+    child->SplitBtnClick();
 }
 
 void TMainForm::mmTrackClick()

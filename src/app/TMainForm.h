@@ -77,6 +77,7 @@ public:
     Settings &settings() override { return m_settings; }
     Dialogs &dialogs() override { return m_dialogs; }
     void saveSettings() override { OKBtnClick(); }
+    bool &keyUpDone() override { return KeyUpDone; }
     void applyCommandStates(const CommandStates &states) override;
     bool isCommandEnabled(CommandId id) const override;
     void runCommand(CommandId id) override;
@@ -129,6 +130,7 @@ public:
     void mmTrackClick();
     void Trackback1Click();
     void Font1Click();
+    void SplitBtnClick();
 
     // Tab strip
     void AddTab(const QString &caption);

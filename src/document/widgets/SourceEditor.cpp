@@ -311,7 +311,18 @@ void SourceEditor::printText(QPrinter &printer, const QString &title) const
 
 void SourceEditor::keyPressEvent(QKeyEvent *event)
 {
-    emit keyDown(event);
+    bool consumed = false;
+    emit keyDown(event, consumed);
+    if (consumed)
+        return;
+    // A line break with Shift or Ctrl is a line break like any other (Qt would
+    // insert a soft line separator, which no 8-bit file can hold).
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) && !isReadOnly()) {
+        textCursor().insertBlock();
+        ensureCursorVisible();
+        return;
+    }
     QPlainTextEdit::keyPressEvent(event);
 }
 

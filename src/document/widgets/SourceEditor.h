@@ -74,7 +74,8 @@ public:
     void printText(QPrinter &printer, const QString &title) const;
 
 signals:
-    void keyDown(QKeyEvent *event);
+    // A key went down; a handler that sets consumed keeps the editor from acting on it.
+    void keyDown(QKeyEvent *event, bool &consumed);
     void keyUp(QKeyEvent *event);
     void mouseDown(QMouseEvent *event);
     void entered();

@@ -4,6 +4,8 @@
 #include "common/core/DocumentKind.h"
 #include "common/core/Rounding.h"
 #include "common/widgets/Dialogs.h"
+#include "common/widgets/FontChoice.h"
+#include "common/widgets/WaitCursor.h"
 #include "common/widgets/Latin1.h"
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/SourceEditor.h"
@@ -80,7 +82,13 @@ TMDIChild::TMDIChild(DocumentHost &host, QWidget *parent) : QWidget(parent), m_h
     connect(RichEdit2, &SourceEditor::exited, this, [this] { IgnoreTabUp = true; });
     connect(RichEdit1, &SourceEditor::keyDown, this, &TMDIChild::RichEdit1KeyDown);
     connect(RichEdit1, &SourceEditor::keyUp, this, &TMDIChild::RichEdit1KeyUp);
-    connect(RichEdit1, &SourceEditor::mouseDown, this, [this] { IgnoreTabUp = false; });
+    connect(RichEdit1, &SourceEditor::mouseDown, this, [this] {
+        IgnoreTabUp = false;
+        postCaretMessage();
+    });
+    connect(RichEdit1, &SourceEditor::exited, this, &TMDIChild::RichEdit1Exit);
+    connect(RichEdit2, &SourceEditor::keyUp, this, &TMDIChild::RichEdit2KeyUp);
+    connect(Refresh1, &QAction::triggered, this, &TMDIChild::Refresh1Click);
     connect(TreeView1, &StructureTreeView::mouseUp, this, &TMDIChild::TreeView1MouseUp);
     connect(TreeView1, &StructureTreeView::nodeExpanded, this, [this] { SyncToCaret(editorInUse()); });
     connect(TreeView1, &StructureTreeView::nodeCollapsed, this, [this] { SyncToCaret(editorInUse()); });
@@ -197,7 +205,7 @@ void TMDIChild::applyPaneSizes()
 {
     if (treeShown())
         fitTreeWidth();
-    if (RichEdit2->isVisible() || FindGrid->isVisible()) {
+    if (!RichEdit2->isHidden() || !FindGrid->isHidden()) {
         const int editorHeight = roundHalfEven(height() * 3 / 5.0) - Splitter2Height;
         Splitter2->setSizes({editorHeight, std::max(1, Splitter2->height() - editorHeight - Splitter2Height)});
     }
@@ -281,6 +289,7 @@ void TMDIChild::ShowEditMode()
 
 void TMDIChild::RichEdit1SelectionChange()
 {
+    postCaretMessage();
     SyncToCaret(RichEdit1);
 }
 
@@ -376,12 +385,14 @@ void TMDIChild::GotoTreeNode(SourceEditor *editor)
 
 void TMDIChild::RichEdit1Change()
 {
+    postCaretMessage();
     if (!SyncSuspended && !KeyIsDown)
         UpdateSaveCommands();
 }
 
 void TMDIChild::RichEdit1Enter()
 {
+    postCaretMessage();
     MainEditorActive = true;
     EnterPending = false;
     m_host.applyCommandStates([this] {
@@ -402,29 +413,224 @@ void TMDIChild::RichEdit2Enter()
     RichEdit2SelectionChange();
 }
 
-void TMDIChild::RichEdit1KeyDown(QKeyEvent *event)
+int TMDIChild::indentLength() const
 {
+    return m_host.settings().IndentOption;
+}
+
+void TMDIChild::postCaretMessage()
+{
+    QMetaObject::invokeMethod(this, &TMDIChild::SetCaretShape, Qt::QueuedConnection);
+}
+
+void TMDIChild::SetCaretShape()
+{
+    const bool block = (m_host.settings().optFatCarat || !InsertMode) && RichEdit1->selLength() == 0;
+    RichEdit1->setCursorWidth(block ? 8 : 1);
+}
+
+void TMDIChild::RichEdit1Exit()
+{
+    RichEdit1->setCursorWidth(1);
+}
+
+namespace {
+
+bool isEnter(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+bool isTab(int key)
+{
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab;
+}
+
+} // namespace
+
+void TMDIChild::RichEdit1KeyDown(QKeyEvent *event, bool &consumed)
+{
+    postCaretMessage();
+    m_host.keyUpDone() = false;
     const int key = event->key();
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (enter)
+    if (isEnter(key))
         EnterPending = true;
     if (!KeyIsDown) {
         KeyIsDown = true;
-        if (enter || key == Qt::Key_Backspace || key == Qt::Key_Delete)
+        if (isEnter(key) || key == Qt::Key_Backspace || key == Qt::Key_Delete)
             SyncSuspended = true;
     }
+    // Tab is handled when it comes up: it inserts blanks, never a tab character.
+    if (isTab(key))
+        consumed = true;
 }
 
 void TMDIChild::RichEdit1KeyUp(QKeyEvent *event)
 {
     KeyIsDown = false;
     UpdateSaveCommands();
-    SyncSuspended = false;
+    SyncToCaret(RichEdit1);
     const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    bool &keyUpDone = m_host.keyUpDone();
+    if (!IgnoreTabUp && isTab(key))
+        keyUpDone = false;
+    IgnoreTabUp = false;
+    if (keyUpDone)
+        return;
+    keyUpDone = true;
+
+    if (isEnter(key) && EnterPending) {
         EnterPending = false;
+        const bool acted = AutoIndentNewLine();
+        if (modifiers & Qt::ShiftModifier)
+            InsertIndentAtCaret();
+        else if (modifiers & Qt::ControlModifier)
+            DeleteIndentChars(DeleteMode::BeforeCaret);
+        SyncSuspended = false;
+        if (acted)
+            UpdateTree();
+        RichEdit1SelectionChange();
+        return;
+    }
+    if (key == Qt::Key_Backspace && (modifiers & Qt::ShiftModifier))
+        DeleteIndentChars(DeleteMode::Backspace);
+    else if (key == Qt::Key_Delete && (modifiers & Qt::ShiftModifier))
+        DeleteIndentChars(DeleteMode::Delete);
+
+    if (isTab(key)) {
+        if (modifiers & (Qt::AltModifier | Qt::ControlModifier))
+            return;
+        if ((modifiers & Qt::ShiftModifier) || key == Qt::Key_Backtab)
+            RichEdit1->setSelStart(std::max(0, RichEdit1->selStart() - indentLength()));
+        else
+            InsertIndentAtCaret();
+        return;
+    }
+    if (key == Qt::Key_Insert) {
+        if (RichEdit1->isReadOnly() || (modifiers & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier)))
+            return;
+        InsertMode = !InsertMode;
+        RichEdit1->setOverwriteMode(!InsertMode);
+        m_host.setStatusPanel(0, InsertMode ? QStringLiteral("Insert   ") : QStringLiteral("Overtype   "));
+        postCaretMessage();
+        return;
+    }
+    if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+        RichEdit1SelectionChange();
+        return;
+    }
+    SyncSuspended = false;
     UpdateTree();
-    RichEdit1SelectionChange();
+    if (key == Qt::Key_Delete || key == Qt::Key_Backspace)
+        RichEdit1SelectionChange();
+}
+
+void TMDIChild::RichEdit2KeyUp(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown)
+        RichEdit2SelectionChange();
+}
+
+void TMDIChild::InsertTextAtCaret(const QString &text)
+{
+    if (!text.isEmpty())
+        RichEdit1->replaceSelection(text);
+}
+
+void TMDIChild::InsertIndentAtCaret()
+{
+    InsertTextAtCaret(QString(indentLength(), u' '));
+    UpdateTree();
+}
+
+void TMDIChild::DeleteIndentChars(DeleteMode mode)
+{
+    const int n = indentLength();
+    RichEdit1->suspendRedraw();
+    int count = RichEdit1->selStart() - RichEdit1->lineIndex(-1);
+    switch (mode) {
+    case DeleteMode::Backspace:
+        if (count >= n)
+            count = std::max(n - 1, 0);
+        break;
+    case DeleteMode::Delete:
+        count = n;
+        break;
+    case DeleteMode::BeforeCaret:
+        count = std::min(count, n);
+        break;
+    }
+    if (mode != DeleteMode::Delete)
+        RichEdit1->setSelStart(RichEdit1->selStart() - count);
+    if (count > 0) {
+        RichEdit1->setSelLength(count);
+        RichEdit1->clearSelection();
+    }
+    RichEdit1->setSelLength(0);
+    RichEdit1->resumeRedraw();
+}
+
+bool TMDIChild::AutoIndentNewLine()
+{
+    if (RichEdit1->selStart() != RichEdit1->lineIndex(-1))
+        return false;
+    const int line = RichEdit1->lineFromChar(RichEdit1->selStart());
+    if (line < 1)
+        return true;
+    const QString above = RichEdit1->lineText(line - 1);
+    qsizetype blanks = 0;
+    while (blanks < above.size() && above.at(blanks) == u' ')
+        ++blanks;
+    const bool indented = blanks > 0 && blanks < above.size();
+    if (indented)
+        InsertTextAtCaret(QString(blanks, u' '));
+    qsizetype end = above.size();
+    while (end > 0 && above.at(end - 1) == u' ')
+        --end;
+    if (end < above.size()) {
+        RichEdit1->suspendRedraw();
+        RichEdit1->setLineText(line - 1, above.left(end));
+        RichEdit1->setSelStart(RichEdit1->lineIndex(line - 1) + static_cast<int>(end) + 2 +
+                               static_cast<int>(indented ? blanks : 0));
+        RichEdit1->resumeRedraw();
+    }
+    return true;
+}
+
+void TMDIChild::SplitBtnClick()
+{
+    WaitCursor wait;
+    if (RichEdit2->isHidden()) {
+        SyncSuspended = true;
+        FindGrid->hide();
+        RichEdit2->setFont(editorFont(m_host.settings().editorFont));
+        RichEdit2->loadText(RichEdit1->text());
+        RichEdit2->show();
+        applyPaneSizes();
+        SyncSuspended = false;
+        RichEdit2SelectionChange();
+        RichEdit2->setFocus();
+    } else {
+        SyncSuspended = true;
+        RichEdit2->hide();
+        SyncSuspended = false;
+        RichEdit1SelectionChange();
+        RichEdit1->setFocus();
+        TrackHistory2.clear();
+    }
+}
+
+void TMDIChild::Refresh1Click()
+{
+    WaitCursor wait;
+    RichEdit2->suspendRedraw();
+    const int caret = RichEdit2->selStart();
+    const int firstVisible = RichEdit2->firstVisibleLine();
+    RichEdit2->loadText(RichEdit1->text());
+    RichEdit2->setSelStart(caret);
+    RichEdit2->scrollLines(firstVisible - RichEdit2->firstVisibleLine());
+    RichEdit2->resumeRedraw();
 }
 
 void TMDIChild::closeEvent(QCloseEvent *event)

@@ -51,6 +51,27 @@ public:
     // of scanning the text again.
     void UpdateTree();
 
+    // The caret of RichEdit1: a block for overtype or the block-caret option,
+    // a bar otherwise and whenever text is selected. Run after the editor has
+    // finished its own handling of an event.
+    void SetCaretShape();
+    void postCaretMessage();
+
+    // Replaces the selection of RichEdit1 (or inserts at the caret) as one undo step.
+    void InsertTextAtCaret(const QString &text);
+    // The indent length of blanks at the caret.
+    void InsertIndentAtCaret();
+    enum class DeleteMode { Backspace, Delete, BeforeCaret };
+    // Takes up to the indent length of characters away around the caret.
+    void DeleteIndentChars(DeleteMode mode);
+    // After Enter: continues the indentation of the line above and trims it.
+    bool AutoIndentNewLine();
+
+    // Opens or closes the read-only second view below the editor.
+    void SplitBtnClick();
+    // Copies the editor's current text into the split view again.
+    void Refresh1Click();
+
     // The structure tree counts as shown while it has a width.
     [[nodiscard]] bool treeShown() const { return m_treeWidth > 0; }
     [[nodiscard]] int treeWidth() const { return m_treeWidth; }
@@ -121,8 +142,11 @@ private:
     void RichEdit1Change();
     void RichEdit1Enter();
     void RichEdit2Enter();
-    void RichEdit1KeyDown(QKeyEvent *event);
+    void RichEdit1KeyDown(QKeyEvent *event, bool &consumed);
     void RichEdit1KeyUp(QKeyEvent *event);
+    void RichEdit1Exit();
+    void RichEdit2KeyUp(QKeyEvent *event);
+    [[nodiscard]] int indentLength() const;
     void TreeView1MouseUp(QMouseEvent *event);
     void GotoTreeNode(SourceEditor *editor);
     void highlightNodeOfLine(int line);
