@@ -1,0 +1,103 @@
+// Times the COBOL keys in a large program: Enter with automatic indentation
+// and Tab, each from key-down to the end of its key-up handling.
+
+#include "LargeProgram.h"
+#include "app/TMainForm.h"
+#include "common/widgets/QtDialogs.h"
+#include "document/widgets/SourceEditor.h"
+#include "settings/core/Settings.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace norvane;
+
+namespace {
+
+struct LargeDocument {
+    LargeDocument()
+    {
+        QByteArray text;
+        for (const std::string &line : bench::LargeProgram::make(200000)) {
+            text.append(line.data(), static_cast<qsizetype>(line.size()));
+            text.append("\r\n");
+        }
+        const QString path = folder.filePath(QStringLiteral("LARGE.CBL"));
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(text);
+        file.close();
+        window.resize(1200, 800);
+        window.show();
+        window.OpenSourceFile(path);
+        editor = window.activeChild()->RichEdit1;
+        editor->setFocus();
+    }
+
+    void press(int key)
+    {
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, key == Qt::Key_Return ? QStringLiteral("\r") : QString());
+        QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
+        QApplication::sendEvent(editor, &down);
+        QApplication::sendEvent(editor, &up);
+    }
+
+    QTemporaryDir folder;
+    Settings settings;
+    QtDialogs dialogs{nullptr};
+    TMainForm window{{settings, dialogs, folder.path(), folder.filePath(QStringLiteral("settings"))}};
+    SourceEditor *editor = nullptr;
+};
+
+LargeDocument &document()
+{
+    static LargeDocument instance;
+    return instance;
+}
+
+void placeCaretMidProgram(SourceEditor *editor)
+{
+    const int line = editor->lineCount() / 2;
+    editor->setSelStart(editor->lineIndex(line) + static_cast<int>(editor->lineText(line).size()));
+}
+
+void EnterWithAutoIndent(benchmark::State &state)
+{
+    LargeDocument &doc = document();
+    for (auto _ : state) {
+        state.PauseTiming();
+        placeCaretMidProgram(doc.editor);
+        state.ResumeTiming();
+        doc.press(Qt::Key_Return);
+    }
+    state.counters["lines"] = doc.editor->lineCount();
+}
+BENCHMARK(EnterWithAutoIndent)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+void TabInsertsBlanks(benchmark::State &state)
+{
+    LargeDocument &doc = document();
+    for (auto _ : state) {
+        state.PauseTiming();
+        placeCaretMidProgram(doc.editor);
+        state.ResumeTiming();
+        doc.press(Qt::Key_Tab);
+    }
+}
+BENCHMARK(TabInsertsBlanks)->Unit(benchmark::kMillisecond)->Iterations(50);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
