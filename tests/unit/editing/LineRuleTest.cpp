@@ -74,7 +74,7 @@ TEST(LineRule, UnindentRemovesTheFirstNCharactersWhateverTheyAre)
 {
     const auto U = BlockEdit::Unindent;
     expectRows({
-        {U, "0001  MOVE X", 4, "  MOVE X"},                          // the worked example
+        {U, "0001  MOVE X", 4, "  MOVE X"},                          // sequence digits go too
         {U, blanks(11) + "MOVE A TO B.", 4, blanks(7) + "MOVE A TO B."},
         {U, blanks(7) + "MOVE A TO B.", 4, "   MOVE A TO B."},
         {U, blanks(6) + "* NOTE", 4, blanks(6) + "* NOTE"},          // comment line
@@ -95,7 +95,7 @@ TEST(LineRule, CommentInsertsAnAsteriskAsTheSeventhCharacter)
     const auto C = BlockEdit::Comment;
     const std::string line80 = "000100" + blanks(66) + "ABCDEFGH";
     expectRows({
-        {C, blanks(7) + "MOVE A TO B.", 4, blanks(6) + "* MOVE A TO B."}, // the worked example
+        {C, blanks(7) + "MOVE A TO B.", 4, blanks(6) + "* MOVE A TO B."},
         {C, "END", 4, "END"},
         {C, "123456", 4, "123456"},
         {C, "", 4, ""},

@@ -88,7 +88,7 @@ const BlockEdit Uncomment = BlockEdit::Uncomment;
 
 const Lines ThreeLines = {blanks(7) + "MOVE A TO B.", blanks(6) + "* NOTE", "END"};
 
-TEST(TransformSelectedLines, WorkedExamplesOfTheBlockCommands)
+TEST(TransformSelectedLines, EachCommandOnATypicalBlock)
 {
     expectRows({
         {"indent three whole lines", ThreeLines, {0, 0}, {2, 3}, Indent, 4,
@@ -229,6 +229,21 @@ TEST(PlanSelectedLines, OutOfRangeSelectionsChangeNothingOutside)
         EXPECT_EQ(plan.edits.size(), c.edits) << c.name;
         EXPECT_EQ(plan.lengthChange, static_cast<std::ptrdiff_t>(4 * c.edits)) << c.name;
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST(TransformSelectedLines, CommentingTwiceMarksColumnsSevenAndEight)
+{
+    const std::string text = editorText({blanks(7) + "MOVE A TO B.", "END"});
+    const TransformedText once = TransformSelectedLines(text, Comment, 4);
+    const TransformedText twice = TransformSelectedLines(once.text, Comment, 4);
+    EXPECT_EQ(twice.text, editorText({blanks(6) + "** MOVE A TO B.", "END"}));
+    const TransformedText uncommented = TransformSelectedLines(twice.text, Uncomment, 4);
+    EXPECT_EQ(uncommented.text, once.text);
+    EXPECT_EQ(uncommented.lengthChange, -1);
 }
 
 } // namespace
