@@ -296,6 +296,10 @@ void TMainForm::createActions()
         {Hidetoolbar1, &TMainForm::Hidetoolbar1Click},   {Font1, &TMainForm::Font1Click},
         {Options, &TMainForm::OptionsClick},
         {SplitBtn, &TMainForm::SplitBtnClick},           {Splitscreen1, &TMainForm::SplitBtnClick},
+        {IndentBtn, &TMainForm::IndentBtnClick},         {Indent1, &TMainForm::IndentBtnClick},
+        {UnindentBtn, &TMainForm::UnindentBtnClick},     {Unindent1, &TMainForm::UnindentBtnClick},
+        {CommentBtn, &TMainForm::CommentBtnClick},       {mmComment, &TMainForm::CommentBtnClick},
+        {UncommentBtn, &TMainForm::UncommentBtnClick},   {mmUnComment, &TMainForm::UncommentBtnClick},
         {WindowCascadeItem, &TMainForm::WindowCascadeItemClick},
         {WindowTileItem, &TMainForm::WindowTileItemClick},
         {WindowMinimizeItem, &TMainForm::WindowMinimizeItemClick},
@@ -1206,6 +1210,35 @@ void TMainForm::SplitBtnClick()
         return;
     child->KeyIsDown = false;
     child->SplitBtnClick();
+}
+
+void TMainForm::transformSelectedLines(BlockEdit edit)
+{
+    TMDIChild *child = takeCurrentChild();
+    if (child == nullptr || !child->IsSourceWindow)
+        return;
+    child->KeyIsDown = false;
+    child->TransformSelectedLines(edit);
+}
+
+void TMainForm::IndentBtnClick()
+{
+    transformSelectedLines(BlockEdit::Indent);
+}
+
+void TMainForm::UnindentBtnClick()
+{
+    transformSelectedLines(BlockEdit::Unindent);
+}
+
+void TMainForm::CommentBtnClick()
+{
+    transformSelectedLines(BlockEdit::Comment);
+}
+
+void TMainForm::UncommentBtnClick()
+{
+    transformSelectedLines(BlockEdit::Uncomment);
 }
 
 void TMainForm::mmTrackClick()

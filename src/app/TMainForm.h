@@ -131,6 +131,10 @@ public:
     void Trackback1Click();
     void Font1Click();
     void SplitBtnClick();
+    void IndentBtnClick();
+    void UnindentBtnClick();
+    void CommentBtnClick();
+    void UncommentBtnClick();
 
     // Tab strip
     void AddTab(const QString &caption);
@@ -163,6 +167,7 @@ private:
     bool saveAs(TMDIChild *child);
     bool WriteSourceFile(TMDIChild *child, const QString &path);
     void stripTrailingSpaces(SourceEditor *editor);
+    void transformSelectedLines(BlockEdit edit);
     void loadSettings(const QString &settingsFolder, const QString &programFolder);
     void ShowRecentList();
     void reportSettingsSave(const Result<void> &saved);

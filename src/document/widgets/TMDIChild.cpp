@@ -9,6 +9,7 @@
 #include "common/widgets/Latin1.h"
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/SourceEditor.h"
+#include "editing/core/TransformSelectedLines.h"
 #include "settings/core/Settings.h"
 #include "structure/widgets/StructureTreeView.h"
 
@@ -18,6 +19,7 @@
 #include <QMenu>
 #include <QSplitter>
 #include <QTableView>
+#include <QTextBlock>
 #include <QVBoxLayout>
 
 #include <cstdlib>
@@ -596,6 +598,45 @@ bool TMDIChild::AutoIndentNewLine()
         RichEdit1->resumeRedraw();
     }
     return true;
+}
+
+void TMDIChild::TransformSelectedLines(BlockEdit edit)
+{
+    if (RichEdit1->isReadOnly() || RichEdit1->selLength() < 1)
+        return;
+    WaitCursor wait;
+    const int start = RichEdit1->selStart();
+    const int length = RichEdit1->selLength();
+    QTextDocument *document = RichEdit1->document();
+    const QTextCursor selection = RichEdit1->textCursor();
+    const QTextBlock first = document->findBlock(selection.selectionStart());
+    const QTextBlock last = document->findBlock(selection.selectionEnd());
+    std::vector<std::string> lines;
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        lines.push_back(toBytes(block.text()));
+        if (block == last)
+            break;
+    }
+    const BlockEditPlan plan =
+        planSelectedLines(lines, static_cast<std::size_t>(selection.selectionStart() - first.position()),
+                          static_cast<std::size_t>(selection.selectionEnd() - last.position()), edit, indentLength());
+    if (plan.edits.empty())
+        return;
+
+    // Later lines first, so the positions of the earlier ones stay as they were.
+    RichEdit1->suspendRedraw();
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    for (auto it = plan.edits.crbegin(); it != plan.edits.crend(); ++it) {
+        const QTextBlock block = document->findBlockByNumber(first.blockNumber() + static_cast<int>(it->line));
+        const int at = block.position() + static_cast<int>(it->splice.offset);
+        cursor.setPosition(at);
+        cursor.setPosition(at + static_cast<int>(it->splice.removed), QTextCursor::KeepAnchor);
+        cursor.insertText(toQString(it->splice.inserted));
+    }
+    cursor.endEditBlock();
+    RichEdit1->setSelection(start, length + static_cast<int>(plan.lengthChange));
+    RichEdit1->resumeRedraw();
 }
 
 void TMDIChild::SplitBtnClick()

@@ -2,6 +2,7 @@
 
 #include "common/core/PathName.h"
 #include "document/core/LineEnding.h"
+#include "editing/core/LineRule.h"
 
 #include <QWidget>
 
@@ -66,6 +67,10 @@ public:
     void DeleteIndentChars(DeleteMode mode);
     // After Enter: continues the indentation of the line above and trims it.
     bool AutoIndentNewLine();
+
+    // Indent, Unindent, Comment or Uncomment of the selected lines of RichEdit1,
+    // as one undo step; the changed block stays selected.
+    void TransformSelectedLines(BlockEdit edit);
 
     // Opens or closes the read-only second view below the editor.
     void SplitBtnClick();
