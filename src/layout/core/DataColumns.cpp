@@ -71,6 +71,24 @@ Magnitude magnitudeOf(std::string_view text)
     return m;
 }
 
+// The text without the spaces around it and the leading zeros of its integer
+// part, which the packed codec would otherwise count against the field.
+std::string withoutPadding(std::string_view text)
+{
+    const std::size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string_view::npos)
+        return {};
+    std::string t(text.substr(begin, text.find_last_not_of(' ') + 1 - begin));
+    std::size_t first = 0;
+    while (first < t.size() && (t[first] == '+' || t[first] == '-' || t[first] == ' '))
+        ++first;
+    std::size_t end = first;
+    while (end + 1 < t.size() && t[end] == '0' && t[end + 1] >= '0' && t[end + 1] <= '9')
+        ++end;
+    t.erase(first, end - first);
+    return t;
+}
+
 const Error &doesNotFit()
 {
     static const Error error{"Value does not fit the field"};
@@ -186,7 +204,7 @@ Result<std::string> EncodeCell(const DataColumn &column, std::string_view text, 
     case Usage::Packed: {
         if (!column.packed)
             return Error{column.packed.error()};
-        Result<std::string> bytes = TextToPacked(text, column.packed.value());
+        Result<std::string> bytes = TextToPacked(withoutPadding(text), column.packed.value());
         if (bytes && bytes.value().size() != column.size)
             return doesNotFit();
         return bytes;
