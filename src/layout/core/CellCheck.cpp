@@ -65,8 +65,8 @@ std::string ValidateField(std::string_view value, std::string_view picture)
 
 std::string CellMessage(std::size_t record, std::string_view header, std::string_view complaint)
 {
-    std::string message = "line " + std::to_string(record + 1) + " ";
-    message.append(header).append(complaint);
+    std::string message = "line ";
+    message.append(std::to_string(record + 1)).append(" ").append(header).append(complaint);
     return message;
 }
 
