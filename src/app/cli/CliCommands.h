@@ -9,5 +9,6 @@ namespace norvane::cli {
 
 int runTreeCommand(const std::vector<std::string> &arguments);
 int runLayoutCommand(const std::vector<std::string> &arguments);
+int runDataCommand(const std::vector<std::string> &arguments);
 
 } // namespace norvane::cli

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <random>
 #include <system_error>
+#include <utility>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -122,5 +123,87 @@ Result<void> writeFileAtomically(const std::string &path, std::string_view bytes
     return {};
 }
 #endif
+
+AtomicFileWriter::AtomicFileWriter(std::string path, std::string temporary, std::FILE *file)
+    : m_path(std::move(path)), m_temporary(std::move(temporary)), m_file(file)
+{
+}
+
+AtomicFileWriter::AtomicFileWriter(AtomicFileWriter &&other) noexcept
+    : m_path(std::move(other.m_path)), m_temporary(std::move(other.m_temporary)), m_file(other.m_file)
+{
+    other.m_file = nullptr;
+}
+
+AtomicFileWriter::~AtomicFileWriter()
+{
+    discard();
+}
+
+void AtomicFileWriter::discard()
+{
+    if (m_file == nullptr)
+        return;
+    std::fclose(m_file);
+    m_file = nullptr;
+    std::error_code ignored;
+    fs::remove(m_temporary, ignored);
+}
+
+Result<AtomicFileWriter> AtomicFileWriter::begin(const std::string &path)
+{
+    std::error_code ec;
+    if (fs::is_directory(path, ec))
+        return systemError("Cannot write", path, EISDIR);
+    const std::string temporary = temporaryNameBeside(path);
+    // "x": never take over a file that happens to have the temporary's name.
+    std::FILE *file = std::fopen(temporary.c_str(), "wbx");
+    if (file == nullptr)
+        return systemError("Cannot write", path, errno);
+    return AtomicFileWriter(path, temporary, file);
+}
+
+Result<void> AtomicFileWriter::write(std::string_view bytes)
+{
+    if (m_file == nullptr)
+        return systemError("Cannot write", m_path, EBADF);
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size()) {
+        const int code = errno ? errno : EIO;
+        discard();
+        return systemError("Cannot write", m_path, code);
+    }
+    return {};
+}
+
+Result<void> AtomicFileWriter::commit()
+{
+    if (m_file == nullptr)
+        return systemError("Cannot write", m_path, EBADF);
+    bool flushed = std::fflush(m_file) == 0;
+#ifndef _WIN32
+    // Keep the permissions of the file being replaced, and reach the disk
+    // before the rename makes the new contents the file.
+    if (flushed) {
+        if (struct stat existing; ::stat(m_path.c_str(), &existing) == 0)
+            flushed = ::fchmod(::fileno(m_file), existing.st_mode & 07777) == 0;
+    }
+    flushed = flushed && ::fsync(::fileno(m_file)) == 0;
+#endif
+    const int flushError = errno ? errno : EIO;
+    const bool closed = std::fclose(m_file) == 0;
+    m_file = nullptr;
+    std::error_code ignored;
+    if (!flushed || !closed) {
+        fs::remove(m_temporary, ignored);
+        return systemError("Cannot write", m_path, flushed ? (errno ? errno : EIO) : flushError);
+    }
+    std::error_code ec;
+    fs::rename(m_temporary, m_path, ec);
+    if (ec) {
+        fs::remove(m_temporary, ignored);
+        return Error{"Cannot write " + m_path + ": " + ec.message()};
+    }
+    return {};
+}
 
 } // namespace norvane

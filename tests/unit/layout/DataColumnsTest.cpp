@@ -1,0 +1,179 @@
+#include "layout/core/DataColumns.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace norvane;
+
+namespace {
+
+std::vector<std::string> source(std::initializer_list<const char *> entries)
+{
+    std::vector<std::string> lines;
+    for (const char *entry : entries)
+        lines.push_back(std::string(7, ' ') + entry);
+    return lines;
+}
+
+Result<std::vector<DataColumn>> columnsOf(std::initializer_list<const char *> entries)
+{
+    Result<LayoutTable> table = CalcRecordLayout(source(entries), LayoutMode::Data);
+    if (!table)
+        return Error{table.error()};
+    return BuildDataHeaders(table.value());
+}
+
+std::vector<std::string> headersOf(const std::vector<DataColumn> &columns)
+{
+    std::vector<std::string> headers;
+    for (const DataColumn &column : columns)
+        headers.push_back(column.header + "|" + column.picture + "|" + std::to_string(column.offset) + "|" +
+                          std::to_string(column.size));
+    return headers;
+}
+
+std::string bytes(std::initializer_list<int> values)
+{
+    std::string b;
+    for (const int v : values)
+        b.push_back(static_cast<char>(v));
+    return b;
+}
+
+DataColumn column(const char *entry)
+{
+    Result<std::vector<DataColumn>> columns = columnsOf({"01 R.", entry});
+    EXPECT_TRUE(columns) << (columns ? "" : columns.error());
+    return columns ? columns.value().front() : DataColumn{};
+}
+
+TEST(DataColumns, HeadersCarryTheSubscriptsOfTheirOccurrences)
+{
+    const Result<std::vector<DataColumn>> columns = columnsOf({
+        "01 REC.",
+        "05 AMOUNT PIC S9(3)V99 COMP-3.",
+        "05 TABLE-ENTRY PIC X OCCURS 2.",
+        "05 G OCCURS 2.",
+        "10 QTY PIC 99 OCCURS 2.",
+        "10 H.",
+        "15 CODE PIC X.",
+        "05 LAST-ONE PIC 9.",
+        "05 GONE REDEFINES LAST-ONE PIC X.",
+    });
+    ASSERT_TRUE(columns) << columns.error();
+    const std::vector<std::string> expected = {
+        "AMOUNT|S9(3)V99|0|3",  "TABLE-ENTRY (1)|X|3|1", "TABLE-ENTRY (2)|X|4|1", "QTY (1,1)|99|5|2",
+        "QTY (1,2)|99|7|2",     "CODE (1)|X|9|1",         "QTY (2,1)|99|10|2",     "QTY (2,2)|99|12|2",
+        "CODE (2)|X|14|1",
+        "LAST-ONE|9|15|1", // an item at the group's level ends the group's subscripts
+    };
+    EXPECT_EQ(headersOf(columns.value()), expected);
+}
+
+TEST(DataColumns, FieldsTheGridCannotShowAreRefusedByName)
+{
+    struct Case {
+        std::initializer_list<const char *> entries;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{"01 R.", "05 F PIC X.", "05 RATE COMP-1."}, "RATE is COMP-1 (floating point), which the data editor cannot show"},
+        {{"01 R.", "05 RATE USAGE COMP-2."}, "RATE is COMP-2 (floating point), which the data editor cannot show"},
+        {{"01 R.", "05 P USAGE POINTER."}, "P has unsupported usage POINTER"},
+        {{"01 R.", "05 N PIC S9(3) SIGN LEADING SEPARATE."}, "N has SIGN SEPARATE, which the data editor cannot show"},
+        {{"01 R."}, "The record definition has no elementary items"},
+    };
+    for (const Case &c : cases) {
+        const Result<std::vector<DataColumn>> columns = columnsOf(c.entries);
+        ASSERT_FALSE(columns) << c.message;
+        EXPECT_EQ(columns.error(), c.message);
+    }
+}
+
+TEST(DataColumns, RecordCountNeedsAWholeNumberOfRecords)
+{
+    EXPECT_EQ(RecordCount(0, 10).value(), 0u);
+    EXPECT_EQ(RecordCount(30, 10).value(), 3u);
+    ASSERT_FALSE(RecordCount(25, 10));
+    EXPECT_EQ(RecordCount(25, 10).error(), "This file's length is not a multiple of the record length");
+    EXPECT_FALSE(RecordCount(10, 0));
+}
+
+TEST(DataColumns, CellsShowTheirFieldsAsTheGridDoes)
+{
+    struct Case {
+        const char *entry;
+        std::string bytes;
+        ByteOrder order;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"05 F PIC S9(3)V99 COMP-3.", bytes({0x12, 0x34, 0x5C}), ByteOrder::BigEndian, "123.45+"},
+        {"05 F PIC 9(3)V99 COMP-3.", bytes({0x12, 0x34, 0x5F}), ByteOrder::BigEndian, "123.45"},
+        {"05 F PIC S9(4) COMP-3.", bytes({0x00, 0x01, 0x2C}), ByteOrder::BigEndian, "00012+"},
+        {"05 F PIC S9(3) COMP-3.", bytes({0xA1, 0x2C}), ByteOrder::BigEndian, "Invalid packed decimal"},
+        {"05 F PIC S9(4) COMP.", bytes({0xFF, 0xFB}), ByteOrder::BigEndian, "-0005"},
+        {"05 F PIC S9(4) COMP.", bytes({0xFB, 0xFF}), ByteOrder::LittleEndian, "-0005"},
+        {"05 F PIC 9(4) COMP.", bytes({0x00, 0x01}), ByteOrder::LittleEndian, "0256"},
+        {"05 F PIC 9(4) COMP.", bytes({0xFF, 0xFF}), ByteOrder::BigEndian, "65535"}, // never cut to the picture
+        {"05 F PIC 9(5) COMP.", bytes({0, 0, 0x30, 0x39}), ByteOrder::BigEndian, "000012345"},
+        {"05 F PIC S9(7)V99 COMP.", bytes({0xFF, 0xFF, 0xCF, 0xC7}), ByteOrder::BigEndian, "-0000123.45"},
+        {"05 F PIC S9(18) COMP.", bytes({0x80, 0, 0, 0, 0, 0, 0, 0}), ByteOrder::BigEndian, "-9223372036854775808"},
+        {"05 F PIC S9(3)V99.", "1234u", ByteOrder::BigEndian, "-123.45"},
+        {"05 F PIC X(4).", "AB\"C", ByteOrder::BigEndian, "AB\"C"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(DecodeCell(column(c.entry), c.bytes, c.order), c.text) << c.entry;
+}
+
+TEST(DataColumns, CellsAreStoredInExactlyTheirFieldsBytes)
+{
+    struct Case {
+        const char *entry;
+        std::string text;
+        ByteOrder order;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"05 F PIC 9(4) COMP.", "1", ByteOrder::BigEndian, bytes({0x00, 0x01})},
+        {"05 F PIC 9(4) COMP.", "1", ByteOrder::LittleEndian, bytes({0x01, 0x00})},
+        {"05 F PIC S9(4) COMP.", "-0005", ByteOrder::BigEndian, bytes({0xFF, 0xFB})},
+        {"05 F PIC S9(18) COMP.", "-1", ByteOrder::LittleEndian, std::string(8, '\xFF')},
+        {"05 F PIC S9(3)V99 COMP-3.", "123.45+", ByteOrder::BigEndian, bytes({0x12, 0x34, 0x5C})},
+        {"05 F PIC S9(3)V99 COMP-3.", "-1.5", ByteOrder::BigEndian, bytes({0x00, 0x15, 0x0D})},
+        {"05 F PIC S9(3)V99.", "-123.45", ByteOrder::BigEndian, "1234u"},
+        {"05 F PIC X(5).", "AB", ByteOrder::BigEndian, "AB   "},
+        {"05 F PIC 9(3).", "", ByteOrder::BigEndian, "000"},
+        {"05 F PIC S9(3) COMP-3.", "", ByteOrder::BigEndian, bytes({0x00, 0x0C})},
+    };
+    for (const Case &c : cases) {
+        const Result<std::string> stored = EncodeCell(column(c.entry), c.text, c.order);
+        ASSERT_TRUE(stored) << c.entry << " " << stored.error();
+        EXPECT_EQ(stored.value(), c.bytes) << c.entry << " " << c.text;
+    }
+}
+
+TEST(DataColumns, CheckCellRefusesWhatTheFieldCannotHold)
+{
+    struct Case {
+        const char *entry;
+        std::string text;
+        std::string complaint;
+    };
+    const Case cases[] = {
+        {"05 F PIC 9(3).", "12a", " has non-numeric character"},
+        {"05 F PIC 9(4) COMP.", "65535", " has too many significant digits"},
+        {"05 F PIC S9(4) COMP.", "99999", " has too many significant digits"},
+        {"05 F PIC S9(3) COMP-3.", "1 2", " cannot be stored: Invalid value"}, // passes the check, not the codec
+        {"05 F PIC X(2).", "ABC", " is too long"},
+        {"05 F PIC 9(3).", "", ""},
+        {"05 F PIC 9(3).", "007", ""},
+        {"05 F PIC S9(3)V99 COMP-3.", "00123.45+", ""},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(CheckCell(column(c.entry), c.text, ByteOrder::BigEndian), c.complaint) << c.entry << " " << c.text;
+}
+
+} // namespace
