@@ -2,15 +2,11 @@
 // and Tab, each from key-down to the end of its key-up handling.
 
 #include "LargeProgram.h"
-#include "app/TMainForm.h"
-#include "common/widgets/QtDialogs.h"
+#include "BenchWindow.h"
 #include "document/widgets/SourceEditor.h"
-#include "settings/core/Settings.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QKeyEvent>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -18,22 +14,12 @@ using namespace norvane;
 
 namespace {
 
-struct LargeDocument {
+struct LargeDocument : bench::BenchWindow {
     LargeDocument()
     {
-        QByteArray text;
-        for (const std::string &line : bench::LargeProgram::make(200000)) {
-            text.append(line.data(), static_cast<qsizetype>(line.size()));
-            text.append("\r\n");
-        }
-        const QString path = folder.filePath(QStringLiteral("LARGE.CBL"));
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(text);
-        file.close();
         window.resize(1200, 800);
         window.show();
-        window.OpenSourceFile(path);
+        window.OpenSourceFile(writeProgram(bench::LargeProgram::make(200000)));
         editor = window.activeChild()->RichEdit1;
         editor->setFocus();
     }
@@ -46,10 +32,6 @@ struct LargeDocument {
         QApplication::sendEvent(editor, &up);
     }
 
-    QTemporaryDir folder;
-    Settings settings;
-    QtDialogs dialogs{nullptr};
-    TMainForm window{{settings, dialogs, folder.path(), folder.filePath(QStringLiteral("settings"))}};
     SourceEditor *editor = nullptr;
 };
 

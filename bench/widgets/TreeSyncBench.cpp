@@ -2,15 +2,11 @@
 // shift of the stored lines after an edit and the caret synchronisation.
 
 #include "LargeProgram.h"
-#include "app/TMainForm.h"
-#include "common/widgets/QtDialogs.h"
+#include "BenchWindow.h"
 #include "document/widgets/SourceEditor.h"
-#include "settings/core/Settings.h"
 #include "structure/widgets/StructureTreeView.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -22,30 +18,17 @@ using namespace norvane;
 
 namespace {
 
-struct LargeDocument {
+struct LargeDocument : bench::BenchWindow {
     LargeDocument()
     {
-        QByteArray text;
-        for (const std::string &line : bench::LargeProgram::make(200000)) {
-            text.append(line.data(), static_cast<qsizetype>(line.size()));
-            text.append("\r\n");
-        }
-        path = folder.filePath(QStringLiteral("LARGE.CBL"));
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(text);
-        file.close();
+        path = writeProgram(bench::LargeProgram::make(200000));
         window.resize(1200, 800);
         window.show();
         window.OpenSourceFile(path);
         child = window.activeChild();
     }
 
-    QTemporaryDir folder;
     QString path;
-    Settings settings;
-    QtDialogs dialogs{nullptr};
-    TMainForm window{{settings, dialogs, folder.path(), folder.filePath(QStringLiteral("settings"))}};
     TMDIChild *child = nullptr;
 };
 
