@@ -13,6 +13,9 @@
 #include "document/core/SourceText.h"
 #include "document/widgets/SourceEditor.h"
 #include "document/widgets/TMDIChild.h"
+#include "search/widgets/GotoLine.h"
+#include "search/widgets/SearchCommands.h"
+#include "search/widgets/TFindAllDlg.h"
 #include "settings/core/Settings.h"
 #include "structure/widgets/RefreshTree.h"
 #include "structure/widgets/Track.h"
@@ -129,6 +132,8 @@ TMainForm::TMainForm(const Environment &environment, QWidget *parent)
 
     ExePath.FileName = "readme.txt";
     AboutBox = new TAboutBox(QString::fromStdString(ExePath.GetFullName()), m_dialogs, this);
+    FindAllDlg = new TFindAllDlg(*this, this);
+    Search = new SearchCommands(*this, this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -224,6 +229,10 @@ void TMainForm::createActions()
         {WindowMinimizeItem, &TMainForm::WindowMinimizeItemClick},
         {Next1, &TMainForm::Next1Click},                 {Previous1, &TMainForm::Previous1Click},
         {Help2, &TMainForm::Help2Click},                 {HelpAboutItem, &TMainForm::HelpAboutItemClick},
+        {Find1, &TMainForm::FindBtnClick},               {FindBtn, &TMainForm::FindBtnClick},
+        {Replace1, &TMainForm::ReplaceClick},            {Replace, &TMainForm::ReplaceClick},
+        {FindAll1, &TMainForm::FindAllBtnClick},         {FindAllBtn, &TMainForm::FindAllBtnClick},
+        {Goto1, &TMainForm::GotoClick},                  {GotoBtn, &TMainForm::GotoClick},
     };
 
     for (const ActionSpec &spec : specs) {
@@ -1151,6 +1160,28 @@ void TMainForm::Font1Click()
         child->RichEdit1->setModified(modified);
         child->SyncSuspended = false;
     }
+}
+
+// ---- search commands ----
+
+void TMainForm::FindBtnClick()
+{
+    Search->FindBtnClick(takeCurrentChild());
+}
+
+void TMainForm::ReplaceClick()
+{
+    Search->ReplaceClick(takeCurrentChild());
+}
+
+void TMainForm::FindAllBtnClick()
+{
+    FindAllDlg->showFor(takeCurrentChild());
+}
+
+void TMainForm::GotoClick()
+{
+    norvane::GotoClick(takeCurrentChild(), m_dialogs);
 }
 
 } // namespace norvane

@@ -22,8 +22,10 @@ class QToolBar;
 
 namespace norvane {
 
+class SearchCommands;
 class SourceEditor;
 class TAboutBox;
+class TFindAllDlg;
 
 // The main window: menus, toolbar, tab strip, the document area and the status
 // bar. Its handlers keep the names of the commands they serve and hand the work
@@ -115,6 +117,14 @@ public:
     void Trackback1Click();
     void Font1Click();
 
+    // Search commands
+    void FindBtnClick();
+    void ReplaceClick();
+    void FindAllBtnClick();
+    void GotoClick();
+    [[nodiscard]] SearchCommands *searchCommands() const { return Search; }
+    [[nodiscard]] TFindAllDlg *findAllDialog() const { return FindAllDlg; }
+
     // Tab strip
     void AddTab(const QString &caption);
     void RemoveTab(const QString &caption);
@@ -167,6 +177,8 @@ private:
     QStringList m_startFiles;
 
     TAboutBox *AboutBox = nullptr;
+    TFindAllDlg *FindAllDlg = nullptr;
+    SearchCommands *Search = nullptr;   // the Find and Replace dialogs
     QPointer<HelpWindow> m_help;
     QPointer<TMDIChild> CurrentChild;
     QPointer<TMDIChild> DataFileChild;

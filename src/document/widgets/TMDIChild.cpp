@@ -7,11 +7,15 @@
 #include "common/widgets/Latin1.h"
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/SourceEditor.h"
+#include "search/core/ShiftLog.h"
+#include "search/widgets/FindAll.h"
+#include "search/widgets/FindResultsModel.h"
 #include "settings/core/Settings.h"
 #include "structure/widgets/StructureTreeView.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSplitter>
@@ -84,6 +88,19 @@ TMDIChild::TMDIChild(DocumentHost &host, QWidget *parent) : QWidget(parent), m_h
     connect(TreeView1, &StructureTreeView::mouseUp, this, &TMDIChild::TreeView1MouseUp);
     connect(TreeView1, &StructureTreeView::nodeExpanded, this, [this] { SyncToCaret(editorInUse()); });
     connect(TreeView1, &StructureTreeView::nodeCollapsed, this, [this] { SyncToCaret(editorInUse()); });
+
+    // Find-all results grid
+    FindResults = new FindResultsModel(this);
+    setUpFindGrid(*FindGrid, *FindResults);
+    connect(FindGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid())
+                    FindGridSelectCell(*this, current.row());
+            });
+    connect(FindGrid, &QAbstractItemView::activated, this,
+            [this](const QModelIndex &index) { FindGridSelectCell(*this, index.row()); });
+    connect(ClearGrid, &QAction::triggered, this, &TMDIChild::ClearGridClick);
+    connect(CloseGrid, &QAction::triggered, this, &TMDIChild::CloseGridClick);
 }
 
 TMDIChild::~TMDIChild() = default;
@@ -330,6 +347,13 @@ void TMDIChild::UpdateTree()
                 TreeView1->setDataAt(index, line + lineDelta);
         }
     }
+    if (!FindGrid->isHidden()) {
+        ShiftLog lines;
+        ShiftLog positions;
+        lines.add(firstLineAfter, lineDelta);
+        positions.add(firstPositionAfter, charDelta);
+        FindResults->shift(lines, positions);
+    }
     if (charDelta != 0) {
         for (int &position : TrackHistory1) {
             if (position >= firstPositionAfter)
@@ -475,6 +499,34 @@ void TMDIChild::FormClose()
     TrackHistory2.clear();
     m_host.setStatusPanel(0, QStringLiteral(" "));
     m_host.setStatusPanel(1, QStringLiteral(" "));
+}
+
+// ---- find-all results grid ----
+
+void TMDIChild::ClearGridClick()
+{
+    SyncSuspended = true;
+    FindResults->clear();
+    FindGrid->selectionModel()->clear();
+    SyncSuspended = false;
+}
+
+void TMDIChild::CloseGridClick()
+{
+    FindGrid->hide();
+    ClearGridClick();
+    RichEdit1->setFocus();
+}
+
+void TMDIChild::showFindGrid()
+{
+    RichEdit2->hide();
+    RichEdit2->clear();
+    MainEditorActive = true;
+    FindGrid->show();
+    const int editorHeight = roundHalfEven(height() * 3 / 5.0) - Splitter2Height;
+    Splitter2->setSizes({editorHeight, 0, std::max(1, Splitter2->height() - editorHeight - Splitter2Height)});
+    RichEdit1->setFocus();
 }
 
 } // namespace norvane

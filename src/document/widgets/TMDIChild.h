@@ -16,6 +16,7 @@ class QAction;
 namespace norvane {
 
 class DocumentHost;
+class FindResultsModel;
 class SourceEditor;
 class StructureTreeView;
 
@@ -62,6 +63,16 @@ public:
     // The editor in use: RichEdit1, or RichEdit2 while the split view has the focus.
     [[nodiscard]] SourceEditor *editorInUse() const;
     [[nodiscard]] MyIntArray &historyInUse() { return MainEditorActive ? TrackHistory1 : TrackHistory2; }
+
+    // Find-all results grid
+    // Empties the grid, leaving it shown.
+    void ClearGridClick();
+    // Hides and empties the grid; the editor takes the whole panel again.
+    void CloseGridClick();
+    // Shows the grid below the editor, which keeps three fifths of the height;
+    // the split view is closed.
+    void showFindGrid();
+    FindResultsModel *FindResults = nullptr;   // the rows of FindGrid
 
     // Components
     StructureTreeView *TreeView1 = nullptr;
