@@ -214,7 +214,9 @@ void TMDIChild::applyPaneSizes()
         fitTreeWidth();
     if (RichEdit2->isVisible() || FindGrid->isVisible()) {
         const int editorHeight = roundHalfEven(height() * 3 / 5.0) - Splitter2Height;
-        Splitter2->setSizes({editorHeight, std::max(1, Splitter2->height() - editorHeight - Splitter2Height)});
+        // The rest goes to whichever of the split view and the results grid is shown.
+        const int rest = std::max(1, Splitter2->height() - editorHeight - Splitter2Height);
+        Splitter2->setSizes({editorHeight, rest, rest});
     }
 }
 
@@ -525,7 +527,8 @@ void TMDIChild::showFindGrid()
     MainEditorActive = true;
     FindGrid->show();
     const int editorHeight = roundHalfEven(height() * 3 / 5.0) - Splitter2Height;
-    Splitter2->setSizes({editorHeight, 0, std::max(1, Splitter2->height() - editorHeight - Splitter2Height)});
+    const int rest = std::max(1, Splitter2->height() - editorHeight - Splitter2Height);
+    Splitter2->setSizes({editorHeight, rest, rest});
     RichEdit1->setFocus();
 }
 
