@@ -35,31 +35,47 @@ void fitColumns(QTableView &grid, const FindResultsModel &model)
 }
 
 // Walks the editor's lines from the top in step with the matches, so each
-// line is read once however many matches there are.
+// line is read once however many matches there are, and the line of a match
+// is known without a search through the document.
 class LineWalk {
 public:
     LineWalk(const SourceEditor &editor, bool withHeaders)
         : m_block(editor.document()->firstBlock()), m_withHeaders(withHeaders)
     {
+        take();
     }
 
-    // The text of the line; every line above it has been looked at.
-    const std::string &advanceTo(int line)
+    // Moves to the line holding the position (at or after the current line).
+    void moveTo(int position)
     {
-        for (; m_next <= line && m_block.isValid(); ++m_next, m_block = m_block.next()) {
-            m_text = toBytes(m_block.text());
-            if (m_withHeaders)
-                m_headers.addLine(m_text);
+        while (m_nextStart <= position && m_block.next().isValid()) {
+            m_block = m_block.next();
+            ++m_line;
+            m_start = m_nextStart;
+            take();
         }
-        return m_text;
     }
 
+    [[nodiscard]] int line() const { return m_line; }
+    [[nodiscard]] int lineStart() const { return m_start; }
+    [[nodiscard]] const std::string &text() const { return m_text; }
+    // The header of the current line; every line above it has been looked at.
     [[nodiscard]] std::string header() const { return m_headers.header(); }
 
 private:
+    void take()
+    {
+        m_text = toBytes(m_block.text());
+        if (m_withHeaders)
+            m_headers.addLine(m_text);
+        m_nextStart = m_start + m_block.length() + 1;   // the line break counts two
+    }
+
     QTextBlock m_block;
-    int m_next = 0;   // the line of m_block, the first not yet looked at
     bool m_withHeaders;
+    int m_line = 0;
+    int m_start = 0;
+    int m_nextStart = 0;
     std::string m_text;
     HeaderScan m_headers;
 };
@@ -106,19 +122,18 @@ void FindAllSearch(TMDIChild &child, DocumentHost &host, const FindAllQuery &que
             const int match = editor.findText(position, length, query.text, query.matchCase, query.wholeWord);
             if (match < 0)
                 break;
-            const int line = editor.lineFromChar(match);
-            const std::string &lineText = walk.advanceTo(line);
+            walk.moveTo(match);
             FindResult row;
-            row.line = line;
+            row.line = walk.line();
             row.position = match;
-            row.text = toQString(TrimBlanks(lineText));
+            row.text = toQString(TrimBlanks(walk.text()));
             if (child.treeShown()) {
                 const QString header = toQString(walk.header());
                 if (header != row.text)
                     row.header = header;
             }
-            const auto column = static_cast<std::size_t>(match - editor.lineIndex(line));
-            row.found = toQString(std::string_view(lineText).substr(column, static_cast<std::size_t>(findLength)));
+            const auto column = static_cast<std::size_t>(match - walk.lineStart());
+            row.found = toQString(std::string_view(walk.text()).substr(column, static_cast<std::size_t>(findLength)));
             rows.push_back(std::move(row));
             position = match + findLength;
         }
