@@ -34,6 +34,14 @@ SearchCommands::SearchCommands(DocumentHost &host, QWidget *mainWindow) : QObjec
     connect(ReplaceDialog1, &FindReplaceDialog::replaceAll, this, [this] { ReplaceDialog1Replace(true); });
 }
 
+// The dialogs stay open while the user moves between windows; they act on the
+// active window when it holds a source text.
+TMDIChild *SearchCommands::activeSourceWindow() const
+{
+    TMDIChild *child = m_host.activeChild();
+    return child != nullptr && child->IsSourceWindow ? child : nullptr;
+}
+
 void SearchCommands::placeDialog(FindReplaceDialog &dialog, const TMDIChild &child)
 {
     const SourceEditor &editor = *child.RichEdit1;
@@ -103,7 +111,7 @@ void SearchCommands::FindInEditor(SourceEditor &editor, const FindReplaceDialog 
 
 void SearchCommands::FindDialog1Find()
 {
-    TMDIChild *child = m_host.activeChild();
+    TMDIChild *child = activeSourceWindow();
     if (child == nullptr)
         return;
     m_host.setCurrentChild(child);
@@ -112,7 +120,7 @@ void SearchCommands::FindDialog1Find()
 
 void SearchCommands::ReplaceDialog1Find()
 {
-    TMDIChild *child = m_host.activeChild();
+    TMDIChild *child = activeSourceWindow();
     if (child == nullptr)
         return;
     m_host.setCurrentChild(child);
@@ -121,7 +129,7 @@ void SearchCommands::ReplaceDialog1Find()
 
 void SearchCommands::ReplaceDialog1Replace(bool all)
 {
-    TMDIChild *child = m_host.activeChild();
+    TMDIChild *child = activeSourceWindow();
     const QString findText = ReplaceDialog1->findText();
     if (child == nullptr || findText.isEmpty())
         return;

@@ -47,6 +47,7 @@ private:
     void FindInEditor(SourceEditor &editor, const FindReplaceDialog &dialog);
     void ReplaceAll(TMDIChild &child);
     void placeDialog(FindReplaceDialog &dialog, const TMDIChild &child);
+    [[nodiscard]] TMDIChild *activeSourceWindow() const;
 
     DocumentHost &m_host;
 };

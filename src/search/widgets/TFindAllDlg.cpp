@@ -105,7 +105,9 @@ void TFindAllDlg::FindTextChange()
 void TFindAllDlg::FindAllBtnClick()
 {
     TMDIChild *child = m_host.activeChild();
-    if (child == nullptr || FindText->text().isEmpty())
+    // The dialog stays open while the user moves between windows: it searches
+    // the active one when that holds a source text.
+    if (child == nullptr || !child->IsSourceWindow || FindText->text().isEmpty())
         return;
     m_host.setCurrentChild(child);
     child->SyncSuspended = true;
