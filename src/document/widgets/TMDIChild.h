@@ -48,8 +48,8 @@ public:
     void RichEdit1SelectionChange();
     void RichEdit2SelectionChange();
     // After an edit of RichEdit1: shifts the stored lines (tree nodes, division
-    // lines) and positions (back-track history) that lie after the edit, instead
-    // of scanning the text again.
+    // lines, find-all rows) and positions (back-track history, find-all rows)
+    // that lie after the edit, instead of scanning the text again.
     void UpdateTree();
 
     // The structure tree counts as shown while it has a width.
