@@ -13,6 +13,9 @@
 #include "document/core/SourceText.h"
 #include "document/widgets/SourceEditor.h"
 #include "document/widgets/TMDIChild.h"
+#include "search/widgets/GotoLine.h"
+#include "search/widgets/SearchCommands.h"
+#include "search/widgets/TFindAllDlg.h"
 #include "settings/core/Settings.h"
 #include "settings/widgets/TOptionsDialog.h"
 #include "structure/widgets/RefreshTree.h"
@@ -137,6 +140,8 @@ TMainForm::TMainForm(const Environment &environment, QWidget *parent)
         m_settings = m_options->chosenSettings();
         OKBtnClick();
     });
+    FindAllDlg = new TFindAllDlg(*this, this);
+    Search = new SearchCommands(*this, this);
     loadSettings(environment.settingsFolder, environment.programFolder);
 }
 
@@ -305,6 +310,10 @@ void TMainForm::createActions()
         {WindowMinimizeItem, &TMainForm::WindowMinimizeItemClick},
         {Next1, &TMainForm::Next1Click},                 {Previous1, &TMainForm::Previous1Click},
         {Help2, &TMainForm::Help2Click},                 {HelpAboutItem, &TMainForm::HelpAboutItemClick},
+        {Find1, &TMainForm::FindBtnClick},               {FindBtn, &TMainForm::FindBtnClick},
+        {Replace1, &TMainForm::ReplaceClick},            {Replace, &TMainForm::ReplaceClick},
+        {FindAll1, &TMainForm::FindAllBtnClick},         {FindAllBtn, &TMainForm::FindAllBtnClick},
+        {Goto1, &TMainForm::GotoClick},                  {GotoBtn, &TMainForm::GotoClick},
     };
 
     for (const ActionSpec &spec : specs) {
@@ -1275,6 +1284,28 @@ void TMainForm::Font1Click()
         child->SyncSuspended = false;
     }
     OKBtnClick();
+}
+
+// ---- search commands ----
+
+void TMainForm::FindBtnClick()
+{
+    Search->FindBtnClick(takeCurrentChild());
+}
+
+void TMainForm::ReplaceClick()
+{
+    Search->ReplaceClick(takeCurrentChild());
+}
+
+void TMainForm::FindAllBtnClick()
+{
+    FindAllDlg->showFor(takeCurrentChild());
+}
+
+void TMainForm::GotoClick()
+{
+    norvane::GotoClick(takeCurrentChild(), m_dialogs);
 }
 
 } // namespace norvane

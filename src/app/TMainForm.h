@@ -23,8 +23,10 @@ class QToolBar;
 
 namespace norvane {
 
+class SearchCommands;
 class SourceEditor;
 class TAboutBox;
+class TFindAllDlg;
 class TOptionsDialog;
 
 // The main window: menus, toolbar, tab strip, the document area and the status
@@ -136,6 +138,14 @@ public:
     void CommentBtnClick();
     void UncommentBtnClick();
 
+    // Search commands
+    void FindBtnClick();
+    void ReplaceClick();
+    void FindAllBtnClick();
+    void GotoClick();
+    [[nodiscard]] SearchCommands *searchCommands() const { return Search; }
+    [[nodiscard]] TFindAllDlg *findAllDialog() const { return FindAllDlg; }
+
     // Tab strip
     void AddTab(const QString &caption);
     void RemoveTab(const QString &caption);
@@ -194,6 +204,8 @@ private:
     SettingsStore m_store;
     TAboutBox *AboutBox = nullptr;
     TOptionsDialog *m_options = nullptr;
+    TFindAllDlg *FindAllDlg = nullptr;
+    SearchCommands *Search = nullptr;   // the Find and Replace dialogs
     QPointer<HelpWindow> m_help;
     QPointer<TMDIChild> CurrentChild;
     QPointer<TMDIChild> DataFileChild;

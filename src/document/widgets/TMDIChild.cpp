@@ -10,11 +10,15 @@
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/SourceEditor.h"
 #include "editing/core/TransformSelectedLines.h"
+#include "search/core/ShiftLog.h"
+#include "search/widgets/FindAll.h"
+#include "search/widgets/FindResultsModel.h"
 #include "settings/core/Settings.h"
 #include "structure/widgets/StructureTreeView.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QSplitter>
@@ -94,6 +98,19 @@ TMDIChild::TMDIChild(DocumentHost &host, QWidget *parent) : QWidget(parent), m_h
     connect(TreeView1, &StructureTreeView::mouseUp, this, &TMDIChild::TreeView1MouseUp);
     connect(TreeView1, &StructureTreeView::nodeExpanded, this, [this] { SyncToCaret(editorInUse()); });
     connect(TreeView1, &StructureTreeView::nodeCollapsed, this, [this] { SyncToCaret(editorInUse()); });
+
+    // Find-all results grid
+    FindResults = new FindResultsModel(this);
+    setUpFindGrid(*FindGrid, *FindResults);
+    connect(FindGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) {
+                if (current.isValid())
+                    FindGridSelectCell(*this, current.row());
+            });
+    connect(FindGrid, &QAbstractItemView::activated, this,
+            [this](const QModelIndex &index) { FindGridSelectCell(*this, index.row()); });
+    connect(ClearGrid, &QAction::triggered, this, &TMDIChild::ClearGridClick);
+    connect(CloseGrid, &QAction::triggered, this, &TMDIChild::CloseGridClick);
 }
 
 TMDIChild::~TMDIChild() = default;
@@ -209,7 +226,9 @@ void TMDIChild::applyPaneSizes()
         fitTreeWidth();
     if (!RichEdit2->isHidden() || !FindGrid->isHidden()) {
         const int editorHeight = roundHalfEven(height() * 3 / 5.0) - Splitter2Height;
-        Splitter2->setSizes({editorHeight, std::max(1, Splitter2->height() - editorHeight - Splitter2Height)});
+        // The rest goes to whichever of the split view and the results grid is shown.
+        const int rest = std::max(1, Splitter2->height() - editorHeight - Splitter2Height);
+        Splitter2->setSizes({editorHeight, rest, rest});
     }
 }
 
@@ -342,6 +361,13 @@ void TMDIChild::UpdateTree()
             if (line >= firstLineAfter)
                 TreeView1->setDataAt(index, line + lineDelta);
         }
+    }
+    if (!FindGrid->isHidden()) {
+        ShiftLog lines;
+        ShiftLog positions;
+        lines.add(firstLineAfter, lineDelta);
+        positions.add(firstPositionAfter, charDelta);
+        FindResults->shift(lines, positions);
     }
     if (charDelta != 0) {
         for (int &position : TrackHistory1) {
@@ -644,7 +670,7 @@ void TMDIChild::SplitBtnClick()
     WaitCursor wait;
     if (RichEdit2->isHidden()) {
         SyncSuspended = true;
-        FindGrid->hide();
+        CloseGridClick();
         RichEdit2->setFont(editorFont(m_host.settings().editorFont));
         RichEdit2->loadText(RichEdit1->text());
         RichEdit2->show();
@@ -724,6 +750,35 @@ void TMDIChild::FormClose()
     TrackHistory2.clear();
     m_host.setStatusPanel(0, QStringLiteral(" "));
     m_host.setStatusPanel(1, QStringLiteral(" "));
+}
+
+// ---- find-all results grid ----
+
+void TMDIChild::ClearGridClick()
+{
+    SyncSuspended = true;
+    FindResults->clear();
+    FindGrid->selectionModel()->clear();
+    SyncSuspended = false;
+}
+
+void TMDIChild::CloseGridClick()
+{
+    FindGrid->hide();
+    ClearGridClick();
+    RichEdit1->setFocus();
+}
+
+void TMDIChild::showFindGrid()
+{
+    RichEdit2->hide();
+    RichEdit2->clear();
+    MainEditorActive = true;
+    FindGrid->show();
+    const int editorHeight = roundHalfEven(height() * 3 / 5.0) - Splitter2Height;
+    const int rest = std::max(1, Splitter2->height() - editorHeight - Splitter2Height);
+    Splitter2->setSizes({editorHeight, rest, rest});
+    RichEdit1->setFocus();
 }
 
 } // namespace norvane

@@ -17,6 +17,7 @@ class QAction;
 namespace norvane {
 
 class DocumentHost;
+class FindResultsModel;
 class SourceEditor;
 class StructureTreeView;
 
@@ -48,8 +49,8 @@ public:
     void RichEdit1SelectionChange();
     void RichEdit2SelectionChange();
     // After an edit of RichEdit1: shifts the stored lines (tree nodes, division
-    // lines) and positions (back-track history) that lie after the edit, instead
-    // of scanning the text again.
+    // lines, find-all rows) and positions (back-track history, find-all rows)
+    // that lie after the edit, instead of scanning the text again.
     void UpdateTree();
 
     // The caret of RichEdit1: a block for overtype or the block-caret option,
@@ -88,6 +89,16 @@ public:
     // The editor in use: RichEdit1, or RichEdit2 while the split view has the focus.
     [[nodiscard]] SourceEditor *editorInUse() const;
     [[nodiscard]] MyIntArray &historyInUse() { return MainEditorActive ? TrackHistory1 : TrackHistory2; }
+
+    // Find-all results grid
+    // Empties the grid, leaving it shown.
+    void ClearGridClick();
+    // Hides and empties the grid; the editor takes the whole panel again.
+    void CloseGridClick();
+    // Shows the grid below the editor, which keeps three fifths of the height;
+    // the split view is closed.
+    void showFindGrid();
+    FindResultsModel *FindResults = nullptr;   // the rows of FindGrid
 
     // Components
     StructureTreeView *TreeView1 = nullptr;

@@ -1,0 +1,33 @@
+#include "search/widgets/EditorMoves.h"
+
+#include "document/widgets/SourceEditor.h"
+
+#include <QMainWindow>
+#include <QStatusBar>
+
+namespace norvane {
+
+void scrollToContext(SourceEditor &editor, int line)
+{
+    const int top = line < 5 ? 0 : line - 5;
+    editor.scrollLines(top - editor.firstVisibleLine());
+}
+
+void keepSelectionShown(SourceEditor &editor)
+{
+    QPalette palette = editor.palette();
+    if (palette.color(QPalette::Inactive, QPalette::Highlight) == palette.color(QPalette::Active, QPalette::Highlight))
+        return;
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Active, QPalette::HighlightedText));
+    editor.setPalette(palette);
+}
+
+void repaintStatusBar(QWidget &inside)
+{
+    if (auto *main = qobject_cast<QMainWindow *>(inside.window()))
+        main->statusBar()->repaint();
+}
+
+} // namespace norvane

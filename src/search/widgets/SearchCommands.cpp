@@ -1,0 +1,201 @@
+#include "search/widgets/SearchCommands.h"
+
+#include "common/widgets/Dialogs.h"
+#include "common/widgets/Latin1.h"
+#include "common/widgets/WaitCursor.h"
+#include "document/widgets/DocumentHost.h"
+#include "document/widgets/SourceEditor.h"
+#include "document/widgets/TMDIChild.h"
+#include "search/core/SearchMessages.h"
+#include "search/widgets/EditorMoves.h"
+#include "search/widgets/FindReplaceDialog.h"
+#include "search/widgets/ReplaceAllRun.h"
+
+#include <QTextBlock>
+
+#include <optional>
+
+namespace norvane {
+
+namespace {
+
+// The dialog opens 100 pixels right of and 200 below the editor's corner.
+const QPoint DialogOffset(100, 200);
+
+} // namespace
+
+SearchCommands::SearchCommands(DocumentHost &host, QWidget *mainWindow) : QObject(mainWindow), m_host(host)
+{
+    FindDialog1 = new FindReplaceDialog(FindReplaceDialog::Mode::Find, mainWindow);
+    ReplaceDialog1 = new FindReplaceDialog(FindReplaceDialog::Mode::Replace, mainWindow);
+    connect(FindDialog1, &FindReplaceDialog::findNext, this, &SearchCommands::FindDialog1Find);
+    connect(ReplaceDialog1, &FindReplaceDialog::findNext, this, &SearchCommands::ReplaceDialog1Find);
+    connect(ReplaceDialog1, &FindReplaceDialog::replace, this, [this] { ReplaceDialog1Replace(false); });
+    connect(ReplaceDialog1, &FindReplaceDialog::replaceAll, this, [this] { ReplaceDialog1Replace(true); });
+}
+
+// The dialogs stay open while the user moves between windows; they act on the
+// active window when it holds a source text.
+TMDIChild *SearchCommands::activeSourceWindow() const
+{
+    TMDIChild *child = m_host.activeChild();
+    return child != nullptr && child->IsSourceWindow ? child : nullptr;
+}
+
+void SearchCommands::placeDialog(FindReplaceDialog &dialog, const TMDIChild &child)
+{
+    const SourceEditor &editor = *child.RichEdit1;
+    const QWidget *parent = editor.parentWidget();
+    dialog.showAt(parent != nullptr ? parent->mapToGlobal(editor.pos() + DialogOffset) : DialogOffset);
+}
+
+void SearchCommands::FindBtnClick(TMDIChild *child)
+{
+    if (child == nullptr)
+        return;
+    SourceEditor *editor = child->editorInUse();
+    if (editor->selLength() > 0)
+        FindDialog1->setFindText(editor->selectedText());
+    child->KeyIsDown = false;
+    placeDialog(*FindDialog1, *child);
+}
+
+void SearchCommands::ReplaceClick(TMDIChild *child)
+{
+    if (child == nullptr)
+        return;
+    // A selection over several lines is what Replace All works in, not a text to find.
+    SourceEditor *editor = child->RichEdit1;
+    if (editor->selLength() > 0) {
+        const QString selected = editor->selectedText();
+        if (!selected.contains(u'\n'))
+            ReplaceDialog1->setFindText(selected);
+    }
+    child->KeyIsDown = false;
+    placeDialog(*ReplaceDialog1, *child);
+}
+
+int SearchCommands::SearchAndSelect(SourceEditor &editor, const QString &text, bool matchCase, bool wholeWord)
+{
+    const int start = editor.selStart() + editor.selLength();
+    const int match = editor.findText(start, editor.textLength(), text, matchCase, wholeWord);
+    if (match < 0)
+        return -1;
+    keepSelectionShown(editor);
+    editor.setSelection(match, static_cast<int>(text.size()));
+    scrollToContext(editor, editor.lineFromChar(match));
+    return match;
+}
+
+void SearchCommands::FindInEditor(SourceEditor &editor, const FindReplaceDialog &dialog)
+{
+    const QString text = dialog.findText();
+    if (text.isEmpty())
+        return;
+    std::optional<WaitCursor> wait(std::in_place);
+    editor.suspendRedraw();
+    int match = SearchAndSelect(editor, text, dialog.matchCase(), dialog.wholeWord());
+    editor.resumeRedraw();
+    if (match >= 0)
+        return;
+    wait.reset();
+    if (m_host.dialogs().message(Dialogs::Icon::Confirmation, QStringLiteral("End of file - restart from top?"),
+                                 Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
+        return;
+    wait.emplace();
+    editor.suspendRedraw();
+    editor.setSelStart(0);
+    match = SearchAndSelect(editor, text, dialog.matchCase(), dialog.wholeWord());
+    editor.resumeRedraw();
+}
+
+void SearchCommands::FindDialog1Find()
+{
+    TMDIChild *child = activeSourceWindow();
+    if (child == nullptr)
+        return;
+    m_host.setCurrentChild(child);
+    FindInEditor(*child->editorInUse(), *FindDialog1);
+}
+
+void SearchCommands::ReplaceDialog1Find()
+{
+    TMDIChild *child = activeSourceWindow();
+    if (child == nullptr)
+        return;
+    m_host.setCurrentChild(child);
+    FindInEditor(*child->RichEdit1, *ReplaceDialog1);
+}
+
+void SearchCommands::ReplaceDialog1Replace(bool all)
+{
+    TMDIChild *child = activeSourceWindow();
+    const QString findText = ReplaceDialog1->findText();
+    if (child == nullptr || findText.isEmpty())
+        return;
+    m_host.setCurrentChild(child);
+    SourceEditor &editor = *child->RichEdit1;
+    if (editor.isReadOnly()) {
+        m_host.dialogs().message(Dialogs::Icon::Information, QStringLiteral("This file is read only"),
+                                 Dialogs::Buttons::Ok);
+        return;
+    }
+    if (all) {
+        ReplaceAll(*child);
+        return;
+    }
+
+    // One occurrence: the selection when it is the find text exactly, else the
+    // next match, replaced at once.
+    child->KeyIsDown = true;
+    std::optional<WaitCursor> wait(std::in_place);
+    editor.suspendRedraw();
+    bool replace = editor.selectedText() == findText;
+    if (!replace)
+        replace = SearchAndSelect(editor, findText, ReplaceDialog1->matchCase(), ReplaceDialog1->wholeWord()) >= 0;
+    if (replace) {
+        editor.replaceSelection(ReplaceDialog1->replaceText());
+        child->UpdateTree();
+    } else {
+        wait.reset();
+        editor.resumeRedraw();
+        m_host.dialogs().message(Dialogs::Icon::Warning, QStringLiteral("End of document"), Dialogs::Buttons::Ok);
+        editor.suspendRedraw();
+    }
+    child->KeyIsDown = false;
+    editor.resumeRedraw();
+    // The change notifications were skipped while the key flag was up.
+    child->UpdateSaveCommands();
+    child->RichEdit1SelectionChange();
+}
+
+void SearchCommands::ReplaceAll(TMDIChild &child)
+{
+    ReplaceDialog1->hide();
+    SourceEditor &editor = *child.RichEdit1;
+    ReplaceAllRun run(child, ReplaceDialog1->findText(), ReplaceDialog1->replaceText(), ReplaceDialog1->matchCase(),
+                      ReplaceDialog1->wholeWord());
+    const QString status = toQString(
+        replaceAllStatus(run.inSelection(), toBytes(ReplaceDialog1->findText()), toBytes(ReplaceDialog1->replaceText())));
+    m_host.setStatusPanel(1, status);
+    repaintStatusBar(child);
+    emit progress(status);
+
+    child.KeyIsDown = true;
+    int count = 0;
+    {
+        WaitCursor wait;
+        editor.suspendRedraw();
+        count = run.replace();
+        child.KeyIsDown = false;
+        editor.resumeRedraw();
+    }
+    child.UpdateSaveCommands();
+    child.RichEdit1SelectionChange();
+    m_host.dialogs().message(Dialogs::Icon::Information,
+                             toQString(replaceAllReport(run.inSelection(), count, toBytes(ReplaceDialog1->findText()),
+                                                        toBytes(ReplaceDialog1->replaceText()))),
+                             Dialogs::Buttons::Ok);
+}
+
+} // namespace norvane

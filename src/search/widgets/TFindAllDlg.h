@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDialog>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace norvane {
+
+class DocumentHost;
+class TMDIChild;
+
+// The Find All dialog: the text to find and the two options, kept for the whole
+// run. Its Find all button lists every occurrence in the active document's
+// results grid.
+class TFindAllDlg : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TFindAllDlg(DocumentHost &host, QWidget *parent = nullptr);
+
+    // The main window's Find all: the editor's selection, if any, becomes the
+    // text to find, and the dialog is shown without making it modal.
+    void showFor(TMDIChild *child);
+
+    void FindAllBtnClick();
+    void CancelBtnClick();
+
+    QLabel *Label1 = nullptr;
+    QLineEdit *FindText = nullptr;
+    QCheckBox *WholeWord = nullptr;
+    QCheckBox *MatchCase = nullptr;
+    QPushButton *FindAllBtn = nullptr;
+    QPushButton *CancelBtn = nullptr;
+    QAction *EditCut1 = nullptr;
+    QAction *EditCopy1 = nullptr;
+    QAction *EditPaste1 = nullptr;
+    QAction *EditSelectAll1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void FindTextChange();
+
+    DocumentHost &m_host;
+};
+
+} // namespace norvane

@@ -1,0 +1,393 @@
+#include "common/core/Rounding.h"
+#include "document/widgets/SourceEditor.h"
+#include "search/core/ShiftLog.h"
+#include "search/widgets/FindResultsModel.h"
+#include "search/widgets/TFindAllDlg.h"
+#include "support/MainWindowFixture.h"
+
+#include <QAbstractItemModelTester>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QTest>
+
+using namespace norvane;
+using namespace norvane::test;
+
+namespace {
+
+QByteArray areaA(const char *text)
+{
+    return QByteArray("       ") + text + "\r\n";
+}
+
+QByteArray areaB(const char *text)
+{
+    return QByteArray("           ") + text + "\r\n";
+}
+
+// Matches before any header, under paragraphs, inside an EXEC block and on a
+// paragraph's own line.
+QByteArray finderProgram()
+{
+    return areaA("IDENTIFICATION DIVISION.") +          // 0
+           areaB("MOVE 0 TO WS-A.") +                   // 1
+           areaA("PROGRAM-ID. FINDER.") +               // 2
+           areaA("DATA DIVISION.") +                    // 3
+           areaA("WORKING-STORAGE SECTION.") +          // 4
+           areaA("01 WS-A PIC 9.") +                    // 5
+           areaA("PROCEDURE DIVISION.") +               // 6
+           areaA("MAIN-PARA.") +                        // 7
+           areaB("MOVE 1 TO WS-A.") +                   // 8
+           areaA("EXEC SQL") +                          // 9
+           areaB("SELECT COL INTO :WS-A FROM T") +      // 10
+           areaA("END-EXEC.") +                         // 11
+           areaB("move 2 to WS-A.") +                   // 12
+           areaA("MOVE-PARA.") +                        // 13
+           areaB("PERFORM MOVE-PARA.") +                // 14
+           areaB("MOVE 3 TO WS-A.");                    // 15
+}
+
+struct Row {
+    QString line;
+    QString header;
+    QString text;
+    bool operator==(const Row &) const = default;
+};
+
+QList<Row> rowsOf(const FindResultsModel &model)
+{
+    QList<Row> rows;
+    for (int row = 0; row < model.rowCount(); ++row)
+        rows.append({model.cellText(row, 0), model.cellText(row, 1), model.cellText(row, 2)});
+    return rows;
+}
+
+char *toString(const Row &row)
+{
+    return QTest::toString(row.line + u'|' + row.header + u'|' + row.text);
+}
+
+} // namespace
+
+// Find all: the dialog, the results grid under the editor, moving to a result,
+// and the rows kept on their text while the program is edited.
+class TestFindAll : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dialogWaitsForAText();
+    void rowsNameLineHeaderAndText();
+    void withoutATreeThereAreNoHeaders();
+    void searchesWhileShownAppend();
+    void nothingFoundSaysSoAndLeavesTheGrid();
+    void selectingARowMovesTheEditor();
+    void clearAndClose();
+    void rowsFollowEdits();
+    void resultsTakeTwoFifthsAndCloseTheSplit();
+    void modelKeepsItsContract();
+
+private:
+    static TMDIChild *open(MainWindowFixture &fixture, const QByteArray &text,
+                           const QString &name = QStringLiteral("FINDER.cbl"))
+    {
+        fixture.window->OpenSourceFile(fixture.writeFile(name, text));
+        return fixture.window->activeChild();
+    }
+    static void findAll(MainWindowFixture &fixture, const QString &text, bool matchCase = true, bool wholeWord = true)
+    {
+        fixture.window->FindAllBtnClick();
+        TFindAllDlg *dialog = fixture.window->findAllDialog();
+        dialog->FindText->setText(text);
+        dialog->MatchCase->setChecked(matchCase);
+        dialog->WholeWord->setChecked(wholeWord);
+        dialog->FindAllBtn->click();
+    }
+};
+
+void TestFindAll::dialogWaitsForAText()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *child = open(fixture, finderProgram());
+    TFindAllDlg *dialog = fixture.window->findAllDialog();
+    QVERIFY(dialog->WholeWord->isChecked());
+    QVERIFY(dialog->MatchCase->isChecked());
+    QVERIFY(!dialog->FindAllBtn->isEnabled());
+
+    QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+D")));
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!dialog->isModal());
+    QCOMPARE(dialog->focusWidget(), dialog->FindText);
+    QTest::keyClick(dialog->FindText, Qt::Key_W);
+    QVERIFY(dialog->FindAllBtn->isEnabled());
+    QTest::keyClick(dialog->FindText, Qt::Key_Backspace);
+    QVERIFY(!dialog->FindAllBtn->isEnabled());
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    QVERIFY(!dialog->isVisible());
+
+    // The selection becomes the text to find; without one the last text stays.
+    child->RichEdit1->setSelection(child->RichEdit1->lineIndex(5) + 10, 4);
+    fixture.window->FindAllBtnClick();
+    QCOMPARE(dialog->FindText->text(), QStringLiteral("WS-A"));
+    dialog->reject();
+    child->RichEdit1->setSelStart(0);
+    fixture.window->FindAllBtnClick();
+    QCOMPARE(dialog->FindText->text(), QStringLiteral("WS-A"));
+    QTest::keyClick(dialog, Qt::Key_Return);   // the default button
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(child->FindResults->rowCount(), 6);
+}
+
+void TestFindAll::rowsNameLineHeaderAndText()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *child = open(fixture, finderProgram());
+    QVERIFY(child->treeShown());
+    SourceEditor *editor = child->RichEdit1;
+    editor->setSelStart(editor->lineIndex(4) + 3);
+
+    findAll(fixture, QStringLiteral("MOVE"));
+    QVERIFY(child->FindGrid->isVisible());
+    const QList<Row> expected{
+        {QStringLiteral("line 2"), QString(), QStringLiteral("MOVE 0 TO WS-A.")},   // line 0 is never a header
+        {QStringLiteral("line 9"), QStringLiteral("MAIN-PARA."), QStringLiteral("MOVE 1 TO WS-A.")},
+        {QStringLiteral("line 16"), QStringLiteral("MOVE-PARA."), QStringLiteral("MOVE 3 TO WS-A.")},
+    };
+    QCOMPARE(rowsOf(*child->FindResults), expected);
+    QCOMPARE(child->FindResults->cellText(1, 3), QString::number(editor->lineIndex(8) + 11));
+    QVERIFY(child->FindGrid->isColumnHidden(3));
+    // The search leaves the caret where it was.
+    QCOMPARE(editor->selStart(), editor->lineIndex(4) + 3);
+    QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 5 column 4"));
+
+    // Inside an EXEC block the header is the one above the EXEC line; on a
+    // paragraph's own line there is none.
+    child->CloseGridClick();
+    findAll(fixture, QStringLiteral("MOVE-PARA"));
+    findAll(fixture, QStringLiteral(":WS-A"), true, false);
+    const QList<Row> more{
+        {QStringLiteral("line 14"), QString(), QStringLiteral("MOVE-PARA.")},
+        {QStringLiteral("line 15"), QStringLiteral("MOVE-PARA."), QStringLiteral("PERFORM MOVE-PARA.")},
+        {QStringLiteral("line 11"), QStringLiteral("MAIN-PARA."), QStringLiteral("SELECT COL INTO :WS-A FROM T")},
+    };
+    QCOMPARE(rowsOf(*child->FindResults), more);
+
+    // Without match case the other letter cases are found too.
+    child->CloseGridClick();
+    findAll(fixture, QStringLiteral("MOVE"), false, true);
+    QCOMPARE(child->FindResults->rowCount(), 4);
+    QCOMPARE(child->FindResults->cellText(2, 2), QStringLiteral("move 2 to WS-A."));
+    QCOMPARE(child->FindResults->cellText(2, 1), QStringLiteral("MAIN-PARA."));
+}
+
+void TestFindAll::withoutATreeThereAreNoHeaders()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *child = open(fixture, finderProgram(), QStringLiteral("FINDER.txt"));
+    QVERIFY(!child->treeShown());
+    findAll(fixture, QStringLiteral("MOVE"));
+    QCOMPARE(child->FindResults->rowCount(), 3);
+    for (int row = 0; row < 3; ++row)
+        QCOMPARE(child->FindResults->cellText(row, 1), QString());
+}
+
+void TestFindAll::searchesWhileShownAppend()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *child = open(fixture, finderProgram());
+    findAll(fixture, QStringLiteral("MOVE"));
+    findAll(fixture, QStringLiteral("PERFORM"));
+    QCOMPARE(child->FindResults->rowCount(), 4);
+    QCOMPARE(child->FindResults->cellText(3, 0), QStringLiteral("line 15"));
+    QCOMPARE(child->FindResults->cellText(0, 0), QStringLiteral("line 2"));
+
+    // A cleared grid starts again at the first row.
+    child->ClearGrid->trigger();
+    findAll(fixture, QStringLiteral("PERFORM"));
+    QCOMPARE(child->FindResults->rowCount(), 1);
+    QCOMPARE(child->FindResults->cellText(0, 0), QStringLiteral("line 15"));
+}
+
+void TestFindAll::nothingFoundSaysSoAndLeavesTheGrid()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *child = open(fixture, finderProgram());
+    findAll(fixture, QStringLiteral("PERFORM"));
+    findAll(fixture, QStringLiteral("GOBACK"));
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("\"GOBACK\" was not found"));
+    QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Information);
+    QCOMPARE(child->FindResults->rowCount(), 1);
+    QVERIFY(child->FindGrid->isVisible());
+    QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 1 column 1"));
+}
+
+void TestFindAll::selectingARowMovesTheEditor()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    QByteArray text = finderProgram();
+    for (int i = 0; i < 60; ++i)
+        text += areaB("DISPLAY 'FILLER'.");
+    text += areaB("MOVE 4 TO WS-A.");   // line 76
+    for (int i = 0; i < 60; ++i)
+        text += areaB("DISPLAY 'FILLER'.");
+    TMDIChild *child = open(fixture, text);
+    SourceEditor *editor = child->RichEdit1;
+    findAll(fixture, QStringLiteral("MOVE"), false, true);
+    QCOMPARE(child->FindResults->rowCount(), 5);
+
+    // A match far down: five lines of context above it.
+    child->FindGrid->selectRow(4);
+    QCOMPARE(editor->selStart(), editor->lineIndex(76) + 11);
+    QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
+    QCOMPARE(editor->firstVisibleLine(), 71);
+    QVERIFY(editor->hasFocus());
+    QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 77 column 12"));
+
+    // A match near the top: the text from its first line; another letter case is selected as found.
+    child->FindGrid->selectRow(2);
+    QCOMPARE(editor->firstVisibleLine(), 7);
+    QCOMPARE(editor->selectedText(), QStringLiteral("move"));
+    child->FindGrid->selectRow(0);
+    QCOMPARE(editor->firstVisibleLine(), 0);
+
+    // Rows from an earlier search select their own text after another was appended.
+    findAll(fixture, QStringLiteral("PERFORM"));
+    child->FindGrid->selectRow(1);
+    QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
+    child->FindGrid->selectRow(5);
+    QCOMPARE(editor->selectedText(), QStringLiteral("PERFORM"));
+
+    // A row whose text changed since places only the caret.
+    editor->setSelection(editor->lineIndex(8) + 11, 4);
+    editor->replaceSelection(QStringLiteral("SET "));
+    child->FindGrid->selectRow(1);
+    QCOMPARE(editor->selStart(), editor->lineIndex(8) + 11);
+    QCOMPARE(editor->selLength(), 0);
+}
+
+void TestFindAll::clearAndClose()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *child = open(fixture, finderProgram());
+    findAll(fixture, QStringLiteral("MOVE"));
+    child->FindGrid->selectRow(1);
+    const int caret = child->RichEdit1->selStart();
+
+    child->ClearGrid->trigger();
+    QCOMPARE(child->FindResults->rowCount(), 0);
+    QVERIFY(child->FindGrid->isVisible());
+    QVERIFY(!child->FindGrid->selectionModel()->hasSelection());
+    QCOMPARE(child->RichEdit1->selStart(), caret);
+
+    findAll(fixture, QStringLiteral("MOVE"));
+    child->CloseGrid->trigger();
+    QVERIFY(!child->FindGrid->isVisible());
+    QCOMPARE(child->FindResults->rowCount(), 0);
+    QVERIFY(child->RichEdit1->hasFocus());
+    QCoreApplication::processEvents();
+    QCOMPARE(child->RichEdit1->height(), child->Splitter2->height());
+
+    // A closed grid starts again.
+    findAll(fixture, QStringLiteral("PERFORM"));
+    QCOMPARE(child->FindResults->rowCount(), 1);
+}
+
+void TestFindAll::rowsFollowEdits()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *child = open(fixture, finderProgram());
+    SourceEditor *editor = child->RichEdit1;
+    findAll(fixture, QStringLiteral("MOVE"));
+    const int before = child->FindResults->result(2).position;
+
+    // Two lines typed in front of line 8: the rows from line 8 on move down two lines.
+    editor->setFocus();
+    editor->setSelStart(editor->lineIndex(8));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCOMPARE(child->FindResults->cellText(0, 0), QStringLiteral("line 2"));
+    QCOMPARE(child->FindResults->cellText(1, 0), QStringLiteral("line 11"));
+    QCOMPARE(child->FindResults->cellText(2, 0), QStringLiteral("line 18"));
+    QCOMPARE(child->FindResults->result(2).position, before + 4);
+
+    // Characters typed on a line move the positions after them, not the lines.
+    editor->setSelStart(editor->lineIndex(10));
+    QTest::keyClicks(editor, QStringLiteral("XY"));
+    QCOMPARE(child->FindResults->cellText(1, 0), QStringLiteral("line 11"));
+    QCOMPARE(child->FindResults->result(2).position, before + 6);
+    child->FindGrid->selectRow(2);
+    QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
+    QCOMPARE(editor->lineFromChar(editor->selStart()), 17);
+    QCOMPARE(child->FindResults->result(0).position, editor->lineIndex(1) + 11);
+}
+
+void TestFindAll::resultsTakeTwoFifthsAndCloseTheSplit()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *child = open(fixture, finderProgram());
+    // The split view as its command leaves it.
+    child->RichEdit2->loadText(child->RichEdit1->text());
+    child->RichEdit2->show();
+    child->MainEditorActive = false;
+    child->TrackHistory2.push_back(3);
+
+    findAll(fixture, QStringLiteral("MOVE"));
+    QVERIFY(child->RichEdit2->isHidden());
+    QCOMPARE(child->RichEdit2->textLength(), 0);
+    QCOMPARE(child->TrackHistory2.size(), 1u);
+    QVERIFY(child->MainEditorActive);
+    QVERIFY(child->RichEdit1->hasFocus());
+    QCoreApplication::processEvents();
+    QCOMPARE(child->RichEdit1->height(), roundHalfEven(child->height() * 3 / 5.0) - 4);
+
+    // The rule holds again after the main window is resized.
+    fixture.window->resize(900, 640);
+    QCoreApplication::processEvents();
+    QCOMPARE(child->RichEdit1->height(), roundHalfEven(child->height() * 3 / 5.0) - 4);
+    QVERIFY(child->FindGrid->height() > 0);
+}
+
+void TestFindAll::modelKeepsItsContract()
+{
+    FindResultsModel model;
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(model.columnCount(), 4);
+    std::vector<FindResult> rows;
+    for (int i = 0; i < 5; ++i)
+        rows.push_back({i * 10, QStringLiteral("HEAD."), QStringLiteral("TEXT %1").arg(i), i * 100, QStringLiteral("T")});
+    model.append(rows);
+    model.append({});
+    QCOMPARE(model.rowCount(), 5);
+    QCOMPARE(model.data(model.index(3, 0)).toString(), QStringLiteral("line 31"));
+    QCOMPARE(model.data(model.index(3, 3)).toString(), QStringLiteral("300"));
+    QCOMPARE(model.longestText(0), QStringLiteral("line 11"));
+
+    ShiftLog lines;
+    lines.add(20, 2);
+    ShiftLog positions;
+    positions.add(150, -7);
+    model.shift(lines, positions);
+    QCOMPARE(model.cellText(1, 0), QStringLiteral("line 11"));
+    QCOMPARE(model.cellText(2, 0), QStringLiteral("line 23"));
+    QCOMPARE(model.cellText(1, 3), QStringLiteral("100"));
+    QCOMPARE(model.cellText(2, 3), QStringLiteral("193"));
+
+    model.clear();
+    QCOMPARE(model.rowCount(), 0);
+    model.append(std::move(rows));
+    QCOMPARE(model.rowCount(), 5);
+}
+
+QTEST_MAIN(TestFindAll)
+#include "tst_findall.moc"

@@ -1,0 +1,383 @@
+#include "document/widgets/SourceEditor.h"
+#include "search/widgets/FindReplaceDialog.h"
+#include "search/widgets/FindResultsModel.h"
+#include "search/widgets/SearchCommands.h"
+#include "search/widgets/TFindAllDlg.h"
+#include "structure/widgets/StructureTreeView.h"
+#include "support/MainWindowFixture.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+using namespace norvane;
+using namespace norvane::test;
+using Answer = Dialogs::Answer;
+
+namespace {
+
+QByteArray areaA(const char *text)
+{
+    return QByteArray("       ") + text + "\r\n";
+}
+
+QByteArray areaB(const char *text)
+{
+    return QByteArray("           ") + text + "\r\n";
+}
+
+// 200 lines with MOVE statements on lines 3, 40, 41 and 120.
+QByteArray longText()
+{
+    QByteArray text;
+    for (int line = 0; line < 200; ++line)
+        text += line == 3 || line == 40 || line == 41 || line == 120 ? areaB("MOVE A TO B.") : areaB("DISPLAY 'X'.");
+    return text;
+}
+
+constexpr int MatchColumn = 11;
+
+} // namespace
+
+// Find next, Replace and Replace All through the modeless dialogs.
+class TestFindReplace : public QObject {
+    Q_OBJECT
+
+private slots:
+    void findNextStartsAfterASelectedMatch();
+    void endOfTextAsksToRestart();
+    void matchesScrollIntoContext_data();
+    void matchesScrollIntoContext();
+    void findWorksInTheSplitView();
+    void replaceTakesTheExactSelectionOrTheNextMatch();
+    void replaceRefusesAReadOnlyDocument();
+    void replaceAllInTheWholeText();
+    void replaceAllInASelectionReplacesWhatWasSelected_data();
+    void replaceAllInASelectionReplacesWhatWasSelected();
+    void replaceAllKeepsStoredPlacesOnTheirText();
+
+private:
+    static TMDIChild *open(MainWindowFixture &fixture, const QByteArray &text,
+                           const QString &name = QStringLiteral("TEXT.txt"))
+    {
+        fixture.window->OpenSourceFile(fixture.writeFile(name, text));
+        return fixture.window->activeChild();
+    }
+    static FindReplaceDialog *findDialog(MainWindowFixture &fixture)
+    {
+        return fixture.window->searchCommands()->FindDialog1;
+    }
+    static FindReplaceDialog *replaceDialog(MainWindowFixture &fixture)
+    {
+        return fixture.window->searchCommands()->ReplaceDialog1;
+    }
+    static int lineOfCaret(const SourceEditor *editor) { return editor->lineFromChar(editor->selStart()); }
+};
+
+void TestFindReplace::findNextStartsAfterASelectedMatch()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *child = open(fixture, longText());
+    SourceEditor *editor = child->RichEdit1;
+    editor->setSelection(editor->lineIndex(40) + MatchColumn, 4);
+    child->KeyIsDown = true;
+
+    QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+F")));
+    FindReplaceDialog *dialog = findDialog(fixture);
+    QVERIFY(dialog->isVisible());
+    QVERIFY(!dialog->isModal());
+    QCOMPARE(dialog->findText(), QStringLiteral("MOVE"));
+    QVERIFY(!dialog->MatchCase->isChecked());
+    QVERIFY(!dialog->WholeWord->isChecked());
+    QVERIFY(!child->KeyIsDown);
+
+    dialog->FindNextBtn->click();
+    QCOMPARE(editor->selStart(), editor->lineIndex(41) + MatchColumn);
+    QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
+    dialog->FindNextBtn->click();
+    QCOMPARE(lineOfCaret(editor), 120);
+    QVERIFY(fixture.dialogs.asked().isEmpty());
+
+    // Without a selection the search starts at the caret.
+    editor->setSelStart(editor->lineIndex(41) + MatchColumn + 1);
+    dialog->FindNextBtn->click();
+    QCOMPARE(lineOfCaret(editor), 120);
+}
+
+void TestFindReplace::endOfTextAsksToRestart()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *child = open(fixture, longText());
+    SourceEditor *editor = child->RichEdit1;
+    editor->setSelection(editor->lineIndex(120) + MatchColumn, 4);
+    fixture.window->FindBtnClick();
+    FindReplaceDialog *dialog = findDialog(fixture);
+
+    // Cancel: the selection stays.
+    fixture.dialogs.planMessage(Answer::Cancel);
+    dialog->FindNextBtn->click();
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("End of file - restart from top?"));
+    QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Confirmation);
+    QCOMPARE(fixture.dialogs.asked().constLast().buttons, Dialogs::Buttons::OkCancel);
+    QCOMPARE(editor->selStart(), editor->lineIndex(120) + MatchColumn);
+    QCOMPARE(editor->selLength(), 4);
+
+    // OK: the search goes on from the top.
+    fixture.dialogs.planMessage(Answer::Ok);
+    dialog->FindNextBtn->click();
+    QCOMPARE(editor->selStart(), editor->lineIndex(3) + MatchColumn);
+    QCOMPARE(editor->selLength(), 4);
+    QCOMPARE(fixture.dialogs.asked().size(), 2);
+
+    // Nothing anywhere: after the restart nothing more is said.
+    dialog->FindWhat->setText(QStringLiteral("GOBACK"));
+    fixture.dialogs.planMessage(Answer::Ok);
+    dialog->FindNextBtn->click();
+    QCOMPARE(fixture.dialogs.asked().size(), 3);
+    QCOMPARE(editor->selStart(), 0);
+    QVERIFY(fixture.dialogs.unexpected().isEmpty());
+}
+
+void TestFindReplace::matchesScrollIntoContext_data()
+{
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("firstVisible");
+    QTest::newRow("near the top") << 3 << 0;
+    QTest::newRow("line 40") << 40 << 35;
+    QTest::newRow("line 120") << 120 << 115;
+}
+
+void TestFindReplace::matchesScrollIntoContext()
+{
+    QFETCH(int, line);
+    QFETCH(int, firstVisible);
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *child = open(fixture, longText());
+    SourceEditor *editor = child->RichEdit1;
+    editor->scrollLines(60);
+    editor->setSelStart(editor->lineIndex(line));
+    fixture.window->FindBtnClick();
+    findDialog(fixture)->FindWhat->setText(QStringLiteral("MOVE"));
+    findDialog(fixture)->FindNextBtn->click();
+    QCOMPARE(lineOfCaret(editor), line);
+    QCOMPARE(editor->firstVisibleLine(), firstVisible);
+}
+
+void TestFindReplace::findWorksInTheSplitView()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *child = open(fixture, longText());
+    // The split view as its command leaves it, and in use.
+    child->RichEdit2->loadText(child->RichEdit1->text());
+    child->RichEdit2->show();
+    child->MainEditorActive = false;
+    SourceEditor *view = child->RichEdit2;
+    view->setSelection(view->lineIndex(40) + MatchColumn, 4);
+
+    fixture.window->FindBtnClick();
+    QCOMPARE(findDialog(fixture)->findText(), QStringLiteral("MOVE"));
+    findDialog(fixture)->FindNextBtn->click();
+    QCOMPARE(lineOfCaret(view), 41);
+    QCOMPARE(child->RichEdit1->selStart(), 0);
+}
+
+void TestFindReplace::replaceTakesTheExactSelectionOrTheNextMatch()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *child = open(fixture, areaB("move A TO B.") + areaB("MOVE C TO D.") + areaB("MOVE E TO F."));
+    SourceEditor *editor = child->RichEdit1;
+    FindReplaceDialog *dialog = replaceDialog(fixture);
+    QVERIFY(!fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+
+    // A selection over lines is no text to find.
+    editor->setSelection(editor->lineIndex(0) + MatchColumn, 20);
+    QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+R")));
+    QVERIFY(dialog->isVisible());
+    QVERIFY(dialog->MatchCase->isChecked());
+    QCOMPARE(dialog->findText(), QString());
+
+    // The selection differs in case only: it stays, the next match is replaced.
+    editor->setSelection(editor->lineIndex(0) + MatchColumn, 4);
+    fixture.window->ReplaceClick();
+    QCOMPARE(dialog->findText(), QStringLiteral("move"));
+    dialog->FindWhat->setText(QStringLiteral("MOVE"));
+    dialog->MatchCase->setChecked(false);
+    dialog->ReplaceWith->setText(QStringLiteral("SET"));
+    dialog->ReplaceBtn->click();
+    QCOMPARE(editor->lines(), (QStringList{QStringLiteral("           move A TO B."),
+                                           QStringLiteral("           SET C TO D."),
+                                           QStringLiteral("           MOVE E TO F.")}));
+    QCOMPARE(editor->selLength(), 0);
+    QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+
+    // The exact text selected is replaced where it stands.
+    editor->setSelection(editor->lineIndex(2) + MatchColumn, 4);
+    dialog->ReplaceBtn->click();
+    QCOMPARE(editor->lineText(2), QStringLiteral("           SET E TO F."));
+    QCOMPARE(editor->selStart(), editor->lineIndex(2) + MatchColumn + 3);
+
+    // Nothing left after the caret.
+    dialog->ReplaceBtn->click();
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("End of document"));
+    QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Warning);
+    QCOMPARE(editor->lineText(0), QStringLiteral("           move A TO B."));
+    QVERIFY(!child->KeyIsDown);
+}
+
+void TestFindReplace::replaceRefusesAReadOnlyDocument()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    fixture.window->OpenReadOnly = true;
+    TMDIChild *child = open(fixture, longText());
+    QVERIFY(child->RichEdit1->isReadOnly());
+    fixture.window->ReplaceClick();
+    FindReplaceDialog *dialog = replaceDialog(fixture);
+    dialog->FindWhat->setText(QStringLiteral("MOVE"));
+    dialog->ReplaceWith->setText(QStringLiteral("SET"));
+    for (QPushButton *button : {dialog->ReplaceBtn, dialog->ReplaceAllBtn}) {
+        button->click();
+        QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("This file is read only"));
+    }
+    QCOMPARE(fixture.dialogs.asked().size(), 2);
+    QCOMPARE(child->RichEdit1->text().toLatin1(), longText());
+}
+
+void TestFindReplace::replaceAllInTheWholeText()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *child = open(fixture, longText());
+    SourceEditor *editor = child->RichEdit1;
+    QSignalSpy progress(fixture.window->searchCommands(), &SearchCommands::progress);
+    // A selection inside one line does not limit Replace All.
+    editor->setSelection(editor->lineIndex(40) + MatchColumn + 5, 6);
+    fixture.window->ReplaceClick();
+    FindReplaceDialog *dialog = replaceDialog(fixture);
+    dialog->FindWhat->setText(QStringLiteral("MOVE"));
+    dialog->ReplaceWith->setText(QStringLiteral("SET"));
+    dialog->ReplaceAllBtn->click();
+
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(progress.size(), 1);
+    QCOMPARE(progress.at(0).at(0).toString(), QStringLiteral("replacing ALL \"MOVE\"with \"SET\"..."));
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("All Text\n4 occurances of \"MOVE\"\nreplaced with \"SET\""));
+    QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Information);
+    for (int line : {3, 40, 41, 120})
+        QCOMPARE(editor->lineText(line), QStringLiteral("           SET A TO B."));
+    // The caret stays on its text; the status line shows it again.
+    QCOMPARE(editor->selStart(), editor->lineIndex(40) + MatchColumn + 4);
+    QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 41 column 16"));
+    QVERIFY(!child->KeyIsDown);
+    QCOMPARE(child->LastTextLength, editor->textLength());
+    QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+
+    // One undo takes all of it back.
+    editor->undo();
+    QCOMPARE(editor->text().toLatin1(), longText());
+
+    // Nothing found still reports, with the count 0.
+    dialog->FindWhat->setText(QStringLiteral("GOBACK"));
+    dialog->ReplaceAllBtn->click();
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("All Text\n0 occurances of \"GOBACK\"\nreplaced with \"SET\""));
+}
+
+void TestFindReplace::replaceAllInASelectionReplacesWhatWasSelected_data()
+{
+    QTest::addColumn<QString>("replacement");
+    QTest::newRow("longer") << QStringLiteral("ABCDEFGH");
+    QTest::newRow("shorter") << QStringLiteral("-");
+    QTest::newRow("empty") << QString();
+}
+
+void TestFindReplace::replaceAllInASelectionReplacesWhatWasSelected()
+{
+    QFETCH(QString, replacement);
+    MainWindowFixture fixture;
+    fixture.show();
+    QByteArray text;
+    for (int line = 0; line < 8; ++line)
+        text += "AB AB AB AB AB\r\n";
+    TMDIChild *child = open(fixture, text);
+    SourceEditor *editor = child->RichEdit1;
+    QSignalSpy progress(fixture.window->searchCommands(), &SearchCommands::progress);
+
+    // From the middle of line 2 to the middle of line 5.
+    const int start = editor->lineIndex(2) + 3;
+    editor->setSelection(start, editor->lineIndex(5) + 8 - start);
+    fixture.window->ReplaceClick();
+    FindReplaceDialog *dialog = replaceDialog(fixture);
+    dialog->FindWhat->setText(QStringLiteral("AB"));
+    dialog->ReplaceWith->setText(replacement);
+    dialog->ReplaceAllBtn->click();
+
+    const QString line = QStringLiteral("AB AB AB AB AB");
+    const QString r = replacement;
+    const QStringList expected{
+        line,
+        line,
+        QStringLiteral("AB %1 %1 %1 %1").arg(r),
+        QStringLiteral("%1 %1 %1 %1 %1").arg(r),
+        QStringLiteral("%1 %1 %1 %1 %1").arg(r),
+        QStringLiteral("%1 %1 %1 AB AB").arg(r),
+        line,
+        line,
+    };
+    QCOMPARE(editor->lines(), expected);
+    QCOMPARE(progress.at(0).at(0).toString(), QStringLiteral("replacing SELECTED \"AB\"with \"%1\"...").arg(r));
+    QCOMPARE(fixture.dialogs.lastMessage(),
+             QStringLiteral("Selected Text\n17 occurances of \"AB\"\nreplaced with \"%1\"").arg(r));
+    QCOMPARE(editor->selStart(), start);
+    QCOMPARE(editor->selLength(), 0);
+}
+
+void TestFindReplace::replaceAllKeepsStoredPlacesOnTheirText()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QByteArray program = areaA("IDENTIFICATION DIVISION.") + areaA("DATA DIVISION.") +
+                               areaA("WORKING-STORAGE SECTION.") + areaA("01 WS-A PIC 9.") +
+                               areaA("PROCEDURE DIVISION.") + areaA("MAIN-PARA.") + areaB("MOVE 1 TO WS-A.") +
+                               areaB("MOVE 2 TO WS-A.") + areaA("NEXT-PARA.") + areaB("MOVE 3 TO WS-A.");
+    TMDIChild *child = open(fixture, program, QStringLiteral("KEEP.cbl"));
+    SourceEditor *editor = child->RichEdit1;
+    QVERIFY(child->treeShown());
+    const int nodes = child->TreeView1->count();
+    QList<int> nodeLines;
+    for (int i = 0; i < nodes; ++i)
+        nodeLines.append(child->TreeView1->dataAt(i));
+
+    fixture.window->FindAllBtnClick();
+    fixture.window->findAllDialog()->FindText->setText(QStringLiteral("WS-A"));
+    fixture.window->findAllDialog()->FindAllBtn->click();
+    QCOMPARE(child->FindResults->rowCount(), 4);
+    const int trackedLine = 9;
+    child->TrackHistory1.push_back(editor->lineIndex(trackedLine) + 6);
+
+    editor->setSelStart(0);
+    fixture.window->ReplaceClick();
+    replaceDialog(fixture)->FindWhat->setText(QStringLiteral("MOVE"));
+    replaceDialog(fixture)->ReplaceWith->setText(QStringLiteral("COMPUTE-AND-MOVE"));
+    replaceDialog(fixture)->ReplaceAllBtn->click();
+    QCOMPARE(editor->lineText(9), QStringLiteral("           COMPUTE-AND-MOVE 3 TO WS-A."));
+
+    for (int row = 0; row < 4; ++row) {
+        child->FindGrid->selectRow(row);
+        QCOMPARE(editor->selectedText(), QStringLiteral("WS-A"));
+    }
+    QCOMPARE(child->TrackHistory1.back(), editor->lineIndex(trackedLine) + 6);
+    for (int i = 0; i < nodes; ++i)
+        QCOMPARE(child->TreeView1->dataAt(i), nodeLines[i]);
+    QCOMPARE(child->ProcedureDivisionLine, 4);
+}
+
+QTEST_MAIN(TestFindReplace)
+#include "tst_findreplace.moc"

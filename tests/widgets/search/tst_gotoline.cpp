@@ -1,0 +1,144 @@
+#include "document/widgets/SourceEditor.h"
+#include "support/MainWindowFixture.h"
+
+#include <QTest>
+
+using namespace norvane;
+using namespace norvane::test;
+
+namespace {
+
+QByteArray numberedLines(int count)
+{
+    QByteArray text;
+    for (int line = 1; line <= count; ++line)
+        text += "       DISPLAY 'LINE " + QByteArray::number(line) + "'.\r\n";
+    return text;
+}
+
+} // namespace
+
+// Go to line: the number asked for, the caret at its line's start and the
+// line at the top; anything else is refused and nothing moves.
+class TestGotoLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void acceptedNumbersMoveTheCaret_data();
+    void acceptedNumbersMoveTheCaret();
+    void refusedInputMovesNothing_data();
+    void refusedInputMovesNothing();
+    void anEmptyAnswerEndsSilently();
+    void theSplitViewMovesWhenInUse();
+
+private:
+    static TMDIChild *open(MainWindowFixture &fixture, int lines)
+    {
+        fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("LINES.cbl"), numberedLines(lines)));
+        return fixture.window->activeChild();
+    }
+};
+
+void TestGotoLine::acceptedNumbersMoveTheCaret_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("line");
+    QTest::newRow("first line") << QStringLiteral("1") << 0;
+    QTest::newRow("leading zeros") << QStringLiteral("007") << 6;
+    QTest::newRow("far down") << QStringLiteral("150") << 149;
+    QTest::newRow("last line") << QStringLiteral("300") << 299;
+}
+
+void TestGotoLine::acceptedNumbersMoveTheCaret()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, line);
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *child = open(fixture, 300);
+    SourceEditor *editor = child->RichEdit1;
+    editor->setSelection(editor->lineIndex(20) + 3, 5);
+    child->KeyIsDown = true;
+
+    fixture.dialogs.planInput(answer);
+    QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+G")));
+    QCOMPARE(fixture.dialogs.asked().size(), 1);
+    QCOMPARE(fixture.dialogs.asked().constFirst().kind, QStringLiteral("input"));
+    QCOMPARE(fixture.dialogs.asked().constFirst().text, QStringLiteral("Line number:"));
+    QCOMPARE(editor->selStart(), editor->lineIndex(line));
+    QCOMPARE(editor->selLength(), 0);
+    QVERIFY(!child->KeyIsDown);
+    // The line at the top, as far as the editor can scroll.
+    if (line < 200)
+        QCOMPARE(editor->firstVisibleLine(), line);
+    else
+        QVERIFY(editor->firstVisibleLine() > 200);
+    QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line %1 column 1").arg(line + 1));
+}
+
+void TestGotoLine::refusedInputMovesNothing_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("beyond the last line") << QStringLiteral("301") << QStringLiteral("invalid line number");
+    QTest::newRow("zero") << QStringLiteral("0") << QStringLiteral("invalid line number");
+    QTest::newRow("leading blank") << QStringLiteral(" 5") << QStringLiteral("input not numeric");
+    QTest::newRow("trailing blank") << QStringLiteral("5 ") << QStringLiteral("input not numeric");
+    QTest::newRow("minus sign") << QStringLiteral("-5") << QStringLiteral("input not numeric");
+    QTest::newRow("letters") << QStringLiteral("ten") << QStringLiteral("input not numeric");
+    QTest::newRow("other digits") << QStringLiteral("\u0663") << QStringLiteral("input not numeric");
+    QTest::newRow("too large") << QStringLiteral("4294967296")
+                               << QStringLiteral("line number 4294967296 is too large");
+}
+
+void TestGotoLine::refusedInputMovesNothing()
+{
+    QFETCH(QString, answer);
+    QFETCH(QString, message);
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *child = open(fixture, 300);
+    SourceEditor *editor = child->RichEdit1;
+    editor->setSelection(editor->lineIndex(20) + 3, 5);
+    const int top = editor->firstVisibleLine();
+
+    fixture.dialogs.planInput(answer);
+    fixture.window->GotoClick();
+    QCOMPARE(fixture.dialogs.lastMessage(), message);
+    QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
+    QCOMPARE(editor->selStart(), editor->lineIndex(20) + 3);
+    QCOMPARE(editor->selLength(), 5);
+    QCOMPARE(editor->firstVisibleLine(), top);
+}
+
+void TestGotoLine::anEmptyAnswerEndsSilently()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *child = open(fixture, 30);
+    child->RichEdit1->setSelStart(17);
+    fixture.dialogs.planInput(QString());
+    fixture.window->GotoClick();
+    QCOMPARE(fixture.dialogs.asked().size(), 1);
+    QCOMPARE(child->RichEdit1->selStart(), 17);
+}
+
+void TestGotoLine::theSplitViewMovesWhenInUse()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *child = open(fixture, 300);
+    child->RichEdit2->loadText(child->RichEdit1->text());
+    child->RichEdit2->show();
+    child->MainEditorActive = false;
+    child->RichEdit1->setSelStart(5);
+
+    fixture.dialogs.planInput(QStringLiteral("100"));
+    fixture.window->GotoClick();
+    QCOMPARE(child->RichEdit2->selStart(), child->RichEdit2->lineIndex(99));
+    QCOMPARE(child->RichEdit2->firstVisibleLine(), 99);
+    QCOMPARE(child->RichEdit1->selStart(), 5);
+}
+
+QTEST_MAIN(TestGotoLine)
+#include "tst_gotoline.moc"
