@@ -16,6 +16,8 @@
 #include "search/widgets/GotoLine.h"
 #include "search/widgets/SearchCommands.h"
 #include "search/widgets/TFindAllDlg.h"
+#include "layout/core/LayoutTable.h"
+#include "layout/widgets/RecordWindows.h"
 #include "settings/core/Settings.h"
 #include "settings/widgets/TOptionsDialog.h"
 #include "structure/widgets/RefreshTree.h"
@@ -36,6 +38,7 @@
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QTabBar>
+#include <QTableView>
 #include <QTextBlock>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -302,6 +305,8 @@ void TMainForm::createActions()
         {Options, &TMainForm::OptionsClick},
         {SplitBtn, &TMainForm::SplitBtnClick},           {Splitscreen1, &TMainForm::SplitBtnClick},
         {IndentBtn, &TMainForm::IndentBtnClick},         {Indent1, &TMainForm::IndentBtnClick},
+        {CalcOffset, &TMainForm::CalcOffsetClick},       {Offset1, &TMainForm::CalcOffsetClick},
+        {EditBtn, &TMainForm::EditBtnClick},             {Editflatfile1, &TMainForm::EditBtnClick},
         {UnindentBtn, &TMainForm::UnindentBtnClick},     {Unindent1, &TMainForm::UnindentBtnClick},
         {CommentBtn, &TMainForm::CommentBtnClick},       {mmComment, &TMainForm::CommentBtnClick},
         {UncommentBtn, &TMainForm::UncommentBtnClick},   {mmUnComment, &TMainForm::UncommentBtnClick},
@@ -739,8 +744,10 @@ void TMainForm::FileOpenItemClick()
 {
     if (TMDIChild *child = takeCurrentChild()) {
         child->KeyIsDown = false;
-        if (child->IsDataWindow)
-            return;   // a data window opens data files into itself
+        if (child->IsDataWindow) {
+            OpenDataFile(*child, *this);   // a data window opens data files into itself
+            return;
+        }
     }
     const auto choice = m_dialogs.openFiles(QStringLiteral("Open"), kSourceFilter, QString(), true);
     if (!choice)
@@ -895,8 +902,9 @@ bool TMainForm::saveDocument(TMDIChild *child)
     const std::string caption = child->caption().toStdString();
     switch (kindOfCaption(caption)) {
     case DocumentKind::Layout:
+        return ExportLayoutCsv(*child, *this);
     case DocumentKind::Data:
-        return false;   // layout and data windows save through their own concern
+        return SaveDataFile(*child, *this);
     case DocumentKind::Source:
         break;
     }
@@ -1058,6 +1066,8 @@ void TMainForm::UndoItemClick()
 void TMainForm::CutItemClick()
 {
     TMDIChild *child = takeCurrentChild();
+    if (child != nullptr && child->IsDataWindow)
+        CutDataCell(*child);
     if (child == nullptr || !child->IsSourceWindow)
         return;
     child->KeyIsDown = false;
@@ -1070,6 +1080,8 @@ void TMainForm::CutItemClick()
 void TMainForm::CopyItemClick()
 {
     TMDIChild *child = takeCurrentChild();
+    if (child != nullptr && child->IsDataWindow)
+        CopyDataCell(*child);
     if (child == nullptr || !child->IsSourceWindow)
         return;
     child->KeyIsDown = false;
@@ -1079,6 +1091,8 @@ void TMainForm::CopyItemClick()
 void TMainForm::PasteItemClick()
 {
     TMDIChild *child = takeCurrentChild();
+    if (child != nullptr && child->IsDataWindow)
+        PasteDataCell(*child);
     if (child == nullptr || !child->IsSourceWindow)
         return;
     child->KeyIsDown = false;
@@ -1219,6 +1233,69 @@ void TMainForm::SplitBtnClick()
         return;
     child->KeyIsDown = false;
     child->SplitBtnClick();
+}
+
+void TMainForm::CalcOffsetClick()
+{
+    CalcRecordLayout(false);
+}
+
+void TMainForm::EditBtnClick()
+{
+    CalcRecordLayout(true);
+}
+
+// A layout window (or, in data mode, a data window) for the record definition
+// selected in the active source window. Nothing is built when the selection
+// holds no usable definition.
+void TMainForm::CalcRecordLayout(bool dataMode)
+{
+    TMDIChild *source = takeCurrentChild();
+    if (source == nullptr || !source->IsSourceWindow)
+        return;
+    source->KeyIsDown = false;
+    const std::string selected = toBytes(source->editorInUse()->selectedText());
+    auto refuse = [this](const std::string &message) {
+        m_dialogs.message(Dialogs::Icon::Error, QString::fromLocal8Bit(message), Dialogs::Buttons::Ok);
+    };
+    if (selected.empty()) {
+        refuse("select a record definition");
+        return;
+    }
+    std::optional<WaitCursor> wait(std::in_place);
+    Result<LayoutTable> table = norvane::CalcRecordLayout(selected, dataMode ? LayoutMode::Data : LayoutMode::Layout);
+    if (!table) {
+        wait.reset();
+        refuse(table.error());
+        return;
+    }
+    std::vector<DataColumn> columns;
+    if (dataMode) {
+        Result<std::vector<DataColumn>> built = BuildDataHeaders(table.value());
+        if (!built) {
+            wait.reset();
+            refuse(built.error());
+            return;
+        }
+        columns = std::move(built).value();
+    }
+
+    TMDIChild *child = createChild();
+    const std::string message = table.value().message;
+    if (dataMode)
+        showDataWindow(*child, table.value(), std::move(columns), byteOrderFor(m_settings.BigEndianOption));
+    else
+        showLayoutWindow(*child, std::move(table).value());
+    AddTab(child->caption());
+    QMdiSubWindow *window = subWindowOf(child);
+    window->showMaximized();
+    m_mdiArea->setActiveSubWindow(window);
+    child->FormActivate();
+    wait.reset();
+    if (!message.empty())
+        refuse(message);
+    if (dataMode)
+        child->StringGrid2->setFocus();
 }
 
 void TMainForm::transformSelectedLines(BlockEdit edit)

@@ -89,6 +89,7 @@ public:
     TMDIChild *activeChild() const override;
     void bringToFront(TMDIChild *child) override;
     void selectTabFor(const QString &caption) override;
+    void renameTab(const QString &caption) override { RenameTab(caption); }
     bool saveDocument(TMDIChild *child) override;
     void addRecent(const QString &caption) override;
     void documentClosing(TMDIChild *child) override;
@@ -133,6 +134,8 @@ public:
     void Trackback1Click();
     void Font1Click();
     void SplitBtnClick();
+    void CalcOffsetClick();
+    void EditBtnClick();
     void IndentBtnClick();
     void UnindentBtnClick();
     void CommentBtnClick();
@@ -178,6 +181,7 @@ private:
     bool WriteSourceFile(TMDIChild *child, const QString &path);
     void stripTrailingSpaces(SourceEditor *editor);
     void transformSelectedLines(BlockEdit edit);
+    void CalcRecordLayout(bool dataMode);
     void loadSettings(const QString &settingsFolder, const QString &programFolder);
     void ShowRecentList();
     void reportSettingsSave(const Result<void> &saved);

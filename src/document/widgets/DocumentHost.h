@@ -37,6 +37,8 @@ public:
     [[nodiscard]] virtual TMDIChild *activeChild() const = 0;
     // Brings the window to the front and makes it the active one.
     virtual void bringToFront(TMDIChild *child) = 0;
+    // Gives the selected tab the caption.
+    virtual void renameTab(const QString &caption) = 0;
     // Selects the tab that stands for the caption.
     virtual void selectTabFor(const QString &caption) = 0;
 

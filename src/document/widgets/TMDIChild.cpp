@@ -10,6 +10,7 @@
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/SourceEditor.h"
 #include "editing/core/TransformSelectedLines.h"
+#include "layout/widgets/RecordWindows.h"
 #include "search/core/ShiftLog.h"
 #include "search/widgets/FindAll.h"
 #include "search/widgets/FindResultsModel.h"
@@ -197,6 +198,9 @@ void TMDIChild::createMenus()
     InsertLine1 = DataMenu->addAction(QStringLiteral("Insert Line"));
     CopyLine1 = DataMenu->addAction(QStringLiteral("Copy Line"));
     DeleteLine1 = DataMenu->addAction(QStringLiteral("Delete Line"));
+    connect(InsertLine1, &QAction::triggered, this, [this] { InsertDataRow(*this, false); });
+    connect(CopyLine1, &QAction::triggered, this, [this] { InsertDataRow(*this, true); });
+    connect(DeleteLine1, &QAction::triggered, this, [this] { DeleteDataRow(*this); });
     StringGrid2->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(StringGrid2, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &point) { DataMenu->popup(StringGrid2->viewport()->mapToGlobal(point)); });

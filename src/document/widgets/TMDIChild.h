@@ -3,6 +3,7 @@
 #include "common/core/PathName.h"
 #include "document/core/LineEnding.h"
 #include "editing/core/LineRule.h"
+#include "layout/core/Offsets.h"
 
 #include <QWidget>
 
@@ -16,7 +17,9 @@ class QAction;
 
 namespace norvane {
 
+class DataGridModel;
 class DocumentHost;
+class LayoutTableModel;
 class FindResultsModel;
 class SourceEditor;
 class StructureTreeView;
@@ -125,6 +128,11 @@ public:
     QAction *DataCut = nullptr, *DataCopy = nullptr, *DataPaste = nullptr;
     QAction *InsertLine1 = nullptr, *CopyLine1 = nullptr, *DeleteLine1 = nullptr;
     QAction *ClearGrid = nullptr, *CloseGrid = nullptr;
+
+    // The record layout of a layout window, the records of a data window.
+    LayoutTableModel *layoutModel = nullptr;
+    DataGridModel *dataModel = nullptr;
+    TRecData RecData;
 
     // State
     std::unique_ptr<TPathName> FilePath;   // the opened file's path; none for blank, layout and data windows

@@ -1,0 +1,91 @@
+#include "layout/widgets/DataGridModel.h"
+
+#include "common/widgets/Latin1.h"
+
+namespace norvane {
+
+DataGridModel::DataGridModel(DataFile file, QObject *parent) : QAbstractTableModel(parent), m_file(std::move(file)) {}
+
+void DataGridModel::replaceFile(DataFile file)
+{
+    beginResetModel();
+    m_file = std::move(file);
+    endResetModel();
+}
+
+void DataGridModel::refresh()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+void DataGridModel::insertRecordAfter(int row, bool copy)
+{
+    const int at = std::min(row + 1, rowCount());
+    beginInsertRows({}, at, at);
+    if (copy && row >= 0 && row < rowCount())
+        m_file.copyRecord(static_cast<std::size_t>(row));
+    else
+        m_file.insertRecord(static_cast<std::size_t>(at));
+    endInsertRows();
+    emit edited();
+}
+
+void DataGridModel::deleteRecord(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    beginRemoveRows({}, row, row);
+    m_file.deleteRecord(static_cast<std::size_t>(row));
+    endRemoveRows();
+    emit edited();
+}
+
+int DataGridModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_file.recordCount());
+}
+
+int DataGridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_file.columns().size());
+}
+
+QVariant DataGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    return toQString(m_file.cell(static_cast<std::size_t>(index.row()), static_cast<std::size_t>(index.column())));
+}
+
+bool DataGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole)
+        return false;
+    const bool changed = m_file.setCell(static_cast<std::size_t>(index.row()), static_cast<std::size_t>(index.column()),
+                                        toBytes(value.toString()));
+    if (changed) {
+        emit dataChanged(index, index);
+        emit edited();
+    }
+    return true;
+}
+
+Qt::ItemFlags DataGridModel::flags(const QModelIndex &index) const
+{
+    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+}
+
+QVariant DataGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    if (section < 0 || section >= columnCount())
+        return {};
+    const DataColumn &column = m_file.columns()[static_cast<std::size_t>(section)];
+    return toQString(column.header) + QLatin1Char('\n') + toQString(column.picture);
+}
+
+} // namespace norvane

@@ -1,0 +1,228 @@
+#include "layout/widgets/RecordWindows.h"
+
+#include "common/core/FileIO.h"
+#include "common/core/PathName.h"
+#include "common/widgets/Dialogs.h"
+#include "common/widgets/FontChoice.h"
+#include "common/widgets/Latin1.h"
+#include "common/widgets/WaitCursor.h"
+#include "document/widgets/DocumentHost.h"
+#include "document/widgets/TMDIChild.h"
+#include "layout/core/LayoutCsv.h"
+#include "layout/widgets/DataGridModel.h"
+#include "layout/widgets/LayoutTableModel.h"
+#include "settings/core/Settings.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QSplitter>
+#include <QTableView>
+
+namespace norvane {
+
+namespace {
+
+const QString kCsvFilter = QStringLiteral("CSV files (*.csv);;All Files (*)");
+const QString kDataFilter = QStringLiteral("All Files (*)");
+
+ByteOrder orderOf(DocumentHost &host)
+{
+    return byteOrderFor(host.settings().BigEndianOption);
+}
+
+QString dataCaption(const std::string &path)
+{
+    TPathName name;
+    name.SetPath(path);
+    return QStringLiteral("data: ") + QString::fromStdString(name.FileName);
+}
+
+// Enter, Ctrl+Enter and Alt+Enter in the data grid insert, copy and delete records.
+class DataGridKeys : public QObject {
+public:
+    DataGridKeys(TMDIChild &child) : QObject(&child), m_child(child) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        if (key->modifiers() & Qt::ControlModifier)
+            InsertDataRow(m_child, true);
+        else if (key->modifiers() & Qt::AltModifier)
+            DeleteDataRow(m_child);
+        else
+            InsertDataRow(m_child, false);
+        return true;
+    }
+
+private:
+    TMDIChild &m_child;
+};
+
+void prepareGridWindow(TMDIChild &child, QTableView *grid)
+{
+    child.setTreeWidth(0);
+    child.Splitter2->hide();
+    grid->setFont(fixedPitchFont(QStringLiteral("Lucida Console"), 0));
+    grid->show();
+}
+
+} // namespace
+
+void showLayoutWindow(TMDIChild &child, LayoutTable table)
+{
+    child.RecData = table.RecData;
+    auto *model = new LayoutTableModel(std::move(table), &child);
+    child.layoutModel = model;
+    child.StringGrid1->setModel(model);
+    child.StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    child.StringGrid1->horizontalHeader()->setStretchLastSection(true);
+    prepareGridWindow(child, child.StringGrid1);
+    child.StringGrid1->resizeColumnsToContents();
+    child.setCaption(toQString(LayoutCaption(model->table())));
+}
+
+void showDataWindow(TMDIChild &child, const LayoutTable &table, std::vector<DataColumn> columns, ByteOrder order)
+{
+    child.RecData = table.RecData;
+    const auto recordLength = static_cast<std::size_t>(table.RecData.RecordLength);
+    auto *model = new DataGridModel(DataFile(std::move(columns), recordLength, order), &child);
+    child.dataModel = model;
+    QObject::connect(model, &DataGridModel::edited, &child, [&child] { child.DataModified = true; });
+    child.StringGrid2->setModel(model);
+    child.StringGrid2->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                       QAbstractItemView::AnyKeyPressed);
+    child.StringGrid2->verticalHeader()->setMinimumWidth(50);
+    child.StringGrid2->installEventFilter(new DataGridKeys(child));
+    prepareGridWindow(child, child.StringGrid2);
+    child.StringGrid2->resizeColumnsToContents();
+    child.DataFileName = toQString(table.recordName());
+    child.setCaption(toQString(DataCaption(table)));
+}
+
+bool ExportLayoutCsv(TMDIChild &child, DocumentHost &host)
+{
+    if (child.layoutModel == nullptr)
+        return false;
+    const QString proposed = toQString(ProposedCsvName(toBytes(child.caption())));
+    const std::optional<QString> chosen = host.dialogs().saveFile(QStringLiteral("Save as"), kCsvFilter, proposed);
+    if (!chosen)
+        return false;
+    WaitCursor wait;
+    const std::string path = WithCsvExtension(QFile::encodeName(*chosen).toStdString());
+    const Result<void> written = writeFileAtomically(path, ExportLayoutCsv(child.layoutModel->table()));
+    if (!written) {
+        host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(written.error()), Dialogs::Buttons::Ok);
+        return false;
+    }
+    return true;
+}
+
+void OpenDataFile(TMDIChild &child, DocumentHost &host)
+{
+    if (child.dataModel == nullptr)
+        return;
+    const auto choice = host.dialogs().openFiles(QStringLiteral("Open data file"), kDataFilter, QString(), false);
+    if (!choice || choice->files.isEmpty())
+        return;
+    WaitCursor wait;
+    const std::string path = QFile::encodeName(choice->files.constFirst()).toStdString();
+    const DataFile &current = child.dataModel->file();
+    Result<DataFile> opened = DataFile::open(path, current.columns(), current.recordLength(), orderOf(host));
+    if (!opened) {
+        host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(opened.error()), Dialogs::Buttons::Ok);
+        return;
+    }
+    child.dataModel->replaceFile(std::move(opened).value());
+    child.DataModified = false;
+    child.DataFileName = QString::fromLocal8Bit(path);
+    child.setCaption(dataCaption(path));
+    host.renameTab(child.caption());
+    child.StringGrid2->resizeColumnsToContents();
+    child.StringGrid2->setCurrentIndex(child.dataModel->index(0, 0));
+}
+
+bool SaveDataFile(TMDIChild &child, DocumentHost &host)
+{
+    if (child.dataModel == nullptr)
+        return false;
+    DataFile &file = child.dataModel->file();
+    if (const std::optional<CellFailure> failure = file.validate()) {
+        host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(failure->message), Dialogs::Buttons::Ok);
+        child.StringGrid2->setCurrentIndex(
+            child.dataModel->index(static_cast<int>(failure->record), static_cast<int>(failure->column)));
+        return false;
+    }
+    const std::optional<QString> chosen =
+        host.dialogs().saveFile(QStringLiteral("Save data file"), kDataFilter, child.DataFileName);
+    if (!chosen)
+        return false;
+    WaitCursor wait;
+    const std::string path = QFile::encodeName(*chosen).toStdString();
+    const Result<void> saved = file.save(path, orderOf(host));
+    if (!saved) {
+        host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(saved.error()), Dialogs::Buttons::Ok);
+        return false;
+    }
+    child.dataModel->refresh();
+    child.DataFileName = *chosen;
+    child.setCaption(dataCaption(path));
+    host.renameTab(child.caption());
+    child.StringGrid2->resizeColumnsToContents();
+    child.DataModified = false;
+    return true;
+}
+
+void CutDataCell(TMDIChild &child)
+{
+    CopyDataCell(child);
+    const QModelIndex current = child.StringGrid2->currentIndex();
+    if (child.dataModel != nullptr && current.isValid())
+        child.dataModel->setData(current, QString());
+}
+
+void CopyDataCell(TMDIChild &child)
+{
+    const QModelIndex current = child.StringGrid2->currentIndex();
+    if (child.dataModel != nullptr && current.isValid())
+        QApplication::clipboard()->setText(child.dataModel->data(current).toString());
+}
+
+void PasteDataCell(TMDIChild &child)
+{
+    const QModelIndex current = child.StringGrid2->currentIndex();
+    if (child.dataModel != nullptr && current.isValid())
+        child.dataModel->setData(current, QApplication::clipboard()->text());
+}
+
+void InsertDataRow(TMDIChild &child, bool copy)
+{
+    if (child.dataModel == nullptr)
+        return;
+    const int row = child.StringGrid2->currentIndex().isValid() ? child.StringGrid2->currentIndex().row()
+                                                                 : child.dataModel->rowCount() - 1;
+    child.dataModel->insertRecordAfter(row, copy);
+    child.StringGrid2->setCurrentIndex(child.dataModel->index(row + 1, 0));
+}
+
+void DeleteDataRow(TMDIChild &child)
+{
+    if (child.dataModel == nullptr)
+        return;
+    const QModelIndex current = child.StringGrid2->currentIndex();
+    if (!current.isValid())
+        return;
+    child.dataModel->deleteRecord(current.row());
+    const int row = std::min(current.row(), child.dataModel->rowCount() - 1);
+    if (row >= 0)
+        child.StringGrid2->setCurrentIndex(child.dataModel->index(row, 0));
+}
+
+} // namespace norvane
