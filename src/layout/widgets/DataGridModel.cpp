@@ -73,6 +73,8 @@ bool DataGridModel::setData(const QModelIndex &index, const QVariant &value, int
 
 Qt::ItemFlags DataGridModel::flags(const QModelIndex &index) const
 {
+    if (!index.isValid())
+        return QAbstractTableModel::flags(index);
     return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
 }
 

@@ -1,0 +1,224 @@
+#include "document/widgets/SourceEditor.h"
+#include "layout/widgets/DataGridModel.h"
+#include "layout/widgets/LayoutTableModel.h"
+#include "support/MainWindowFixture.h"
+
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMenu>
+#include <QTabBar>
+#include <QTableView>
+#include <QTest>
+
+using namespace norvane;
+using namespace norvane::test;
+using Answer = Dialogs::Answer;
+
+namespace {
+
+const QString kFixtures = QStringLiteral(NORVANE_TEST_DATA "/layout/data/");
+
+QByteArray fixture(const QString &name)
+{
+    QFile file(kFixtures + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+// From a selected record definition to its layout window and its data window,
+// and a data file through the grid and back.
+class TestRecordWindows : public QObject {
+    Q_OBJECT
+
+private slots:
+    void calcOffsetShowsTheLayoutAndSavesItAsCsv();
+    void nothingSelectedIsRefused();
+    void dataFileOpensIntoTheGridAndSavesBack();
+    void aCellThatDoesNotFitIsReportedAndNothingWritten();
+    void wrongLengthIsReported();
+    void linesAndCellClipboard();
+    void closingAChangedDataWindowAsks();
+
+private:
+    // A source window holding the copybook, all of it selected.
+    static TMDIChild *selectCopybook(MainWindowFixture &fixture)
+    {
+        fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("DATAFIX.cpy"), ::fixture(QStringLiteral("DATAFIX.cpy"))));
+        TMDIChild *source = fixture.window->activeChild();
+        source->RichEdit1->setFocus();
+        source->RichEdit1->selectAllText();
+        return source;
+    }
+    static TMDIChild *openDataWindow(MainWindowFixture &fixture, const QString &dataFile)
+    {
+        selectCopybook(fixture);
+        fixture.window->EditBtnClick();
+        TMDIChild *data = fixture.window->activeChild();
+        fixture.dialogs.planOpen({dataFile});
+        fixture.window->FileOpenItemClick();
+        return data;
+    }
+};
+
+void TestRecordWindows::calcOffsetShowsTheLayoutAndSavesItAsCsv()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    selectCopybook(fixture);
+    QVERIFY(fixture.window->action(CommandId::CalcOffset)->isEnabled());
+    QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+L")));
+    TMDIChild *layout = fixture.window->activeChild();
+    QVERIFY(layout->IsLayoutWindow);
+    QVERIFY(layout->caption().startsWith(QStringLiteral("offset: DATA-REC length ")));
+    QVERIFY(layout->StringGrid1->isVisible());
+    QVERIFY(layout->RichEdit1->isHidden() || !layout->RichEdit1->isVisible());
+    QAbstractItemModelTester tester(layout->layoutModel, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QCOMPARE(layout->layoutModel->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Field"));
+    QCOMPARE(layout->layoutModel->index(1, 1).data().toString(), QStringLiteral("D-NAME"));
+    QCOMPARE(fixture.window->statusPanel(0), QStringLiteral(" "));
+    QVERIFY(!fixture.window->action(CommandId::FileSaveAsItem)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+
+    const QString csv = fixture.path(QStringLiteral("layout"));
+    fixture.dialogs.planSave(csv);
+    fixture.window->FileSaveItemClick();
+    QCOMPARE(fixture.dialogs.asked().constLast().text, QStringLiteral("DATA-REC.csv"));
+    const QByteArray written = fixture.readFile(csv + QStringLiteral(".csv"));
+    QVERIFY(written.startsWith("\"Level\",\"Field\",\"Pic\",\"Usage\",\"Occurence\",\"Offset\",\"Redefines\"\r\n"));
+    QVERIFY(written.contains("\"D-NAME\""));
+}
+
+void TestRecordWindows::nothingSelectedIsRefused()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *source = selectCopybook(fixture);
+    source->RichEdit1->setSelStart(0);
+    fixture.window->CalcOffsetClick();
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("select a record definition"));
+    source->RichEdit1->setSelection(0, 20);   // only the comment line
+    fixture.window->CalcOffsetClick();
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("No record definition selected"));
+    QCOMPARE(fixture.window->documents().size(), 1);
+}
+
+void TestRecordWindows::dataFileOpensIntoTheGridAndSavesBack()
+{
+    MainWindowFixture fixture;
+    fixture.settings.BigEndianOption = true;
+    fixture.show();
+    const QString data = fixture.writeFile(QStringLiteral("datafix.dat"), ::fixture(QStringLiteral("datafix-big.dat")));
+    TMDIChild *window = openDataWindow(fixture, data);
+    QVERIFY(window->IsDataWindow);
+    QCOMPARE(window->caption(), QStringLiteral("data: datafix.dat"));
+    QCOMPARE(fixture.window->tabBar()->tabText(fixture.window->tabBar()->currentIndex()), QStringLiteral("data: datafix.dat"));
+    DataGridModel *model = window->dataModel;
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+    QVERIFY(model->rowCount() >= 2);
+    QCOMPARE(model->index(1, 0).data().toString().trimmed(), QStringLiteral("ONE"));
+    QVERIFY(model->headerData(0, Qt::Horizontal).toString().startsWith(QStringLiteral("D-NAME\nX(8)")));
+    QVERIFY(!window->DataModified);
+
+    // Moving around is no edit; typing is.
+    window->StringGrid2->setFocus();
+    window->StringGrid2->setCurrentIndex(model->index(0, 1));
+    QTest::keyClick(window->StringGrid2, Qt::Key_Down);
+    QVERIFY(!window->DataModified);
+    model->setData(model->index(0, 1), QStringLiteral("42"));
+    QVERIFY(window->DataModified);
+
+    const QString copy = fixture.path(QStringLiteral("copy.dat"));
+    fixture.dialogs.planSave(copy);
+    QVERIFY(fixture.window->saveDocument(window));
+    QVERIFY(!window->DataModified);
+    QCOMPARE(window->caption(), QStringLiteral("data: copy.dat"));
+    QByteArray expected = ::fixture(QStringLiteral("datafix-big.dat"));
+    const QByteArray saved = fixture.readFile(copy);
+    QCOMPARE(saved.size(), expected.size());
+    QCOMPARE(saved.mid(8, 5), QByteArray("00042"));
+    QCOMPARE(saved.mid(13), expected.mid(13));
+    QCOMPARE(fixture.readFile(data), expected);
+}
+
+void TestRecordWindows::aCellThatDoesNotFitIsReportedAndNothingWritten()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat"))));
+    window->dataModel->setData(window->dataModel->index(2, 1), QStringLiteral("12a"));
+    const QString target = fixture.path(QStringLiteral("never.dat"));
+    fixture.dialogs.planSave(target);
+    QVERIFY(!fixture.window->saveDocument(window));
+    QVERIFY(fixture.dialogs.lastMessage().startsWith(QStringLiteral("line 3 D-COUNT")));
+    QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
+    QCOMPARE(window->StringGrid2->currentIndex().row(), 2);
+    QVERIFY(!QFile::exists(target));
+    QVERIFY(window->DataModified);
+}
+
+void TestRecordWindows::wrongLengthIsReported()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    QByteArray bytes = ::fixture(QStringLiteral("datafix-big.dat"));
+    bytes.chop(1);
+    TMDIChild *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("short.dat"), bytes));
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("This file's length is not a multiple of the record length"));
+    QCOMPARE(window->dataModel->rowCount(), 0);
+    QVERIFY(window->caption().startsWith(QStringLiteral("data: DATA-REC")));
+}
+
+void TestRecordWindows::linesAndCellClipboard()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat"))));
+    DataGridModel *model = window->dataModel;
+    const int records = model->rowCount();
+    QTableView *grid = window->StringGrid2;
+    grid->setFocus();
+    grid->setCurrentIndex(model->index(1, 0));
+
+    QTest::keyClick(grid, Qt::Key_Return);   // an empty record after row 1
+    QCOMPARE(model->rowCount(), records + 1);
+    QCOMPARE(grid->currentIndex().row(), 2);
+    QCOMPARE(model->index(2, 0).data().toString().trimmed(), QString());
+    QTest::keyClick(grid, Qt::Key_Return, Qt::AltModifier);   // and deleted again
+    QCOMPARE(model->rowCount(), records);
+    grid->setCurrentIndex(model->index(1, 0));
+    QTest::keyClick(grid, Qt::Key_Return, Qt::ControlModifier);   // a copy of row 1
+    QCOMPARE(model->index(2, 0).data().toString().trimmed(), QStringLiteral("ONE"));
+
+    grid->setCurrentIndex(model->index(0, 0));
+    fixture.window->CopyItemClick();
+    QCOMPARE(QApplication::clipboard()->text().trimmed(), QStringLiteral("ZERO"));
+    grid->setCurrentIndex(model->index(3, 0));
+    fixture.window->PasteItemClick();
+    QCOMPARE(model->index(3, 0).data().toString().trimmed(), QStringLiteral("ZERO"));
+    window->DataMenu->actions().at(0)->trigger();   // Cut
+    QCOMPARE(model->index(3, 0).data().toString().trimmed(), QString());
+}
+
+void TestRecordWindows::closingAChangedDataWindowAsks()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    TMDIChild *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat"))));
+    window->dataModel->setData(window->dataModel->index(0, 1), QStringLiteral("7"));
+    const int before = fixture.window->documents().size();
+    fixture.dialogs.planMessage(Answer::Yes);
+    fixture.dialogs.planSaveCancelled();
+    fixture.window->FileCloseItemClick();
+    QCOMPARE(fixture.dialogs.asked().at(fixture.dialogs.asked().size() - 2).text, QStringLiteral("save d.dat ?"));
+    QCOMPARE(fixture.window->documents().size(), before);   // nothing saved: the window stays
+
+    fixture.dialogs.planMessage(Answer::No);
+    fixture.window->FileCloseItemClick();
+    QCOMPARE(fixture.window->documents().size(), before - 1);
+}
+
+QTEST_MAIN(TestRecordWindows)
+#include "tst_recordwindows.moc"
