@@ -87,7 +87,7 @@ int SourceEditor::lineFromChar(int position) const
 int SourceEditor::lineIndex(int line) const
 {
     if (line == -1)
-        line = textCursor().blockNumber();
+        line = document()->findBlock(textCursor().selectionStart()).blockNumber();
     if (line < 0 || line >= document()->blockCount())
         return -1;
     return document()->findBlockByNumber(line).position() + line;

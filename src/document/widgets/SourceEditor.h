@@ -24,7 +24,8 @@ public:
 
     // The line holding the position.
     [[nodiscard]] int lineFromChar(int position) const;
-    // The position of the line's first character; -1 for the caret's line; -1 when there is no such line.
+    // The position of the line's first character; -1 for the line holding the
+    // selection start (the caret when nothing is selected); -1 when there is no such line.
     [[nodiscard]] int lineIndex(int line) const;
     [[nodiscard]] int firstVisibleLine() const;
     // Moves the view by that many lines, as far as it can.

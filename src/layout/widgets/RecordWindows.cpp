@@ -71,6 +71,7 @@ void prepareGridWindow(TMDIChild &child, QTableView *grid)
     child.setTreeWidth(0);
     child.Splitter2->hide();
     grid->setFont(fixedPitchFont(QStringLiteral("Lucida Console"), 0));
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     grid->show();
 }
 

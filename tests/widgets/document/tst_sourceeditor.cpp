@@ -104,6 +104,7 @@ void TestSourceEditor::selectionUsesThePositionModel()
     editor.selectAllText();
     QCOMPARE(editor.selStart(), 0);
     QCOMPARE(editor.selLength(), editor.textLength());
+    QCOMPARE(editor.lineIndex(-1), 0);   // the line of the selection start, not of its end
 
     editor.setSelection(4, 2);
     editor.clearSelection();
