@@ -72,6 +72,28 @@ void TabInsertsBlanks(benchmark::State &state)
 }
 BENCHMARK(TabInsertsBlanks)->Unit(benchmark::kMillisecond)->Iterations(50);
 
+// Indent and Comment of a 10,000-line selection, each taken back by one Undo.
+void BlockCommandOn10000Lines(benchmark::State &state)
+{
+    LargeDocument &doc = document();
+    const int first = doc.editor->lineCount() / 2;
+    const int start = doc.editor->lineIndex(first);
+    const int length = doc.editor->lineIndex(first + 10000) - start;
+    for (auto _ : state) {
+        state.PauseTiming();
+        doc.editor->setSelection(start, length);
+        state.ResumeTiming();
+        if (state.range(0) == 0)
+            doc.window.IndentBtnClick();
+        else
+            doc.window.CommentBtnClick();
+        state.PauseTiming();
+        doc.editor->undo();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BlockCommandOn10000Lines)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 } // namespace
 
 int main(int argc, char **argv)

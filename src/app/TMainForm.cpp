@@ -587,6 +587,12 @@ TMDIChild *TMainForm::createChild()
     QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(windowIcon());
+    // The frame's own window-menu keys (Ctrl+W closes, on some systems) would
+    // take keys from the program's commands.
+    if (QMenu *systemMenu = window->systemMenu()) {
+        for (QAction *item : systemMenu->actions())
+            item->setShortcut({});
+    }
     child->RichEdit1->setFont(editorFont(m_settings.editorFont));
     child->RichEdit2->setFont(editorFont(m_settings.editorFont));
     return child;
