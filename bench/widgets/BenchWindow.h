@@ -7,7 +7,10 @@
 #include "common/widgets/QtDialogs.h"
 #include "settings/core/Settings.h"
 
+#include <QApplication>
 #include <QFile>
+
+#include <benchmark/benchmark.h>
 #include <QTemporaryDir>
 
 namespace norvane::bench {
@@ -40,5 +43,16 @@ struct BenchWindow {
     QtDialogs dialogs{nullptr};
     TMainForm window{{settings, dialogs, folder.path(), folder.filePath(QStringLiteral("settings"))}};
 };
+
+// The main of a widget benchmark: an offscreen application around the runs.
+inline int runWidgetBenchmarks(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
 
 } // namespace norvane::bench

@@ -98,10 +98,5 @@ BENCHMARK(BlockCommandOn10000Lines)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecon
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return bench::runWidgetBenchmarks(argc, argv);
 }

@@ -1069,18 +1069,25 @@ void TMainForm::UndoItemClick()
         child->RichEdit1->undo();
 }
 
-void TMainForm::CutItemClick()
+// Cut and Paste change the text of RichEdit1, never of the split view, and
+// bring the stored lines up to date; in a data window they act on the current cell.
+void TMainForm::clipboardEdit(void (QPlainTextEdit::*edit)(), void (*dataCell)(TMDIChild &))
 {
     TMDIChild *child = takeCurrentChild();
     if (child != nullptr && child->IsDataWindow)
-        CutDataCell(*child);
+        dataCell(*child);
     if (child == nullptr || !child->IsSourceWindow)
         return;
     child->KeyIsDown = false;
     if (!child->RichEdit1->isReadOnly())
-        child->RichEdit1->cut();
+        (child->RichEdit1->*edit)();
     child->UpdateTree();
     child->RichEdit1SelectionChange();
+}
+
+void TMainForm::CutItemClick()
+{
+    clipboardEdit(&QPlainTextEdit::cut, &CutDataCell);
 }
 
 void TMainForm::CopyItemClick()
@@ -1096,16 +1103,7 @@ void TMainForm::CopyItemClick()
 
 void TMainForm::PasteItemClick()
 {
-    TMDIChild *child = takeCurrentChild();
-    if (child != nullptr && child->IsDataWindow)
-        PasteDataCell(*child);
-    if (child == nullptr || !child->IsSourceWindow)
-        return;
-    child->KeyIsDown = false;
-    if (!child->RichEdit1->isReadOnly())
-        child->RichEdit1->paste();
-    child->UpdateTree();
-    child->RichEdit1SelectionChange();
+    clipboardEdit(&QPlainTextEdit::paste, &PasteDataCell);
 }
 
 void TMainForm::SelectAllClick()

@@ -16,6 +16,7 @@
 
 class QLabel;
 class QMdiArea;
+class QPlainTextEdit;
 class QMdiSubWindow;
 class QMenu;
 class QTabBar;
@@ -181,6 +182,7 @@ private:
     bool WriteSourceFile(TMDIChild *child, const QString &path);
     void stripTrailingSpaces(SourceEditor *editor);
     void transformSelectedLines(BlockEdit edit);
+    void clipboardEdit(void (QPlainTextEdit::*edit)(), void (*dataCell)(TMDIChild &));
     void CalcRecordLayout(bool dataMode);
     void loadSettings(const QString &settingsFolder, const QString &programFolder);
     void ShowRecentList();

@@ -268,14 +268,20 @@ std::optional<CellFailure> DataFile::validate() const
         const std::int64_t ref = m_records[record];
         if (ref >= 0)
             continue;
-        const EditedRecord &edit = m_edits[static_cast<std::size_t>(-1 - ref)];
-        for (std::size_t column = 0; column < m_columns.size(); ++column) {
-            if (!edit.texts[column])
-                continue;
-            const std::string complaint = CheckCell(m_columns[column], *edit.texts[column], m_order);
-            if (!complaint.empty())
-                return CellFailure{record, column, CellMessage(record, m_columns[column].header, complaint)};
-        }
+        if (std::optional<CellFailure> failure = firstFailingCell(m_edits[static_cast<std::size_t>(-1 - ref)], record))
+            return failure;
+    }
+    return std::nullopt;
+}
+
+std::optional<CellFailure> DataFile::firstFailingCell(const EditedRecord &edit, std::size_t record) const
+{
+    for (std::size_t column = 0; column < m_columns.size(); ++column) {
+        if (!edit.texts[column])
+            continue;
+        const std::string complaint = CheckCell(m_columns[column], *edit.texts[column], m_order);
+        if (!complaint.empty())
+            return CellFailure{record, column, CellMessage(record, m_columns[column].header, complaint)};
     }
     return std::nullopt;
 }
@@ -309,14 +315,8 @@ Result<std::string> DataFile::recordBytes(std::size_t record, ByteOrder order) c
 {
     const std::int64_t ref = refAt(record);
     if (ref < 0) {
-        const EditedRecord &edit = m_edits[static_cast<std::size_t>(-1 - ref)];
-        for (std::size_t column = 0; column < m_columns.size(); ++column) {
-            if (!edit.texts[column])
-                continue;
-            const std::string complaint = CheckCell(m_columns[column], *edit.texts[column], m_order);
-            if (!complaint.empty())
-                return Error{CellMessage(record, m_columns[column].header, complaint)};
-        }
+        if (std::optional<CellFailure> failure = firstFailingCell(m_edits[static_cast<std::size_t>(-1 - ref)], record))
+            return Error{failure->message};
     }
     std::string bytes;
     writeRecordInto(ref, order, bytes);

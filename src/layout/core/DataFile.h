@@ -88,6 +88,8 @@ private:
     [[nodiscard]] std::string_view fieldBytes(std::size_t record, std::size_t column) const;
     EditedRecord &editable(std::size_t record);
     void materializeOrder();
+    // The first typed text of the record that its field refuses.
+    [[nodiscard]] std::optional<CellFailure> firstFailingCell(const EditedRecord &edit, std::size_t record) const;
     void writeRecordInto(std::int64_t ref, ByteOrder order, std::string &out) const;
 
     std::vector<DataColumn> m_columns;
