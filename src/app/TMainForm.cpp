@@ -39,7 +39,6 @@
 #include <QSysInfo>
 #include <QTabBar>
 #include <QTableView>
-#include <QTextBlock>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -973,7 +972,7 @@ bool TMainForm::WriteSourceFile(TMDIChild *child, const QString &path)
 {
     SourceEditor *editor = child->RichEdit1;
     if (m_settings.TrailSpaceOption)
-        stripTrailingSpaces(editor);
+        editor->stripTrailingSpaces();
     WaitCursor wait;
     std::vector<std::string> lines;
     const QStringList editorLines = editor->lines();
@@ -988,34 +987,6 @@ bool TMainForm::WriteSourceFile(TMDIChild *child, const QString &path)
         return false;
     }
     return true;
-}
-
-// Removes trailing spaces from the editor's lines as one undo step, keeping the
-// caret on its line and column and the view where it was.
-void TMainForm::stripTrailingSpaces(SourceEditor *editor)
-{
-    const int caretLine = editor->lineFromChar(editor->selStart());
-    const int caretOffset = editor->selStart() - editor->lineIndex(caretLine);
-    const int firstVisible = editor->firstVisibleLine();
-    editor->suspendRedraw();
-    QTextCursor cursor(editor->document());
-    cursor.beginEditBlock();
-    for (QTextBlock block = editor->document()->firstBlock(); block.isValid(); block = block.next()) {
-        const QString text = block.text();
-        qsizetype end = text.size();
-        while (end > 0 && text.at(end - 1) == u' ')
-            --end;
-        if (end == text.size())
-            continue;
-        cursor.setPosition(block.position() + static_cast<int>(end));
-        cursor.setPosition(block.position() + static_cast<int>(text.size()), QTextCursor::KeepAnchor);
-        cursor.removeSelectedText();
-    }
-    cursor.endEditBlock();
-    const int lineLength = static_cast<int>(editor->lineText(caretLine).size());
-    editor->setSelStart(editor->lineIndex(caretLine) + std::min(caretOffset, lineLength));
-    editor->scrollLines(firstVisible - editor->firstVisibleLine());
-    editor->resumeRedraw();
 }
 
 void TMainForm::FileExitItemClick()

@@ -180,7 +180,6 @@ private:
     QMdiSubWindow *subWindowOf(TMDIChild *child) const;
     bool saveAs(TMDIChild *child);
     bool WriteSourceFile(TMDIChild *child, const QString &path);
-    void stripTrailingSpaces(SourceEditor *editor);
     void transformSelectedLines(BlockEdit edit);
     void clipboardEdit(void (QPlainTextEdit::*edit)(), void (*dataCell)(TMDIChild &));
     void CalcRecordLayout(bool dataMode);

@@ -282,6 +282,32 @@ void SourceEditor::setModified(bool modified)
     document()->setModified(modified);
 }
 
+void SourceEditor::stripTrailingSpaces()
+{
+    const int caretLine = lineFromChar(selStart());
+    const int caretOffset = selStart() - lineIndex(caretLine);
+    const int firstVisible = firstVisibleLine();
+    suspendRedraw();
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        qsizetype end = text.size();
+        while (end > 0 && text.at(end - 1) == u' ')
+            --end;
+        if (end == text.size())
+            continue;
+        cursor.setPosition(block.position() + static_cast<int>(end));
+        cursor.setPosition(block.position() + static_cast<int>(text.size()), QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    }
+    cursor.endEditBlock();
+    const int lineLength = static_cast<int>(lineText(caretLine).size());
+    setSelStart(lineIndex(caretLine) + std::min(caretOffset, lineLength));
+    scrollLines(firstVisible - firstVisibleLine());
+    resumeRedraw();
+}
+
 void SourceEditor::setReadOnlyMode(bool readOnly)
 {
     setReadOnly(readOnly);

@@ -61,6 +61,10 @@ public:
     // The text's length in positions.
     [[nodiscard]] int textLength() const;
 
+    // Removes the trailing spaces of every line as one undo step, keeping the
+    // caret on its line and column and the view where it was.
+    void stripTrailingSpaces();
+
     [[nodiscard]] bool isModified() const;
     void setModified(bool modified);
 
