@@ -284,7 +284,7 @@ void TMainForm::createActions()
     };
 
     // The handler each command runs; commands of later concerns have none yet.
-    const std::pair<CommandId, void (TMainForm::*)()> handlers[] = {
+    const std::pair<CommandId, Handler> handlers[] = {
         {FileOpenItem, &TMainForm::FileOpenItemClick},   {OpenBtn, &TMainForm::FileOpenItemClick},
         {New1, &TMainForm::New1Click},                   {NewBtn, &TMainForm::New1Click},
         {FileCloseItem, &TMainForm::FileCloseItemClick}, {ReadOnly1, &TMainForm::ReadOnly1Click},
@@ -334,8 +334,10 @@ void TMainForm::createActions()
         }
         m_actions[static_cast<std::size_t>(spec.id)] = action;
     }
-    for (const auto &[id, handler] : handlers)
+    for (const auto &[id, handler] : handlers) {
+        m_handlers[static_cast<std::size_t>(id)] = handler;
         connect(action(id), &QAction::triggered, this, handler);
+    }
 
     QAction *hide = action(Hidetoolbar1);
     hide->setCheckable(true);
@@ -529,14 +531,12 @@ bool TMainForm::isCommandEnabled(CommandId id) const
     return action(id)->isEnabled();
 }
 
+// Popup items copy the enabled state of their command when they open, so the
+// handler runs here whatever the command's own state.
 void TMainForm::runCommand(CommandId id)
 {
-    QAction *command = action(id);
-    // Popup items copy the enabled state when they open; the command itself runs as its menu item would.
-    const bool enabled = command->isEnabled();
-    command->setEnabled(true);
-    command->trigger();
-    command->setEnabled(enabled && command->isEnabled());
+    if (const Handler handler = m_handlers[static_cast<std::size_t>(id)])
+        (this->*handler)();
 }
 
 QList<TMDIChild *> TMainForm::documents() const

@@ -191,7 +191,9 @@ private:
     Dialogs &m_dialogs;
     TPathName ExePath;
 
+    using Handler = void (TMainForm::*)();
     std::array<QAction *, CommandCount> m_actions{};
+    std::array<Handler, CommandCount> m_handlers{};
     QMdiArea *m_mdiArea = nullptr;
     QToolBar *ButtonsPanel = nullptr;
     QTabBar *TabControl1 = nullptr;
