@@ -11,7 +11,6 @@
 #include "layout/core/LayoutTable.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -40,11 +39,6 @@ struct Layout {
 // The grid's columns for the copybook, or the exit code after the message.
 int loadLayout(const std::string &copybook, Layout &layout)
 {
-    std::error_code error;
-    if (std::filesystem::is_directory(copybook, error)) {
-        std::fprintf(stderr, "Cannot read %s: Is a directory\n", copybook.c_str());
-        return kUnreadable;
-    }
     const Result<std::string> source = readFileBytes(copybook);
     if (!source) {
         std::fprintf(stderr, "%s\n", source.error().c_str());

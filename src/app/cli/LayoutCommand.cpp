@@ -8,7 +8,6 @@
 #include "layout/core/LayoutTable.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -41,12 +40,6 @@ int runLayoutCommand(const std::vector<std::string> &arguments)
     }
     if (files.size() != 1) {
         std::fputs("usage: norvane-cli layout [--data] COPYBOOK\n", stderr);
-        return kUnreadable;
-    }
-    // readFileBytes would take a folder for a file of absurd size.
-    std::error_code error;
-    if (std::filesystem::is_directory(files.front(), error)) {
-        std::fprintf(stderr, "Cannot read %s: Is a directory\n", files.front().c_str());
         return kUnreadable;
     }
     Result<std::string> bytes = readFileBytes(files.front());

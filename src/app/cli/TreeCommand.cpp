@@ -8,7 +8,6 @@
 
 #include <cstdio>
 #include <exception>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,11 +29,6 @@ void printTreeUsage()
 
 int printTree(const std::string &path, const norvane::StructureOptions &options)
 {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        std::fprintf(stderr, "norvane-cli tree: Cannot read %s: it is a folder\n", path.c_str());
-        return 2;
-    }
     const norvane::Result<std::string> bytes = norvane::readFileBytes(path);
     if (!bytes) {
         std::fprintf(stderr, "norvane-cli tree: %s\n", bytes.error().c_str());

@@ -28,7 +28,7 @@ Result<std::string> readFileBytes(const std::string &path)
 {
     std::error_code ec;
     if (fs::is_directory(path, ec))
-        return systemError("Cannot read", path, EISDIR);
+        return Error{"Cannot read " + path + ": it is a folder"};
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return systemError("Cannot read", path, errno);

@@ -81,6 +81,9 @@ TEST_F(FileIOTest, MissingFolderAndMissingFileAreReported)
     const Result<std::string> read = readFileBytes(path("absent"));
     ASSERT_FALSE(read.ok());
     EXPECT_NE(read.error().find("absent"), std::string::npos);
+    const Result<std::string> folder = readFileBytes(m_dir.string());
+    ASSERT_FALSE(folder.ok());
+    EXPECT_NE(folder.error().find("it is a folder"), std::string::npos) << folder.error();
 }
 
 } // namespace
