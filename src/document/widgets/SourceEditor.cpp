@@ -104,6 +104,16 @@ void SourceEditor::scrollLines(int delta)
     bar->setValue(bar->value() + delta);
 }
 
+void SourceEditor::setFirstVisibleLine(int line)
+{
+    scrollLines(line - firstVisibleLine());
+}
+
+void SourceEditor::scrollToContext(int line)
+{
+    setFirstVisibleLine(line < 5 ? 0 : line - 5);
+}
+
 int SourceEditor::findText(int start, int end, const QString &text, bool matchCase, bool wholeWord) const
 {
     if (text.isEmpty() || end <= start)
@@ -304,7 +314,7 @@ void SourceEditor::stripTrailingSpaces()
     cursor.endEditBlock();
     const int lineLength = static_cast<int>(lineText(caretLine).size());
     setSelStart(lineIndex(caretLine) + std::min(caretOffset, lineLength));
-    scrollLines(firstVisible - firstVisibleLine());
+    setFirstVisibleLine(firstVisible);
     resumeRedraw();
 }
 

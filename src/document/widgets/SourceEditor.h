@@ -30,6 +30,12 @@ public:
     [[nodiscard]] int firstVisibleLine() const;
     // Moves the view by that many lines, as far as it can.
     void scrollLines(int delta);
+    // Scrolls so that the line is the first one in view, as far as the view can go.
+    void setFirstVisibleLine(int line);
+    // After the program found a place: its line becomes the sixth one in view
+    // (five lines of context above it), or the view goes to the top of the text
+    // for the first five lines.
+    void scrollToContext(int line);
 
     // The position of the first match lying between start and end, or -1. Word
     // characters for wholeWord are letters, digits, "-" and "_".

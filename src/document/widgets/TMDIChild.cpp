@@ -411,7 +411,7 @@ void TMDIChild::GotoTreeNode(SourceEditor *editor)
 {
     const int line = TreeView1->nodeData(TreeView1->selectedNode());
     editor->setSelStart(editor->lineIndex(line));
-    editor->scrollLines(line - editor->firstVisibleLine());
+    editor->setFirstVisibleLine(line);
     editor->setFocus();
 }
 
@@ -700,7 +700,7 @@ void TMDIChild::Refresh1Click()
     const int firstVisible = RichEdit2->firstVisibleLine();
     RichEdit2->loadText(RichEdit1->text());
     RichEdit2->setSelStart(caret);
-    RichEdit2->scrollLines(firstVisible - RichEdit2->firstVisibleLine());
+    RichEdit2->setFirstVisibleLine(firstVisible);
     RichEdit2->resumeRedraw();
 }
 

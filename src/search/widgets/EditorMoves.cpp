@@ -7,12 +7,6 @@
 
 namespace norvane {
 
-void scrollToContext(SourceEditor &editor, int line)
-{
-    const int top = line < 5 ? 0 : line - 5;
-    editor.scrollLines(top - editor.firstVisibleLine());
-}
-
 void keepSelectionShown(SourceEditor &editor)
 {
     QPalette palette = editor.palette();

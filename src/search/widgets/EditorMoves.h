@@ -8,10 +8,6 @@ class SourceEditor;
 
 // Small moves the search commands share.
 
-// Scrolls so that the line is the sixth one in view (the five above it give
-// the context), or to the top of the text for the first five lines.
-void scrollToContext(SourceEditor &editor, int line);
-
 // The selection stays as visible when the editor loses the focus to a search
 // dialog as while it has it.
 void keepSelectionShown(SourceEditor &editor);

@@ -165,7 +165,7 @@ void FindGridSelectCell(TMDIChild &child, int row)
     const FindResult &result = child.FindResults->result(row);
     SourceEditor &editor = *child.RichEdit1;
     editor.suspendRedraw();
-    scrollToContext(editor, result.line);
+    editor.scrollToContext(result.line);
     child.SyncSuspended = true;
     editor.setSelection(result.position, static_cast<int>(result.found.size()));
     if (editor.selectedText() != result.found)

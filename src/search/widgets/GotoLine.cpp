@@ -25,7 +25,7 @@ void GotoClick(TMDIChild *child, Dialogs &dialogs)
         return;
     }
     editor.setSelStart(editor.lineIndex(line.value()));
-    editor.scrollLines(line.value() - editor.firstVisibleLine());
+    editor.setFirstVisibleLine(line.value());
 }
 
 } // namespace norvane

@@ -83,7 +83,7 @@ int SearchCommands::SearchAndSelect(SourceEditor &editor, const QString &text, b
         return -1;
     keepSelectionShown(editor);
     editor.setSelection(match, static_cast<int>(text.size()));
-    scrollToContext(editor, editor.lineFromChar(match));
+    editor.scrollToContext(editor.lineFromChar(match));
     return match;
 }
 

@@ -23,13 +23,6 @@ void setBackTrackEnabled(DocumentHost &host, bool enabled)
     host.applyCommandStates(states);
 }
 
-// The target line shows five lines below the top of the editor.
-void scrollToContext(SourceEditor &editor, int target)
-{
-    const int top = target < 5 ? 0 : target - 5;
-    editor.scrollLines(top - editor.firstVisibleLine());
-}
-
 bool treeRequired(TMDIChild &child, DocumentHost &host)
 {
     if (child.treeShown())
@@ -148,7 +141,7 @@ void mmTrackClick(TMDIChild *child, DocumentHost &host)
         history.push_back(start);
     child->historyInUse() = history;
     setBackTrackEnabled(host, true);
-    scrollToContext(editor, target);
+    editor.scrollToContext(target);
 }
 
 void Trackback1Click(TMDIChild *child, DocumentHost &host)
@@ -163,7 +156,7 @@ void Trackback1Click(TMDIChild *child, DocumentHost &host)
     history.pop_back();
     if (history.empty())
         setBackTrackEnabled(host, false);
-    scrollToContext(editor, editor.lineFromChar(editor.selStart()));
+    editor.scrollToContext(editor.lineFromChar(editor.selStart()));
 }
 
 } // namespace norvane
