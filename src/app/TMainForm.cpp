@@ -974,12 +974,7 @@ bool TMainForm::WriteSourceFile(TMDIChild *child, const QString &path)
     if (m_settings.TrailSpaceOption)
         editor->stripTrailingSpaces();
     WaitCursor wait;
-    std::vector<std::string> lines;
-    const QStringList editorLines = editor->lines();
-    lines.reserve(static_cast<std::size_t>(editorLines.size()));
-    for (const QString &line : editorLines)
-        lines.push_back(toBytes(line));
-    const std::string bytes = composeSourceFile(lines, lineBreakFor(child->lineEnding, m_settings.UnixLineFeedOption),
+    const std::string bytes = composeSourceFile(editor->byteLines(), lineBreakFor(child->lineEnding, m_settings.UnixLineFeedOption),
                                                 m_settings.TrailSpaceOption);
     const Result<void> written = writeFileAtomically(pathBytes(path), bytes);
     if (!written) {

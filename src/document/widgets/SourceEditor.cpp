@@ -1,5 +1,7 @@
 #include "document/widgets/SourceEditor.h"
 
+#include "common/widgets/Latin1.h"
+
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPrinter>
@@ -225,6 +227,17 @@ QStringList SourceEditor::lines() const
     QTextBlock block = document()->firstBlock();
     for (int i = 0; i < count && block.isValid(); ++i, block = block.next())
         result.append(block.text());
+    return result;
+}
+
+std::vector<std::string> SourceEditor::byteLines() const
+{
+    std::vector<std::string> result;
+    const int count = lineCount();
+    result.reserve(static_cast<std::size_t>(count));
+    QTextBlock block = document()->firstBlock();
+    for (int i = 0; i < count && block.isValid(); ++i, block = block.next())
+        result.push_back(toBytes(block.text()));
     return result;
 }
 

@@ -2,6 +2,9 @@
 
 #include <QPlainTextEdit>
 
+#include <string>
+#include <vector>
+
 class QPrinter;
 
 namespace norvane {
@@ -59,6 +62,8 @@ public:
     [[nodiscard]] int lineCount() const;
     [[nodiscard]] QString lineText(int line) const;
     [[nodiscard]] QStringList lines() const;
+    // The lines as the file's bytes, for the core.
+    [[nodiscard]] std::vector<std::string> byteLines() const;
     void setLineText(int line, const QString &text);
     void insertLine(int line, const QString &text);
     void deleteLine(int line);

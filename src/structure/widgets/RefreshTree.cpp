@@ -9,7 +9,6 @@
 #include "structure/core/StructureScan.h"
 #include "structure/widgets/StructureTreeView.h"
 
-#include <QTextBlock>
 
 namespace norvane {
 
@@ -18,15 +17,9 @@ void BuildTree(TMDIChild &child, DocumentHost &host)
     WaitCursor wait;
     host.setStatusPanel(1, QStringLiteral("loading TreeView..."));
 
-    std::vector<std::string> lines;
-    const int count = child.RichEdit1->lineCount();
-    lines.reserve(static_cast<std::size_t>(count));
-    QTextBlock block = child.RichEdit1->document()->firstBlock();
-    for (int i = 0; i < count && block.isValid(); ++i, block = block.next())
-        lines.push_back(toBytes(block.text()));
-
     const Settings &settings = host.settings();
-    const StructureTree scan = scanStructure(lines, {settings.Pic01ShowOption, settings.ShowPerformOption});
+    const StructureTree scan =
+        scanStructure(child.RichEdit1->byteLines(), {settings.Pic01ShowOption, settings.ShowPerformOption});
 
     StructureTreeView *tree = child.TreeView1;
     tree->clearNodes();
