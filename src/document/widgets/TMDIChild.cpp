@@ -350,37 +350,33 @@ void TMDIChild::UpdateTree()
     const int charDelta = RichEdit1->textLength() - LastTextLength;
     if (lineDelta == 0 && charDelta == 0)
         return;
-    const int firstLineAfter = caretLine - std::abs(lineDelta);
-    const int firstPositionAfter = selStart - std::abs(charDelta);
-    auto shiftLine = [&](int &line) {
-        if (line >= firstLineAfter)
-            line += lineDelta;
-    };
+    // A stored value is after the edit when it is at or beyond the caret less
+    // the size of the change.
+    ShiftLog lines;
+    ShiftLog positions;
+    if (lineDelta != 0)
+        lines.add(caretLine - std::abs(lineDelta), lineDelta);
+    if (charDelta != 0)
+        positions.add(selStart - std::abs(charDelta), charDelta);
+    shiftStoredValues(lines, positions);
+}
 
-    shiftLine(DataDivisionLine);
-    shiftLine(ProcedureDivisionLine);
-    if (treeShown() && lineDelta != 0) {
-        for (int index = TreeView1->count() - 1; index >= 0; --index) {
-            const int line = TreeView1->dataAt(index);
-            if (line >= firstLineAfter)
-                TreeView1->setDataAt(index, line + lineDelta);
-        }
+void TMDIChild::shiftStoredValues(const ShiftLog &lines, const ShiftLog &positions)
+{
+    DataDivisionLine = lines.apply(DataDivisionLine);
+    ProcedureDivisionLine = lines.apply(ProcedureDivisionLine);
+    if (treeShown() && !lines.empty()) {
+        for (int index = TreeView1->count() - 1; index >= 0; --index)
+            TreeView1->setDataAt(index, lines.apply(TreeView1->dataAt(index)));
     }
-    if (!FindGrid->isHidden()) {
-        ShiftLog lines;
-        ShiftLog positions;
-        lines.add(firstLineAfter, lineDelta);
-        positions.add(firstPositionAfter, charDelta);
+    if (!FindGrid->isHidden())
         FindResults->shift(lines, positions);
+    if (!positions.empty()) {
+        for (int &position : TrackHistory1)
+            position = positions.apply(position);
     }
-    if (charDelta != 0) {
-        for (int &position : TrackHistory1) {
-            if (position >= firstPositionAfter)
-                position += charDelta;
-        }
-    }
-    LastTextLength += charDelta;
-    LastLineCount += lineDelta;
+    LastTextLength = RichEdit1->textLength();
+    LastLineCount = RichEdit1->lineCount();
 }
 
 void TMDIChild::highlightNodeOfLine(int line)

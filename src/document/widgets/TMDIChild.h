@@ -20,6 +20,7 @@ namespace norvane {
 class DataGridModel;
 class DocumentHost;
 class LayoutTableModel;
+class ShiftLog;
 class FindResultsModel;
 class SourceEditor;
 class StructureTreeView;
@@ -55,6 +56,8 @@ public:
     // lines, find-all rows) and positions (back-track history, find-all rows)
     // that lie after the edit, instead of scanning the text again.
     void UpdateTree();
+    // Moves the stored lines and positions by a run of edits made in one go.
+    void shiftStoredValues(const ShiftLog &lines, const ShiftLog &positions);
 
     // The caret of RichEdit1: a block for overtype or the block-caret option,
     // a bar otherwise and whenever text is selected. Run after the editor has

@@ -3,10 +3,7 @@
 #include "document/widgets/SourceEditor.h"
 #include "document/widgets/TMDIChild.h"
 #include "search/core/ShiftLog.h"
-#include "search/widgets/FindResultsModel.h"
-#include "structure/widgets/StructureTreeView.h"
 
-#include <QTableView>
 #include <QTextCursor>
 
 #include <cstdlib>
@@ -96,27 +93,10 @@ int ReplaceAllRun::replace()
     }
     cursor.endEditBlock();
 
-    keepStoredValuesInStep(lineShifts, positionShifts);
+    m_child.shiftStoredValues(lineShifts, positionShifts);
     editor.setSelStart(caret);
     m_child.SyncSuspended = false;
     return count;
-}
-
-void ReplaceAllRun::keepStoredValuesInStep(const ShiftLog &lines, const ShiftLog &positions)
-{
-    m_child.DataDivisionLine = lines.apply(m_child.DataDivisionLine);
-    m_child.ProcedureDivisionLine = lines.apply(m_child.ProcedureDivisionLine);
-    if (m_child.treeShown() && !lines.empty()) {
-        StructureTreeView &tree = *m_child.TreeView1;
-        for (int index = tree.count() - 1; index >= 0; --index)
-            tree.setDataAt(index, lines.apply(tree.dataAt(index)));
-    }
-    if (!m_child.FindGrid->isHidden())
-        m_child.FindResults->shift(lines, positions);
-    for (int &position : m_child.TrackHistory1)
-        position = positions.apply(position);
-    m_child.LastTextLength = m_child.RichEdit1->textLength();
-    m_child.LastLineCount = m_child.RichEdit1->lineCount();
 }
 
 } // namespace norvane

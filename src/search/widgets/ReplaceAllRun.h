@@ -4,7 +4,6 @@
 
 namespace norvane {
 
-class ShiftLog;
 class TMDIChild;
 
 // One Replace All in a document window's main editor: every match in the whole
@@ -22,8 +21,6 @@ public:
     int replace();
 
 private:
-    void keepStoredValuesInStep(const ShiftLog &lines, const ShiftLog &positions);
-
     TMDIChild &m_child;
     QString m_find;
     QString m_replace;
