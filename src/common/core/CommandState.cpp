@@ -81,6 +81,13 @@ CommandStates activationCommonStates()
     return states;
 }
 
+CommandStates backTrackStates(bool enabled)
+{
+    CommandStates states;
+    states.set({Trackback1, btnTrackback}, enabled);
+    return states;
+}
+
 CommandStates saveCommandStates(bool readOnly, bool modified)
 {
     CommandStates states;
@@ -106,7 +113,7 @@ CommandStates sourceCommandStates(const SourceWindowFacts &facts)
     states.set({PasteItem, PasteBtn, Replace1, Replace}, !facts.readOnly);
     states.set({Splitscreen1, SplitBtn}, !facts.blank);
     states.set({mmTrack, btnTrack}, facts.treeShown);
-    states.set({Trackback1, btnTrackback}, facts.treeShown && !facts.historyEmpty);
+    states.merge(backTrackStates(facts.treeShown && !facts.historyEmpty));
     states.merge(saveCommandStates(facts.readOnly, facts.modified));
     return states;
 }
@@ -132,7 +139,7 @@ CommandStates caretCommandStates(bool treeShown, bool historyEmpty, bool hasSele
 {
     CommandStates states;
     states.set({mmTrack, btnTrack}, treeShown);
-    states.set({Trackback1, btnTrackback}, treeShown && !historyEmpty);
+    states.merge(backTrackStates(treeShown && !historyEmpty));
     states.set({PasteBtn, PasteItem, Replace, Replace1, UndoButton1}, writable);
     states.set({CopyBtn, CopyItem, CalcOffset, Offset1, EditBtn, Editflatfile1}, hasSelection);
     states.set({CutBtn, CutItem, IndentBtn, UnindentBtn, Indent1, Unindent1, CommentBtn, UncommentBtn, mmComment,

@@ -64,6 +64,9 @@ private:
 // What every document window's activation enables, whatever its kind.
 [[nodiscard]] CommandStates activationCommonStates();
 
+// Back track's menu item and button.
+[[nodiscard]] CommandStates backTrackStates(bool enabled);
+
 // The Save and mode commands from the editor's read-only and modified flags.
 [[nodiscard]] CommandStates saveCommandStates(bool readOnly, bool modified);
 

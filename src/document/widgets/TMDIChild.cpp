@@ -423,11 +423,7 @@ void TMDIChild::RichEdit1Enter()
     postCaretMessage();
     MainEditorActive = true;
     EnterPending = false;
-    m_host.applyCommandStates([this] {
-        CommandStates states;
-        states.set({CommandId::btnTrackback, CommandId::Trackback1}, !TrackHistory1.empty());
-        return states;
-    }());
+    m_host.applyCommandStates(backTrackStates(!TrackHistory1.empty()));
     KeyIsDown = false;
     RichEdit1SelectionChange();
 }
@@ -435,9 +431,7 @@ void TMDIChild::RichEdit1Enter()
 void TMDIChild::RichEdit2Enter()
 {
     MainEditorActive = false;
-    CommandStates states;
-    states.set({CommandId::btnTrackback, CommandId::Trackback1}, !TrackHistory2.empty());
-    m_host.applyCommandStates(states);
+    m_host.applyCommandStates(backTrackStates(!TrackHistory2.empty()));
     RichEdit2SelectionChange();
 }
 

@@ -16,13 +16,6 @@ namespace norvane {
 
 namespace {
 
-void setBackTrackEnabled(DocumentHost &host, bool enabled)
-{
-    CommandStates states;
-    states.set({CommandId::btnTrackback, CommandId::Trackback1}, enabled);
-    host.applyCommandStates(states);
-}
-
 bool treeRequired(TMDIChild &child, DocumentHost &host)
 {
     if (child.treeShown())
@@ -140,7 +133,7 @@ void mmTrackClick(TMDIChild *child, DocumentHost &host)
     if (history.empty() || history.back() != editor.selStart())
         history.push_back(start);
     child->historyInUse() = history;
-    setBackTrackEnabled(host, true);
+    host.applyCommandStates(backTrackStates(true));
     editor.scrollToContext(target);
 }
 
@@ -155,7 +148,7 @@ void Trackback1Click(TMDIChild *child, DocumentHost &host)
     editor.setSelStart(history.back());
     history.pop_back();
     if (history.empty())
-        setBackTrackEnabled(host, false);
+        host.applyCommandStates(backTrackStates(false));
     editor.scrollToContext(editor.lineFromChar(editor.selStart()));
 }
 
