@@ -597,6 +597,16 @@ TMDIChild *TMainForm::createChild()
     return child;
 }
 
+// A new window, its caption set: its tab, shown maximised and active.
+void TMainForm::showNewDocument(TMDIChild *child)
+{
+    AddTab(child->caption());
+    QMdiSubWindow *window = subWindowOf(child);
+    window->showMaximized();
+    m_mdiArea->setActiveSubWindow(window);
+    child->FormActivate();
+}
+
 // ---- tab strip ----
 
 void TMainForm::AddTab(const QString &caption)
@@ -644,8 +654,6 @@ void TMainForm::TabControl1Change(int index)
     const QString caption = QString::fromStdString(m_tabs.pathAt(index));
     for (TMDIChild *child : documents()) {
         if (child->caption() == caption) {
-            if (QMdiSubWindow *window = subWindowOf(child); window != nullptr && window->isMinimized())
-                window->showMaximized();
             bringToFront(child);
             child->FormActivate();
             return;
@@ -812,11 +820,7 @@ void TMainForm::OpenSourceFile(const QString &name)
 
     child->setCaption(wanted);
     child->RichEdit1->setReadOnlyMode(OpenReadOnly);
-    AddTab(wanted);
-    QMdiSubWindow *window = subWindowOf(child);
-    window->showMaximized();
-    m_mdiArea->setActiveSubWindow(window);
-    child->FormActivate();
+    showNewDocument(child);
 
     child->FilePath = std::make_unique<TPathName>();
     child->FilePath->SetPath(path.toStdString());
@@ -842,14 +846,9 @@ void TMainForm::New1Click()
     TMDIChild *child = createChild();
     child->lineEnding = LineEnding::None;
     child->RichEdit1->setModified(false);
-    const QString caption = QStringLiteral("blank %1").arg(next);
-    child->setCaption(caption);
-    AddTab(caption);
+    child->setCaption(QStringLiteral("blank %1").arg(next));
     child->KeyIsDown = false;
-    QMdiSubWindow *window = subWindowOf(child);
-    window->showMaximized();
-    m_mdiArea->setActiveSubWindow(window);
-    child->FormActivate();
+    showNewDocument(child);
     child->RichEdit1->setFocus();
 }
 
@@ -1256,11 +1255,7 @@ void TMainForm::CalcRecordLayout(bool dataMode)
         showDataWindow(*child, table.value(), std::move(columns), byteOrderFor(m_settings.BigEndianOption));
     else
         showLayoutWindow(*child, std::move(table).value());
-    AddTab(child->caption());
-    QMdiSubWindow *window = subWindowOf(child);
-    window->showMaximized();
-    m_mdiArea->setActiveSubWindow(window);
-    child->FormActivate();
+    showNewDocument(child);
     wait.reset();
     if (!message.empty())
         refuse(message);

@@ -177,6 +177,7 @@ private:
     // The active document window, stored in CurrentChild; none when there is none.
     TMDIChild *takeCurrentChild();
     TMDIChild *createChild();
+    void showNewDocument(TMDIChild *child);
     QMdiSubWindow *subWindowOf(TMDIChild *child) const;
     bool saveAs(TMDIChild *child);
     bool WriteSourceFile(TMDIChild *child, const QString &path);
