@@ -813,10 +813,9 @@ void TMainForm::OpenSourceFile(const QString &name)
     m_panels[1]->repaint();
     child->SyncSuspended = true;
     child->lineEnding = detectLineEnding(bytes.value());
-    child->RichEdit1->loadText(toQString(withLineFeedBreaks(bytes.value())));
+    child->RichEdit1->loadText(toQString(bytes.value()));   // also clears the modified flag
     child->LastLineCount = child->RichEdit1->lineCount();
     child->LastTextLength = child->RichEdit1->textLength();
-    child->RichEdit1->setModified(false);
 
     child->setCaption(wanted);
     child->RichEdit1->setReadOnlyMode(OpenReadOnly);
@@ -845,7 +844,6 @@ void TMainForm::New1Click()
     }
     TMDIChild *child = createChild();
     child->lineEnding = LineEnding::None;
-    child->RichEdit1->setModified(false);
     child->setCaption(QStringLiteral("blank %1").arg(next));
     child->KeyIsDown = false;
     showNewDocument(child);
