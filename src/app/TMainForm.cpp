@@ -813,7 +813,8 @@ void TMainForm::OpenSourceFile(const QString &name)
     m_panels[1]->repaint();
     child->SyncSuspended = true;
     child->lineEnding = detectLineEnding(bytes.value());
-    child->RichEdit1->loadText(toQString(bytes.value()));   // also clears the modified flag
+    // Breaks turned into line feeds on the bytes, the fastest place; loading also clears the modified flag.
+    child->RichEdit1->loadText(toQString(withLineFeedBreaks(bytes.value())));
     child->LastLineCount = child->RichEdit1->lineCount();
     child->LastTextLength = child->RichEdit1->textLength();
 

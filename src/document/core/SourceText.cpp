@@ -47,3 +47,24 @@ std::string composeSourceFile(const std::vector<std::string> &lines, std::string
 }
 
 } // namespace norvane
+
+namespace norvane {
+
+std::string withLineFeedBreaks(std::string_view bytes)
+{
+    std::string text;
+    text.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\r') {
+            text.push_back('\n');
+            if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                ++i;
+        } else {
+            text.push_back(c);
+        }
+    }
+    return text;
+}
+
+} // namespace norvane

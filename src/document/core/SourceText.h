@@ -22,3 +22,11 @@ namespace norvane {
                                             bool stripTrailingSpaces);
 
 } // namespace norvane
+
+namespace norvane {
+
+// The text with every carriage return, line feed and pair turned into one line
+// feed, as an editor holds it.
+[[nodiscard]] std::string withLineFeedBreaks(std::string_view bytes);
+
+} // namespace norvane

@@ -30,11 +30,24 @@ QString toEightBit(QString text)
     return text;
 }
 
-QString withLineFeeds(QString text)
+// Carriage return, line feed and the pair each become one line feed, in one pass.
+QString withLineFeeds(const QString &text)
 {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
+    if (!text.contains(u'\r'))
+        return text;
+    QString result;
+    result.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r') {
+            result.append(c);
+            continue;
+        }
+        result.append(u'\n');
+        if (i + 1 < text.size() && text.at(i + 1) == u'\n')
+            ++i;
+    }
+    return result;
 }
 
 } // namespace
