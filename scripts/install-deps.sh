@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Norvane need.
+# Installs the Debian packages that building, running and testing Norvane need
+# (clang, its sanitizer and fuzzer runtime and llvm's symbolizer for
+# scripts/sanitize.sh and scripts/fuzz.sh).
 # Only what is missing is installed; sudo is used only when not running as root.
 set -euo pipefail
 
@@ -8,6 +10,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
+    clang libclang-rt-dev llvm
 )
 
 missing=()
