@@ -40,7 +40,9 @@ void checkShiftLog(FuzzedDataProvider &input)
     int total = 0;
     for (const auto &edit : edits)
         total += edit.second;
-    FUZZ_CHECK(log.total() == total && log.empty() == edits.empty());
+    // An edit that moves nothing is not kept.
+    const bool movesNothing = std::all_of(edits.begin(), edits.end(), [](const auto &edit) { return edit.second == 0; });
+    FUZZ_CHECK(log.total() == total && log.empty() == movesNothing);
     for (int value = 0; value <= 1200; value += 1 + value / 8) {
         int shifted = value;
         for (const auto &[at, delta] : edits) {
