@@ -109,18 +109,38 @@ inline bool settingsComplaintHitsKnownFault(bool complainedAtFirstStart, bool se
     return passOverKnownFaults() && complainedAtFirstStart && !settingsWritten;
 }
 
-// Random bytes taken for the older format can give a font name that is a key
-// line ("[Norvane]"); written into the keyed format it reads as a key whose
-// value is missing, and every start inserts one more line. Reproducer:
-// known/fuzz_settings/font-name-is-a-key.
-inline bool fontNameHitsKnownFault(const Settings &settings)
+inline bool isKeyLine(std::string_view line)
 {
     namespace K = SettingsKeys;
     static constexpr std::string_view keys[] = {K::FormatMarker, K::UnixLineFeed, K::BigEndian, K::TrailSpace,
                                                 K::FatCarat,     K::Start,        K::Pic01Show, K::ShowPerform,
                                                 K::Indent,       K::RecentSize,   K::FontName,  K::FontSize,
                                                 K::FontStyle,    K::RecentList};
-    return passOverKnownFaults() && std::find(std::begin(keys), std::end(keys), settings.editorFont.name) != std::end(keys);
+    return std::find(std::begin(keys), std::end(keys), line) != std::end(keys);
+}
+
+// A key line among the recent lines is read as a setting when its own key
+// line is missing above; once the recent list moves it away, the next start
+// adds the key again and rewrites the file. Reproducer:
+// known/fuzz_settings/key-line-among-recent.
+inline bool recentKeyLineHitsKnownFault(const SettingsFile &file)
+{
+    if (!passOverKnownFaults() || file.recentStart() < 0)
+        return false;
+    for (int i = file.recentStart(); i < file.lineCount(); ++i) {
+        if (isKeyLine(file.line(i)))
+            return true;
+    }
+    return false;
+}
+
+// Random bytes taken for the older format can give a font name that is a key
+// line ("[Norvane]"); written into the keyed format it reads as a key whose
+// value is missing, and every start inserts one more line. Reproducer:
+// known/fuzz_settings/font-name-is-a-key.
+inline bool fontNameHitsKnownFault(const Settings &settings)
+{
+    return passOverKnownFaults() && isKeyLine(settings.editorFont.name);
 }
 
 } // namespace norvane::fuzz

@@ -69,8 +69,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const ByteOrder order = input.ConsumeBool() ? ByteOrder::BigEndian : ByteOrder::LittleEndian;
     const bool ragged = input.ConsumeIntegralInRange(0, 15) == 0;
     const std::size_t maxRecords = std::max<std::size_t>(1, kMaxCells / columns.size());
-    const std::size_t records = std::min(input.remaining_bytes() / recordLength, maxRecords);
-    const std::string bytes = input.ConsumeBytesAsString(records * recordLength + (ragged ? 1 : 0));
+    const std::string bytes = input.ConsumeBytesAsString(
+        std::min(input.remaining_bytes() / recordLength, maxRecords) * recordLength + (ragged ? 1 : 0));
+    const std::size_t records = bytes.size() / recordLength;
 
     const auto &scratch = fuzz::ScratchFolder::instance();
     scratch.clear();
@@ -84,7 +85,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     FUZZ_CHECK(opened.ok());
     DataFile &file = opened.value();
-    FUZZ_CHECK(file.recordCount() == records && !file.modified());
+    FUZZ_CHECK_MSG(file.recordCount() == records && !file.modified(),
+                   std::to_string(file.recordCount()) + " records of " + std::to_string(recordLength) + " bytes in " +
+                       std::to_string(bytes.size()) + " bytes");
 
     std::vector<ModelRecord> model(records);
     for (std::size_t r = 0; r < records; ++r) {
