@@ -81,21 +81,35 @@ inline bool editedPictureRestoreHitsKnownFault(const DataColumn &column)
 
 // Pictures a compiler rejects are laid out without a complaint when their
 // symbols are known ones in the wrong place ("2S9(2)": a digit symbol outside
-// a repeat count, an S that is not first); their fields then store text in
-// ways that do not read back ("-" reads back as " 00"). Such entries are
-// to get a message naming them. The value checks apply to other pictures.
-// Reproducer: known/fuzz_codecs/sign-not-first.
-inline bool misplacedSymbolHitsKnownFault(std::string_view picture)
+// a repeat count, an S that is not first; "S9(2)(0)": a repeat count of 0 or
+// one after another); their fields then store text in ways that do not read
+// back ("-" reads back as " 00"). Such entries are to get a message naming
+// them. The value checks apply to other pictures. Reproducers:
+// known/fuzz_codecs/sign-not-first, known/fuzz_codecs/zero-repeat-count.
+inline bool rejectedPictureHitsKnownFault(std::string_view picture)
 {
     if (!passOverKnownFaults())
         return false;
     bool inRepeat = false;
+    bool zeroCount = true;
+    char previous = '\0';
     for (std::size_t i = 0; i < picture.size(); ++i) {
         const char c = picture[i];
-        if (c == '(' || c == ')')
-            inRepeat = c == '(';
-        else if (!inRepeat && ((c >= '1' && c <= '9' && c != '9') || ((c == 'S' || c == 's') && i > 0)))
+        if (c == '(') {
+            if (previous == ')' || previous == '\0')
+                return true;
+            inRepeat = true;
+            zeroCount = true;
+        } else if (c == ')') {
+            if (inRepeat && zeroCount)
+                return true;
+            inRepeat = false;
+        } else if (inRepeat) {
+            zeroCount = zeroCount && c == '0';
+        } else if ((c >= '1' && c <= '8') || ((c == 'S' || c == 's') && i > 0)) {
             return true;
+        }
+        previous = c;
     }
     return false;
 }
