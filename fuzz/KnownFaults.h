@@ -82,10 +82,11 @@ inline bool editedPictureRestoreHitsKnownFault(const DataColumn &column)
 // Pictures a compiler rejects are laid out without a complaint when their
 // symbols are known ones in the wrong place ("2S9(2)": a digit symbol outside
 // a repeat count, an S that is not first; "S9(2)(0)": a repeat count of 0 or
-// one after another); their fields then store text in ways that do not read
+// one after another; "S(39)9": a repeated S or V, a parenthesis left over);
+// their fields then store text in ways that do not read
 // back ("-" reads back as " 00"). Such entries are to get a message naming
 // them. The value checks apply to other pictures. Reproducers:
-// known/fuzz_codecs/sign-not-first, known/fuzz_codecs/zero-repeat-count.
+// known/fuzz_codecs/sign-not-first, zero-repeat-count, repeated-sign.
 inline bool rejectedPictureHitsKnownFault(std::string_view picture)
 {
     if (!passOverKnownFaults())
@@ -96,12 +97,13 @@ inline bool rejectedPictureHitsKnownFault(std::string_view picture)
     for (std::size_t i = 0; i < picture.size(); ++i) {
         const char c = picture[i];
         if (c == '(') {
-            if (previous == ')' || previous == '\0')
+            const char repeated = static_cast<char>(previous & ~0x20); // upper case
+            if (previous == ')' || previous == '\0' || repeated == 'S' || repeated == 'V')
                 return true;
             inRepeat = true;
             zeroCount = true;
         } else if (c == ')') {
-            if (inRepeat && zeroCount)
+            if (!inRepeat || zeroCount)
                 return true;
             inRepeat = false;
         } else if (inRepeat) {
