@@ -23,7 +23,7 @@ using namespace norvane;
 
 namespace {
 
-constexpr std::size_t kMaxCells = 4096;
+constexpr std::size_t kMaxCells = 1024;
 
 // What the grid should show, record by record, and where each record came
 // from: a record of the file never edited keeps its bytes.
