@@ -3,7 +3,7 @@
 // undo step while the grid's rows are kept on their text.
 
 #include "LargeProgram.h"
-#include "app/TMainForm.h"
+#include "app/MainWindow.h"
 #include "common/widgets/Dialogs.h"
 #include "document/widgets/SourceEditor.h"
 #include "search/widgets/FindAll.h"
@@ -84,8 +84,8 @@ struct MarkedDocument {
     QString path;
     Settings settings;
     SilentDialogs dialogs;
-    TMainForm window{{settings, dialogs, folder.path(), folder.filePath(QStringLiteral("settings"))}};
-    TMDIChild *child = nullptr;
+    MainWindow window{{settings, dialogs, folder.path(), folder.filePath(QStringLiteral("settings"))}};
+    DocumentWindow *child = nullptr;
 };
 
 // Made on first use and freed before the application object goes.

@@ -29,7 +29,7 @@ struct LargeDocument : bench::BenchWindow {
     }
 
     QString path;
-    TMDIChild *child = nullptr;
+    DocumentWindow *child = nullptr;
 };
 
 // Enter in the middle of the program, then Backspace: each followed by what
@@ -37,7 +37,7 @@ struct LargeDocument : bench::BenchWindow {
 void UpdateTreeAndSyncAfterAKey(benchmark::State &state)
 {
     static LargeDocument document;
-    TMDIChild *child = document.child;
+    DocumentWindow *child = document.child;
     SourceEditor *editor = child->RichEdit1;
     bool insert = true;
     for (auto _ : state) {

@@ -1,5 +1,5 @@
 #include "app/OneInstance.h"
-#include "app/TMainForm.h"
+#include "app/MainWindow.h"
 #include "common/widgets/QtDialogs.h"
 #include "settings/core/Settings.h"
 
@@ -28,11 +28,11 @@ int main(int argc, char *argv[])
 
     Settings settings;
     QtDialogs dialogs(nullptr);
-    TMainForm mainForm({settings, dialogs, QApplication::applicationDirPath(), TMainForm::defaultSettingsFolder()});
-    dialogs.setParentWidget(&mainForm);
-    QObject::connect(&instance, &OneInstance::activationRequested, &mainForm,
-                     &TMainForm::activateFromOtherInstance);
-    mainForm.setStartFiles(files);
-    mainForm.showMaximized();
+    MainWindow mainWindow({settings, dialogs, QApplication::applicationDirPath(), MainWindow::defaultSettingsFolder()});
+    dialogs.setParentWidget(&mainWindow);
+    QObject::connect(&instance, &OneInstance::activationRequested, &mainWindow,
+                     &MainWindow::activateFromOtherInstance);
+    mainWindow.setStartFiles(files);
+    mainWindow.showMaximized();
     return QApplication::exec();
 }

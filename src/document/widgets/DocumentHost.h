@@ -7,7 +7,7 @@
 namespace norvane {
 
 class Dialogs;
-class TMDIChild;
+class DocumentWindow;
 struct Settings;
 
 // What a document window needs from the main window that holds it: the
@@ -31,23 +31,23 @@ public:
     virtual void setStatusPanel(int panel, const QString &text) = 0;
 
     // The document window the running command works on.
-    virtual void setCurrentChild(TMDIChild *child) = 0;
+    virtual void setCurrentChild(DocumentWindow *child) = 0;
     // The layout or data window most recently activated.
-    virtual void setDataFileChild(TMDIChild *child) = 0;
-    [[nodiscard]] virtual TMDIChild *activeChild() const = 0;
+    virtual void setDataFileChild(DocumentWindow *child) = 0;
+    [[nodiscard]] virtual DocumentWindow *activeChild() const = 0;
     // Brings the window to the front and makes it the active one.
-    virtual void bringToFront(TMDIChild *child) = 0;
+    virtual void bringToFront(DocumentWindow *child) = 0;
     // Gives the selected tab the caption.
     virtual void renameTab(const QString &caption) = 0;
     // Selects the tab that stands for the caption.
     virtual void selectTabFor(const QString &caption) = 0;
 
     // The Save command on the window; false when nothing was saved.
-    virtual bool saveDocument(TMDIChild *child) = 0;
+    virtual bool saveDocument(DocumentWindow *child) = 0;
     // Puts a closed source window's caption on the recent-files list.
     virtual void addRecent(const QString &caption) = 0;
     // The window is closing for good: its tab goes, references to it are dropped.
-    virtual void documentClosing(TMDIChild *child) = 0;
+    virtual void documentClosing(DocumentWindow *child) = 0;
 };
 
 } // namespace norvane

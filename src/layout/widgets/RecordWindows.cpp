@@ -7,7 +7,7 @@
 #include "common/widgets/Latin1.h"
 #include "common/widgets/WaitCursor.h"
 #include "document/widgets/DocumentHost.h"
-#include "document/widgets/TMDIChild.h"
+#include "document/widgets/DocumentWindow.h"
 #include "layout/core/LayoutCsv.h"
 #include "layout/widgets/DataGridModel.h"
 #include "layout/widgets/LayoutTableModel.h"
@@ -43,7 +43,7 @@ QString dataCaption(const std::string &path)
 // Enter, Ctrl+Enter and Alt+Enter in the data grid insert, copy and delete records.
 class DataGridKeys : public QObject {
 public:
-    DataGridKeys(TMDIChild &child) : QObject(&child), m_child(child) {}
+    DataGridKeys(DocumentWindow &child) : QObject(&child), m_child(child) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -63,10 +63,10 @@ protected:
     }
 
 private:
-    TMDIChild &m_child;
+    DocumentWindow &m_child;
 };
 
-void prepareGridWindow(TMDIChild &child, QTableView *grid)
+void prepareGridWindow(DocumentWindow &child, QTableView *grid)
 {
     child.setTreeWidth(0);
     child.Splitter2->hide();
@@ -77,7 +77,7 @@ void prepareGridWindow(TMDIChild &child, QTableView *grid)
 
 } // namespace
 
-void showLayoutWindow(TMDIChild &child, LayoutTable table)
+void showLayoutWindow(DocumentWindow &child, LayoutTable table)
 {
     child.RecData = table.RecData;
     auto *model = new LayoutTableModel(std::move(table), &child);
@@ -90,7 +90,7 @@ void showLayoutWindow(TMDIChild &child, LayoutTable table)
     child.setCaption(toQString(LayoutCaption(model->table())));
 }
 
-void showDataWindow(TMDIChild &child, const LayoutTable &table, std::vector<DataColumn> columns, ByteOrder order)
+void showDataWindow(DocumentWindow &child, const LayoutTable &table, std::vector<DataColumn> columns, ByteOrder order)
 {
     child.RecData = table.RecData;
     const auto recordLength = static_cast<std::size_t>(table.RecData.RecordLength);
@@ -108,7 +108,7 @@ void showDataWindow(TMDIChild &child, const LayoutTable &table, std::vector<Data
     child.setCaption(toQString(DataCaption(table)));
 }
 
-bool ExportLayoutCsv(TMDIChild &child, DocumentHost &host)
+bool ExportLayoutCsv(DocumentWindow &child, DocumentHost &host)
 {
     if (child.layoutModel == nullptr)
         return false;
@@ -126,7 +126,7 @@ bool ExportLayoutCsv(TMDIChild &child, DocumentHost &host)
     return true;
 }
 
-void OpenDataFile(TMDIChild &child, DocumentHost &host)
+void OpenDataFile(DocumentWindow &child, DocumentHost &host)
 {
     if (child.dataModel == nullptr)
         return;
@@ -150,7 +150,7 @@ void OpenDataFile(TMDIChild &child, DocumentHost &host)
     child.StringGrid2->setCurrentIndex(child.dataModel->index(0, 0));
 }
 
-bool SaveDataFile(TMDIChild &child, DocumentHost &host)
+bool SaveDataFile(DocumentWindow &child, DocumentHost &host)
 {
     if (child.dataModel == nullptr)
         return false;
@@ -181,7 +181,7 @@ bool SaveDataFile(TMDIChild &child, DocumentHost &host)
     return true;
 }
 
-void CutDataCell(TMDIChild &child)
+void CutDataCell(DocumentWindow &child)
 {
     CopyDataCell(child);
     const QModelIndex current = child.StringGrid2->currentIndex();
@@ -189,21 +189,21 @@ void CutDataCell(TMDIChild &child)
         child.dataModel->setData(current, QString());
 }
 
-void CopyDataCell(TMDIChild &child)
+void CopyDataCell(DocumentWindow &child)
 {
     const QModelIndex current = child.StringGrid2->currentIndex();
     if (child.dataModel != nullptr && current.isValid())
         QApplication::clipboard()->setText(child.dataModel->data(current).toString());
 }
 
-void PasteDataCell(TMDIChild &child)
+void PasteDataCell(DocumentWindow &child)
 {
     const QModelIndex current = child.StringGrid2->currentIndex();
     if (child.dataModel != nullptr && current.isValid())
         child.dataModel->setData(current, QApplication::clipboard()->text());
 }
 
-void InsertDataRow(TMDIChild &child, bool copy)
+void InsertDataRow(DocumentWindow &child, bool copy)
 {
     if (child.dataModel == nullptr)
         return;
@@ -213,7 +213,7 @@ void InsertDataRow(TMDIChild &child, bool copy)
     child.StringGrid2->setCurrentIndex(child.dataModel->index(row + 1, 0));
 }
 
-void DeleteDataRow(TMDIChild &child)
+void DeleteDataRow(DocumentWindow &child)
 {
     if (child.dataModel == nullptr)
         return;

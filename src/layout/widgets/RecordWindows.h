@@ -7,31 +7,31 @@
 namespace norvane {
 
 class DocumentHost;
-class TMDIChild;
+class DocumentWindow;
 
 // Layout and data windows: a document window that shows a record layout
 // table, or the records of a data file in a grid, built from a selected
 // record definition.
 
 // Makes the window a layout window showing the table.
-void showLayoutWindow(TMDIChild &child, LayoutTable table);
+void showLayoutWindow(DocumentWindow &child, LayoutTable table);
 // Makes the window a data window with the columns and no records yet.
-void showDataWindow(TMDIChild &child, const LayoutTable &table, std::vector<DataColumn> columns, ByteOrder order);
+void showDataWindow(DocumentWindow &child, const LayoutTable &table, std::vector<DataColumn> columns, ByteOrder order);
 
 // File/Save in a layout window: the table as a CSV file. False when nothing was written.
-bool ExportLayoutCsv(TMDIChild &child, DocumentHost &host);
+bool ExportLayoutCsv(DocumentWindow &child, DocumentHost &host);
 // File/Open in a data window: a data file into its grid.
-void OpenDataFile(TMDIChild &child, DocumentHost &host);
+void OpenDataFile(DocumentWindow &child, DocumentHost &host);
 // File/Save in a data window: checks every edited cell, then writes the file.
 // False when a cell failed, the dialog was cancelled or the file could not be written.
-bool SaveDataFile(TMDIChild &child, DocumentHost &host);
+bool SaveDataFile(DocumentWindow &child, DocumentHost &host);
 
 // The current cell of the data grid and the clipboard.
-void CutDataCell(TMDIChild &child);
-void CopyDataCell(TMDIChild &child);
-void PasteDataCell(TMDIChild &child);
+void CutDataCell(DocumentWindow &child);
+void CopyDataCell(DocumentWindow &child);
+void PasteDataCell(DocumentWindow &child);
 // A new empty record, or a copy of the current one, after the current row; or its deletion.
-void InsertDataRow(TMDIChild &child, bool copy);
-void DeleteDataRow(TMDIChild &child);
+void InsertDataRow(DocumentWindow &child, bool copy);
+void DeleteDataRow(DocumentWindow &child);
 
 } // namespace norvane

@@ -6,7 +6,7 @@
 #include "common/widgets/WaitCursor.h"
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/SourceEditor.h"
-#include "document/widgets/TMDIChild.h"
+#include "document/widgets/DocumentWindow.h"
 #include "search/core/HeaderScan.h"
 #include "search/core/SearchMessages.h"
 #include "search/widgets/EditorMoves.h"
@@ -101,7 +101,7 @@ void setUpFindGrid(QTableView &grid, FindResultsModel &model)
     grid.setColumnHidden(FindResultsModel::PositionColumn, true);
 }
 
-void FindAllSearch(TMDIChild &child, DocumentHost &host, const FindAllQuery &query)
+void FindAllSearch(DocumentWindow &child, DocumentHost &host, const FindAllQuery &query)
 {
     SourceEditor &editor = *child.RichEdit1;
     FindResultsModel &model = *child.FindResults;
@@ -158,7 +158,7 @@ void FindAllSearch(TMDIChild &child, DocumentHost &host, const FindAllQuery &que
     child.SyncToCaret(child.RichEdit1);
 }
 
-void FindGridSelectCell(TMDIChild &child, int row)
+void FindGridSelectCell(DocumentWindow &child, int row)
 {
     if (child.SyncSuspended || row < 0 || row >= child.FindResults->rowCount())
         return;

@@ -3,12 +3,12 @@
 #include "common/widgets/Dialogs.h"
 #include "common/widgets/Latin1.h"
 #include "document/widgets/SourceEditor.h"
-#include "document/widgets/TMDIChild.h"
+#include "document/widgets/DocumentWindow.h"
 #include "search/core/LineNumberInput.h"
 
 namespace norvane {
 
-void GotoClick(TMDIChild *child, Dialogs &dialogs)
+void GotoClick(DocumentWindow *child, Dialogs &dialogs)
 {
     if (child == nullptr)
         return;

@@ -1,7 +1,7 @@
 #include "search/widgets/ReplaceAllRun.h"
 
 #include "document/widgets/SourceEditor.h"
-#include "document/widgets/TMDIChild.h"
+#include "document/widgets/DocumentWindow.h"
 #include "search/core/ShiftLog.h"
 
 #include <QTextCursor>
@@ -27,7 +27,7 @@ QString asEditorText(QString text)
 
 } // namespace
 
-ReplaceAllRun::ReplaceAllRun(TMDIChild &child, QString findText, QString replaceText, bool matchCase, bool wholeWord)
+ReplaceAllRun::ReplaceAllRun(DocumentWindow &child, QString findText, QString replaceText, bool matchCase, bool wholeWord)
     : m_child(child), m_find(std::move(findText)), m_replace(std::move(replaceText)), m_matchCase(matchCase),
       m_wholeWord(wholeWord)
 {

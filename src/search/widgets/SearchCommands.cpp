@@ -5,7 +5,7 @@
 #include "common/widgets/WaitCursor.h"
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/SourceEditor.h"
-#include "document/widgets/TMDIChild.h"
+#include "document/widgets/DocumentWindow.h"
 #include "search/core/SearchMessages.h"
 #include "search/widgets/EditorMoves.h"
 #include "search/widgets/FindReplaceDialog.h"
@@ -36,20 +36,20 @@ SearchCommands::SearchCommands(DocumentHost &host, QWidget *mainWindow) : QObjec
 
 // The dialogs stay open while the user moves between windows; they act on the
 // active window when it holds a source text.
-TMDIChild *SearchCommands::activeSourceWindow() const
+DocumentWindow *SearchCommands::activeSourceWindow() const
 {
-    TMDIChild *child = m_host.activeChild();
+    DocumentWindow *child = m_host.activeChild();
     return child != nullptr && child->IsSourceWindow ? child : nullptr;
 }
 
-void SearchCommands::placeDialog(FindReplaceDialog &dialog, const TMDIChild &child)
+void SearchCommands::placeDialog(FindReplaceDialog &dialog, const DocumentWindow &child)
 {
     const SourceEditor &editor = *child.RichEdit1;
     const QWidget *parent = editor.parentWidget();
     dialog.showAt(parent != nullptr ? parent->mapToGlobal(editor.pos() + DialogOffset) : DialogOffset);
 }
 
-void SearchCommands::FindBtnClick(TMDIChild *child)
+void SearchCommands::FindBtnClick(DocumentWindow *child)
 {
     if (child == nullptr)
         return;
@@ -60,7 +60,7 @@ void SearchCommands::FindBtnClick(TMDIChild *child)
     placeDialog(*FindDialog1, *child);
 }
 
-void SearchCommands::ReplaceClick(TMDIChild *child)
+void SearchCommands::ReplaceClick(DocumentWindow *child)
 {
     if (child == nullptr)
         return;
@@ -111,7 +111,7 @@ void SearchCommands::FindInEditor(SourceEditor &editor, const FindReplaceDialog 
 
 void SearchCommands::FindDialog1Find()
 {
-    TMDIChild *child = activeSourceWindow();
+    DocumentWindow *child = activeSourceWindow();
     if (child == nullptr)
         return;
     m_host.setCurrentChild(child);
@@ -120,7 +120,7 @@ void SearchCommands::FindDialog1Find()
 
 void SearchCommands::ReplaceDialog1Find()
 {
-    TMDIChild *child = activeSourceWindow();
+    DocumentWindow *child = activeSourceWindow();
     if (child == nullptr)
         return;
     m_host.setCurrentChild(child);
@@ -129,7 +129,7 @@ void SearchCommands::ReplaceDialog1Find()
 
 void SearchCommands::ReplaceDialog1Replace(bool all)
 {
-    TMDIChild *child = activeSourceWindow();
+    DocumentWindow *child = activeSourceWindow();
     const QString findText = ReplaceDialog1->findText();
     if (child == nullptr || findText.isEmpty())
         return;
@@ -169,7 +169,7 @@ void SearchCommands::ReplaceDialog1Replace(bool all)
     child->RichEdit1SelectionChange();
 }
 
-void SearchCommands::ReplaceAll(TMDIChild &child)
+void SearchCommands::ReplaceAll(DocumentWindow &child)
 {
     ReplaceDialog1->hide();
     SourceEditor &editor = *child.RichEdit1;

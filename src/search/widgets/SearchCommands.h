@@ -9,7 +9,7 @@ namespace norvane {
 class DocumentHost;
 class FindReplaceDialog;
 class SourceEditor;
-class TMDIChild;
+class DocumentWindow;
 
 // Find and Replace: the two modeless dialogs of the main window and what their
 // buttons do to the document window active at the moment of the press. A
@@ -24,8 +24,8 @@ public:
 
     // The main window's Find and Replace: the selection becomes the find text,
     // and the dialog is shown over the document's editor.
-    void FindBtnClick(TMDIChild *child);
-    void ReplaceClick(TMDIChild *child);
+    void FindBtnClick(DocumentWindow *child);
+    void ReplaceClick(DocumentWindow *child);
 
     // The dialogs' buttons.
     void FindDialog1Find();
@@ -45,9 +45,9 @@ signals:
 
 private:
     void FindInEditor(SourceEditor &editor, const FindReplaceDialog &dialog);
-    void ReplaceAll(TMDIChild &child);
-    void placeDialog(FindReplaceDialog &dialog, const TMDIChild &child);
-    [[nodiscard]] TMDIChild *activeSourceWindow() const;
+    void ReplaceAll(DocumentWindow &child);
+    void placeDialog(FindReplaceDialog &dialog, const DocumentWindow &child);
+    [[nodiscard]] DocumentWindow *activeSourceWindow() const;
 
     DocumentHost &m_host;
 };

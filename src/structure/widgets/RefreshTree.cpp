@@ -4,7 +4,7 @@
 #include "common/widgets/WaitCursor.h"
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/SourceEditor.h"
-#include "document/widgets/TMDIChild.h"
+#include "document/widgets/DocumentWindow.h"
 #include "settings/core/Settings.h"
 #include "structure/core/StructureScan.h"
 #include "structure/widgets/StructureTreeView.h"
@@ -12,7 +12,7 @@
 
 namespace norvane {
 
-void BuildTree(TMDIChild &child, DocumentHost &host)
+void BuildTree(DocumentWindow &child, DocumentHost &host)
 {
     WaitCursor wait;
     host.setStatusPanel(1, QStringLiteral("loading TreeView..."));

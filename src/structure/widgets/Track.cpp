@@ -5,7 +5,7 @@
 #include "common/widgets/Latin1.h"
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/SourceEditor.h"
-#include "document/widgets/TMDIChild.h"
+#include "document/widgets/DocumentWindow.h"
 #include "structure/core/ReservedWords.h"
 #include "structure/core/WordTools.h"
 #include "structure/widgets/StructureTreeView.h"
@@ -16,7 +16,7 @@ namespace norvane {
 
 namespace {
 
-bool treeRequired(TMDIChild &child, DocumentHost &host)
+bool treeRequired(DocumentWindow &child, DocumentHost &host)
 {
     if (child.treeShown())
         return true;
@@ -51,7 +51,7 @@ int FindInTree(const StructureTreeView &tree, const std::vector<std::string> &wo
     return -1;
 }
 
-int DefinitionSearch(const TMDIChild &child, SourceEditor &editor, const std::string &name, Dialogs &dialogs)
+int DefinitionSearch(const DocumentWindow &child, SourceEditor &editor, const std::string &name, Dialogs &dialogs)
 {
     int from = editor.lineIndex(child.DataDivisionLine);
     if (from == -1) {
@@ -99,7 +99,7 @@ int DefinitionSearch(const TMDIChild &child, SourceEditor &editor, const std::st
     }
 }
 
-void mmTrackClick(TMDIChild *child, DocumentHost &host)
+void mmTrackClick(DocumentWindow *child, DocumentHost &host)
 {
     if (child == nullptr || !treeRequired(*child, host))
         return;
@@ -137,7 +137,7 @@ void mmTrackClick(TMDIChild *child, DocumentHost &host)
     editor.scrollToContext(target);
 }
 
-void Trackback1Click(TMDIChild *child, DocumentHost &host)
+void Trackback1Click(DocumentWindow *child, DocumentHost &host)
 {
     if (child == nullptr || !treeRequired(*child, host))
         return;

@@ -1,5 +1,5 @@
 #include "app/HelpWindow.h"
-#include "app/TAboutBox.h"
+#include "app/AboutBox.h"
 #include "support/MainWindowFixture.h"
 
 #include <QLabel>
@@ -21,7 +21,7 @@ using namespace norvane::test;
 
 namespace {
 
-QStringList enabledCommands(const TMainForm &window)
+QStringList enabledCommands(const MainWindow &window)
 {
     QStringList names;
     for (std::size_t i = 0; i < CommandCount; ++i) {

@@ -38,8 +38,8 @@ private slots:
     void printingWritesTheWholeText();
 
 private:
-    static TMDIChild *active(MainWindowFixture &fixture) { return fixture.window->activeChild(); }
-    static void type(TMDIChild *child, const QString &text)
+    static DocumentWindow *active(MainWindowFixture &fixture) { return fixture.window->activeChild(); }
+    static void type(DocumentWindow *child, const QString &text)
     {
         child->RichEdit1->setFocus();
         QTest::keyClicks(child->RichEdit1, text);
@@ -72,7 +72,7 @@ void TestSourceFiles::readOnlyOpenShowsTheModeAndDisablesSave()
     const QString a = fixture.writeFile(QStringLiteral("PAY.CBL"), "PAY\r\n");
     fixture.dialogs.planOpen({a}, true);
     fixture.window->FileOpenItemClick();
-    TMDIChild *child = active(fixture);
+    DocumentWindow *child = active(fixture);
     QCOMPARE(child->caption(), a + QStringLiteral(" (read only)"));
     QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("PAY.CBL (read only)"));
     QVERIFY(child->RichEdit1->isReadOnly());
@@ -170,7 +170,7 @@ void TestSourceFiles::savingKeepsTheLineEnding()
     fixture.show();
     const QString file = fixture.writeFile(QStringLiteral("P.cbl"), original);
     fixture.window->OpenSourceFile(file);
-    TMDIChild *child = active(fixture);
+    DocumentWindow *child = active(fixture);
     type(child, QStringLiteral("X"));
     QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+S")));
@@ -204,7 +204,7 @@ void TestSourceFiles::strippingTrailingSpacesKeepsTheCaret()
     fixture.show();
     const QString file = fixture.writeFile(QStringLiteral("T.cbl"), "AAA   \r\nBBBBBB    \r\n   \r\nC\r\n");
     fixture.window->OpenSourceFile(file);
-    TMDIChild *child = active(fixture);
+    DocumentWindow *child = active(fixture);
     child->RichEdit1->setSelStart(child->RichEdit1->lineIndex(1) + 3);
     type(child, QStringLiteral("x"));
     fixture.window->FileSaveItemClick();
@@ -228,7 +228,7 @@ void TestSourceFiles::newNumbersBlankDocuments()
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Insert   "));
     // Close blank 1 and 2: the next is still one above the highest.
     for (const char *name : {"blank 1", "blank 2"}) {
-        for (TMDIChild *child : fixture.window->documents()) {
+        for (DocumentWindow *child : fixture.window->documents()) {
             if (child->caption() == QLatin1String(name))
                 fixture.window->bringToFront(child);
         }
@@ -251,7 +251,7 @@ void TestSourceFiles::savingABlankDocumentAsksForAName()
     MainWindowFixture fixture;
     fixture.show();
     fixture.window->New1Click();
-    TMDIChild *child = active(fixture);
+    DocumentWindow *child = active(fixture);
     type(child, QStringLiteral("HELLO"));
 
     fixture.dialogs.planSaveCancelled();
@@ -277,7 +277,7 @@ void TestSourceFiles::failedSaveKeepsTheOldFileAndTheChanges()
     fixture.show();
     const QString file = fixture.writeFile(QStringLiteral("KEEP.CBL"), "KEEP\r\n");
     fixture.window->OpenSourceFile(file);
-    TMDIChild *child = active(fixture);
+    DocumentWindow *child = active(fixture);
     type(child, QStringLiteral("X"));
 
     const QString unwritable = fixture.path(QStringLiteral("no-such-folder/OUT.CBL"));
@@ -299,7 +299,7 @@ void TestSourceFiles::readOnlyAndUpdateModeRenameTheTab()
     fixture.show();
     const QString file = fixture.writeFile(QStringLiteral("M.cbl"), "M\r\n");
     fixture.window->OpenSourceFile(file);
-    TMDIChild *child = active(fixture);
+    DocumentWindow *child = active(fixture);
 
     fixture.window->action(CommandId::ReadOnly1)->trigger();
     QCOMPARE(child->caption(), file + QStringLiteral(" (read only)"));
@@ -409,7 +409,7 @@ void TestSourceFiles::saveAllSavesChangedSourceDocuments()
     const QString c = fixture.writeFile(QStringLiteral("C.cbl"), "C\r\n");
     for (const QString &file : {a, b, c})
         fixture.window->OpenSourceFile(file);
-    const QList<TMDIChild *> children = fixture.window->documents();
+    const QList<DocumentWindow *> children = fixture.window->documents();
     type(children[0], QStringLiteral("1"));
     type(children[2], QStringLiteral("3"));
     fixture.window->New1Click();
@@ -429,7 +429,7 @@ void TestSourceFiles::exitStopsAtCancel()
     fixture.show();
     fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n"));
     fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n"));
-    for (TMDIChild *child : fixture.window->documents())
+    for (DocumentWindow *child : fixture.window->documents())
         type(child, QStringLiteral("X"));
     fixture.dialogs.planMessage(Answer::Cancel);
     fixture.window->FileExitItemClick();

@@ -31,7 +31,7 @@ private slots:
 private:
     struct Document {
         MainWindowFixture fixture;
-        TMDIChild *child = nullptr;
+        DocumentWindow *child = nullptr;
         SourceEditor *editor = nullptr;
     };
     static std::unique_ptr<Document> open(const QByteArray &text, int indent = 4)

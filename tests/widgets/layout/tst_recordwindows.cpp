@@ -44,19 +44,19 @@ private slots:
 
 private:
     // A source window holding the copybook, all of it selected.
-    static TMDIChild *selectCopybook(MainWindowFixture &fixture)
+    static DocumentWindow *selectCopybook(MainWindowFixture &fixture)
     {
         fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("DATAFIX.cpy"), ::fixture(QStringLiteral("DATAFIX.cpy"))));
-        TMDIChild *source = fixture.window->activeChild();
+        DocumentWindow *source = fixture.window->activeChild();
         source->RichEdit1->setFocus();
         source->RichEdit1->selectAllText();
         return source;
     }
-    static TMDIChild *openDataWindow(MainWindowFixture &fixture, const QString &dataFile)
+    static DocumentWindow *openDataWindow(MainWindowFixture &fixture, const QString &dataFile)
     {
         selectCopybook(fixture);
         fixture.window->EditBtnClick();
-        TMDIChild *data = fixture.window->activeChild();
+        DocumentWindow *data = fixture.window->activeChild();
         fixture.dialogs.planOpen({dataFile});
         fixture.window->FileOpenItemClick();
         return data;
@@ -70,7 +70,7 @@ void TestRecordWindows::calcOffsetShowsTheLayoutAndSavesItAsCsv()
     selectCopybook(fixture);
     QVERIFY(fixture.window->action(CommandId::CalcOffset)->isEnabled());
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+L")));
-    TMDIChild *layout = fixture.window->activeChild();
+    DocumentWindow *layout = fixture.window->activeChild();
     QVERIFY(layout->IsLayoutWindow);
     QVERIFY(layout->caption().startsWith(QStringLiteral("offset: DATA-REC length ")));
     QVERIFY(layout->StringGrid1->isVisible());
@@ -95,7 +95,7 @@ void TestRecordWindows::nothingSelectedIsRefused()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *source = selectCopybook(fixture);
+    DocumentWindow *source = selectCopybook(fixture);
     source->RichEdit1->setSelStart(0);
     fixture.window->CalcOffsetClick();
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("select a record definition"));
@@ -111,7 +111,7 @@ void TestRecordWindows::dataFileOpensIntoTheGridAndSavesBack()
     fixture.settings.BigEndianOption = true;
     fixture.show();
     const QString data = fixture.writeFile(QStringLiteral("datafix.dat"), ::fixture(QStringLiteral("datafix-big.dat")));
-    TMDIChild *window = openDataWindow(fixture, data);
+    DocumentWindow *window = openDataWindow(fixture, data);
     QVERIFY(window->IsDataWindow);
     QCOMPARE(window->caption(), QStringLiteral("data: datafix.dat"));
     QCOMPARE(fixture.window->tabBar()->tabText(fixture.window->tabBar()->currentIndex()), QStringLiteral("data: datafix.dat"));
@@ -147,7 +147,7 @@ void TestRecordWindows::aCellThatDoesNotFitIsReportedAndNothingWritten()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat"))));
+    DocumentWindow *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat"))));
     window->dataModel->setData(window->dataModel->index(2, 1), QStringLiteral("12a"));
     const QString target = fixture.path(QStringLiteral("never.dat"));
     fixture.dialogs.planSave(target);
@@ -165,7 +165,7 @@ void TestRecordWindows::wrongLengthIsReported()
     fixture.show();
     QByteArray bytes = ::fixture(QStringLiteral("datafix-big.dat"));
     bytes.chop(1);
-    TMDIChild *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("short.dat"), bytes));
+    DocumentWindow *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("short.dat"), bytes));
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("This file's length is not a multiple of the record length"));
     QCOMPARE(window->dataModel->rowCount(), 0);
     QVERIFY(window->caption().startsWith(QStringLiteral("data: DATA-REC")));
@@ -175,7 +175,7 @@ void TestRecordWindows::linesAndCellClipboard()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat"))));
+    DocumentWindow *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat"))));
     DataGridModel *model = window->dataModel;
     const int records = model->rowCount();
     QTableView *grid = window->StringGrid2;
@@ -206,7 +206,7 @@ void TestRecordWindows::closingAChangedDataWindowAsks()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat"))));
+    DocumentWindow *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat"))));
     window->dataModel->setData(window->dataModel->index(0, 1), QStringLiteral("7"));
     const int before = fixture.window->documents().size();
     fixture.dialogs.planMessage(Answer::Yes);

@@ -2,7 +2,7 @@
 #include "document/widgets/SourceEditor.h"
 #include "search/core/ShiftLog.h"
 #include "search/widgets/FindResultsModel.h"
-#include "search/widgets/TFindAllDlg.h"
+#include "search/widgets/FindAllDialog.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAbstractItemModelTester>
@@ -90,7 +90,7 @@ private slots:
     void modelKeepsItsContract();
 
 private:
-    static TMDIChild *open(MainWindowFixture &fixture, const QByteArray &text,
+    static DocumentWindow *open(MainWindowFixture &fixture, const QByteArray &text,
                            const QString &name = QStringLiteral("FINDER.cbl"))
     {
         fixture.window->OpenSourceFile(fixture.writeFile(name, text));
@@ -99,7 +99,7 @@ private:
     static void findAll(MainWindowFixture &fixture, const QString &text, bool matchCase = true, bool wholeWord = true)
     {
         fixture.window->FindAllBtnClick();
-        TFindAllDlg *dialog = fixture.window->findAllDialog();
+        FindAllDialog *dialog = fixture.window->findAllDialog();
         dialog->FindText->setText(text);
         dialog->MatchCase->setChecked(matchCase);
         dialog->WholeWord->setChecked(wholeWord);
@@ -111,8 +111,8 @@ void TestFindAll::dialogWaitsForAText()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, finderProgram());
-    TFindAllDlg *dialog = fixture.window->findAllDialog();
+    DocumentWindow *child = open(fixture, finderProgram());
+    FindAllDialog *dialog = fixture.window->findAllDialog();
     QVERIFY(dialog->WholeWord->isChecked());
     QVERIFY(dialog->MatchCase->isChecked());
     QVERIFY(!dialog->FindAllBtn->isEnabled());
@@ -145,7 +145,7 @@ void TestFindAll::rowsNameLineHeaderAndText()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, finderProgram());
+    DocumentWindow *child = open(fixture, finderProgram());
     QVERIFY(child->treeShown());
     SourceEditor *editor = child->RichEdit1;
     editor->setSelStart(editor->lineIndex(4) + 3);
@@ -188,7 +188,7 @@ void TestFindAll::withoutATreeThereAreNoHeaders()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, finderProgram(), QStringLiteral("FINDER.txt"));
+    DocumentWindow *child = open(fixture, finderProgram(), QStringLiteral("FINDER.txt"));
     QVERIFY(!child->treeShown());
     findAll(fixture, QStringLiteral("MOVE"));
     QCOMPARE(child->FindResults->rowCount(), 3);
@@ -200,7 +200,7 @@ void TestFindAll::searchesWhileShownAppend()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, finderProgram());
+    DocumentWindow *child = open(fixture, finderProgram());
     findAll(fixture, QStringLiteral("MOVE"));
     findAll(fixture, QStringLiteral("PERFORM"));
     QCOMPARE(child->FindResults->rowCount(), 4);
@@ -218,7 +218,7 @@ void TestFindAll::nothingFoundSaysSoAndLeavesTheGrid()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, finderProgram());
+    DocumentWindow *child = open(fixture, finderProgram());
     findAll(fixture, QStringLiteral("PERFORM"));
     findAll(fixture, QStringLiteral("GOBACK"));
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("\"GOBACK\" was not found"));
@@ -238,7 +238,7 @@ void TestFindAll::selectingARowMovesTheEditor()
     text += areaB("MOVE 4 TO WS-A.");   // line 76
     for (int i = 0; i < 60; ++i)
         text += areaB("DISPLAY 'FILLER'.");
-    TMDIChild *child = open(fixture, text);
+    DocumentWindow *child = open(fixture, text);
     SourceEditor *editor = child->RichEdit1;
     findAll(fixture, QStringLiteral("MOVE"), false, true);
     QCOMPARE(child->FindResults->rowCount(), 5);
@@ -277,7 +277,7 @@ void TestFindAll::clearAndClose()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, finderProgram());
+    DocumentWindow *child = open(fixture, finderProgram());
     findAll(fixture, QStringLiteral("MOVE"));
     child->FindGrid->selectRow(1);
     const int caret = child->RichEdit1->selStart();
@@ -305,7 +305,7 @@ void TestFindAll::rowsFollowEdits()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, finderProgram());
+    DocumentWindow *child = open(fixture, finderProgram());
     SourceEditor *editor = child->RichEdit1;
     findAll(fixture, QStringLiteral("MOVE"));
     const int before = child->FindResults->result(2).position;
@@ -335,7 +335,7 @@ void TestFindAll::resultsTakeTwoFifthsAndCloseTheSplit()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, finderProgram());
+    DocumentWindow *child = open(fixture, finderProgram());
     // The split view as its command leaves it.
     child->RichEdit2->loadText(child->RichEdit1->text());
     child->RichEdit2->show();

@@ -2,7 +2,7 @@
 #include "search/widgets/FindReplaceDialog.h"
 #include "search/widgets/FindResultsModel.h"
 #include "search/widgets/SearchCommands.h"
-#include "search/widgets/TFindAllDlg.h"
+#include "search/widgets/FindAllDialog.h"
 #include "structure/widgets/StructureTreeView.h"
 #include "support/MainWindowFixture.h"
 
@@ -60,7 +60,7 @@ private slots:
     void replaceAllKeepsStoredPlacesOnTheirText();
 
 private:
-    static TMDIChild *open(MainWindowFixture &fixture, const QByteArray &text,
+    static DocumentWindow *open(MainWindowFixture &fixture, const QByteArray &text,
                            const QString &name = QStringLiteral("TEXT.txt"))
     {
         fixture.window->OpenSourceFile(fixture.writeFile(name, text));
@@ -81,7 +81,7 @@ void TestFindReplace::findNextStartsAfterASelectedMatch()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, longText());
+    DocumentWindow *child = open(fixture, longText());
     SourceEditor *editor = child->RichEdit1;
     editor->setSelection(editor->lineIndex(40) + MatchColumn, 4);
     child->KeyIsDown = true;
@@ -112,7 +112,7 @@ void TestFindReplace::endOfTextAsksToRestart()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, longText());
+    DocumentWindow *child = open(fixture, longText());
     SourceEditor *editor = child->RichEdit1;
     editor->setSelection(editor->lineIndex(120) + MatchColumn, 4);
     fixture.window->FindBtnClick();
@@ -158,7 +158,7 @@ void TestFindReplace::matchesScrollIntoContext()
     QFETCH(int, firstVisible);
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, longText());
+    DocumentWindow *child = open(fixture, longText());
     SourceEditor *editor = child->RichEdit1;
     editor->scrollLines(60);
     editor->setSelStart(editor->lineIndex(line));
@@ -173,7 +173,7 @@ void TestFindReplace::findWorksInTheSplitView()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, longText());
+    DocumentWindow *child = open(fixture, longText());
     // The split view as its command leaves it, and in use.
     child->RichEdit2->loadText(child->RichEdit1->text());
     child->RichEdit2->show();
@@ -192,7 +192,7 @@ void TestFindReplace::replaceTakesTheExactSelectionOrTheNextMatch()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, areaB("move A TO B.") + areaB("MOVE C TO D.") + areaB("MOVE E TO F."));
+    DocumentWindow *child = open(fixture, areaB("move A TO B.") + areaB("MOVE C TO D.") + areaB("MOVE E TO F."));
     SourceEditor *editor = child->RichEdit1;
     FindReplaceDialog *dialog = replaceDialog(fixture);
     QVERIFY(!fixture.window->action(CommandId::FileSaveItem)->isEnabled());
@@ -237,7 +237,7 @@ void TestFindReplace::replaceRefusesAReadOnlyDocument()
     MainWindowFixture fixture;
     fixture.show();
     fixture.window->OpenReadOnly = true;
-    TMDIChild *child = open(fixture, longText());
+    DocumentWindow *child = open(fixture, longText());
     QVERIFY(child->RichEdit1->isReadOnly());
     fixture.window->ReplaceClick();
     FindReplaceDialog *dialog = replaceDialog(fixture);
@@ -255,7 +255,7 @@ void TestFindReplace::replaceAllInTheWholeText()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, longText());
+    DocumentWindow *child = open(fixture, longText());
     SourceEditor *editor = child->RichEdit1;
     QSignalSpy progress(fixture.window->searchCommands(), &SearchCommands::progress);
     // A selection inside one line does not limit Replace All.
@@ -306,7 +306,7 @@ void TestFindReplace::replaceAllInASelectionReplacesWhatWasSelected()
     QByteArray text;
     for (int line = 0; line < 8; ++line)
         text += "AB AB AB AB AB\r\n";
-    TMDIChild *child = open(fixture, text);
+    DocumentWindow *child = open(fixture, text);
     SourceEditor *editor = child->RichEdit1;
     QSignalSpy progress(fixture.window->searchCommands(), &SearchCommands::progress);
 
@@ -347,7 +347,7 @@ void TestFindReplace::replaceAllKeepsStoredPlacesOnTheirText()
                                areaA("WORKING-STORAGE SECTION.") + areaA("01 WS-A PIC 9.") +
                                areaA("PROCEDURE DIVISION.") + areaA("MAIN-PARA.") + areaB("MOVE 1 TO WS-A.") +
                                areaB("MOVE 2 TO WS-A.") + areaA("NEXT-PARA.") + areaB("MOVE 3 TO WS-A.");
-    TMDIChild *child = open(fixture, program, QStringLiteral("KEEP.cbl"));
+    DocumentWindow *child = open(fixture, program, QStringLiteral("KEEP.cbl"));
     SourceEditor *editor = child->RichEdit1;
     QVERIFY(child->treeShown());
     const int nodes = child->TreeView1->count();

@@ -32,7 +32,7 @@ private slots:
     void theSplitViewMovesWhenInUse();
 
 private:
-    static TMDIChild *open(MainWindowFixture &fixture, int lines)
+    static DocumentWindow *open(MainWindowFixture &fixture, int lines)
     {
         fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("LINES.cbl"), numberedLines(lines)));
         return fixture.window->activeChild();
@@ -55,7 +55,7 @@ void TestGotoLine::acceptedNumbersMoveTheCaret()
     QFETCH(int, line);
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, 300);
+    DocumentWindow *child = open(fixture, 300);
     SourceEditor *editor = child->RichEdit1;
     editor->setSelection(editor->lineIndex(20) + 3, 5);
     child->KeyIsDown = true;
@@ -97,7 +97,7 @@ void TestGotoLine::refusedInputMovesNothing()
     QFETCH(QString, message);
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, 300);
+    DocumentWindow *child = open(fixture, 300);
     SourceEditor *editor = child->RichEdit1;
     editor->setSelection(editor->lineIndex(20) + 3, 5);
     const int top = editor->firstVisibleLine();
@@ -115,7 +115,7 @@ void TestGotoLine::anEmptyAnswerEndsSilently()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, 30);
+    DocumentWindow *child = open(fixture, 30);
     child->RichEdit1->setSelStart(17);
     fixture.dialogs.planInput(QString());
     fixture.window->GotoClick();
@@ -127,7 +127,7 @@ void TestGotoLine::theSplitViewMovesWhenInUse()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, 300);
+    DocumentWindow *child = open(fixture, 300);
     child->RichEdit2->loadText(child->RichEdit1->text());
     child->RichEdit2->show();
     child->MainEditorActive = false;

@@ -1,5 +1,5 @@
 #include "document/widgets/SourceEditor.h"
-#include "settings/widgets/TOptionsDialog.h"
+#include "settings/widgets/OptionsDialog.h"
 #include "structure/widgets/StructureTreeView.h"
 #include "support/MainWindowFixture.h"
 
@@ -31,7 +31,7 @@ QString valueOf(const QStringList &lines, const QString &key)
     return index >= 0 && index + 1 < lines.size() ? lines.at(index + 1) : QString();
 }
 
-QStringList visibleRecent(const TMainForm &window)
+QStringList visibleRecent(const MainWindow &window)
 {
     QStringList captions;
     for (QAction *item : window.recentMenu()->actions()) {
@@ -41,7 +41,7 @@ QStringList visibleRecent(const TMainForm &window)
     return captions;
 }
 
-void press(TOptionsDialog *dialog, QDialogButtonBox::StandardButton which)
+void press(OptionsDialog *dialog, QDialogButtonBox::StandardButton which)
 {
     QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(which), Qt::LeftButton);
 }
@@ -87,7 +87,7 @@ void TestOptions::okWritesTheChosenOptions()
     MainWindowFixture fixture;
     fixture.show();
     fixture.window->OptionsClick();
-    TOptionsDialog *dialog = fixture.window->optionsDialog();
+    OptionsDialog *dialog = fixture.window->optionsDialog();
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Options"));
     QVERIFY(dialog->UnixLineFeedOption->isChecked());
@@ -112,7 +112,7 @@ void TestOptions::cancelKeepsTheSettingsAsTheyWere()
     fixture.settings.optFatCarat = true;
     fixture.show();
     fixture.window->OptionsClick();
-    TOptionsDialog *dialog = fixture.window->optionsDialog();
+    OptionsDialog *dialog = fixture.window->optionsDialog();
     QVERIFY(dialog->optFatCarat->isChecked());
     dialog->optFatCarat->setChecked(false);
     press(dialog, QDialogButtonBox::Cancel);
@@ -128,7 +128,7 @@ void TestOptions::fontChangeKeepsModifiedMarksAndIsSaved()
     fixture.show();
     fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n"));
     fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n"));
-    const QList<TMDIChild *> children = fixture.window->documents();
+    const QList<DocumentWindow *> children = fixture.window->documents();
     children[0]->RichEdit1->setFocus();
     QTest::keyClicks(children[0]->RichEdit1, QStringLiteral("X"));
 
@@ -156,7 +156,7 @@ void TestOptions::treePopupTogglesAreSaved()
     fixture.window->OpenSourceFile(fixture.writeFile(
         QStringLiteral("P.cbl"), "       PROCEDURE DIVISION.\r\n       MAIN-PARA.\r\n           PERFORM SUB-PARA.\r\n"
                                  "       SUB-PARA.\r\n"));
-    TMDIChild *child = fixture.window->activeChild();
+    DocumentWindow *child = fixture.window->activeChild();
     QCOMPARE(child->TreeView1->count(), 3);
     QMetaObject::invokeMethod(child->TreeViewMenu, "aboutToShow");
     QVERIFY(!child->ShowPerformedSections->isChecked());
@@ -219,7 +219,7 @@ void TestOptions::aCorruptFileStillStarts()
     }
     Settings settings;
     ScriptedDialogs dialogs;
-    TMainForm window({settings, dialogs, programFolder.path(), programFolder.filePath(QStringLiteral("none"))});
+    MainWindow window({settings, dialogs, programFolder.path(), programFolder.filePath(QStringLiteral("none"))});
     QCOMPARE(settings.IndentOption, 4);
     QVERIFY(!settings.optFatCarat);
     QVERIFY(!dialogs.asked().isEmpty());

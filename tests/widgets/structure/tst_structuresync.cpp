@@ -83,12 +83,12 @@ private slots:
     void trackNeedsTheTree();
 
 private:
-    static TMDIChild *open(MainWindowFixture &fixture, const QByteArray &text, const QString &name = QStringLiteral("P.cbl"))
+    static DocumentWindow *open(MainWindowFixture &fixture, const QByteArray &text, const QString &name = QStringLiteral("P.cbl"))
     {
         fixture.window->OpenSourceFile(fixture.writeFile(name, text));
         return fixture.window->activeChild();
     }
-    static void placeCaret(TMDIChild *child, int line, int column)
+    static void placeCaret(DocumentWindow *child, int line, int column)
     {
         child->RichEdit1->setFocus();
         child->RichEdit1->setSelStart(child->RichEdit1->lineIndex(line) + column);
@@ -101,7 +101,7 @@ void TestStructureSync::workedExampleGivesItsTree()
     fixture.settings.Pic01ShowOption = true;
     fixture.settings.ShowPerformOption = true;
     fixture.show();
-    TMDIChild *child = open(fixture, workedExample());
+    DocumentWindow *child = open(fixture, workedExample());
     const QList<TreeRow> expected{
         {0, 0, QStringLiteral("IDENTIFICATION DIVISION.")},
         {2, 0, QStringLiteral("ENVIRONMENT DIVISION.")},
@@ -141,7 +141,7 @@ void TestStructureSync::caretHighlightsItsNode()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, QByteArray("      * heading\r\n") + workedExample());
+    DocumentWindow *child = open(fixture, QByteArray("      * heading\r\n") + workedExample());
     StructureTreeView *tree = child->TreeView1;
     placeCaret(child, 0, 3);
     QCOMPARE(tree->selectedNode(), nullptr);   // above the first node: unchanged
@@ -170,7 +170,7 @@ void TestStructureSync::clickingALabelMovesTheCaret()
     text += areaA("PROCEDURE DIVISION.");
     for (int i = 0; i < 100; ++i)
         text += areaB("DISPLAY 'Y'.");
-    TMDIChild *child = open(fixture, text);
+    DocumentWindow *child = open(fixture, text);
     StructureTreeView *tree = child->TreeView1;
     QCOMPARE(tree->count(), 1);
     QTreeWidgetItem *node = tree->nodeAt(0);
@@ -189,7 +189,7 @@ void TestStructureSync::editsShiftStoredLines()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, workedExample());
+    DocumentWindow *child = open(fixture, workedExample());
     StructureTreeView *tree = child->TreeView1;
     const int nodes = tree->count();
     QList<int> before;
@@ -229,7 +229,7 @@ void TestStructureSync::trackFollowsNamesAndBackTrackReturns()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, trackProgram());
+    DocumentWindow *child = open(fixture, trackProgram());
     SourceEditor *editor = child->RichEdit1;
     QVERIFY(!fixture.window->action(CommandId::Trackback1)->isEnabled());
 
@@ -281,7 +281,7 @@ void TestStructureSync::trackNeedsTheTree()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, trackProgram(), QStringLiteral("P.txt"));
+    DocumentWindow *child = open(fixture, trackProgram(), QStringLiteral("P.txt"));
     child->TrackHistory1.push_back(3);
     fixture.window->mmTrackClick();
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("TreeView must be active"));

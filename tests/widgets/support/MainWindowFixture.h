@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/TMainForm.h"
+#include "app/MainWindow.h"
 #include "settings/core/Settings.h"
 #include "support/ScriptedDialogs.h"
 
@@ -29,7 +29,7 @@ struct MainWindowFixture {
     QTemporaryDir programFolder;
     Settings settings;
     ScriptedDialogs dialogs;
-    std::unique_ptr<TMainForm> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace norvane::test

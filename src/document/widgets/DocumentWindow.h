@@ -32,12 +32,12 @@ using MyIntArray = std::vector<int>;
 // a record layout table, or a data file grid. Which one it is follows from the
 // caption, its identity: a file path (with " (read only)" in read-only mode),
 // "blank " and a digit, "offset: " and a record name, or "data: " and a name.
-class TMDIChild : public QWidget {
+class DocumentWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit TMDIChild(DocumentHost &host, QWidget *parent = nullptr);
-    ~TMDIChild() override;
+    explicit DocumentWindow(DocumentHost &host, QWidget *parent = nullptr);
+    ~DocumentWindow() override;
 
     [[nodiscard]] QString caption() const { return windowTitle(); }
     void setCaption(const QString &caption) { setWindowTitle(caption); }

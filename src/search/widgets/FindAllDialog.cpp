@@ -1,8 +1,8 @@
-#include "search/widgets/TFindAllDlg.h"
+#include "search/widgets/FindAllDialog.h"
 
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/SourceEditor.h"
-#include "document/widgets/TMDIChild.h"
+#include "document/widgets/DocumentWindow.h"
 #include "search/widgets/FindAll.h"
 
 #include <QAction>
@@ -16,7 +16,7 @@
 
 namespace norvane {
 
-TFindAllDlg::TFindAllDlg(DocumentHost &host, QWidget *parent) : QDialog(parent), m_host(host)
+FindAllDialog::FindAllDialog(DocumentHost &host, QWidget *parent) : QDialog(parent), m_host(host)
 {
     setWindowTitle(QStringLiteral("Find All"));
     setModal(false);
@@ -70,17 +70,17 @@ TFindAllDlg::TFindAllDlg(DocumentHost &host, QWidget *parent) : QDialog(parent),
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(FindText, &QLineEdit::textChanged, this, &TFindAllDlg::FindTextChange);
-    connect(FindAllBtn, &QPushButton::clicked, this, &TFindAllDlg::FindAllBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &TFindAllDlg::CancelBtnClick);
+    connect(FindText, &QLineEdit::textChanged, this, &FindAllDialog::FindTextChange);
+    connect(FindAllBtn, &QPushButton::clicked, this, &FindAllDialog::FindAllBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &FindAllDialog::CancelBtnClick);
     // Esc and the close box cancel as the Cancel button does.
     connect(this, &QDialog::rejected, this, [this] {
-        if (TMDIChild *child = m_host.activeChild())
+        if (DocumentWindow *child = m_host.activeChild())
             child->KeyIsDown = false;
     });
 }
 
-void TFindAllDlg::showFor(TMDIChild *child)
+void FindAllDialog::showFor(DocumentWindow *child)
 {
     if (child == nullptr)
         return;
@@ -91,20 +91,20 @@ void TFindAllDlg::showFor(TMDIChild *child)
     activateWindow();
 }
 
-void TFindAllDlg::showEvent(QShowEvent *event)
+void FindAllDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     FindText->setFocus();
 }
 
-void TFindAllDlg::FindTextChange()
+void FindAllDialog::FindTextChange()
 {
     FindAllBtn->setEnabled(!FindText->text().isEmpty());
 }
 
-void TFindAllDlg::FindAllBtnClick()
+void FindAllDialog::FindAllBtnClick()
 {
-    TMDIChild *child = m_host.activeChild();
+    DocumentWindow *child = m_host.activeChild();
     // The dialog stays open while the user moves between windows: it searches
     // the active one when that holds a source text.
     if (child == nullptr || !child->IsSourceWindow || FindText->text().isEmpty())
@@ -117,7 +117,7 @@ void TFindAllDlg::FindAllBtnClick()
     FindAllSearch(*child, m_host, {FindText->text(), MatchCase->isChecked(), WholeWord->isChecked()});
 }
 
-void TFindAllDlg::CancelBtnClick()
+void FindAllDialog::CancelBtnClick()
 {
     reject();
 }

@@ -1,4 +1,4 @@
-#include "document/widgets/TMDIChild.h"
+#include "document/widgets/DocumentWindow.h"
 
 #include "common/core/CommandState.h"
 #include "common/core/DocumentKind.h"
@@ -38,7 +38,7 @@ constexpr int Splitter2Height = 4;
 
 } // namespace
 
-TMDIChild::TMDIChild(DocumentHost &host, QWidget *parent) : QWidget(parent), m_host(host)
+DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(parent), m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
 
@@ -81,22 +81,22 @@ TMDIChild::TMDIChild(DocumentHost &host, QWidget *parent) : QWidget(parent), m_h
     createMenus();
 
     connect(Splitter1, &QSplitter::splitterMoved, this, [this] { m_treeWidth = Splitter1->sizes().constFirst(); });
-    connect(RichEdit1, &QPlainTextEdit::textChanged, this, &TMDIChild::RichEdit1Change);
-    connect(RichEdit1, &SourceEditor::selectionChange, this, &TMDIChild::RichEdit1SelectionChange);
-    connect(RichEdit2, &SourceEditor::selectionChange, this, &TMDIChild::RichEdit2SelectionChange);
-    connect(RichEdit1, &SourceEditor::entered, this, &TMDIChild::RichEdit1Enter);
-    connect(RichEdit2, &SourceEditor::entered, this, &TMDIChild::RichEdit2Enter);
+    connect(RichEdit1, &QPlainTextEdit::textChanged, this, &DocumentWindow::RichEdit1Change);
+    connect(RichEdit1, &SourceEditor::selectionChange, this, &DocumentWindow::RichEdit1SelectionChange);
+    connect(RichEdit2, &SourceEditor::selectionChange, this, &DocumentWindow::RichEdit2SelectionChange);
+    connect(RichEdit1, &SourceEditor::entered, this, &DocumentWindow::RichEdit1Enter);
+    connect(RichEdit2, &SourceEditor::entered, this, &DocumentWindow::RichEdit2Enter);
     connect(RichEdit2, &SourceEditor::exited, this, [this] { IgnoreTabUp = true; });
-    connect(RichEdit1, &SourceEditor::keyDown, this, &TMDIChild::RichEdit1KeyDown);
-    connect(RichEdit1, &SourceEditor::keyUp, this, &TMDIChild::RichEdit1KeyUp);
+    connect(RichEdit1, &SourceEditor::keyDown, this, &DocumentWindow::RichEdit1KeyDown);
+    connect(RichEdit1, &SourceEditor::keyUp, this, &DocumentWindow::RichEdit1KeyUp);
     connect(RichEdit1, &SourceEditor::mouseDown, this, [this] {
         IgnoreTabUp = false;
         postCaretMessage();
     });
-    connect(RichEdit1, &SourceEditor::exited, this, &TMDIChild::RichEdit1Exit);
-    connect(RichEdit2, &SourceEditor::keyUp, this, &TMDIChild::RichEdit2KeyUp);
-    connect(Refresh1, &QAction::triggered, this, &TMDIChild::Refresh1Click);
-    connect(TreeView1, &StructureTreeView::mouseUp, this, &TMDIChild::TreeView1MouseUp);
+    connect(RichEdit1, &SourceEditor::exited, this, &DocumentWindow::RichEdit1Exit);
+    connect(RichEdit2, &SourceEditor::keyUp, this, &DocumentWindow::RichEdit2KeyUp);
+    connect(Refresh1, &QAction::triggered, this, &DocumentWindow::Refresh1Click);
+    connect(TreeView1, &StructureTreeView::mouseUp, this, &DocumentWindow::TreeView1MouseUp);
     connect(TreeView1, &StructureTreeView::nodeExpanded, this, [this] { SyncToCaret(editorInUse()); });
     connect(TreeView1, &StructureTreeView::nodeCollapsed, this, [this] { SyncToCaret(editorInUse()); });
 
@@ -110,13 +110,13 @@ TMDIChild::TMDIChild(DocumentHost &host, QWidget *parent) : QWidget(parent), m_h
             });
     connect(FindGrid, &QAbstractItemView::activated, this,
             [this](const QModelIndex &index) { FindGridSelectCell(*this, index.row()); });
-    connect(ClearGrid, &QAction::triggered, this, &TMDIChild::ClearGridClick);
-    connect(CloseGrid, &QAction::triggered, this, &TMDIChild::CloseGridClick);
+    connect(ClearGrid, &QAction::triggered, this, &DocumentWindow::ClearGridClick);
+    connect(CloseGrid, &QAction::triggered, this, &DocumentWindow::CloseGridClick);
 }
 
-TMDIChild::~TMDIChild() = default;
+DocumentWindow::~DocumentWindow() = default;
 
-void TMDIChild::createMenus()
+void DocumentWindow::createMenus()
 {
     auto forward = [this](QMenu *menu, const QString &text, CommandId command) {
         QAction *action = menu->addAction(text);
@@ -213,18 +213,18 @@ void TMDIChild::createMenus()
             [this](const QPoint &point) { FindGridMenu->popup(FindGrid->viewport()->mapToGlobal(point)); });
 }
 
-void TMDIChild::setTreeWidth(int width)
+void DocumentWindow::setTreeWidth(int width)
 {
     m_treeWidth = std::max(0, width);
     Splitter1->setSizes({m_treeWidth, std::max(1, Splitter1->width() - m_treeWidth - Splitter1Width)});
 }
 
-void TMDIChild::fitTreeWidth()
+void DocumentWindow::fitTreeWidth()
 {
     setTreeWidth(roundHalfEven(width() / 3.0) - Splitter1Width);
 }
 
-void TMDIChild::applyPaneSizes()
+void DocumentWindow::applyPaneSizes()
 {
     if (treeShown())
         fitTreeWidth();
@@ -236,12 +236,12 @@ void TMDIChild::applyPaneSizes()
     }
 }
 
-SourceEditor *TMDIChild::editorInUse() const
+SourceEditor *DocumentWindow::editorInUse() const
 {
     return MainEditorActive ? RichEdit1 : RichEdit2;
 }
 
-void TMDIChild::FormActivate()
+void DocumentWindow::FormActivate()
 {
     const QString title = caption();
     if (title.isEmpty())
@@ -272,7 +272,7 @@ void TMDIChild::FormActivate()
     ShowEditMode();
 }
 
-void TMDIChild::SourceCommandState()
+void DocumentWindow::SourceCommandState()
 {
     SourceWindowFacts facts;
     facts.readOnly = RichEdit1->isReadOnly();
@@ -284,22 +284,22 @@ void TMDIChild::SourceCommandState()
     Splitscreen1->setEnabled(!facts.blank);
 }
 
-void TMDIChild::LayoutCommandState()
+void DocumentWindow::LayoutCommandState()
 {
     m_host.applyCommandStates(layoutCommandStates());
 }
 
-void TMDIChild::DataCommandState()
+void DocumentWindow::DataCommandState()
 {
     m_host.applyCommandStates(dataCommandStates());
 }
 
-void TMDIChild::UpdateSaveCommands()
+void DocumentWindow::UpdateSaveCommands()
 {
     m_host.applyCommandStates(saveCommandStates(RichEdit1->isReadOnly(), RichEdit1->isModified()));
 }
 
-void TMDIChild::ShowEditMode()
+void DocumentWindow::ShowEditMode()
 {
     if (!IsSourceWindow) {
         m_host.setStatusPanel(0, QStringLiteral(" "));
@@ -312,18 +312,18 @@ void TMDIChild::ShowEditMode()
         m_host.setStatusPanel(0, InsertMode ? QStringLiteral("Insert   ") : QStringLiteral("Overtype   "));
 }
 
-void TMDIChild::RichEdit1SelectionChange()
+void DocumentWindow::RichEdit1SelectionChange()
 {
     postCaretMessage();
     SyncToCaret(RichEdit1);
 }
 
-void TMDIChild::RichEdit2SelectionChange()
+void DocumentWindow::RichEdit2SelectionChange()
 {
     SyncToCaret(RichEdit2);
 }
 
-void TMDIChild::SyncToCaret(SourceEditor *editor)
+void DocumentWindow::SyncToCaret(SourceEditor *editor)
 {
     if (SyncSuspended)
         return;
@@ -340,7 +340,7 @@ void TMDIChild::SyncToCaret(SourceEditor *editor)
         caretCommandStates(treeShown(), historyInUse().empty(), editor->selLength() >= 1, !editor->isReadOnly()));
 }
 
-void TMDIChild::UpdateTree()
+void DocumentWindow::UpdateTree()
 {
     if (SyncSuspended)
         return;
@@ -361,7 +361,7 @@ void TMDIChild::UpdateTree()
     shiftStoredValues(lines, positions);
 }
 
-void TMDIChild::shiftStoredValues(const ShiftLog &lines, const ShiftLog &positions)
+void DocumentWindow::shiftStoredValues(const ShiftLog &lines, const ShiftLog &positions)
 {
     DataDivisionLine = lines.apply(DataDivisionLine);
     ProcedureDivisionLine = lines.apply(ProcedureDivisionLine);
@@ -379,7 +379,7 @@ void TMDIChild::shiftStoredValues(const ShiftLog &lines, const ShiftLog &positio
     LastLineCount = RichEdit1->lineCount();
 }
 
-void TMDIChild::highlightNodeOfLine(int line)
+void DocumentWindow::highlightNodeOfLine(int line)
 {
     int index = TreeView1->count() - 1;
     while (index >= 0 && TreeView1->dataAt(index) > line)
@@ -390,7 +390,7 @@ void TMDIChild::highlightNodeOfLine(int line)
         TreeView1->setSelectedNode(TreeView1->nodeAt(index));
 }
 
-void TMDIChild::TreeView1MouseUp(QMouseEvent *event)
+void DocumentWindow::TreeView1MouseUp(QMouseEvent *event)
 {
     SourceEditor *editor = editorInUse();
     const StructureTreeView::Hit hit = TreeView1->hitTest(event->position().toPoint());
@@ -403,7 +403,7 @@ void TMDIChild::TreeView1MouseUp(QMouseEvent *event)
     editor->setFocus();
 }
 
-void TMDIChild::GotoTreeNode(SourceEditor *editor)
+void DocumentWindow::GotoTreeNode(SourceEditor *editor)
 {
     const int line = TreeView1->nodeData(TreeView1->selectedNode());
     editor->setSelStart(editor->lineIndex(line));
@@ -411,14 +411,14 @@ void TMDIChild::GotoTreeNode(SourceEditor *editor)
     editor->setFocus();
 }
 
-void TMDIChild::RichEdit1Change()
+void DocumentWindow::RichEdit1Change()
 {
     postCaretMessage();
     if (!SyncSuspended && !KeyIsDown)
         UpdateSaveCommands();
 }
 
-void TMDIChild::RichEdit1Enter()
+void DocumentWindow::RichEdit1Enter()
 {
     postCaretMessage();
     MainEditorActive = true;
@@ -428,30 +428,30 @@ void TMDIChild::RichEdit1Enter()
     RichEdit1SelectionChange();
 }
 
-void TMDIChild::RichEdit2Enter()
+void DocumentWindow::RichEdit2Enter()
 {
     MainEditorActive = false;
     m_host.applyCommandStates(backTrackStates(!TrackHistory2.empty()));
     RichEdit2SelectionChange();
 }
 
-int TMDIChild::indentLength() const
+int DocumentWindow::indentLength() const
 {
     return m_host.settings().IndentOption;
 }
 
-void TMDIChild::postCaretMessage()
+void DocumentWindow::postCaretMessage()
 {
-    QMetaObject::invokeMethod(this, &TMDIChild::SetCaretShape, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &DocumentWindow::SetCaretShape, Qt::QueuedConnection);
 }
 
-void TMDIChild::SetCaretShape()
+void DocumentWindow::SetCaretShape()
 {
     const bool block = (m_host.settings().optFatCarat || !InsertMode) && RichEdit1->selLength() == 0;
     RichEdit1->setCursorWidth(block ? 8 : 1);
 }
 
-void TMDIChild::RichEdit1Exit()
+void DocumentWindow::RichEdit1Exit()
 {
     RichEdit1->setCursorWidth(1);
 }
@@ -470,7 +470,7 @@ bool isTab(int key)
 
 } // namespace
 
-void TMDIChild::RichEdit1KeyDown(QKeyEvent *event, bool &consumed)
+void DocumentWindow::RichEdit1KeyDown(QKeyEvent *event, bool &consumed)
 {
     postCaretMessage();
     m_host.keyUpDone() = false;
@@ -487,7 +487,7 @@ void TMDIChild::RichEdit1KeyDown(QKeyEvent *event, bool &consumed)
         consumed = true;
 }
 
-void TMDIChild::RichEdit1KeyUp(QKeyEvent *event)
+void DocumentWindow::RichEdit1KeyUp(QKeyEvent *event)
 {
     KeyIsDown = false;
     UpdateSaveCommands();
@@ -548,25 +548,25 @@ void TMDIChild::RichEdit1KeyUp(QKeyEvent *event)
         RichEdit1SelectionChange();
 }
 
-void TMDIChild::RichEdit2KeyUp(QKeyEvent *event)
+void DocumentWindow::RichEdit2KeyUp(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown)
         RichEdit2SelectionChange();
 }
 
-void TMDIChild::InsertTextAtCaret(const QString &text)
+void DocumentWindow::InsertTextAtCaret(const QString &text)
 {
     if (!text.isEmpty())
         RichEdit1->replaceSelection(text);
 }
 
-void TMDIChild::InsertIndentAtCaret()
+void DocumentWindow::InsertIndentAtCaret()
 {
     InsertTextAtCaret(QString(indentLength(), u' '));
     UpdateTree();
 }
 
-void TMDIChild::DeleteIndentChars(DeleteMode mode)
+void DocumentWindow::DeleteIndentChars(DeleteMode mode)
 {
     const int n = indentLength();
     RichEdit1->suspendRedraw();
@@ -593,7 +593,7 @@ void TMDIChild::DeleteIndentChars(DeleteMode mode)
     RichEdit1->resumeRedraw();
 }
 
-bool TMDIChild::AutoIndentNewLine()
+bool DocumentWindow::AutoIndentNewLine()
 {
     if (RichEdit1->selStart() != RichEdit1->lineIndex(-1))
         return false;
@@ -620,7 +620,7 @@ bool TMDIChild::AutoIndentNewLine()
     return true;
 }
 
-void TMDIChild::TransformSelectedLines(BlockEdit edit)
+void DocumentWindow::TransformSelectedLines(BlockEdit edit)
 {
     if (RichEdit1->isReadOnly() || RichEdit1->selLength() < 1)
         return;
@@ -659,7 +659,7 @@ void TMDIChild::TransformSelectedLines(BlockEdit edit)
     RichEdit1->resumeRedraw();
 }
 
-void TMDIChild::SplitBtnClick()
+void DocumentWindow::SplitBtnClick()
 {
     WaitCursor wait;
     if (RichEdit2->isHidden()) {
@@ -682,7 +682,7 @@ void TMDIChild::SplitBtnClick()
     }
 }
 
-void TMDIChild::Refresh1Click()
+void DocumentWindow::Refresh1Click()
 {
     WaitCursor wait;
     RichEdit2->suspendRedraw();
@@ -694,7 +694,7 @@ void TMDIChild::Refresh1Click()
     RichEdit2->resumeRedraw();
 }
 
-void TMDIChild::closeEvent(QCloseEvent *event)
+void DocumentWindow::closeEvent(QCloseEvent *event)
 {
     if (!FormCloseQuery()) {
         event->ignore();
@@ -704,7 +704,7 @@ void TMDIChild::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-bool TMDIChild::FormCloseQuery()
+bool DocumentWindow::FormCloseQuery()
 {
     const DocumentKind kind = kindOfCaption(toBytes(caption()));
     const bool source = kind == DocumentKind::Source;
@@ -736,7 +736,7 @@ bool TMDIChild::FormCloseQuery()
     return true;
 }
 
-void TMDIChild::FormClose()
+void DocumentWindow::FormClose()
 {
     m_host.documentClosing(this);
     FilePath.reset();
@@ -748,7 +748,7 @@ void TMDIChild::FormClose()
 
 // ---- find-all results grid ----
 
-void TMDIChild::ClearGridClick()
+void DocumentWindow::ClearGridClick()
 {
     SyncSuspended = true;
     FindResults->clear();
@@ -756,14 +756,14 @@ void TMDIChild::ClearGridClick()
     SyncSuspended = false;
 }
 
-void TMDIChild::CloseGridClick()
+void DocumentWindow::CloseGridClick()
 {
     FindGrid->hide();
     ClearGridClick();
     RichEdit1->setFocus();
 }
 
-void TMDIChild::showFindGrid()
+void DocumentWindow::showFindGrid()
 {
     RichEdit2->hide();
     RichEdit2->clear();

@@ -11,20 +11,20 @@ class QPushButton;
 namespace norvane {
 
 class DocumentHost;
-class TMDIChild;
+class DocumentWindow;
 
 // The Find All dialog: the text to find and the two options, kept for the whole
 // run. Its Find all button lists every occurrence in the active document's
 // results grid.
-class TFindAllDlg : public QDialog {
+class FindAllDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TFindAllDlg(DocumentHost &host, QWidget *parent = nullptr);
+    explicit FindAllDialog(DocumentHost &host, QWidget *parent = nullptr);
 
     // The main window's Find all: the editor's selection, if any, becomes the
     // text to find, and the dialog is shown without making it modal.
-    void showFor(TMDIChild *child);
+    void showFor(DocumentWindow *child);
 
     void FindAllBtnClick();
     void CancelBtnClick();

@@ -1,4 +1,4 @@
-#include "settings/widgets/TOptionsDialog.h"
+#include "settings/widgets/OptionsDialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -9,7 +9,7 @@
 
 namespace norvane {
 
-TOptionsDialog::TOptionsDialog(Settings &settings, QWidget *parent) : QDialog(parent), m_settings(settings)
+OptionsDialog::OptionsDialog(Settings &settings, QWidget *parent) : QDialog(parent), m_settings(settings)
 {
     setWindowTitle(QStringLiteral("Options"));
     setObjectName(QStringLiteral("OptionsDialog"));
@@ -55,7 +55,7 @@ TOptionsDialog::TOptionsDialog(Settings &settings, QWidget *parent) : QDialog(pa
     showSettings();
 }
 
-void TOptionsDialog::showSettings()
+void OptionsDialog::showSettings()
 {
     UnixLineFeedOption->setChecked(m_settings.UnixLineFeedOption);
     Pic01ShowOption->setChecked(m_settings.Pic01ShowOption);
@@ -68,7 +68,7 @@ void TOptionsDialog::showSettings()
     seRecent->setValue(m_settings.seRecent);
 }
 
-Settings TOptionsDialog::chosenSettings() const
+Settings OptionsDialog::chosenSettings() const
 {
     Settings chosen = m_settings;
     chosen.UnixLineFeedOption = UnixLineFeedOption->isChecked();

@@ -1,7 +1,7 @@
-#include "app/TMainForm.h"
+#include "app/MainWindow.h"
 
 #include "app/HelpWindow.h"
-#include "app/TAboutBox.h"
+#include "app/AboutBox.h"
 #include "common/core/DocumentKind.h"
 #include "common/core/FileIO.h"
 #include "common/core/Rounding.h"
@@ -12,14 +12,14 @@
 #include "document/core/LineEnding.h"
 #include "document/core/SourceText.h"
 #include "document/widgets/SourceEditor.h"
-#include "document/widgets/TMDIChild.h"
+#include "document/widgets/DocumentWindow.h"
 #include "search/widgets/GotoLine.h"
 #include "search/widgets/SearchCommands.h"
-#include "search/widgets/TFindAllDlg.h"
+#include "search/widgets/FindAllDialog.h"
 #include "layout/core/LayoutTable.h"
 #include "layout/widgets/RecordWindows.h"
 #include "settings/core/Settings.h"
-#include "settings/widgets/TOptionsDialog.h"
+#include "settings/widgets/OptionsDialog.h"
 #include "structure/widgets/RefreshTree.h"
 #include "structure/widgets/Track.h"
 
@@ -106,7 +106,7 @@ bool hasTreeExtension(const std::string &ext)
 
 } // namespace
 
-TMainForm::TMainForm(const Environment &environment, QWidget *parent)
+MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     : QMainWindow(parent), m_settings(environment.settings), m_dialogs(environment.dialogs),
       m_store(environment.settings)
 {
@@ -130,24 +130,24 @@ TMainForm::TMainForm(const Environment &environment, QWidget *parent)
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state != Qt::ApplicationActive)
             return;
-        if (TMDIChild *child = activeChild())
+        if (DocumentWindow *child = activeChild())
             child->IgnoreTabUp = true;
         KeyUpDone = true;
     });
 
     ExePath.FileName = "readme.txt";
-    AboutBox = new TAboutBox(QString::fromStdString(ExePath.GetFullName()), m_dialogs, this);
-    m_options = new TOptionsDialog(m_settings, this);
+    m_aboutBox = new AboutBox(QString::fromStdString(ExePath.GetFullName()), m_dialogs, this);
+    m_options = new OptionsDialog(m_settings, this);
     connect(m_options, &QDialog::accepted, this, [this] {
         m_settings = m_options->chosenSettings();
         OKBtnClick();
     });
-    FindAllDlg = new TFindAllDlg(*this, this);
-    Search = new SearchCommands(*this, this);
+    m_findAllDialog = new FindAllDialog(*this, this);
+    m_search = new SearchCommands(*this, this);
     loadSettings(environment.settingsFolder, environment.programFolder);
 }
 
-QString TMainForm::defaultSettingsFolder()
+QString MainWindow::defaultSettingsFolder()
 {
     const QString appData = qEnvironmentVariable("APPDATA");
     if (!appData.isEmpty())
@@ -160,7 +160,7 @@ QString TMainForm::defaultSettingsFolder()
 // file goes beside the program; where the program's folder cannot be written
 // (an installed program) it goes to the per-user folder instead, which is then
 // made, so that the settings are kept.
-void TMainForm::loadSettings(const QString &settingsFolder, const QString &programFolder)
+void MainWindow::loadSettings(const QString &settingsFolder, const QString &programFolder)
 {
     QString fallback = programFolder;
     const QFileInfo folder(programFolder);
@@ -174,7 +174,7 @@ void TMainForm::loadSettings(const QString &settingsFolder, const QString &progr
     ShowRecentList();
 }
 
-void TMainForm::ShowRecentList()
+void MainWindow::ShowRecentList()
 {
     const QList<QAction *> items = RecentMenu->actions();
     const norvane::RecentMenu &entries = m_store.recentMenu();
@@ -187,25 +187,25 @@ void TMainForm::ShowRecentList()
     }
 }
 
-void TMainForm::reportSettingsSave(const Result<void> &saved)
+void MainWindow::reportSettingsSave(const Result<void> &saved)
 {
     if (const std::optional<std::string> message = m_store.messageToShow(saved))
         m_dialogs.message(Dialogs::Icon::Warning, QString::fromLocal8Bit(*message), Dialogs::Buttons::Ok);
 }
 
-void TMainForm::OptionsClick()
+void MainWindow::OptionsClick()
 {
     m_options->showSettings();
     m_options->open();
 }
 
-void TMainForm::OKBtnClick()
+void MainWindow::OKBtnClick()
 {
     reportSettingsSave(m_store.WriteSettings());
     ShowRecentList();
 }
 
-void TMainForm::RecentClick(int position)
+void MainWindow::RecentClick(int position)
 {
     const RecentPath entry = m_store.recentPathAt(position);
     OpenReadOnly = entry.readOnly;
@@ -213,9 +213,9 @@ void TMainForm::RecentClick(int position)
         OpenSourceFile(QString::fromLocal8Bit(entry.path));
 }
 
-TMainForm::~TMainForm() = default;
+MainWindow::~MainWindow() = default;
 
-void TMainForm::createActions()
+void MainWindow::createActions()
 {
     const ActionSpec specs[] = {
         {FileOpenItem, "&Open", QKeySequence(Qt::CTRL | Qt::Key_O)},
@@ -285,39 +285,39 @@ void TMainForm::createActions()
 
     // The handler each command runs; commands of later concerns have none yet.
     const std::pair<CommandId, Handler> handlers[] = {
-        {FileOpenItem, &TMainForm::FileOpenItemClick},   {OpenBtn, &TMainForm::FileOpenItemClick},
-        {New1, &TMainForm::New1Click},                   {NewBtn, &TMainForm::New1Click},
-        {FileCloseItem, &TMainForm::FileCloseItemClick}, {ReadOnly1, &TMainForm::ReadOnly1Click},
-        {UpdateMode1, &TMainForm::UpdateMode1Click},     {FileSaveItem, &TMainForm::FileSaveItemClick},
-        {SaveBtn, &TMainForm::FileSaveItemClick},        {SaveAll1, &TMainForm::SaveAll1Click},
-        {FileSaveAsItem, &TMainForm::FileSaveAsItemClick}, {Print1, &TMainForm::PrintButtonClick},
-        {PrintButton, &TMainForm::PrintButtonClick},     {PrintSetup1, &TMainForm::PrintSetup1Click},
-        {FileExitItem, &TMainForm::FileExitItemClick},   {UndoItem, &TMainForm::UndoItemClick},
-        {UndoButton1, &TMainForm::UndoItemClick},        {CutItem, &TMainForm::CutItemClick},
-        {CutBtn, &TMainForm::CutItemClick},              {CopyItem, &TMainForm::CopyItemClick},
-        {CopyBtn, &TMainForm::CopyItemClick},            {PasteItem, &TMainForm::PasteItemClick},
-        {PasteBtn, &TMainForm::PasteItemClick},          {SelectAll, &TMainForm::SelectAllClick},
-        {RefreshTree1, &TMainForm::RefreshTreeClick},    {RefreshTree, &TMainForm::RefreshTreeClick},
-        {mmTrack, &TMainForm::mmTrackClick},             {btnTrack, &TMainForm::mmTrackClick},
-        {Trackback1, &TMainForm::Trackback1Click},       {btnTrackback, &TMainForm::Trackback1Click},
-        {Hidetoolbar1, &TMainForm::Hidetoolbar1Click},   {Font1, &TMainForm::Font1Click},
-        {Options, &TMainForm::OptionsClick},
-        {SplitBtn, &TMainForm::SplitBtnClick},           {Splitscreen1, &TMainForm::SplitBtnClick},
-        {IndentBtn, &TMainForm::IndentBtnClick},         {Indent1, &TMainForm::IndentBtnClick},
-        {CalcOffset, &TMainForm::CalcOffsetClick},       {Offset1, &TMainForm::CalcOffsetClick},
-        {EditBtn, &TMainForm::EditBtnClick},             {Editflatfile1, &TMainForm::EditBtnClick},
-        {UnindentBtn, &TMainForm::UnindentBtnClick},     {Unindent1, &TMainForm::UnindentBtnClick},
-        {CommentBtn, &TMainForm::CommentBtnClick},       {mmComment, &TMainForm::CommentBtnClick},
-        {UncommentBtn, &TMainForm::UncommentBtnClick},   {mmUnComment, &TMainForm::UncommentBtnClick},
-        {WindowCascadeItem, &TMainForm::WindowCascadeItemClick},
-        {WindowTileItem, &TMainForm::WindowTileItemClick},
-        {WindowMinimizeItem, &TMainForm::WindowMinimizeItemClick},
-        {Next1, &TMainForm::Next1Click},                 {Previous1, &TMainForm::Previous1Click},
-        {Help2, &TMainForm::Help2Click},                 {HelpAboutItem, &TMainForm::HelpAboutItemClick},
-        {Find1, &TMainForm::FindBtnClick},               {FindBtn, &TMainForm::FindBtnClick},
-        {Replace1, &TMainForm::ReplaceClick},            {Replace, &TMainForm::ReplaceClick},
-        {FindAll1, &TMainForm::FindAllBtnClick},         {FindAllBtn, &TMainForm::FindAllBtnClick},
-        {Goto1, &TMainForm::GotoClick},                  {GotoBtn, &TMainForm::GotoClick},
+        {FileOpenItem, &MainWindow::FileOpenItemClick},   {OpenBtn, &MainWindow::FileOpenItemClick},
+        {New1, &MainWindow::New1Click},                   {NewBtn, &MainWindow::New1Click},
+        {FileCloseItem, &MainWindow::FileCloseItemClick}, {ReadOnly1, &MainWindow::ReadOnly1Click},
+        {UpdateMode1, &MainWindow::UpdateMode1Click},     {FileSaveItem, &MainWindow::FileSaveItemClick},
+        {SaveBtn, &MainWindow::FileSaveItemClick},        {SaveAll1, &MainWindow::SaveAll1Click},
+        {FileSaveAsItem, &MainWindow::FileSaveAsItemClick}, {Print1, &MainWindow::PrintButtonClick},
+        {PrintButton, &MainWindow::PrintButtonClick},     {PrintSetup1, &MainWindow::PrintSetup1Click},
+        {FileExitItem, &MainWindow::FileExitItemClick},   {UndoItem, &MainWindow::UndoItemClick},
+        {UndoButton1, &MainWindow::UndoItemClick},        {CutItem, &MainWindow::CutItemClick},
+        {CutBtn, &MainWindow::CutItemClick},              {CopyItem, &MainWindow::CopyItemClick},
+        {CopyBtn, &MainWindow::CopyItemClick},            {PasteItem, &MainWindow::PasteItemClick},
+        {PasteBtn, &MainWindow::PasteItemClick},          {SelectAll, &MainWindow::SelectAllClick},
+        {RefreshTree1, &MainWindow::RefreshTreeClick},    {RefreshTree, &MainWindow::RefreshTreeClick},
+        {mmTrack, &MainWindow::mmTrackClick},             {btnTrack, &MainWindow::mmTrackClick},
+        {Trackback1, &MainWindow::Trackback1Click},       {btnTrackback, &MainWindow::Trackback1Click},
+        {Hidetoolbar1, &MainWindow::Hidetoolbar1Click},   {Font1, &MainWindow::Font1Click},
+        {Options, &MainWindow::OptionsClick},
+        {SplitBtn, &MainWindow::SplitBtnClick},           {Splitscreen1, &MainWindow::SplitBtnClick},
+        {IndentBtn, &MainWindow::IndentBtnClick},         {Indent1, &MainWindow::IndentBtnClick},
+        {CalcOffset, &MainWindow::CalcOffsetClick},       {Offset1, &MainWindow::CalcOffsetClick},
+        {EditBtn, &MainWindow::EditBtnClick},             {Editflatfile1, &MainWindow::EditBtnClick},
+        {UnindentBtn, &MainWindow::UnindentBtnClick},     {Unindent1, &MainWindow::UnindentBtnClick},
+        {CommentBtn, &MainWindow::CommentBtnClick},       {mmComment, &MainWindow::CommentBtnClick},
+        {UncommentBtn, &MainWindow::UncommentBtnClick},   {mmUnComment, &MainWindow::UncommentBtnClick},
+        {WindowCascadeItem, &MainWindow::WindowCascadeItemClick},
+        {WindowTileItem, &MainWindow::WindowTileItemClick},
+        {WindowMinimizeItem, &MainWindow::WindowMinimizeItemClick},
+        {Next1, &MainWindow::Next1Click},                 {Previous1, &MainWindow::Previous1Click},
+        {Help2, &MainWindow::Help2Click},                 {HelpAboutItem, &MainWindow::HelpAboutItemClick},
+        {Find1, &MainWindow::FindBtnClick},               {FindBtn, &MainWindow::FindBtnClick},
+        {Replace1, &MainWindow::ReplaceClick},            {Replace, &MainWindow::ReplaceClick},
+        {FindAll1, &MainWindow::FindAllBtnClick},         {FindAllBtn, &MainWindow::FindAllBtnClick},
+        {Goto1, &MainWindow::GotoClick},                  {GotoBtn, &MainWindow::GotoClick},
     };
 
     for (const ActionSpec &spec : specs) {
@@ -345,7 +345,7 @@ void TMainForm::createActions()
     connect(hide, &QAction::toggled, this, [this](bool hidden) { ButtonsPanel->setVisible(!hidden); });
 }
 
-void TMainForm::createMenus()
+void MainWindow::createMenus()
 {
     auto add = [this](QMenu *menu, std::initializer_list<CommandId> ids) {
         for (CommandId id : ids)
@@ -398,13 +398,13 @@ void TMainForm::createMenus()
 
     WindowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
     add(WindowMenu, {WindowCascadeItem, WindowTileItem, WindowMinimizeItem, Next1, Previous1});
-    connect(WindowMenu, &QMenu::aboutToShow, this, &TMainForm::rebuildWindowMenu);
+    connect(WindowMenu, &QMenu::aboutToShow, this, &MainWindow::rebuildWindowMenu);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     add(help, {Help2, HelpAboutItem});
 }
 
-void TMainForm::createToolBar()
+void MainWindow::createToolBar()
 {
     ButtonsPanel = new QToolBar(QStringLiteral("Toolbar"), this);
     ButtonsPanel->setObjectName(QStringLiteral("ButtonsPanel"));
@@ -437,13 +437,13 @@ void TMainForm::createToolBar()
 
     ToolbarMenu = new QMenu(this);
     QAction *hide = ToolbarMenu->addAction(QStringLiteral("Hide toolbar"));
-    connect(hide, &QAction::triggered, this, &TMainForm::Hidetoolbar1Click);
+    connect(hide, &QAction::triggered, this, &MainWindow::Hidetoolbar1Click);
     ButtonsPanel->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ButtonsPanel, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &point) { ToolbarMenu->popup(ButtonsPanel->mapToGlobal(point)); });
 }
 
-void TMainForm::createTabStrip()
+void MainWindow::createTabStrip()
 {
     auto *central = new QWidget(this);
     auto *layout = new QVBoxLayout(central);
@@ -476,7 +476,7 @@ void TMainForm::createTabStrip()
     });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
         if (window != nullptr) {
-            if (auto *child = qobject_cast<TMDIChild *>(window->widget()))
+            if (auto *child = qobject_cast<DocumentWindow *>(window->widget()))
                 child->FormActivate();
         }
         UpdateMenuItems();
@@ -484,14 +484,14 @@ void TMainForm::createTabStrip()
 
     TabMenu = new QMenu(this);
     QAction *close = TabMenu->addAction(QStringLiteral("Close"));
-    connect(close, &QAction::triggered, this, &TMainForm::FileCloseItemClick);
+    connect(close, &QAction::triggered, this, &MainWindow::FileCloseItemClick);
     connect(TabMenu, &QMenu::aboutToShow, this, [this, close] { close->setVisible(activeChild() != nullptr); });
     TabControl1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(TabControl1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &point) { TabMenu->popup(TabControl1->mapToGlobal(point)); });
 }
 
-void TMainForm::createStatusBar()
+void MainWindow::createStatusBar()
 {
     for (QLabel *&panel : m_panels) {
         panel = new QLabel(this);
@@ -503,22 +503,22 @@ void TMainForm::createStatusBar()
     m_panels[1]->setFixedWidth(StatusPanel1Width);
 }
 
-void TMainForm::fitStatusPanels()
+void MainWindow::fitStatusPanels()
 {
     m_panels[0]->setFixedWidth(roundHalfEven(width() / 3.0));
 }
 
-QString TMainForm::statusPanel(int panel) const
+QString MainWindow::statusPanel(int panel) const
 {
     return m_panels[panel]->text();
 }
 
-void TMainForm::setStatusPanel(int panel, const QString &text)
+void MainWindow::setStatusPanel(int panel, const QString &text)
 {
     m_panels[panel]->setText(text);
 }
 
-void TMainForm::applyCommandStates(const CommandStates &states)
+void MainWindow::applyCommandStates(const CommandStates &states)
 {
     for (std::size_t i = 0; i < CommandCount; ++i) {
         if (const std::optional<bool> enabled = states.get(static_cast<CommandId>(i)))
@@ -526,42 +526,42 @@ void TMainForm::applyCommandStates(const CommandStates &states)
     }
 }
 
-bool TMainForm::isCommandEnabled(CommandId id) const
+bool MainWindow::isCommandEnabled(CommandId id) const
 {
     return action(id)->isEnabled();
 }
 
 // Popup items copy the enabled state of their command when they open, so the
 // handler runs here whatever the command's own state.
-void TMainForm::runCommand(CommandId id)
+void MainWindow::runCommand(CommandId id)
 {
     if (const Handler handler = m_handlers[static_cast<std::size_t>(id)])
         (this->*handler)();
 }
 
-QList<TMDIChild *> TMainForm::documents() const
+QList<DocumentWindow *> MainWindow::documents() const
 {
-    QList<TMDIChild *> result;
+    QList<DocumentWindow *> result;
     for (QMdiSubWindow *window : m_mdiArea->subWindowList(QMdiArea::CreationOrder)) {
-        if (auto *child = qobject_cast<TMDIChild *>(window->widget()))
+        if (auto *child = qobject_cast<DocumentWindow *>(window->widget()))
             result.append(child);
     }
     return result;
 }
 
-TMDIChild *TMainForm::activeChild() const
+DocumentWindow *MainWindow::activeChild() const
 {
     QMdiSubWindow *window = m_mdiArea->currentSubWindow();
-    return window != nullptr ? qobject_cast<TMDIChild *>(window->widget()) : nullptr;
+    return window != nullptr ? qobject_cast<DocumentWindow *>(window->widget()) : nullptr;
 }
 
-TMDIChild *TMainForm::takeCurrentChild()
+DocumentWindow *MainWindow::takeCurrentChild()
 {
     CurrentChild = activeChild();
     return CurrentChild.data();
 }
 
-QMdiSubWindow *TMainForm::subWindowOf(TMDIChild *child) const
+QMdiSubWindow *MainWindow::subWindowOf(DocumentWindow *child) const
 {
     for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
         if (window->widget() == child)
@@ -570,7 +570,7 @@ QMdiSubWindow *TMainForm::subWindowOf(TMDIChild *child) const
     return nullptr;
 }
 
-void TMainForm::bringToFront(TMDIChild *child)
+void MainWindow::bringToFront(DocumentWindow *child)
 {
     if (QMdiSubWindow *window = subWindowOf(child)) {
         if (window->isMinimized())
@@ -580,9 +580,9 @@ void TMainForm::bringToFront(TMDIChild *child)
     }
 }
 
-TMDIChild *TMainForm::createChild()
+DocumentWindow *MainWindow::createChild()
 {
-    auto *child = new TMDIChild(*this);
+    auto *child = new DocumentWindow(*this);
     QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(windowIcon());
@@ -598,7 +598,7 @@ TMDIChild *TMainForm::createChild()
 }
 
 // A new window, its caption set: its tab, shown maximised and active.
-void TMainForm::showNewDocument(TMDIChild *child)
+void MainWindow::showNewDocument(DocumentWindow *child)
 {
     AddTab(child->caption());
     QMdiSubWindow *window = subWindowOf(child);
@@ -609,7 +609,7 @@ void TMainForm::showNewDocument(TMDIChild *child)
 
 // ---- tab strip ----
 
-void TMainForm::AddTab(const QString &caption)
+void MainWindow::AddTab(const QString &caption)
 {
     const int index = m_tabs.AddTab(caption.toStdString());
     m_changingTabs = true;
@@ -619,7 +619,7 @@ void TMainForm::AddTab(const QString &caption)
     m_changingTabs = false;
 }
 
-void TMainForm::RemoveTab(const QString &caption)
+void MainWindow::RemoveTab(const QString &caption)
 {
     if (const std::optional<int> index = m_tabs.RemoveTab(caption.toStdString())) {
         m_changingTabs = true;
@@ -628,7 +628,7 @@ void TMainForm::RemoveTab(const QString &caption)
     }
 }
 
-void TMainForm::RenameTab(const QString &caption)
+void MainWindow::RenameTab(const QString &caption)
 {
     const int index = TabControl1->currentIndex();
     if (index < 0)
@@ -638,7 +638,7 @@ void TMainForm::RenameTab(const QString &caption)
     m_tabs.RenameTab(index, caption.toStdString());
 }
 
-void TMainForm::selectTabFor(const QString &caption)
+void MainWindow::selectTabFor(const QString &caption)
 {
     if (const std::optional<int> index = m_tabs.lowestIndexOf(caption.toStdString())) {
         m_changingTabs = true;
@@ -647,12 +647,12 @@ void TMainForm::selectTabFor(const QString &caption)
     }
 }
 
-void TMainForm::TabControl1Change(int index)
+void MainWindow::TabControl1Change(int index)
 {
     if (index < 0 || index >= m_tabs.count())
         return;
     const QString caption = QString::fromStdString(m_tabs.pathAt(index));
-    for (TMDIChild *child : documents()) {
+    for (DocumentWindow *child : documents()) {
         if (child->caption() == caption) {
             bringToFront(child);
             child->FormActivate();
@@ -663,29 +663,29 @@ void TMainForm::TabControl1Change(int index)
 
 // ---- command states ----
 
-void TMainForm::UpdateMenuItems()
+void MainWindow::UpdateMenuItems()
 {
     if (m_mdiArea->subWindowList().isEmpty())
         applyCommandStates(noDocumentLeftStates());
 }
 
-void TMainForm::NoDocumentState()
+void MainWindow::NoDocumentState()
 {
     applyCommandStates(noDocumentState());
 }
 
 // ---- start-up and window events ----
 
-void TMainForm::showEvent(QShowEvent *event)
+void MainWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        QMetaObject::invokeMethod(this, &TMainForm::FormShow, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MainWindow::FormShow, Qt::QueuedConnection);
     }
 }
 
-void TMainForm::FormShow()
+void MainWindow::FormShow()
 {
     UpdateMenuItems();
     if (!m_startFiles.isEmpty()) {
@@ -701,7 +701,7 @@ void TMainForm::FormShow()
     }
 }
 
-void TMainForm::activateFromOtherInstance(const QStringList &files)
+void MainWindow::activateFromOtherInstance(const QStringList &files)
 {
     if (isMinimized())
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
@@ -712,16 +712,16 @@ void TMainForm::activateFromOtherInstance(const QStringList &files)
         OpenSourceFile(file);
 }
 
-void TMainForm::resizeEvent(QResizeEvent *event)
+void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     fitStatusPanels();
-    const QList<TMDIChild *> children = documents();
+    const QList<DocumentWindow *> children = documents();
     for (auto it = children.crbegin(); it != children.crend(); ++it)
         (*it)->applyPaneSizes();
 }
 
-void TMainForm::closeEvent(QCloseEvent *event)
+void MainWindow::closeEvent(QCloseEvent *event)
 {
     const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
     for (auto it = windows.crbegin(); it != windows.crend(); ++it) {
@@ -735,13 +735,13 @@ void TMainForm::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void TMainForm::dragEnterEvent(QDragEnterEvent *event)
+void MainWindow::dragEnterEvent(QDragEnterEvent *event)
 {
     if (event->mimeData()->hasUrls())
         event->acceptProposedAction();
 }
 
-void TMainForm::dropEvent(QDropEvent *event)
+void MainWindow::dropEvent(QDropEvent *event)
 {
     const QList<QUrl> urls = event->mimeData()->urls();
     event->acceptProposedAction();
@@ -753,9 +753,9 @@ void TMainForm::dropEvent(QDropEvent *event)
 
 // ---- file commands ----
 
-void TMainForm::FileOpenItemClick()
+void MainWindow::FileOpenItemClick()
 {
-    if (TMDIChild *child = takeCurrentChild()) {
+    if (DocumentWindow *child = takeCurrentChild()) {
         child->KeyIsDown = false;
         if (child->IsDataWindow) {
             OpenDataFile(*child, *this);   // a data window opens data files into itself
@@ -770,14 +770,14 @@ void TMainForm::FileOpenItemClick()
         OpenSourceFile(file);
 }
 
-void TMainForm::OpenSourceFile(const QString &name)
+void MainWindow::OpenSourceFile(const QString &name)
 {
     const QString path = documentPath(name);
     const QString wanted = QString::fromStdString(sourceCaption(path.toStdString(), OpenReadOnly));
 
-    const QList<TMDIChild *> children = documents();
+    const QList<DocumentWindow *> children = documents();
     for (auto it = children.crbegin(); it != children.crend(); ++it) {
-        TMDIChild *open = *it;
+        DocumentWindow *open = *it;
         if (!sameCaption(open->caption(), wanted))
             continue;
         bringToFront(open);
@@ -807,7 +807,7 @@ void TMainForm::OpenSourceFile(const QString &name)
         return;
     }
 
-    TMDIChild *child = createChild();
+    DocumentWindow *child = createChild();
     CurrentChild = child;
     setStatusPanel(1, QStringLiteral("loading Program..."));
     m_panels[1]->repaint();
@@ -833,17 +833,17 @@ void TMainForm::OpenSourceFile(const QString &name)
     child->SyncToCaret(child->RichEdit1);
 }
 
-void TMainForm::New1Click()
+void MainWindow::New1Click()
 {
     std::vector<std::string> captions;
-    for (const TMDIChild *child : documents())
+    for (const DocumentWindow *child : documents())
         captions.push_back(child->caption().toStdString());
     const int next = nextBlankNumber(captions);
     if (next > MaxBlankNumber) {
         m_dialogs.message(Dialogs::Icon::Error, QStringLiteral("only 10 blank forms allowed"), Dialogs::Buttons::Ok);
         return;
     }
-    TMDIChild *child = createChild();
+    DocumentWindow *child = createChild();
     child->lineEnding = LineEnding::None;
     child->setCaption(QStringLiteral("blank %1").arg(next));
     child->KeyIsDown = false;
@@ -851,9 +851,9 @@ void TMainForm::New1Click()
     child->RichEdit1->setFocus();
 }
 
-void TMainForm::FileCloseItemClick()
+void MainWindow::FileCloseItemClick()
 {
-    if (TMDIChild *child = takeCurrentChild()) {
+    if (DocumentWindow *child = takeCurrentChild()) {
         if (QMdiSubWindow *window = subWindowOf(child))
             window->close();
     }
@@ -862,14 +862,14 @@ void TMainForm::FileCloseItemClick()
     if (documents().isEmpty()) {
         NoDocumentState();
         UpdateMenuItems();
-    } else if (TMDIChild *active = activeChild()) {
+    } else if (DocumentWindow *active = activeChild()) {
         active->KeyIsDown = false;
     }
 }
 
-void TMainForm::ReadOnly1Click()
+void MainWindow::ReadOnly1Click()
 {
-    TMDIChild *child = takeCurrentChild();
+    DocumentWindow *child = takeCurrentChild();
     if (child == nullptr || child->RichEdit1->isReadOnly())
         return;
     OpenReadOnly = true;
@@ -880,9 +880,9 @@ void TMainForm::ReadOnly1Click()
     child->ShowEditMode();
 }
 
-void TMainForm::UpdateMode1Click()
+void MainWindow::UpdateMode1Click()
 {
-    TMDIChild *child = takeCurrentChild();
+    DocumentWindow *child = takeCurrentChild();
     if (child == nullptr || !child->RichEdit1->isReadOnly())
         return;
     OpenReadOnly = false;
@@ -893,13 +893,13 @@ void TMainForm::UpdateMode1Click()
     child->ShowEditMode();
 }
 
-void TMainForm::FileSaveItemClick()
+void MainWindow::FileSaveItemClick()
 {
-    if (TMDIChild *child = takeCurrentChild())
+    if (DocumentWindow *child = takeCurrentChild())
         saveDocument(child);
 }
 
-bool TMainForm::saveDocument(TMDIChild *child)
+bool MainWindow::saveDocument(DocumentWindow *child)
 {
     child->KeyIsDown = false;
     const std::string caption = child->caption().toStdString();
@@ -926,13 +926,13 @@ bool TMainForm::saveDocument(TMDIChild *child)
     return true;
 }
 
-void TMainForm::FileSaveAsItemClick()
+void MainWindow::FileSaveAsItemClick()
 {
-    if (TMDIChild *child = takeCurrentChild())
+    if (DocumentWindow *child = takeCurrentChild())
         saveAs(child);
 }
 
-bool TMainForm::saveAs(TMDIChild *child)
+bool MainWindow::saveAs(DocumentWindow *child)
 {
     const bool readOnly = child->RichEdit1->isReadOnly();
     const QString proposed = QString::fromStdString(withoutReadOnlySuffix(child->caption().toStdString()));
@@ -951,9 +951,9 @@ bool TMainForm::saveAs(TMDIChild *child)
     return true;
 }
 
-void TMainForm::SaveAll1Click()
+void MainWindow::SaveAll1Click()
 {
-    for (TMDIChild *child : documents()) {
+    for (DocumentWindow *child : documents()) {
         if (kindOfCaption(child->caption().toStdString()) != DocumentKind::Source)
             continue;
         if (!child->RichEdit1->isModified() || child->RichEdit1->isReadOnly())
@@ -962,11 +962,11 @@ void TMainForm::SaveAll1Click()
         child->FormActivate();
         saveDocument(child);
     }
-    if (TMDIChild *active = activeChild())
+    if (DocumentWindow *active = activeChild())
         active->KeyIsDown = false;
 }
 
-bool TMainForm::WriteSourceFile(TMDIChild *child, const QString &path)
+bool MainWindow::WriteSourceFile(DocumentWindow *child, const QString &path)
 {
     SourceEditor *editor = child->RichEdit1;
     if (m_settings.TrailSpaceOption)
@@ -982,14 +982,14 @@ bool TMainForm::WriteSourceFile(TMDIChild *child, const QString &path)
     return true;
 }
 
-void TMainForm::FileExitItemClick()
+void MainWindow::FileExitItemClick()
 {
     close();
 }
 
-void TMainForm::PrintButtonClick()
+void MainWindow::PrintButtonClick()
 {
-    TMDIChild *child = takeCurrentChild();
+    DocumentWindow *child = takeCurrentChild();
     if (child == nullptr)
         return;
     QPrinter printer(QPrinter::HighResolution);
@@ -1000,21 +1000,21 @@ void TMainForm::PrintButtonClick()
     child->KeyIsDown = false;
 }
 
-void TMainForm::PrintSetup1Click()
+void MainWindow::PrintSetup1Click()
 {
     QPrinter printer(QPrinter::HighResolution);
     m_dialogs.printSetup(printer);
-    if (TMDIChild *child = takeCurrentChild())
+    if (DocumentWindow *child = takeCurrentChild())
         child->KeyIsDown = false;
 }
 
-void TMainForm::addRecent(const QString &caption)
+void MainWindow::addRecent(const QString &caption)
 {
     reportSettingsSave(m_store.AddRecent(QFile::encodeName(caption).toStdString()));
     ShowRecentList();
 }
 
-void TMainForm::documentClosing(TMDIChild *child)
+void MainWindow::documentClosing(DocumentWindow *child)
 {
     RemoveTab(child->caption());
     if (child->IsLayoutWindow || child->IsDataWindow) {
@@ -1026,18 +1026,18 @@ void TMainForm::documentClosing(TMDIChild *child)
 
 // ---- edit commands ----
 
-void TMainForm::UndoItemClick()
+void MainWindow::UndoItemClick()
 {
-    TMDIChild *child = takeCurrentChild();
+    DocumentWindow *child = takeCurrentChild();
     if (child != nullptr && child->IsSourceWindow && child->RichEdit1->isModified())
         child->RichEdit1->undo();
 }
 
 // Cut and Paste change the text of RichEdit1, never of the split view, and
 // bring the stored lines up to date; in a data window they act on the current cell.
-void TMainForm::clipboardEdit(void (QPlainTextEdit::*edit)(), void (*dataCell)(TMDIChild &))
+void MainWindow::clipboardEdit(void (QPlainTextEdit::*edit)(), void (*dataCell)(DocumentWindow &))
 {
-    TMDIChild *child = takeCurrentChild();
+    DocumentWindow *child = takeCurrentChild();
     if (child != nullptr && child->IsDataWindow)
         dataCell(*child);
     if (child == nullptr || !child->IsSourceWindow)
@@ -1049,14 +1049,14 @@ void TMainForm::clipboardEdit(void (QPlainTextEdit::*edit)(), void (*dataCell)(T
     child->RichEdit1SelectionChange();
 }
 
-void TMainForm::CutItemClick()
+void MainWindow::CutItemClick()
 {
     clipboardEdit(&QPlainTextEdit::cut, &CutDataCell);
 }
 
-void TMainForm::CopyItemClick()
+void MainWindow::CopyItemClick()
 {
-    TMDIChild *child = takeCurrentChild();
+    DocumentWindow *child = takeCurrentChild();
     if (child != nullptr && child->IsDataWindow)
         CopyDataCell(*child);
     if (child == nullptr || !child->IsSourceWindow)
@@ -1065,14 +1065,14 @@ void TMainForm::CopyItemClick()
     child->editorInUse()->copy();
 }
 
-void TMainForm::PasteItemClick()
+void MainWindow::PasteItemClick()
 {
     clipboardEdit(&QPlainTextEdit::paste, &PasteDataCell);
 }
 
-void TMainForm::SelectAllClick()
+void MainWindow::SelectAllClick()
 {
-    TMDIChild *child = takeCurrentChild();
+    DocumentWindow *child = takeCurrentChild();
     if (child == nullptr || !child->IsSourceWindow)
         return;
     child->KeyIsDown = false;
@@ -1081,13 +1081,13 @@ void TMainForm::SelectAllClick()
 
 // ---- window, toolbar and help commands ----
 
-void TMainForm::WindowCascadeItemClick()
+void MainWindow::WindowCascadeItemClick()
 {
     m_mdiArea->cascadeSubWindows();
 }
 
 // Windows one above the other, each the full width of the frame.
-void TMainForm::WindowTileItemClick()
+void MainWindow::WindowTileItemClick()
 {
     const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
     QList<QMdiSubWindow *> shown;
@@ -1107,45 +1107,45 @@ void TMainForm::WindowTileItemClick()
     }
 }
 
-void TMainForm::WindowMinimizeItemClick()
+void MainWindow::WindowMinimizeItemClick()
 {
     const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
     for (auto it = windows.crbegin(); it != windows.crend(); ++it)
         (*it)->showMinimized();
 }
 
-void TMainForm::Next1Click()
+void MainWindow::Next1Click()
 {
     m_mdiArea->activatePreviousSubWindow();
-    if (TMDIChild *child = activeChild())
+    if (DocumentWindow *child = activeChild())
         child->KeyIsDown = false;
 }
 
-void TMainForm::Previous1Click()
+void MainWindow::Previous1Click()
 {
     m_mdiArea->activateNextSubWindow();
-    if (TMDIChild *child = activeChild())
+    if (DocumentWindow *child = activeChild())
         child->KeyIsDown = false;
 }
 
-void TMainForm::Hidetoolbar1Click()
+void MainWindow::Hidetoolbar1Click()
 {
     action(Hidetoolbar1)->toggle();
 }
 
-void TMainForm::rebuildWindowMenu()
+void MainWindow::rebuildWindowMenu()
 {
     for (QAction *entry : std::exchange(m_windowListActions, {})) {
         WindowMenu->removeAction(entry);
         entry->deleteLater();
     }
-    const QList<TMDIChild *> children = documents();
+    const QList<DocumentWindow *> children = documents();
     if (children.isEmpty())
         return;
     m_windowListActions.append(WindowMenu->addSeparator());
-    TMDIChild *active = activeChild();
+    DocumentWindow *active = activeChild();
     int number = 1;
-    for (TMDIChild *child : children) {
+    for (DocumentWindow *child : children) {
         QString text = child->caption();
         text.replace(QLatin1Char('&'), QStringLiteral("&&"));
         if (number < 10)
@@ -1153,7 +1153,7 @@ void TMainForm::rebuildWindowMenu()
         QAction *entry = WindowMenu->addAction(text);
         entry->setCheckable(true);
         entry->setChecked(child == active);
-        connect(entry, &QAction::triggered, this, [this, child = QPointer<TMDIChild>(child)] {
+        connect(entry, &QAction::triggered, this, [this, child = QPointer<DocumentWindow>(child)] {
             if (child) {
                 bringToFront(child);
                 child->FormActivate();
@@ -1164,7 +1164,7 @@ void TMainForm::rebuildWindowMenu()
     }
 }
 
-void TMainForm::Help2Click()
+void MainWindow::Help2Click()
 {
     if (!m_help) {
         m_help = new HelpWindow(QString::fromStdString(ExePath.Dir) + QStringLiteral("help/manual.html"));
@@ -1173,18 +1173,18 @@ void TMainForm::Help2Click()
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
-    if (TMDIChild *child = takeCurrentChild())
+    if (DocumentWindow *child = takeCurrentChild())
         child->KeyIsDown = false;
 }
 
-void TMainForm::HelpAboutItemClick()
+void MainWindow::HelpAboutItemClick()
 {
-    AboutBox->exec();
+    m_aboutBox->exec();
 }
 
-void TMainForm::RefreshTreeClick()
+void MainWindow::RefreshTreeClick()
 {
-    TMDIChild *child = takeCurrentChild();
+    DocumentWindow *child = takeCurrentChild();
     if (child == nullptr || !child->IsSourceWindow)
         return;
     child->KeyIsDown = false;
@@ -1194,21 +1194,21 @@ void TMainForm::RefreshTreeClick()
     child->RichEdit1SelectionChange();
 }
 
-void TMainForm::SplitBtnClick()
+void MainWindow::SplitBtnClick()
 {
-    TMDIChild *child = takeCurrentChild();
+    DocumentWindow *child = takeCurrentChild();
     if (child == nullptr || !child->IsSourceWindow)
         return;
     child->KeyIsDown = false;
     child->SplitBtnClick();
 }
 
-void TMainForm::CalcOffsetClick()
+void MainWindow::CalcOffsetClick()
 {
     CalcRecordLayout(false);
 }
 
-void TMainForm::EditBtnClick()
+void MainWindow::EditBtnClick()
 {
     CalcRecordLayout(true);
 }
@@ -1216,9 +1216,9 @@ void TMainForm::EditBtnClick()
 // A layout window (or, in data mode, a data window) for the record definition
 // selected in the active source window. Nothing is built when the selection
 // holds no usable definition.
-void TMainForm::CalcRecordLayout(bool dataMode)
+void MainWindow::CalcRecordLayout(bool dataMode)
 {
-    TMDIChild *source = takeCurrentChild();
+    DocumentWindow *source = takeCurrentChild();
     if (source == nullptr || !source->IsSourceWindow)
         return;
     source->KeyIsDown = false;
@@ -1248,7 +1248,7 @@ void TMainForm::CalcRecordLayout(bool dataMode)
         columns = std::move(built).value();
     }
 
-    TMDIChild *child = createChild();
+    DocumentWindow *child = createChild();
     const std::string message = table.value().message;
     if (dataMode)
         showDataWindow(*child, table.value(), std::move(columns), byteOrderFor(m_settings.BigEndianOption));
@@ -1262,61 +1262,61 @@ void TMainForm::CalcRecordLayout(bool dataMode)
         child->StringGrid2->setFocus();
 }
 
-void TMainForm::transformSelectedLines(BlockEdit edit)
+void MainWindow::transformSelectedLines(BlockEdit edit)
 {
-    TMDIChild *child = takeCurrentChild();
+    DocumentWindow *child = takeCurrentChild();
     if (child == nullptr || !child->IsSourceWindow)
         return;
     child->KeyIsDown = false;
     child->TransformSelectedLines(edit);
 }
 
-void TMainForm::IndentBtnClick()
+void MainWindow::IndentBtnClick()
 {
     transformSelectedLines(BlockEdit::Indent);
 }
 
-void TMainForm::UnindentBtnClick()
+void MainWindow::UnindentBtnClick()
 {
     transformSelectedLines(BlockEdit::Unindent);
 }
 
-void TMainForm::CommentBtnClick()
+void MainWindow::CommentBtnClick()
 {
     transformSelectedLines(BlockEdit::Comment);
 }
 
-void TMainForm::UncommentBtnClick()
+void MainWindow::UncommentBtnClick()
 {
     transformSelectedLines(BlockEdit::Uncomment);
 }
 
-void TMainForm::mmTrackClick()
+void MainWindow::mmTrackClick()
 {
-    TMDIChild *child = takeCurrentChild();
+    DocumentWindow *child = takeCurrentChild();
     if (child != nullptr)
         child->KeyIsDown = false;
     norvane::mmTrackClick(child, *this);
 }
 
-void TMainForm::Trackback1Click()
+void MainWindow::Trackback1Click()
 {
-    TMDIChild *child = takeCurrentChild();
+    DocumentWindow *child = takeCurrentChild();
     if (child != nullptr)
         child->KeyIsDown = false;
     norvane::Trackback1Click(child, *this);
 }
 
 // Gives every open editor the chosen font; a font change is no edit.
-void TMainForm::Font1Click()
+void MainWindow::Font1Click()
 {
     const std::optional<QFont> chosen = m_dialogs.chooseFont(editorFont(m_settings.editorFont));
     if (!chosen)
         return;
     m_settings.editorFont = fontSpecOf(*chosen);
-    const QList<TMDIChild *> children = documents();
+    const QList<DocumentWindow *> children = documents();
     for (auto it = children.crbegin(); it != children.crend(); ++it) {
-        TMDIChild *child = *it;
+        DocumentWindow *child = *it;
         const bool modified = child->RichEdit1->isModified();
         child->SyncSuspended = true;
         child->RichEdit1->setFont(*chosen);
@@ -1329,22 +1329,22 @@ void TMainForm::Font1Click()
 
 // ---- search commands ----
 
-void TMainForm::FindBtnClick()
+void MainWindow::FindBtnClick()
 {
-    Search->FindBtnClick(takeCurrentChild());
+    m_search->FindBtnClick(takeCurrentChild());
 }
 
-void TMainForm::ReplaceClick()
+void MainWindow::ReplaceClick()
 {
-    Search->ReplaceClick(takeCurrentChild());
+    m_search->ReplaceClick(takeCurrentChild());
 }
 
-void TMainForm::FindAllBtnClick()
+void MainWindow::FindAllBtnClick()
 {
-    FindAllDlg->showFor(takeCurrentChild());
+    m_findAllDialog->showFor(takeCurrentChild());
 }
 
-void TMainForm::GotoClick()
+void MainWindow::GotoClick()
 {
     norvane::GotoClick(takeCurrentChild(), m_dialogs);
 }

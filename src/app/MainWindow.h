@@ -5,7 +5,7 @@
 #include "common/core/TabBook.h"
 #include "document/widgets/DocumentHost.h"
 #include "app/HelpWindow.h"
-#include "document/widgets/TMDIChild.h"
+#include "document/widgets/DocumentWindow.h"
 #include "settings/core/SettingsStore.h"
 
 #include <QMainWindow>
@@ -26,14 +26,14 @@ namespace norvane {
 
 class SearchCommands;
 class SourceEditor;
-class TAboutBox;
-class TFindAllDlg;
-class TOptionsDialog;
+class AboutBox;
+class FindAllDialog;
+class OptionsDialog;
 
 // The main window: menus, toolbar, tab strip, the document area and the status
 // bar. Its handlers keep the names of the commands they serve and hand the work
 // to the document windows and the concerns that own it.
-class TMainForm : public QMainWindow, public DocumentHost {
+class MainWindow : public QMainWindow, public DocumentHost {
     Q_OBJECT
 
 public:
@@ -48,8 +48,8 @@ public:
     // platform's configuration folder.
     [[nodiscard]] static QString defaultSettingsFolder();
 
-    explicit TMainForm(const Environment &environment, QWidget *parent = nullptr);
-    ~TMainForm() override;
+    explicit MainWindow(const Environment &environment, QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     // The files to open when the window is first shown (the command line).
     void setStartFiles(const QStringList &files) { m_startFiles = files; }
@@ -57,7 +57,7 @@ public:
     void activateFromOtherInstance(const QStringList &files);
 
     [[nodiscard]] QAction *action(CommandId id) const { return m_actions[static_cast<std::size_t>(id)]; }
-    [[nodiscard]] QList<TMDIChild *> documents() const;
+    [[nodiscard]] QList<DocumentWindow *> documents() const;
     [[nodiscard]] QTabBar *tabBar() const { return TabControl1; }
     [[nodiscard]] QMdiArea *mdiArea() const { return m_mdiArea; }
     [[nodiscard]] QToolBar *toolBar() const { return ButtonsPanel; }
@@ -66,9 +66,9 @@ public:
     [[nodiscard]] QMenu *windowMenu() const { return WindowMenu; }
     [[nodiscard]] QMenu *tabMenu() const { return TabMenu; }
     [[nodiscard]] QMenu *toolbarMenu() const { return ToolbarMenu; }
-    [[nodiscard]] TAboutBox *aboutBox() const { return AboutBox; }
+    [[nodiscard]] AboutBox *aboutBox() const { return m_aboutBox; }
     [[nodiscard]] HelpWindow *helpWindow() const { return m_help; }
-    [[nodiscard]] TOptionsDialog *optionsDialog() const { return m_options; }
+    [[nodiscard]] OptionsDialog *optionsDialog() const { return m_options; }
     [[nodiscard]] QMenu *recentMenu() const { return RecentMenu; }
     [[nodiscard]] const SettingsStore &settingsStore() const { return m_store; }
 
@@ -85,15 +85,15 @@ public:
     bool isCommandEnabled(CommandId id) const override;
     void runCommand(CommandId id) override;
     void setStatusPanel(int panel, const QString &text) override;
-    void setCurrentChild(TMDIChild *child) override { CurrentChild = child; }
-    void setDataFileChild(TMDIChild *child) override { DataFileChild = child; }
-    TMDIChild *activeChild() const override;
-    void bringToFront(TMDIChild *child) override;
+    void setCurrentChild(DocumentWindow *child) override { CurrentChild = child; }
+    void setDataFileChild(DocumentWindow *child) override { DataFileChild = child; }
+    DocumentWindow *activeChild() const override;
+    void bringToFront(DocumentWindow *child) override;
     void selectTabFor(const QString &caption) override;
     void renameTab(const QString &caption) override { RenameTab(caption); }
-    bool saveDocument(TMDIChild *child) override;
+    bool saveDocument(DocumentWindow *child) override;
     void addRecent(const QString &caption) override;
-    void documentClosing(TMDIChild *child) override;
+    void documentClosing(DocumentWindow *child) override;
 
     // File commands
     void FileOpenItemClick();
@@ -147,8 +147,8 @@ public:
     void ReplaceClick();
     void FindAllBtnClick();
     void GotoClick();
-    [[nodiscard]] SearchCommands *searchCommands() const { return Search; }
-    [[nodiscard]] TFindAllDlg *findAllDialog() const { return FindAllDlg; }
+    [[nodiscard]] SearchCommands *searchCommands() const { return m_search; }
+    [[nodiscard]] FindAllDialog *findAllDialog() const { return m_findAllDialog; }
 
     // Tab strip
     void AddTab(const QString &caption);
@@ -175,14 +175,14 @@ private:
     void fitStatusPanels();
     void rebuildWindowMenu();
     // The active document window, stored in CurrentChild; none when there is none.
-    TMDIChild *takeCurrentChild();
-    TMDIChild *createChild();
-    void showNewDocument(TMDIChild *child);
-    QMdiSubWindow *subWindowOf(TMDIChild *child) const;
-    bool saveAs(TMDIChild *child);
-    bool WriteSourceFile(TMDIChild *child, const QString &path);
+    DocumentWindow *takeCurrentChild();
+    DocumentWindow *createChild();
+    void showNewDocument(DocumentWindow *child);
+    QMdiSubWindow *subWindowOf(DocumentWindow *child) const;
+    bool saveAs(DocumentWindow *child);
+    bool WriteSourceFile(DocumentWindow *child, const QString &path);
     void transformSelectedLines(BlockEdit edit);
-    void clipboardEdit(void (QPlainTextEdit::*edit)(), void (*dataCell)(TMDIChild &));
+    void clipboardEdit(void (QPlainTextEdit::*edit)(), void (*dataCell)(DocumentWindow &));
     void CalcRecordLayout(bool dataMode);
     void loadSettings(const QString &settingsFolder, const QString &programFolder);
     void ShowRecentList();
@@ -192,7 +192,7 @@ private:
     Dialogs &m_dialogs;
     TPathName ExePath;
 
-    using Handler = void (TMainForm::*)();
+    using Handler = void (MainWindow::*)();
     std::array<QAction *, CommandCount> m_actions{};
     std::array<Handler, CommandCount> m_handlers{};
     QMdiArea *m_mdiArea = nullptr;
@@ -210,13 +210,13 @@ private:
     QStringList m_startFiles;
 
     SettingsStore m_store;
-    TAboutBox *AboutBox = nullptr;
-    TOptionsDialog *m_options = nullptr;
-    TFindAllDlg *FindAllDlg = nullptr;
-    SearchCommands *Search = nullptr;   // the Find and Replace dialogs
+    AboutBox *m_aboutBox = nullptr;
+    OptionsDialog *m_options = nullptr;
+    FindAllDialog *m_findAllDialog = nullptr;
+    SearchCommands *m_search = nullptr;   // the Find and Replace dialogs
     QPointer<HelpWindow> m_help;
-    QPointer<TMDIChild> CurrentChild;
-    QPointer<TMDIChild> DataFileChild;
+    QPointer<DocumentWindow> CurrentChild;
+    QPointer<DocumentWindow> DataFileChild;
 };
 
 } // namespace norvane

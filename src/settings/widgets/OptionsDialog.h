@@ -11,11 +11,11 @@ namespace norvane {
 
 // The options dialog. It shows the live settings when it opens and puts its
 // controls' values into them when confirmed; Cancel leaves them as they were.
-class TOptionsDialog : public QDialog {
+class OptionsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    TOptionsDialog(Settings &settings, QWidget *parent = nullptr);
+    OptionsDialog(Settings &settings, QWidget *parent = nullptr);
 
     // Shows the settings' current values in the controls.
     void showSettings();
