@@ -20,7 +20,7 @@ struct LargeDocument : bench::BenchWindow {
         window.resize(1200, 800);
         window.show();
         window.OpenSourceFile(writeProgram(bench::LargeProgram::make(200000)));
-        editor = window.activeChild()->RichEdit1;
+        editor = window.activeChild()->editor();
         editor->setFocus();
     }
 

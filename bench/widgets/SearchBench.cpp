@@ -103,13 +103,13 @@ void FindAllOfAWord(benchmark::State &state)
 {
     MarkedDocument &doc = document();
     for (auto _ : state) {
-        doc.child->CloseGridClick();
+        doc.child->closeFindResults();
         const auto start = std::chrono::steady_clock::now();
         FindAllSearch(*doc.child, doc.window, {Word, true, true});
         const auto stop = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
     }
-    state.counters["rows"] = doc.child->FindResults->rowCount();
+    state.counters["rows"] = doc.child->findResults()->rowCount();
     state.counters["tree"] = doc.child->treeShown() ? 1 : 0;
 }
 BENCHMARK(FindAllOfAWord)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -119,8 +119,8 @@ BENCHMARK(FindAllOfAWord)->UseManualTime()->Unit(benchmark::kMillisecond)->Itera
 void ReplaceAllOfAWord(benchmark::State &state)
 {
     MarkedDocument &doc = document();
-    SourceEditor &editor = *doc.child->RichEdit1;
-    doc.child->CloseGridClick();
+    SourceEditor &editor = *doc.child->editor();
+    doc.child->closeFindResults();
     FindAllSearch(*doc.child, doc.window, {Word, true, true});
     FindReplaceDialog &dialog = *doc.window.searchCommands()->ReplaceDialog1;
     dialog.WholeWord->setChecked(true);
@@ -139,7 +139,7 @@ void ReplaceAllOfAWord(benchmark::State &state)
         forth = !forth;
     }
     state.counters["undoSteps"] = undoSteps;   // of the last run
-    state.counters["rows"] = doc.child->FindResults->rowCount();
+    state.counters["rows"] = doc.child->findResults()->rowCount();
 }
 BENCHMARK(ReplaceAllOfAWord)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(4);
 

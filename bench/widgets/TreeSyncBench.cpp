@@ -38,7 +38,7 @@ void UpdateTreeAndSyncAfterAKey(benchmark::State &state)
 {
     static LargeDocument document;
     DocumentWindow *child = document.child;
-    SourceEditor *editor = child->RichEdit1;
+    SourceEditor *editor = child->editor();
     bool insert = true;
     for (auto _ : state) {
         QTextCursor cursor = editor->textCursor();
@@ -51,12 +51,12 @@ void UpdateTreeAndSyncAfterAKey(benchmark::State &state)
         insert = !insert;
 
         const auto start = std::chrono::steady_clock::now();
-        child->UpdateTree();
-        child->RichEdit1SelectionChange();
+        child->updateTree();
+        child->editorSelectionChanged();
         const auto stop = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
     }
-    state.counters["nodes"] = child->TreeView1->count();
+    state.counters["nodes"] = child->structureTree()->count();
     state.counters["lines"] = editor->lineCount();
 }
 BENCHMARK(UpdateTreeAndSyncAfterAKey)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(400);

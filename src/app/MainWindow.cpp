@@ -131,7 +131,7 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
         if (state != Qt::ApplicationActive)
             return;
         if (DocumentWindow *child = activeChild())
-            child->IgnoreTabUp = true;
+            child->ignoreTabUp = true;
         KeyUpDone = true;
     });
 
@@ -477,7 +477,7 @@ void MainWindow::createTabStrip()
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
         if (window != nullptr) {
             if (auto *child = qobject_cast<DocumentWindow *>(window->widget()))
-                child->FormActivate();
+                child->activate();
         }
         UpdateMenuItems();
     });
@@ -592,8 +592,8 @@ DocumentWindow *MainWindow::createChild()
         for (QAction *item : systemMenu->actions())
             item->setShortcut({});
     }
-    child->RichEdit1->setFont(editorFont(m_settings.editorFont));
-    child->RichEdit2->setFont(editorFont(m_settings.editorFont));
+    child->editor()->setFont(editorFont(m_settings.editorFont));
+    child->splitView()->setFont(editorFont(m_settings.editorFont));
     return child;
 }
 
@@ -604,7 +604,7 @@ void MainWindow::showNewDocument(DocumentWindow *child)
     QMdiSubWindow *window = subWindowOf(child);
     window->showMaximized();
     m_mdiArea->setActiveSubWindow(window);
-    child->FormActivate();
+    child->activate();
 }
 
 // ---- tab strip ----
@@ -655,7 +655,7 @@ void MainWindow::TabControl1Change(int index)
     for (DocumentWindow *child : documents()) {
         if (child->caption() == caption) {
             bringToFront(child);
-            child->FormActivate();
+            child->activate();
             return;
         }
     }
@@ -756,8 +756,8 @@ void MainWindow::dropEvent(QDropEvent *event)
 void MainWindow::FileOpenItemClick()
 {
     if (DocumentWindow *child = takeCurrentChild()) {
-        child->KeyIsDown = false;
-        if (child->IsDataWindow) {
+        child->keyIsDown = false;
+        if (child->isDataWindow) {
             OpenDataFile(*child, *this);   // a data window opens data files into itself
             return;
         }
@@ -785,7 +785,7 @@ void MainWindow::OpenSourceFile(const QString &name)
                                                                QStringLiteral(" ?"),
                               Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
             return;
-        open->RichEdit1->setModified(false);
+        open->editor()->setModified(false);
         if (QMdiSubWindow *window = subWindowOf(open); window != nullptr && !window->close())
             return;
         break;
@@ -811,26 +811,26 @@ void MainWindow::OpenSourceFile(const QString &name)
     CurrentChild = child;
     setStatusPanel(1, QStringLiteral("loading Program..."));
     m_panels[1]->repaint();
-    child->SyncSuspended = true;
+    child->syncSuspended = true;
     child->lineEnding = detectLineEnding(bytes.value());
     // Breaks turned into line feeds on the bytes, the fastest place; loading also clears the modified flag.
-    child->RichEdit1->loadText(toQString(withLineFeedBreaks(bytes.value())));
-    child->LastLineCount = child->RichEdit1->lineCount();
-    child->LastTextLength = child->RichEdit1->textLength();
+    child->editor()->loadText(toQString(withLineFeedBreaks(bytes.value())));
+    child->lastLineCount = child->editor()->lineCount();
+    child->lastTextLength = child->editor()->textLength();
 
     child->setCaption(wanted);
-    child->RichEdit1->setReadOnlyMode(OpenReadOnly);
+    child->editor()->setReadOnlyMode(OpenReadOnly);
     showNewDocument(child);
 
-    child->FilePath = std::make_unique<TPathName>();
-    child->FilePath->SetPath(path.toStdString());
-    if (hasTreeExtension(child->FilePath->Ext))
+    child->filePath = std::make_unique<TPathName>();
+    child->filePath->SetPath(path.toStdString());
+    if (hasTreeExtension(child->filePath->Ext))
         BuildTree(*child, *this);
 
-    child->RichEdit1->setFocus();
-    child->SyncSuspended = false;
-    child->KeyIsDown = false;
-    child->SyncToCaret(child->RichEdit1);
+    child->editor()->setFocus();
+    child->syncSuspended = false;
+    child->keyIsDown = false;
+    child->syncToCaret(child->editor());
 }
 
 void MainWindow::New1Click()
@@ -846,9 +846,9 @@ void MainWindow::New1Click()
     DocumentWindow *child = createChild();
     child->lineEnding = LineEnding::None;
     child->setCaption(QStringLiteral("blank %1").arg(next));
-    child->KeyIsDown = false;
+    child->keyIsDown = false;
     showNewDocument(child);
-    child->RichEdit1->setFocus();
+    child->editor()->setFocus();
 }
 
 void MainWindow::FileCloseItemClick()
@@ -863,34 +863,34 @@ void MainWindow::FileCloseItemClick()
         NoDocumentState();
         UpdateMenuItems();
     } else if (DocumentWindow *active = activeChild()) {
-        active->KeyIsDown = false;
+        active->keyIsDown = false;
     }
 }
 
 void MainWindow::ReadOnly1Click()
 {
     DocumentWindow *child = takeCurrentChild();
-    if (child == nullptr || child->RichEdit1->isReadOnly())
+    if (child == nullptr || child->editor()->isReadOnly())
         return;
     OpenReadOnly = true;
-    child->RichEdit1->setReadOnlyMode(true);
+    child->editor()->setReadOnlyMode(true);
     child->setCaption(QString::fromStdString(sourceCaption(child->caption().toStdString(), true)));
     RenameTab(child->caption());
-    child->UpdateSaveCommands();
-    child->ShowEditMode();
+    child->updateSaveCommands();
+    child->showEditMode();
 }
 
 void MainWindow::UpdateMode1Click()
 {
     DocumentWindow *child = takeCurrentChild();
-    if (child == nullptr || !child->RichEdit1->isReadOnly())
+    if (child == nullptr || !child->editor()->isReadOnly())
         return;
     OpenReadOnly = false;
-    child->RichEdit1->setReadOnlyMode(false);
+    child->editor()->setReadOnlyMode(false);
     child->setCaption(QString::fromStdString(withoutReadOnlySuffix(child->caption().toStdString())));
     RenameTab(child->caption());
-    child->UpdateSaveCommands();
-    child->ShowEditMode();
+    child->updateSaveCommands();
+    child->showEditMode();
 }
 
 void MainWindow::FileSaveItemClick()
@@ -901,7 +901,7 @@ void MainWindow::FileSaveItemClick()
 
 bool MainWindow::saveDocument(DocumentWindow *child)
 {
-    child->KeyIsDown = false;
+    child->keyIsDown = false;
     const std::string caption = child->caption().toStdString();
     switch (kindOfCaption(caption)) {
     case DocumentKind::Layout:
@@ -916,13 +916,13 @@ bool MainWindow::saveDocument(DocumentWindow *child)
         return saveAs(child);
     }
     // A read-only document is never written: its caption is not a file name.
-    if (child->RichEdit1->isReadOnly())
+    if (child->editor()->isReadOnly())
         return false;
     RenameTab(child->caption());
     if (!WriteSourceFile(child, child->caption()))
         return false;
-    child->RichEdit1->setModified(false);
-    child->UpdateSaveCommands();
+    child->editor()->setModified(false);
+    child->updateSaveCommands();
     return true;
 }
 
@@ -934,7 +934,7 @@ void MainWindow::FileSaveAsItemClick()
 
 bool MainWindow::saveAs(DocumentWindow *child)
 {
-    const bool readOnly = child->RichEdit1->isReadOnly();
+    const bool readOnly = child->editor()->isReadOnly();
     const QString proposed = QString::fromStdString(withoutReadOnlySuffix(child->caption().toStdString()));
     const std::optional<QString> chosen = m_dialogs.saveFile(QStringLiteral("Save as"), kSourceFilter, proposed);
     if (!chosen)
@@ -942,12 +942,12 @@ bool MainWindow::saveAs(DocumentWindow *child)
     const QString path = documentPath(*chosen);
     if (!WriteSourceFile(child, path))
         return false;
-    child->RichEdit1->setModified(false);
+    child->editor()->setModified(false);
     // The mode stays visible in the caption, so Update mode still finds the path.
     child->setCaption(QString::fromStdString(sourceCaption(path.toStdString(), readOnly)));
     RenameTab(child->caption());
-    child->UpdateSaveCommands();
-    child->KeyIsDown = false;
+    child->updateSaveCommands();
+    child->keyIsDown = false;
     return true;
 }
 
@@ -956,19 +956,19 @@ void MainWindow::SaveAll1Click()
     for (DocumentWindow *child : documents()) {
         if (kindOfCaption(child->caption().toStdString()) != DocumentKind::Source)
             continue;
-        if (!child->RichEdit1->isModified() || child->RichEdit1->isReadOnly())
+        if (!child->editor()->isModified() || child->editor()->isReadOnly())
             continue;
         bringToFront(child);
-        child->FormActivate();
+        child->activate();
         saveDocument(child);
     }
     if (DocumentWindow *active = activeChild())
-        active->KeyIsDown = false;
+        active->keyIsDown = false;
 }
 
 bool MainWindow::WriteSourceFile(DocumentWindow *child, const QString &path)
 {
-    SourceEditor *editor = child->RichEdit1;
+    SourceEditor *editor = child->editor();
     if (m_settings.TrailSpaceOption)
         editor->stripTrailingSpaces();
     WaitCursor wait;
@@ -995,9 +995,9 @@ void MainWindow::PrintButtonClick()
     QPrinter printer(QPrinter::HighResolution);
     if (m_dialogs.print(printer)) {
         WaitCursor wait;
-        child->RichEdit1->printText(printer, child->caption());
+        child->editor()->printText(printer, child->caption());
     }
-    child->KeyIsDown = false;
+    child->keyIsDown = false;
 }
 
 void MainWindow::PrintSetup1Click()
@@ -1005,7 +1005,7 @@ void MainWindow::PrintSetup1Click()
     QPrinter printer(QPrinter::HighResolution);
     m_dialogs.printSetup(printer);
     if (DocumentWindow *child = takeCurrentChild())
-        child->KeyIsDown = false;
+        child->keyIsDown = false;
 }
 
 void MainWindow::addRecent(const QString &caption)
@@ -1017,7 +1017,7 @@ void MainWindow::addRecent(const QString &caption)
 void MainWindow::documentClosing(DocumentWindow *child)
 {
     RemoveTab(child->caption());
-    if (child->IsLayoutWindow || child->IsDataWindow) {
+    if (child->isLayoutWindow || child->isDataWindow) {
         DataFileChild = nullptr;
     } else {
         CurrentChild = nullptr;
@@ -1029,24 +1029,24 @@ void MainWindow::documentClosing(DocumentWindow *child)
 void MainWindow::UndoItemClick()
 {
     DocumentWindow *child = takeCurrentChild();
-    if (child != nullptr && child->IsSourceWindow && child->RichEdit1->isModified())
-        child->RichEdit1->undo();
+    if (child != nullptr && child->isSourceWindow && child->editor()->isModified())
+        child->editor()->undo();
 }
 
-// Cut and Paste change the text of RichEdit1, never of the split view, and
+// Cut and Paste change the text of the editor, never of the split view, and
 // bring the stored lines up to date; in a data window they act on the current cell.
 void MainWindow::clipboardEdit(void (QPlainTextEdit::*edit)(), void (*dataCell)(DocumentWindow &))
 {
     DocumentWindow *child = takeCurrentChild();
-    if (child != nullptr && child->IsDataWindow)
+    if (child != nullptr && child->isDataWindow)
         dataCell(*child);
-    if (child == nullptr || !child->IsSourceWindow)
+    if (child == nullptr || !child->isSourceWindow)
         return;
-    child->KeyIsDown = false;
-    if (!child->RichEdit1->isReadOnly())
-        (child->RichEdit1->*edit)();
-    child->UpdateTree();
-    child->RichEdit1SelectionChange();
+    child->keyIsDown = false;
+    if (!child->editor()->isReadOnly())
+        (child->editor()->*edit)();
+    child->updateTree();
+    child->editorSelectionChanged();
 }
 
 void MainWindow::CutItemClick()
@@ -1057,11 +1057,11 @@ void MainWindow::CutItemClick()
 void MainWindow::CopyItemClick()
 {
     DocumentWindow *child = takeCurrentChild();
-    if (child != nullptr && child->IsDataWindow)
+    if (child != nullptr && child->isDataWindow)
         CopyDataCell(*child);
-    if (child == nullptr || !child->IsSourceWindow)
+    if (child == nullptr || !child->isSourceWindow)
         return;
-    child->KeyIsDown = false;
+    child->keyIsDown = false;
     child->editorInUse()->copy();
 }
 
@@ -1073,10 +1073,10 @@ void MainWindow::PasteItemClick()
 void MainWindow::SelectAllClick()
 {
     DocumentWindow *child = takeCurrentChild();
-    if (child == nullptr || !child->IsSourceWindow)
+    if (child == nullptr || !child->isSourceWindow)
         return;
-    child->KeyIsDown = false;
-    child->RichEdit1->selectAllText();
+    child->keyIsDown = false;
+    child->editor()->selectAllText();
 }
 
 // ---- window, toolbar and help commands ----
@@ -1118,14 +1118,14 @@ void MainWindow::Next1Click()
 {
     m_mdiArea->activatePreviousSubWindow();
     if (DocumentWindow *child = activeChild())
-        child->KeyIsDown = false;
+        child->keyIsDown = false;
 }
 
 void MainWindow::Previous1Click()
 {
     m_mdiArea->activateNextSubWindow();
     if (DocumentWindow *child = activeChild())
-        child->KeyIsDown = false;
+        child->keyIsDown = false;
 }
 
 void MainWindow::Hidetoolbar1Click()
@@ -1156,7 +1156,7 @@ void MainWindow::rebuildWindowMenu()
         connect(entry, &QAction::triggered, this, [this, child = QPointer<DocumentWindow>(child)] {
             if (child) {
                 bringToFront(child);
-                child->FormActivate();
+                child->activate();
             }
         });
         m_windowListActions.append(entry);
@@ -1174,7 +1174,7 @@ void MainWindow::Help2Click()
     m_help->raise();
     m_help->activateWindow();
     if (DocumentWindow *child = takeCurrentChild())
-        child->KeyIsDown = false;
+        child->keyIsDown = false;
 }
 
 void MainWindow::HelpAboutItemClick()
@@ -1185,22 +1185,22 @@ void MainWindow::HelpAboutItemClick()
 void MainWindow::RefreshTreeClick()
 {
     DocumentWindow *child = takeCurrentChild();
-    if (child == nullptr || !child->IsSourceWindow)
+    if (child == nullptr || !child->isSourceWindow)
         return;
-    child->KeyIsDown = false;
-    child->SyncSuspended = true;
+    child->keyIsDown = false;
+    child->syncSuspended = true;
     BuildTree(*child, *this);
-    child->SyncSuspended = false;
-    child->RichEdit1SelectionChange();
+    child->syncSuspended = false;
+    child->editorSelectionChanged();
 }
 
 void MainWindow::SplitBtnClick()
 {
     DocumentWindow *child = takeCurrentChild();
-    if (child == nullptr || !child->IsSourceWindow)
+    if (child == nullptr || !child->isSourceWindow)
         return;
-    child->KeyIsDown = false;
-    child->SplitBtnClick();
+    child->keyIsDown = false;
+    child->toggleSplitView();
 }
 
 void MainWindow::CalcOffsetClick()
@@ -1219,9 +1219,9 @@ void MainWindow::EditBtnClick()
 void MainWindow::CalcRecordLayout(bool dataMode)
 {
     DocumentWindow *source = takeCurrentChild();
-    if (source == nullptr || !source->IsSourceWindow)
+    if (source == nullptr || !source->isSourceWindow)
         return;
-    source->KeyIsDown = false;
+    source->keyIsDown = false;
     const std::string selected = toBytes(source->editorInUse()->selectedText());
     auto refuse = [this](const std::string &message) {
         m_dialogs.message(Dialogs::Icon::Error, QString::fromLocal8Bit(message), Dialogs::Buttons::Ok);
@@ -1259,16 +1259,16 @@ void MainWindow::CalcRecordLayout(bool dataMode)
     if (!message.empty())
         refuse(message);
     if (dataMode)
-        child->StringGrid2->setFocus();
+        child->dataGrid()->setFocus();
 }
 
 void MainWindow::transformSelectedLines(BlockEdit edit)
 {
     DocumentWindow *child = takeCurrentChild();
-    if (child == nullptr || !child->IsSourceWindow)
+    if (child == nullptr || !child->isSourceWindow)
         return;
-    child->KeyIsDown = false;
-    child->TransformSelectedLines(edit);
+    child->keyIsDown = false;
+    child->transformSelectedLines(edit);
 }
 
 void MainWindow::IndentBtnClick()
@@ -1295,7 +1295,7 @@ void MainWindow::mmTrackClick()
 {
     DocumentWindow *child = takeCurrentChild();
     if (child != nullptr)
-        child->KeyIsDown = false;
+        child->keyIsDown = false;
     norvane::mmTrackClick(child, *this);
 }
 
@@ -1303,7 +1303,7 @@ void MainWindow::Trackback1Click()
 {
     DocumentWindow *child = takeCurrentChild();
     if (child != nullptr)
-        child->KeyIsDown = false;
+        child->keyIsDown = false;
     norvane::Trackback1Click(child, *this);
 }
 
@@ -1317,12 +1317,12 @@ void MainWindow::Font1Click()
     const QList<DocumentWindow *> children = documents();
     for (auto it = children.crbegin(); it != children.crend(); ++it) {
         DocumentWindow *child = *it;
-        const bool modified = child->RichEdit1->isModified();
-        child->SyncSuspended = true;
-        child->RichEdit1->setFont(*chosen);
-        child->RichEdit2->setFont(*chosen);
-        child->RichEdit1->setModified(modified);
-        child->SyncSuspended = false;
+        const bool modified = child->editor()->isModified();
+        child->syncSuspended = true;
+        child->editor()->setFont(*chosen);
+        child->splitView()->setFont(*chosen);
+        child->editor()->setModified(modified);
+        child->syncSuspended = false;
     }
     OKBtnClick();
 }

@@ -33,8 +33,8 @@ namespace norvane {
 
 namespace {
 
-constexpr int Splitter1Width = 2;
-constexpr int Splitter2Height = 4;
+constexpr int TreeSplitterWidth = 2;
+constexpr int EditorSplitterHeight = 4;
 
 } // namespace
 
@@ -44,74 +44,74 @@ DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(pa
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    Splitter1 = new QSplitter(Qt::Horizontal, this);
-    Splitter1->setHandleWidth(Splitter1Width);
-    Splitter1->setChildrenCollapsible(true);
-    layout->addWidget(Splitter1);
+    m_treeSplitter = new QSplitter(Qt::Horizontal, this);
+    m_treeSplitter->setHandleWidth(TreeSplitterWidth);
+    m_treeSplitter->setChildrenCollapsible(true);
+    layout->addWidget(m_treeSplitter);
 
-    TreeView1 = new StructureTreeView(Splitter1);
-    REPanel = new QWidget(Splitter1);
-    Splitter1->setStretchFactor(0, 0);
-    Splitter1->setStretchFactor(1, 1);
-    Splitter1->setSizes({0, 1});
+    m_structureTree = new StructureTreeView(m_treeSplitter);
+    m_editorPanel = new QWidget(m_treeSplitter);
+    m_treeSplitter->setStretchFactor(0, 0);
+    m_treeSplitter->setStretchFactor(1, 1);
+    m_treeSplitter->setSizes({0, 1});
 
-    auto *panelLayout = new QVBoxLayout(REPanel);
+    auto *panelLayout = new QVBoxLayout(m_editorPanel);
     panelLayout->setContentsMargins(0, 0, 0, 0);
     panelLayout->setSpacing(0);
-    Splitter2 = new QSplitter(Qt::Vertical, REPanel);
-    Splitter2->setHandleWidth(Splitter2Height);
-    Splitter2->setChildrenCollapsible(false);
-    RichEdit1 = new SourceEditor(Splitter2);
-    RichEdit2 = new SourceEditor(Splitter2);
-    RichEdit2->setReadOnlyMode(true);
-    RichEdit2->setFocusPolicy(Qt::ClickFocus);
-    RichEdit2->viewport()->setCursor(Qt::ArrowCursor);
-    RichEdit2->hide();
-    FindGrid = new QTableView(Splitter2);
-    FindGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    FindGrid->hide();
-    StringGrid1 = new QTableView(REPanel);
-    StringGrid1->hide();
-    StringGrid2 = new QTableView(REPanel);
-    StringGrid2->hide();
-    panelLayout->addWidget(Splitter2);
-    panelLayout->addWidget(StringGrid1);
-    panelLayout->addWidget(StringGrid2);
+    m_editorSplitter = new QSplitter(Qt::Vertical, m_editorPanel);
+    m_editorSplitter->setHandleWidth(EditorSplitterHeight);
+    m_editorSplitter->setChildrenCollapsible(false);
+    m_editor = new SourceEditor(m_editorSplitter);
+    m_splitView = new SourceEditor(m_editorSplitter);
+    m_splitView->setReadOnlyMode(true);
+    m_splitView->setFocusPolicy(Qt::ClickFocus);
+    m_splitView->viewport()->setCursor(Qt::ArrowCursor);
+    m_splitView->hide();
+    m_findResultsGrid = new QTableView(m_editorSplitter);
+    m_findResultsGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_findResultsGrid->hide();
+    m_layoutGrid = new QTableView(m_editorPanel);
+    m_layoutGrid->hide();
+    m_dataGrid = new QTableView(m_editorPanel);
+    m_dataGrid->hide();
+    panelLayout->addWidget(m_editorSplitter);
+    panelLayout->addWidget(m_layoutGrid);
+    panelLayout->addWidget(m_dataGrid);
 
     createMenus();
 
-    connect(Splitter1, &QSplitter::splitterMoved, this, [this] { m_treeWidth = Splitter1->sizes().constFirst(); });
-    connect(RichEdit1, &QPlainTextEdit::textChanged, this, &DocumentWindow::RichEdit1Change);
-    connect(RichEdit1, &SourceEditor::selectionChange, this, &DocumentWindow::RichEdit1SelectionChange);
-    connect(RichEdit2, &SourceEditor::selectionChange, this, &DocumentWindow::RichEdit2SelectionChange);
-    connect(RichEdit1, &SourceEditor::entered, this, &DocumentWindow::RichEdit1Enter);
-    connect(RichEdit2, &SourceEditor::entered, this, &DocumentWindow::RichEdit2Enter);
-    connect(RichEdit2, &SourceEditor::exited, this, [this] { IgnoreTabUp = true; });
-    connect(RichEdit1, &SourceEditor::keyDown, this, &DocumentWindow::RichEdit1KeyDown);
-    connect(RichEdit1, &SourceEditor::keyUp, this, &DocumentWindow::RichEdit1KeyUp);
-    connect(RichEdit1, &SourceEditor::mouseDown, this, [this] {
-        IgnoreTabUp = false;
-        postCaretMessage();
+    connect(m_treeSplitter, &QSplitter::splitterMoved, this, [this] { m_treeWidth = m_treeSplitter->sizes().constFirst(); });
+    connect(m_editor, &QPlainTextEdit::textChanged, this, &DocumentWindow::editorTextChanged);
+    connect(m_editor, &SourceEditor::selectionChange, this, &DocumentWindow::editorSelectionChanged);
+    connect(m_splitView, &SourceEditor::selectionChange, this, &DocumentWindow::splitViewSelectionChanged);
+    connect(m_editor, &SourceEditor::entered, this, &DocumentWindow::editorEntered);
+    connect(m_splitView, &SourceEditor::entered, this, &DocumentWindow::splitViewEntered);
+    connect(m_splitView, &SourceEditor::exited, this, [this] { ignoreTabUp = true; });
+    connect(m_editor, &SourceEditor::keyDown, this, &DocumentWindow::editorKeyDown);
+    connect(m_editor, &SourceEditor::keyUp, this, &DocumentWindow::editorKeyUp);
+    connect(m_editor, &SourceEditor::mouseDown, this, [this] {
+        ignoreTabUp = false;
+        scheduleCaretShape();
     });
-    connect(RichEdit1, &SourceEditor::exited, this, &DocumentWindow::RichEdit1Exit);
-    connect(RichEdit2, &SourceEditor::keyUp, this, &DocumentWindow::RichEdit2KeyUp);
-    connect(Refresh1, &QAction::triggered, this, &DocumentWindow::Refresh1Click);
-    connect(TreeView1, &StructureTreeView::mouseUp, this, &DocumentWindow::TreeView1MouseUp);
-    connect(TreeView1, &StructureTreeView::nodeExpanded, this, [this] { SyncToCaret(editorInUse()); });
-    connect(TreeView1, &StructureTreeView::nodeCollapsed, this, [this] { SyncToCaret(editorInUse()); });
+    connect(m_editor, &SourceEditor::exited, this, &DocumentWindow::editorExited);
+    connect(m_splitView, &SourceEditor::keyUp, this, &DocumentWindow::splitViewKeyUp);
+    connect(splitViewRefreshItem, &QAction::triggered, this, &DocumentWindow::refreshSplitView);
+    connect(m_structureTree, &StructureTreeView::mouseUp, this, &DocumentWindow::treeMouseReleased);
+    connect(m_structureTree, &StructureTreeView::nodeExpanded, this, [this] { syncToCaret(editorInUse()); });
+    connect(m_structureTree, &StructureTreeView::nodeCollapsed, this, [this] { syncToCaret(editorInUse()); });
 
     // Find-all results grid
-    FindResults = new FindResultsModel(this);
-    setUpFindGrid(*FindGrid, *FindResults);
-    connect(FindGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    m_findResults = new FindResultsModel(this);
+    setUpFindGrid(*m_findResultsGrid, *m_findResults);
+    connect(m_findResultsGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
                 if (current.isValid())
                     FindGridSelectCell(*this, current.row());
             });
-    connect(FindGrid, &QAbstractItemView::activated, this,
+    connect(m_findResultsGrid, &QAbstractItemView::activated, this,
             [this](const QModelIndex &index) { FindGridSelectCell(*this, index.row()); });
-    connect(ClearGrid, &QAction::triggered, this, &DocumentWindow::ClearGridClick);
-    connect(CloseGrid, &QAction::triggered, this, &DocumentWindow::CloseGridClick);
+    connect(clearFindResultsItem, &QAction::triggered, this, &DocumentWindow::clearFindResults);
+    connect(closeFindResultsItem, &QAction::triggered, this, &DocumentWindow::closeFindResults);
 }
 
 DocumentWindow::~DocumentWindow() = default;
@@ -124,124 +124,124 @@ void DocumentWindow::createMenus()
         return action;
     };
 
-    TreeViewMenu = new QMenu(this);
-    RefreshTreeview1 = forward(TreeViewMenu, QStringLiteral("Refresh treeview"), CommandId::RefreshTree1);
-    QMenu *options = TreeViewMenu->addMenu(QStringLiteral("Options"));
-    ShowPerformedSections = options->addAction(QStringLiteral("Show performed sections / paragraphs"));
-    Show01levelsWithPICClause = options->addAction(QStringLiteral("Show 01 levels with PIC clause"));
-    ShowPerformedSections->setCheckable(true);
-    Show01levelsWithPICClause->setCheckable(true);
-    connect(TreeViewMenu, &QMenu::aboutToShow, this, [this] {
-        ShowPerformedSections->setChecked(m_host.settings().ShowPerformOption);
-        Show01levelsWithPICClause->setChecked(m_host.settings().Pic01ShowOption);
+    treeMenu = new QMenu(this);
+    refreshTreeItem = forward(treeMenu, QStringLiteral("Refresh treeview"), CommandId::RefreshTree1);
+    QMenu *options = treeMenu->addMenu(QStringLiteral("Options"));
+    showPerformedItem = options->addAction(QStringLiteral("Show performed sections / paragraphs"));
+    showPic01Item = options->addAction(QStringLiteral("Show 01 levels with PIC clause"));
+    showPerformedItem->setCheckable(true);
+    showPic01Item->setCheckable(true);
+    connect(treeMenu, &QMenu::aboutToShow, this, [this] {
+        showPerformedItem->setChecked(m_host.settings().ShowPerformOption);
+        showPic01Item->setChecked(m_host.settings().Pic01ShowOption);
     });
-    connect(ShowPerformedSections, &QAction::triggered, this, [this](bool checked) {
+    connect(showPerformedItem, &QAction::triggered, this, [this](bool checked) {
         m_host.settings().ShowPerformOption = checked;
         m_host.saveSettings();
         m_host.runCommand(CommandId::RefreshTree1);
     });
-    connect(Show01levelsWithPICClause, &QAction::triggered, this, [this](bool checked) {
+    connect(showPic01Item, &QAction::triggered, this, [this](bool checked) {
         m_host.settings().Pic01ShowOption = checked;
         m_host.saveSettings();
         m_host.runCommand(CommandId::RefreshTree1);
     });
-    TreeView1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(TreeView1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &point) { TreeViewMenu->popup(TreeView1->viewport()->mapToGlobal(point)); });
+    m_structureTree->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_structureTree, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &point) { treeMenu->popup(m_structureTree->viewport()->mapToGlobal(point)); });
 
-    RichEditMenu = new QMenu(this);
-    Cut1 = forward(RichEditMenu, QStringLiteral("Cut"), CommandId::CutItem);
-    Copy1 = forward(RichEditMenu, QStringLiteral("Copy"), CommandId::CopyItem);
-    Paste1 = forward(RichEditMenu, QStringLiteral("Paste"), CommandId::PasteItem);
-    RichEditMenu->addSeparator();
-    Find1 = forward(RichEditMenu, QStringLiteral("Find"), CommandId::Find1);
-    Findall1 = forward(RichEditMenu, QStringLiteral("Find all"), CommandId::FindAll1);
-    Splitscreen1 = forward(RichEditMenu, QStringLiteral("Split screen"), CommandId::SplitBtn);
-    RichEditMenu->addSeparator();
-    mnuTrack = forward(RichEditMenu, QStringLiteral("Track"), CommandId::mmTrack);
-    mnuTrackback = forward(RichEditMenu, QStringLiteral("Back track"), CommandId::Trackback1);
-    connect(RichEditMenu, &QMenu::aboutToShow, this, [this] {
-        Splitscreen1->setVisible(RichEdit2->isHidden());
-        Cut1->setEnabled(m_host.isCommandEnabled(CommandId::CutBtn));
-        Copy1->setEnabled(m_host.isCommandEnabled(CommandId::CopyBtn));
-        Paste1->setEnabled(m_host.isCommandEnabled(CommandId::PasteBtn));
-        mnuTrack->setEnabled(m_host.isCommandEnabled(CommandId::mmTrack));
-        mnuTrackback->setEnabled(m_host.isCommandEnabled(CommandId::Trackback1));
+    editorMenu = new QMenu(this);
+    editorCutItem = forward(editorMenu, QStringLiteral("Cut"), CommandId::CutItem);
+    editorCopyItem = forward(editorMenu, QStringLiteral("Copy"), CommandId::CopyItem);
+    editorPasteItem = forward(editorMenu, QStringLiteral("Paste"), CommandId::PasteItem);
+    editorMenu->addSeparator();
+    editorFindItem = forward(editorMenu, QStringLiteral("Find"), CommandId::Find1);
+    editorFindAllItem = forward(editorMenu, QStringLiteral("Find all"), CommandId::FindAll1);
+    editorSplitItem = forward(editorMenu, QStringLiteral("Split screen"), CommandId::SplitBtn);
+    editorMenu->addSeparator();
+    editorTrackItem = forward(editorMenu, QStringLiteral("Track"), CommandId::mmTrack);
+    editorBackTrackItem = forward(editorMenu, QStringLiteral("Back track"), CommandId::Trackback1);
+    connect(editorMenu, &QMenu::aboutToShow, this, [this] {
+        editorSplitItem->setVisible(m_splitView->isHidden());
+        editorCutItem->setEnabled(m_host.isCommandEnabled(CommandId::CutBtn));
+        editorCopyItem->setEnabled(m_host.isCommandEnabled(CommandId::CopyBtn));
+        editorPasteItem->setEnabled(m_host.isCommandEnabled(CommandId::PasteBtn));
+        editorTrackItem->setEnabled(m_host.isCommandEnabled(CommandId::mmTrack));
+        editorBackTrackItem->setEnabled(m_host.isCommandEnabled(CommandId::Trackback1));
     });
-    RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(RichEdit1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &point) { RichEditMenu->popup(RichEdit1->viewport()->mapToGlobal(point)); });
+    m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_editor, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &point) { editorMenu->popup(m_editor->viewport()->mapToGlobal(point)); });
 
-    RichEdit2Menu = new QMenu(this);
-    Copy3 = forward(RichEdit2Menu, QStringLiteral("Copy"), CommandId::CopyItem);
-    Find3 = forward(RichEdit2Menu, QStringLiteral("Find"), CommandId::Find1);
-    RichEdit2Menu->addSeparator();
-    m2Track = forward(RichEdit2Menu, QStringLiteral("Track"), CommandId::mmTrack);
-    m2Trackback = forward(RichEdit2Menu, QStringLiteral("Back track"), CommandId::Trackback1);
-    RichEdit2Menu->addSeparator();
-    Refresh1 = RichEdit2Menu->addAction(QStringLiteral("Refresh"));
-    Close4 = forward(RichEdit2Menu, QStringLiteral("Close"), CommandId::SplitBtn);
-    connect(RichEdit2Menu, &QMenu::aboutToShow, this, [this] {
-        Copy3->setEnabled(m_host.isCommandEnabled(CommandId::CopyBtn));
-        m2Track->setEnabled(m_host.isCommandEnabled(CommandId::mmTrack));
-        m2Trackback->setEnabled(m_host.isCommandEnabled(CommandId::btnTrackback));
+    splitViewMenu = new QMenu(this);
+    splitViewCopyItem = forward(splitViewMenu, QStringLiteral("Copy"), CommandId::CopyItem);
+    splitViewFindItem = forward(splitViewMenu, QStringLiteral("Find"), CommandId::Find1);
+    splitViewMenu->addSeparator();
+    splitViewTrackItem = forward(splitViewMenu, QStringLiteral("Track"), CommandId::mmTrack);
+    splitViewBackTrackItem = forward(splitViewMenu, QStringLiteral("Back track"), CommandId::Trackback1);
+    splitViewMenu->addSeparator();
+    splitViewRefreshItem = splitViewMenu->addAction(QStringLiteral("Refresh"));
+    splitViewCloseItem = forward(splitViewMenu, QStringLiteral("Close"), CommandId::SplitBtn);
+    connect(splitViewMenu, &QMenu::aboutToShow, this, [this] {
+        splitViewCopyItem->setEnabled(m_host.isCommandEnabled(CommandId::CopyBtn));
+        splitViewTrackItem->setEnabled(m_host.isCommandEnabled(CommandId::mmTrack));
+        splitViewBackTrackItem->setEnabled(m_host.isCommandEnabled(CommandId::btnTrackback));
     });
-    RichEdit2->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(RichEdit2, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &point) { RichEdit2Menu->popup(RichEdit2->viewport()->mapToGlobal(point)); });
+    m_splitView->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_splitView, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &point) { splitViewMenu->popup(m_splitView->viewport()->mapToGlobal(point)); });
 
-    DataMenu = new QMenu(this);
-    DataCut = forward(DataMenu, QStringLiteral("Cut"), CommandId::CutItem);
-    DataCopy = forward(DataMenu, QStringLiteral("Copy"), CommandId::CopyItem);
-    DataPaste = forward(DataMenu, QStringLiteral("Paste"), CommandId::PasteItem);
-    DataMenu->addSeparator();
-    InsertLine1 = DataMenu->addAction(QStringLiteral("Insert Line"));
-    CopyLine1 = DataMenu->addAction(QStringLiteral("Copy Line"));
-    DeleteLine1 = DataMenu->addAction(QStringLiteral("Delete Line"));
-    connect(InsertLine1, &QAction::triggered, this, [this] { InsertDataRow(*this, false); });
-    connect(CopyLine1, &QAction::triggered, this, [this] { InsertDataRow(*this, true); });
-    connect(DeleteLine1, &QAction::triggered, this, [this] { DeleteDataRow(*this); });
-    StringGrid2->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(StringGrid2, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &point) { DataMenu->popup(StringGrid2->viewport()->mapToGlobal(point)); });
+    dataMenu = new QMenu(this);
+    dataCutItem = forward(dataMenu, QStringLiteral("Cut"), CommandId::CutItem);
+    dataCopyItem = forward(dataMenu, QStringLiteral("Copy"), CommandId::CopyItem);
+    dataPasteItem = forward(dataMenu, QStringLiteral("Paste"), CommandId::PasteItem);
+    dataMenu->addSeparator();
+    insertRecordItem = dataMenu->addAction(QStringLiteral("Insert Line"));
+    copyRecordItem = dataMenu->addAction(QStringLiteral("Copy Line"));
+    deleteRecordItem = dataMenu->addAction(QStringLiteral("Delete Line"));
+    connect(insertRecordItem, &QAction::triggered, this, [this] { InsertDataRow(*this, false); });
+    connect(copyRecordItem, &QAction::triggered, this, [this] { InsertDataRow(*this, true); });
+    connect(deleteRecordItem, &QAction::triggered, this, [this] { DeleteDataRow(*this); });
+    m_dataGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_dataGrid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &point) { dataMenu->popup(m_dataGrid->viewport()->mapToGlobal(point)); });
 
-    FindGridMenu = new QMenu(this);
-    ClearGrid = FindGridMenu->addAction(QStringLiteral("Clear"));
-    CloseGrid = FindGridMenu->addAction(QStringLiteral("Close"));
-    FindGrid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(FindGrid, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &point) { FindGridMenu->popup(FindGrid->viewport()->mapToGlobal(point)); });
+    findResultsMenu = new QMenu(this);
+    clearFindResultsItem = findResultsMenu->addAction(QStringLiteral("Clear"));
+    closeFindResultsItem = findResultsMenu->addAction(QStringLiteral("Close"));
+    m_findResultsGrid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_findResultsGrid, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &point) { findResultsMenu->popup(m_findResultsGrid->viewport()->mapToGlobal(point)); });
 }
 
 void DocumentWindow::setTreeWidth(int width)
 {
     m_treeWidth = std::max(0, width);
-    Splitter1->setSizes({m_treeWidth, std::max(1, Splitter1->width() - m_treeWidth - Splitter1Width)});
+    m_treeSplitter->setSizes({m_treeWidth, std::max(1, m_treeSplitter->width() - m_treeWidth - TreeSplitterWidth)});
 }
 
 void DocumentWindow::fitTreeWidth()
 {
-    setTreeWidth(roundHalfEven(width() / 3.0) - Splitter1Width);
+    setTreeWidth(roundHalfEven(width() / 3.0) - TreeSplitterWidth);
 }
 
 void DocumentWindow::applyPaneSizes()
 {
     if (treeShown())
         fitTreeWidth();
-    if (!RichEdit2->isHidden() || !FindGrid->isHidden()) {
-        const int editorHeight = roundHalfEven(height() * 3 / 5.0) - Splitter2Height;
+    if (!m_splitView->isHidden() || !m_findResultsGrid->isHidden()) {
+        const int editorHeight = roundHalfEven(height() * 3 / 5.0) - EditorSplitterHeight;
         // The rest goes to whichever of the split view and the results grid is shown.
-        const int rest = std::max(1, Splitter2->height() - editorHeight - Splitter2Height);
-        Splitter2->setSizes({editorHeight, rest, rest});
+        const int rest = std::max(1, m_editorSplitter->height() - editorHeight - EditorSplitterHeight);
+        m_editorSplitter->setSizes({editorHeight, rest, rest});
     }
 }
 
 SourceEditor *DocumentWindow::editorInUse() const
 {
-    return MainEditorActive ? RichEdit1 : RichEdit2;
+    return mainEditorActive ? m_editor : m_splitView;
 }
 
-void DocumentWindow::FormActivate()
+void DocumentWindow::activate()
 {
     const QString title = caption();
     if (title.isEmpty())
@@ -250,89 +250,89 @@ void DocumentWindow::FormActivate()
     m_host.setCurrentChild(this);
     const std::string bytes = toBytes(title);
     const DocumentKind kind = kindOfCaption(bytes);
-    IsDataWindow = kind == DocumentKind::Data;
-    IsLayoutWindow = kind == DocumentKind::Layout;
-    IsSourceWindow = kind == DocumentKind::Source;
-    if (IsSourceWindow) {
-        SourceCommandState();
-        if (MainEditorActive)
-            RichEdit1SelectionChange();
+    isDataWindow = kind == DocumentKind::Data;
+    isLayoutWindow = kind == DocumentKind::Layout;
+    isSourceWindow = kind == DocumentKind::Source;
+    if (isSourceWindow) {
+        applySourceCommandStates();
+        if (mainEditorActive)
+            editorSelectionChanged();
         else
-            RichEdit2SelectionChange();
+            splitViewSelectionChanged();
     } else {
         m_host.setStatusPanel(0, QStringLiteral(" "));
         m_host.setStatusPanel(1, QStringLiteral(" "));
         m_host.setDataFileChild(this);
-        if (IsLayoutWindow)
-            LayoutCommandState();
+        if (isLayoutWindow)
+            applyLayoutCommandStates();
         else
-            DataCommandState();
+            applyDataCommandStates();
     }
     m_host.selectTabFor(title);
-    ShowEditMode();
+    showEditMode();
 }
 
-void DocumentWindow::SourceCommandState()
+void DocumentWindow::applySourceCommandStates()
 {
     SourceWindowFacts facts;
-    facts.readOnly = RichEdit1->isReadOnly();
-    facts.modified = RichEdit1->isModified();
+    facts.readOnly = m_editor->isReadOnly();
+    facts.modified = m_editor->isModified();
     facts.blank = isBlankCaption(toBytes(caption()));
     facts.treeShown = treeShown();
     facts.historyEmpty = historyInUse().empty();
     m_host.applyCommandStates(sourceCommandStates(facts));
-    Splitscreen1->setEnabled(!facts.blank);
+    editorSplitItem->setEnabled(!facts.blank);
 }
 
-void DocumentWindow::LayoutCommandState()
+void DocumentWindow::applyLayoutCommandStates()
 {
     m_host.applyCommandStates(layoutCommandStates());
 }
 
-void DocumentWindow::DataCommandState()
+void DocumentWindow::applyDataCommandStates()
 {
     m_host.applyCommandStates(dataCommandStates());
 }
 
-void DocumentWindow::UpdateSaveCommands()
+void DocumentWindow::updateSaveCommands()
 {
-    m_host.applyCommandStates(saveCommandStates(RichEdit1->isReadOnly(), RichEdit1->isModified()));
+    m_host.applyCommandStates(saveCommandStates(m_editor->isReadOnly(), m_editor->isModified()));
 }
 
-void DocumentWindow::ShowEditMode()
+void DocumentWindow::showEditMode()
 {
-    if (!IsSourceWindow) {
+    if (!isSourceWindow) {
         m_host.setStatusPanel(0, QStringLiteral(" "));
         m_host.setStatusPanel(1, QStringLiteral(" "));
         return;
     }
-    if (!MainEditorActive || RichEdit1->isReadOnly())
+    if (!mainEditorActive || m_editor->isReadOnly())
         m_host.setStatusPanel(0, QStringLiteral("Read Only   "));
     else
-        m_host.setStatusPanel(0, InsertMode ? QStringLiteral("Insert   ") : QStringLiteral("Overtype   "));
+        m_host.setStatusPanel(0, insertMode ? QStringLiteral("Insert   ") : QStringLiteral("Overtype   "));
 }
 
-void DocumentWindow::RichEdit1SelectionChange()
+void DocumentWindow::editorSelectionChanged()
 {
-    postCaretMessage();
-    SyncToCaret(RichEdit1);
+    scheduleCaretShape();
+    syncToCaret(m_editor);
 }
 
-void DocumentWindow::RichEdit2SelectionChange()
+void DocumentWindow::splitViewSelectionChanged()
 {
-    SyncToCaret(RichEdit2);
+    syncToCaret(m_splitView);
 }
 
-void DocumentWindow::SyncToCaret(SourceEditor *editor)
+void DocumentWindow::syncToCaret(SourceEditor *editor)
 {
-    if (SyncSuspended)
+    if (syncSuspended)
         return;
-    ShowEditMode();
+    showEditMode();
     const int caret = editor->selStart();
     const int line = editor->lineFromChar(caret);
     const int column = caret - editor->lineIndex(-1);
     m_host.setStatusPanel(1, QStringLiteral(" line %1 column %2").arg(line + 1).arg(column + 1));
-    if (KeyIsDown)
+    if (keyIsDown)
         return;
     if (treeShown())
         highlightNodeOfLine(line);
@@ -340,14 +340,14 @@ void DocumentWindow::SyncToCaret(SourceEditor *editor)
         caretCommandStates(treeShown(), historyInUse().empty(), editor->selLength() >= 1, !editor->isReadOnly()));
 }
 
-void DocumentWindow::UpdateTree()
+void DocumentWindow::updateTree()
 {
-    if (SyncSuspended)
+    if (syncSuspended)
         return;
-    const int selStart = RichEdit1->selStart();
-    const int caretLine = RichEdit1->lineFromChar(selStart);
-    const int lineDelta = RichEdit1->lineCount() - LastLineCount;
-    const int charDelta = RichEdit1->textLength() - LastTextLength;
+    const int selStart = m_editor->selStart();
+    const int caretLine = m_editor->lineFromChar(selStart);
+    const int lineDelta = m_editor->lineCount() - lastLineCount;
+    const int charDelta = m_editor->textLength() - lastTextLength;
     if (lineDelta == 0 && charDelta == 0)
         return;
     // A stored value is after the edit when it is at or beyond the caret less
@@ -363,76 +363,76 @@ void DocumentWindow::UpdateTree()
 
 void DocumentWindow::shiftStoredValues(const ShiftLog &lines, const ShiftLog &positions)
 {
-    DataDivisionLine = lines.apply(DataDivisionLine);
-    ProcedureDivisionLine = lines.apply(ProcedureDivisionLine);
+    dataDivisionLine = lines.apply(dataDivisionLine);
+    procedureDivisionLine = lines.apply(procedureDivisionLine);
     if (treeShown() && !lines.empty()) {
-        for (int index = TreeView1->count() - 1; index >= 0; --index)
-            TreeView1->setDataAt(index, lines.apply(TreeView1->dataAt(index)));
+        for (int index = m_structureTree->count() - 1; index >= 0; --index)
+            m_structureTree->setDataAt(index, lines.apply(m_structureTree->dataAt(index)));
     }
-    if (!FindGrid->isHidden())
-        FindResults->shift(lines, positions);
+    if (!m_findResultsGrid->isHidden())
+        m_findResults->shift(lines, positions);
     if (!positions.empty()) {
-        for (int &position : TrackHistory1)
+        for (int &position : editorHistory)
             position = positions.apply(position);
     }
-    LastTextLength = RichEdit1->textLength();
-    LastLineCount = RichEdit1->lineCount();
+    lastTextLength = m_editor->textLength();
+    lastLineCount = m_editor->lineCount();
 }
 
 void DocumentWindow::highlightNodeOfLine(int line)
 {
-    int index = TreeView1->count() - 1;
-    while (index >= 0 && TreeView1->dataAt(index) > line)
+    int index = m_structureTree->count() - 1;
+    while (index >= 0 && m_structureTree->dataAt(index) > line)
         --index;
-    while (index >= 0 && !TreeView1->isNodeVisible(TreeView1->nodeAt(index)))
+    while (index >= 0 && !m_structureTree->isNodeVisible(m_structureTree->nodeAt(index)))
         --index;
     if (index >= 0)
-        TreeView1->setSelectedNode(TreeView1->nodeAt(index));
+        m_structureTree->setSelectedNode(m_structureTree->nodeAt(index));
 }
 
-void DocumentWindow::TreeView1MouseUp(QMouseEvent *event)
+void DocumentWindow::treeMouseReleased(QMouseEvent *event)
 {
     SourceEditor *editor = editorInUse();
-    const StructureTreeView::Hit hit = TreeView1->hitTest(event->position().toPoint());
-    if (hit.onLabel && TreeView1->selectedNode() != nullptr) {
-        SyncSuspended = true;
-        GotoTreeNode(editor);
-        SyncSuspended = false;
-        SyncToCaret(editor);
+    const StructureTreeView::Hit hit = m_structureTree->hitTest(event->position().toPoint());
+    if (hit.onLabel && m_structureTree->selectedNode() != nullptr) {
+        syncSuspended = true;
+        goToSelectedNode(editor);
+        syncSuspended = false;
+        syncToCaret(editor);
     }
     editor->setFocus();
 }
 
-void DocumentWindow::GotoTreeNode(SourceEditor *editor)
+void DocumentWindow::goToSelectedNode(SourceEditor *editor)
 {
-    const int line = TreeView1->nodeData(TreeView1->selectedNode());
+    const int line = m_structureTree->nodeData(m_structureTree->selectedNode());
     editor->setSelStart(editor->lineIndex(line));
     editor->setFirstVisibleLine(line);
     editor->setFocus();
 }
 
-void DocumentWindow::RichEdit1Change()
+void DocumentWindow::editorTextChanged()
 {
-    postCaretMessage();
-    if (!SyncSuspended && !KeyIsDown)
-        UpdateSaveCommands();
+    scheduleCaretShape();
+    if (!syncSuspended && !keyIsDown)
+        updateSaveCommands();
 }
 
-void DocumentWindow::RichEdit1Enter()
+void DocumentWindow::editorEntered()
 {
-    postCaretMessage();
-    MainEditorActive = true;
-    EnterPending = false;
-    m_host.applyCommandStates(backTrackStates(!TrackHistory1.empty()));
-    KeyIsDown = false;
-    RichEdit1SelectionChange();
+    scheduleCaretShape();
+    mainEditorActive = true;
+    enterPending = false;
+    m_host.applyCommandStates(backTrackStates(!editorHistory.empty()));
+    keyIsDown = false;
+    editorSelectionChanged();
 }
 
-void DocumentWindow::RichEdit2Enter()
+void DocumentWindow::splitViewEntered()
 {
-    MainEditorActive = false;
-    m_host.applyCommandStates(backTrackStates(!TrackHistory2.empty()));
-    RichEdit2SelectionChange();
+    mainEditorActive = false;
+    m_host.applyCommandStates(backTrackStates(!splitViewHistory.empty()));
+    splitViewSelectionChanged();
 }
 
 int DocumentWindow::indentLength() const
@@ -440,20 +440,20 @@ int DocumentWindow::indentLength() const
     return m_host.settings().IndentOption;
 }
 
-void DocumentWindow::postCaretMessage()
+void DocumentWindow::scheduleCaretShape()
 {
-    QMetaObject::invokeMethod(this, &DocumentWindow::SetCaretShape, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, &DocumentWindow::setCaretShape, Qt::QueuedConnection);
 }
 
-void DocumentWindow::SetCaretShape()
+void DocumentWindow::setCaretShape()
 {
-    const bool block = (m_host.settings().optFatCarat || !InsertMode) && RichEdit1->selLength() == 0;
-    RichEdit1->setCursorWidth(block ? 8 : 1);
+    const bool block = (m_host.settings().optFatCarat || !insertMode) && m_editor->selLength() == 0;
+    m_editor->setCursorWidth(block ? 8 : 1);
 }
 
-void DocumentWindow::RichEdit1Exit()
+void DocumentWindow::editorExited()
 {
-    RichEdit1->setCursorWidth(1);
+    m_editor->setCursorWidth(1);
 }
 
 namespace {
@@ -470,107 +470,107 @@ bool isTab(int key)
 
 } // namespace
 
-void DocumentWindow::RichEdit1KeyDown(QKeyEvent *event, bool &consumed)
+void DocumentWindow::editorKeyDown(QKeyEvent *event, bool &consumed)
 {
-    postCaretMessage();
+    scheduleCaretShape();
     m_host.keyUpDone() = false;
     const int key = event->key();
     if (isEnter(key))
-        EnterPending = true;
-    if (!KeyIsDown) {
-        KeyIsDown = true;
+        enterPending = true;
+    if (!keyIsDown) {
+        keyIsDown = true;
         if (isEnter(key) || key == Qt::Key_Backspace || key == Qt::Key_Delete)
-            SyncSuspended = true;
+            syncSuspended = true;
     }
     // Tab is handled when it comes up: it inserts blanks, never a tab character.
     if (isTab(key))
         consumed = true;
 }
 
-void DocumentWindow::RichEdit1KeyUp(QKeyEvent *event)
+void DocumentWindow::editorKeyUp(QKeyEvent *event)
 {
-    KeyIsDown = false;
-    UpdateSaveCommands();
-    SyncToCaret(RichEdit1);
+    keyIsDown = false;
+    updateSaveCommands();
+    syncToCaret(m_editor);
     const int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     bool &keyUpDone = m_host.keyUpDone();
-    if (!IgnoreTabUp && isTab(key))
+    if (!ignoreTabUp && isTab(key))
         keyUpDone = false;
-    IgnoreTabUp = false;
+    ignoreTabUp = false;
     if (keyUpDone)
         return;
     keyUpDone = true;
 
-    if (isEnter(key) && EnterPending) {
-        EnterPending = false;
-        const bool acted = AutoIndentNewLine();
+    if (isEnter(key) && enterPending) {
+        enterPending = false;
+        const bool acted = autoIndentNewLine();
         if (modifiers & Qt::ShiftModifier)
-            InsertIndentAtCaret();
+            insertIndentAtCaret();
         else if (modifiers & Qt::ControlModifier)
-            DeleteIndentChars(DeleteMode::BeforeCaret);
-        SyncSuspended = false;
+            deleteIndentChars(DeleteMode::BeforeCaret);
+        syncSuspended = false;
         if (acted)
-            UpdateTree();
-        RichEdit1SelectionChange();
+            updateTree();
+        editorSelectionChanged();
         return;
     }
     if (key == Qt::Key_Backspace && (modifiers & Qt::ShiftModifier))
-        DeleteIndentChars(DeleteMode::Backspace);
+        deleteIndentChars(DeleteMode::Backspace);
     else if (key == Qt::Key_Delete && (modifiers & Qt::ShiftModifier))
-        DeleteIndentChars(DeleteMode::Delete);
+        deleteIndentChars(DeleteMode::Delete);
 
     if (isTab(key)) {
         if (modifiers & (Qt::AltModifier | Qt::ControlModifier))
             return;
         if ((modifiers & Qt::ShiftModifier) || key == Qt::Key_Backtab)
-            RichEdit1->setSelStart(std::max(0, RichEdit1->selStart() - indentLength()));
+            m_editor->setSelStart(std::max(0, m_editor->selStart() - indentLength()));
         else
-            InsertIndentAtCaret();
+            insertIndentAtCaret();
         return;
     }
     if (key == Qt::Key_Insert) {
-        if (RichEdit1->isReadOnly() || (modifiers & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier)))
+        if (m_editor->isReadOnly() || (modifiers & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier)))
             return;
-        InsertMode = !InsertMode;
-        RichEdit1->setOverwriteMode(!InsertMode);
-        m_host.setStatusPanel(0, InsertMode ? QStringLiteral("Insert   ") : QStringLiteral("Overtype   "));
-        postCaretMessage();
+        insertMode = !insertMode;
+        m_editor->setOverwriteMode(!insertMode);
+        m_host.setStatusPanel(0, insertMode ? QStringLiteral("Insert   ") : QStringLiteral("Overtype   "));
+        scheduleCaretShape();
         return;
     }
     if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
-        RichEdit1SelectionChange();
+        editorSelectionChanged();
         return;
     }
-    SyncSuspended = false;
-    UpdateTree();
+    syncSuspended = false;
+    updateTree();
     if (key == Qt::Key_Delete || key == Qt::Key_Backspace)
-        RichEdit1SelectionChange();
+        editorSelectionChanged();
 }
 
-void DocumentWindow::RichEdit2KeyUp(QKeyEvent *event)
+void DocumentWindow::splitViewKeyUp(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown)
-        RichEdit2SelectionChange();
+        splitViewSelectionChanged();
 }
 
-void DocumentWindow::InsertTextAtCaret(const QString &text)
+void DocumentWindow::insertTextAtCaret(const QString &text)
 {
     if (!text.isEmpty())
-        RichEdit1->replaceSelection(text);
+        m_editor->replaceSelection(text);
 }
 
-void DocumentWindow::InsertIndentAtCaret()
+void DocumentWindow::insertIndentAtCaret()
 {
-    InsertTextAtCaret(QString(indentLength(), u' '));
-    UpdateTree();
+    insertTextAtCaret(QString(indentLength(), u' '));
+    updateTree();
 }
 
-void DocumentWindow::DeleteIndentChars(DeleteMode mode)
+void DocumentWindow::deleteIndentChars(DeleteMode mode)
 {
     const int n = indentLength();
-    RichEdit1->suspendRedraw();
-    int count = RichEdit1->selStart() - RichEdit1->lineIndex(-1);
+    m_editor->suspendRedraw();
+    int count = m_editor->selStart() - m_editor->lineIndex(-1);
     switch (mode) {
     case DeleteMode::Backspace:
         if (count >= n)
@@ -584,51 +584,51 @@ void DocumentWindow::DeleteIndentChars(DeleteMode mode)
         break;
     }
     if (mode != DeleteMode::Delete)
-        RichEdit1->setSelStart(RichEdit1->selStart() - count);
+        m_editor->setSelStart(m_editor->selStart() - count);
     if (count > 0) {
-        RichEdit1->setSelLength(count);
-        RichEdit1->clearSelection();
+        m_editor->setSelLength(count);
+        m_editor->clearSelection();
     }
-    RichEdit1->setSelLength(0);
-    RichEdit1->resumeRedraw();
+    m_editor->setSelLength(0);
+    m_editor->resumeRedraw();
 }
 
-bool DocumentWindow::AutoIndentNewLine()
+bool DocumentWindow::autoIndentNewLine()
 {
-    if (RichEdit1->selStart() != RichEdit1->lineIndex(-1))
+    if (m_editor->selStart() != m_editor->lineIndex(-1))
         return false;
-    const int line = RichEdit1->lineFromChar(RichEdit1->selStart());
+    const int line = m_editor->lineFromChar(m_editor->selStart());
     if (line < 1)
         return true;
-    const QString above = RichEdit1->lineText(line - 1);
+    const QString above = m_editor->lineText(line - 1);
     qsizetype blanks = 0;
     while (blanks < above.size() && above.at(blanks) == u' ')
         ++blanks;
     const bool indented = blanks > 0 && blanks < above.size();
     if (indented)
-        InsertTextAtCaret(QString(blanks, u' '));
+        insertTextAtCaret(QString(blanks, u' '));
     qsizetype end = above.size();
     while (end > 0 && above.at(end - 1) == u' ')
         --end;
     if (end < above.size()) {
-        RichEdit1->suspendRedraw();
-        RichEdit1->setLineText(line - 1, above.left(end));
-        RichEdit1->setSelStart(RichEdit1->lineIndex(line - 1) + static_cast<int>(end) + 2 +
+        m_editor->suspendRedraw();
+        m_editor->setLineText(line - 1, above.left(end));
+        m_editor->setSelStart(m_editor->lineIndex(line - 1) + static_cast<int>(end) + 2 +
                                static_cast<int>(indented ? blanks : 0));
-        RichEdit1->resumeRedraw();
+        m_editor->resumeRedraw();
     }
     return true;
 }
 
-void DocumentWindow::TransformSelectedLines(BlockEdit edit)
+void DocumentWindow::transformSelectedLines(BlockEdit edit)
 {
-    if (RichEdit1->isReadOnly() || RichEdit1->selLength() < 1)
+    if (m_editor->isReadOnly() || m_editor->selLength() < 1)
         return;
     WaitCursor wait;
-    const int start = RichEdit1->selStart();
-    const int length = RichEdit1->selLength();
-    QTextDocument *document = RichEdit1->document();
-    const QTextCursor selection = RichEdit1->textCursor();
+    const int start = m_editor->selStart();
+    const int length = m_editor->selLength();
+    QTextDocument *document = m_editor->document();
+    const QTextCursor selection = m_editor->textCursor();
     const QTextBlock first = document->findBlock(selection.selectionStart());
     const QTextBlock last = document->findBlock(selection.selectionEnd());
     std::vector<std::string> lines;
@@ -644,7 +644,7 @@ void DocumentWindow::TransformSelectedLines(BlockEdit edit)
         return;
 
     // Later lines first, so the positions of the earlier ones stay as they were.
-    RichEdit1->suspendRedraw();
+    m_editor->suspendRedraw();
     QTextCursor cursor(document);
     cursor.beginEditBlock();
     for (auto it = plan.edits.crbegin(); it != plan.edits.crend(); ++it) {
@@ -655,67 +655,67 @@ void DocumentWindow::TransformSelectedLines(BlockEdit edit)
         cursor.insertText(toQString(it->splice.inserted));
     }
     cursor.endEditBlock();
-    RichEdit1->setSelection(start, length + static_cast<int>(plan.lengthChange));
-    RichEdit1->resumeRedraw();
+    m_editor->setSelection(start, length + static_cast<int>(plan.lengthChange));
+    m_editor->resumeRedraw();
 }
 
-void DocumentWindow::SplitBtnClick()
+void DocumentWindow::toggleSplitView()
 {
     WaitCursor wait;
-    if (RichEdit2->isHidden()) {
-        SyncSuspended = true;
-        CloseGridClick();
-        RichEdit2->setFont(editorFont(m_host.settings().editorFont));
-        RichEdit2->loadText(RichEdit1->text());
-        RichEdit2->show();
+    if (m_splitView->isHidden()) {
+        syncSuspended = true;
+        closeFindResults();
+        m_splitView->setFont(editorFont(m_host.settings().editorFont));
+        m_splitView->loadText(m_editor->text());
+        m_splitView->show();
         applyPaneSizes();
-        SyncSuspended = false;
-        RichEdit2SelectionChange();
-        RichEdit2->setFocus();
+        syncSuspended = false;
+        splitViewSelectionChanged();
+        m_splitView->setFocus();
     } else {
-        SyncSuspended = true;
-        RichEdit2->hide();
-        SyncSuspended = false;
-        RichEdit1SelectionChange();
-        RichEdit1->setFocus();
-        TrackHistory2.clear();
+        syncSuspended = true;
+        m_splitView->hide();
+        syncSuspended = false;
+        editorSelectionChanged();
+        m_editor->setFocus();
+        splitViewHistory.clear();
     }
 }
 
-void DocumentWindow::Refresh1Click()
+void DocumentWindow::refreshSplitView()
 {
     WaitCursor wait;
-    RichEdit2->suspendRedraw();
-    const int caret = RichEdit2->selStart();
-    const int firstVisible = RichEdit2->firstVisibleLine();
-    RichEdit2->loadText(RichEdit1->text());
-    RichEdit2->setSelStart(caret);
-    RichEdit2->setFirstVisibleLine(firstVisible);
-    RichEdit2->resumeRedraw();
+    m_splitView->suspendRedraw();
+    const int caret = m_splitView->selStart();
+    const int firstVisible = m_splitView->firstVisibleLine();
+    m_splitView->loadText(m_editor->text());
+    m_splitView->setSelStart(caret);
+    m_splitView->setFirstVisibleLine(firstVisible);
+    m_splitView->resumeRedraw();
 }
 
 void DocumentWindow::closeEvent(QCloseEvent *event)
 {
-    if (!FormCloseQuery()) {
+    if (!confirmClose()) {
         event->ignore();
         return;
     }
-    FormClose();
+    releaseOnClose();
     event->accept();
 }
 
-bool DocumentWindow::FormCloseQuery()
+bool DocumentWindow::confirmClose()
 {
     const DocumentKind kind = kindOfCaption(toBytes(caption()));
     const bool source = kind == DocumentKind::Source;
     const bool dataWindow = kind == DocumentKind::Data;
     const bool needQuestion =
-        (source && RichEdit1->isModified() && !RichEdit1->isReadOnly()) || (dataWindow && DataModified);
+        (source && m_editor->isModified() && !m_editor->isReadOnly()) || (dataWindow && dataModified);
     if (needQuestion) {
         m_host.bringToFront(this);
-        FormActivate();
+        activate();
         TPathName name;
-        name.SetPath(toBytes(source ? caption() : DataFileName));
+        name.SetPath(toBytes(source ? caption() : dataFileName));
         const Dialogs::Answer answer =
             m_host.dialogs().message(Dialogs::Icon::Confirmation,
                                      QStringLiteral("save ") + toQString(name.FileName) + QStringLiteral(" ?"),
@@ -724,7 +724,7 @@ bool DocumentWindow::FormCloseQuery()
             return false;
         if (answer == Dialogs::Answer::No) {
             if (source)
-                RichEdit1->setModified(false);
+                m_editor->setModified(false);
         } else if (!m_host.saveDocument(this)) {
             // Nothing was written (the save was refused, failed or its dialog
             // cancelled): closing now would lose the changes.
@@ -736,43 +736,43 @@ bool DocumentWindow::FormCloseQuery()
     return true;
 }
 
-void DocumentWindow::FormClose()
+void DocumentWindow::releaseOnClose()
 {
     m_host.documentClosing(this);
-    FilePath.reset();
-    TrackHistory1.clear();
-    TrackHistory2.clear();
+    filePath.reset();
+    editorHistory.clear();
+    splitViewHistory.clear();
     m_host.setStatusPanel(0, QStringLiteral(" "));
     m_host.setStatusPanel(1, QStringLiteral(" "));
 }
 
 // ---- find-all results grid ----
 
-void DocumentWindow::ClearGridClick()
+void DocumentWindow::clearFindResults()
 {
-    SyncSuspended = true;
-    FindResults->clear();
-    FindGrid->selectionModel()->clear();
-    SyncSuspended = false;
+    syncSuspended = true;
+    m_findResults->clear();
+    m_findResultsGrid->selectionModel()->clear();
+    syncSuspended = false;
 }
 
-void DocumentWindow::CloseGridClick()
+void DocumentWindow::closeFindResults()
 {
-    FindGrid->hide();
-    ClearGridClick();
-    RichEdit1->setFocus();
+    m_findResultsGrid->hide();
+    clearFindResults();
+    m_editor->setFocus();
 }
 
-void DocumentWindow::showFindGrid()
+void DocumentWindow::showFindResults()
 {
-    RichEdit2->hide();
-    RichEdit2->clear();
-    MainEditorActive = true;
-    FindGrid->show();
-    const int editorHeight = roundHalfEven(height() * 3 / 5.0) - Splitter2Height;
-    const int rest = std::max(1, Splitter2->height() - editorHeight - Splitter2Height);
-    Splitter2->setSizes({editorHeight, rest, rest});
-    RichEdit1->setFocus();
+    m_splitView->hide();
+    m_splitView->clear();
+    mainEditorActive = true;
+    m_findResultsGrid->show();
+    const int editorHeight = roundHalfEven(height() * 3 / 5.0) - EditorSplitterHeight;
+    const int rest = std::max(1, m_editorSplitter->height() - editorHeight - EditorSplitterHeight);
+    m_editorSplitter->setSizes({editorHeight, rest, rest});
+    m_editor->setFocus();
 }
 
 } // namespace norvane

@@ -26,7 +26,7 @@ class SourceEditor;
 class StructureTreeView;
 
 // A growable array of integers: the back-track histories.
-using MyIntArray = std::vector<int>;
+using TrackHistory = std::vector<int>;
 
 // The window that holds one document: a source text with its structure tree,
 // a record layout table, or a data file grid. Which one it is follows from the
@@ -43,46 +43,46 @@ public:
     void setCaption(const QString &caption) { setWindowTitle(caption); }
 
     // Sets the kind and the main window's commands; run on every activation.
-    void FormActivate();
+    void activate();
     // The Save and mode commands from the editor's read-only and modified flags.
-    void UpdateSaveCommands();
+    void updateSaveCommands();
     // Writes the edit mode panel (and blanks both panels for other kinds).
-    void ShowEditMode();
+    void showEditMode();
     // Status line, tree highlight and caret-dependent commands for the editor.
-    void SyncToCaret(SourceEditor *editor);
-    void RichEdit1SelectionChange();
-    void RichEdit2SelectionChange();
-    // After an edit of RichEdit1: shifts the stored lines (tree nodes, division
+    void syncToCaret(SourceEditor *editor);
+    void editorSelectionChanged();
+    void splitViewSelectionChanged();
+    // After an edit of the editor: shifts the stored lines (tree nodes, division
     // lines, find-all rows) and positions (back-track history, find-all rows)
     // that lie after the edit, instead of scanning the text again.
-    void UpdateTree();
+    void updateTree();
     // Moves the stored lines and positions by a run of edits made in one go.
     void shiftStoredValues(const ShiftLog &lines, const ShiftLog &positions);
 
-    // The caret of RichEdit1: a block for overtype or the block-caret option,
+    // The caret of the editor: a block for overtype or the block-caret option,
     // a bar otherwise and whenever text is selected. Run after the editor has
     // finished its own handling of an event.
-    void SetCaretShape();
-    void postCaretMessage();
+    void setCaretShape();
+    void scheduleCaretShape();
 
-    // Replaces the selection of RichEdit1 (or inserts at the caret) as one undo step.
-    void InsertTextAtCaret(const QString &text);
+    // Replaces the selection of the editor (or inserts at the caret) as one undo step.
+    void insertTextAtCaret(const QString &text);
     // The indent length of blanks at the caret.
-    void InsertIndentAtCaret();
+    void insertIndentAtCaret();
     enum class DeleteMode { Backspace, Delete, BeforeCaret };
     // Takes up to the indent length of characters away around the caret.
-    void DeleteIndentChars(DeleteMode mode);
+    void deleteIndentChars(DeleteMode mode);
     // After Enter: continues the indentation of the line above and trims it.
-    bool AutoIndentNewLine();
+    bool autoIndentNewLine();
 
-    // Indent, Unindent, Comment or Uncomment of the selected lines of RichEdit1,
+    // Indent, Unindent, Comment or Uncomment of the selected lines of the editor,
     // as one undo step; the changed block stays selected.
-    void TransformSelectedLines(BlockEdit edit);
+    void transformSelectedLines(BlockEdit edit);
 
     // Opens or closes the read-only second view below the editor.
-    void SplitBtnClick();
+    void toggleSplitView();
     // Copies the editor's current text into the split view again.
-    void Refresh1Click();
+    void refreshSplitView();
 
     // The structure tree counts as shown while it has a width.
     [[nodiscard]] bool treeShown() const { return m_treeWidth > 0; }
@@ -92,96 +92,121 @@ public:
     void fitTreeWidth();
     // Re-applies the pane rules after the main window was resized.
     void applyPaneSizes();
-    // The editor in use: RichEdit1, or RichEdit2 while the split view has the focus.
+    // The editor in use: the editor, or the split view while it has the focus.
     [[nodiscard]] SourceEditor *editorInUse() const;
-    [[nodiscard]] MyIntArray &historyInUse() { return MainEditorActive ? TrackHistory1 : TrackHistory2; }
+    [[nodiscard]] TrackHistory &historyInUse() { return mainEditorActive ? editorHistory : splitViewHistory; }
 
     // Find-all results grid
     // Empties the grid, leaving it shown.
-    void ClearGridClick();
+    void clearFindResults();
     // Hides and empties the grid; the editor takes the whole panel again.
-    void CloseGridClick();
+    void closeFindResults();
     // Shows the grid below the editor, which keeps three fifths of the height;
     // the split view is closed.
-    void showFindGrid();
-    FindResultsModel *FindResults = nullptr;   // the rows of FindGrid
+    void showFindResults();
+    [[nodiscard]] FindResultsModel *findResults() const { return m_findResults; }
 
-    // Components
-    StructureTreeView *TreeView1 = nullptr;
-    QSplitter *Splitter1 = nullptr;
-    QWidget *REPanel = nullptr;
-    SourceEditor *RichEdit1 = nullptr;
-    QSplitter *Splitter2 = nullptr;
-    SourceEditor *RichEdit2 = nullptr;
-    QTableView *StringGrid1 = nullptr;
-    QTableView *StringGrid2 = nullptr;
-    QTableView *FindGrid = nullptr;
-    QMenu *TreeViewMenu = nullptr;
-    QMenu *RichEditMenu = nullptr;
-    QMenu *RichEdit2Menu = nullptr;
-    QMenu *DataMenu = nullptr;
-    QMenu *FindGridMenu = nullptr;
-    QAction *RefreshTreeview1 = nullptr;
-    QAction *ShowPerformedSections = nullptr;
-    QAction *Show01levelsWithPICClause = nullptr;
-    QAction *Cut1 = nullptr, *Copy1 = nullptr, *Paste1 = nullptr, *Find1 = nullptr, *Findall1 = nullptr;
-    QAction *Splitscreen1 = nullptr, *mnuTrack = nullptr, *mnuTrackback = nullptr;
-    QAction *Copy3 = nullptr, *Find3 = nullptr, *m2Track = nullptr, *m2Trackback = nullptr;
-    QAction *Refresh1 = nullptr, *Close4 = nullptr;
-    QAction *DataCut = nullptr, *DataCopy = nullptr, *DataPaste = nullptr;
-    QAction *InsertLine1 = nullptr, *CopyLine1 = nullptr, *DeleteLine1 = nullptr;
-    QAction *ClearGrid = nullptr, *CloseGrid = nullptr;
+    // The parts of the window.
+    [[nodiscard]] StructureTreeView *structureTree() const { return m_structureTree; }
+    [[nodiscard]] SourceEditor *editor() const { return m_editor; }
+    [[nodiscard]] SourceEditor *splitView() const { return m_splitView; }
+    [[nodiscard]] QSplitter *editorSplitter() const { return m_editorSplitter; }
+    [[nodiscard]] QTableView *layoutGrid() const { return m_layoutGrid; }
+    [[nodiscard]] QTableView *dataGrid() const { return m_dataGrid; }
+    [[nodiscard]] QTableView *findResultsGrid() const { return m_findResultsGrid; }
+
+    // Popup menus and their items.
+    QMenu *treeMenu = nullptr;
+    QMenu *editorMenu = nullptr;
+    QMenu *splitViewMenu = nullptr;
+    QMenu *dataMenu = nullptr;
+    QMenu *findResultsMenu = nullptr;
+    QAction *refreshTreeItem = nullptr;
+    QAction *showPerformedItem = nullptr;
+    QAction *showPic01Item = nullptr;
+    QAction *editorCutItem = nullptr;
+    QAction *editorCopyItem = nullptr;
+    QAction *editorPasteItem = nullptr;
+    QAction *editorFindItem = nullptr;
+    QAction *editorFindAllItem = nullptr;
+    QAction *editorSplitItem = nullptr;
+    QAction *editorTrackItem = nullptr;
+    QAction *editorBackTrackItem = nullptr;
+    QAction *splitViewCopyItem = nullptr;
+    QAction *splitViewFindItem = nullptr;
+    QAction *splitViewTrackItem = nullptr;
+    QAction *splitViewBackTrackItem = nullptr;
+    QAction *splitViewRefreshItem = nullptr;
+    QAction *splitViewCloseItem = nullptr;
+    QAction *dataCutItem = nullptr;
+    QAction *dataCopyItem = nullptr;
+    QAction *dataPasteItem = nullptr;
+    QAction *insertRecordItem = nullptr;
+    QAction *copyRecordItem = nullptr;
+    QAction *deleteRecordItem = nullptr;
+    QAction *clearFindResultsItem = nullptr;
+    QAction *closeFindResultsItem = nullptr;
 
     // The record layout of a layout window, the records of a data window.
     LayoutTableModel *layoutModel = nullptr;
     DataGridModel *dataModel = nullptr;
-    TRecData RecData;
+    TRecData layoutTotals;
 
     // State
-    std::unique_ptr<TPathName> FilePath;   // the opened file's path; none for blank, layout and data windows
+    std::unique_ptr<TPathName> filePath;   // the opened file's path; none for blank, layout and data windows
     LineEnding lineEnding = LineEnding::None;
-    QString DataFileName;                  // the record name, then the data file's path, of a data window
-    int LastLineCount = 0;
-    int LastTextLength = 0;
-    int DataDivisionLine = 0;
-    int ProcedureDivisionLine = 0;
-    MyIntArray TrackHistory1;
-    MyIntArray TrackHistory2;
-    bool MainEditorActive = true;
-    bool InsertMode = true;
-    bool IsSourceWindow = false;
-    bool IsLayoutWindow = false;
-    bool EnterPending = false;
-    bool IsDataWindow = false;
-    bool DataModified = false;
-    bool SyncSuspended = false;
-    bool KeyIsDown = false;
-    bool IgnoreTabUp = false;
+    QString dataFileName;                  // the record name, then the data file's path, of a data window
+    int lastLineCount = 0;
+    int lastTextLength = 0;
+    int dataDivisionLine = 0;
+    int procedureDivisionLine = 0;
+    TrackHistory editorHistory;
+    TrackHistory splitViewHistory;
+    bool mainEditorActive = true;
+    bool insertMode = true;
+    bool isSourceWindow = false;
+    bool isLayoutWindow = false;
+    bool enterPending = false;
+    bool isDataWindow = false;
+    bool dataModified = false;
+    bool syncSuspended = false;
+    bool keyIsDown = false;
+    bool ignoreTabUp = false;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void createMenus();
-    void SourceCommandState();
-    void LayoutCommandState();
-    void DataCommandState();
-    void RichEdit1Change();
-    void RichEdit1Enter();
-    void RichEdit2Enter();
-    void RichEdit1KeyDown(QKeyEvent *event, bool &consumed);
-    void RichEdit1KeyUp(QKeyEvent *event);
-    void RichEdit1Exit();
-    void RichEdit2KeyUp(QKeyEvent *event);
+    void applySourceCommandStates();
+    void applyLayoutCommandStates();
+    void applyDataCommandStates();
+    void editorTextChanged();
+    void editorEntered();
+    void splitViewEntered();
+    void editorKeyDown(QKeyEvent *event, bool &consumed);
+    void editorKeyUp(QKeyEvent *event);
+    void editorExited();
+    void splitViewKeyUp(QKeyEvent *event);
     [[nodiscard]] int indentLength() const;
-    void TreeView1MouseUp(QMouseEvent *event);
-    void GotoTreeNode(SourceEditor *editor);
+    void treeMouseReleased(QMouseEvent *event);
+    void goToSelectedNode(SourceEditor *editor);
     void highlightNodeOfLine(int line);
     // The close question; false keeps the window open.
-    bool FormCloseQuery();
-    void FormClose();
+    bool confirmClose();
+    void releaseOnClose();
 
     DocumentHost &m_host;
+    StructureTreeView *m_structureTree = nullptr;
+    QSplitter *m_treeSplitter = nullptr;
+    QWidget *m_editorPanel = nullptr;
+    SourceEditor *m_editor = nullptr;
+    QSplitter *m_editorSplitter = nullptr;
+    SourceEditor *m_splitView = nullptr;
+    QTableView *m_layoutGrid = nullptr;
+    QTableView *m_dataGrid = nullptr;
+    QTableView *m_findResultsGrid = nullptr;
+    FindResultsModel *m_findResults = nullptr;   // the rows of the results grid
     int m_treeWidth = 0;
 };
 

@@ -69,7 +69,7 @@ private:
 void prepareGridWindow(DocumentWindow &child, QTableView *grid)
 {
     child.setTreeWidth(0);
-    child.Splitter2->hide();
+    child.editorSplitter()->hide();
     grid->setFont(fixedPitchFont(QStringLiteral("Lucida Console"), 0));
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     grid->show();
@@ -79,32 +79,32 @@ void prepareGridWindow(DocumentWindow &child, QTableView *grid)
 
 void showLayoutWindow(DocumentWindow &child, LayoutTable table)
 {
-    child.RecData = table.RecData;
+    child.layoutTotals = table.RecData;
     auto *model = new LayoutTableModel(std::move(table), &child);
     child.layoutModel = model;
-    child.StringGrid1->setModel(model);
-    child.StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    child.StringGrid1->horizontalHeader()->setStretchLastSection(true);
-    prepareGridWindow(child, child.StringGrid1);
-    child.StringGrid1->resizeColumnsToContents();
+    child.layoutGrid()->setModel(model);
+    child.layoutGrid()->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    child.layoutGrid()->horizontalHeader()->setStretchLastSection(true);
+    prepareGridWindow(child, child.layoutGrid());
+    child.layoutGrid()->resizeColumnsToContents();
     child.setCaption(toQString(LayoutCaption(model->table())));
 }
 
 void showDataWindow(DocumentWindow &child, const LayoutTable &table, std::vector<DataColumn> columns, ByteOrder order)
 {
-    child.RecData = table.RecData;
+    child.layoutTotals = table.RecData;
     const auto recordLength = static_cast<std::size_t>(table.RecData.RecordLength);
     auto *model = new DataGridModel(DataFile(std::move(columns), recordLength, order), &child);
     child.dataModel = model;
-    QObject::connect(model, &DataGridModel::edited, &child, [&child] { child.DataModified = true; });
-    child.StringGrid2->setModel(model);
-    child.StringGrid2->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+    QObject::connect(model, &DataGridModel::edited, &child, [&child] { child.dataModified = true; });
+    child.dataGrid()->setModel(model);
+    child.dataGrid()->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                        QAbstractItemView::AnyKeyPressed);
-    child.StringGrid2->verticalHeader()->setMinimumWidth(50);
-    child.StringGrid2->installEventFilter(new DataGridKeys(child));
-    prepareGridWindow(child, child.StringGrid2);
-    child.StringGrid2->resizeColumnsToContents();
-    child.DataFileName = toQString(table.recordName());
+    child.dataGrid()->verticalHeader()->setMinimumWidth(50);
+    child.dataGrid()->installEventFilter(new DataGridKeys(child));
+    prepareGridWindow(child, child.dataGrid());
+    child.dataGrid()->resizeColumnsToContents();
+    child.dataFileName = toQString(table.recordName());
     child.setCaption(toQString(DataCaption(table)));
 }
 
@@ -142,12 +142,12 @@ void OpenDataFile(DocumentWindow &child, DocumentHost &host)
         return;
     }
     child.dataModel->replaceFile(std::move(opened).value());
-    child.DataModified = false;
-    child.DataFileName = QString::fromLocal8Bit(path);
+    child.dataModified = false;
+    child.dataFileName = QString::fromLocal8Bit(path);
     child.setCaption(dataCaption(path));
     host.renameTab(child.caption());
-    child.StringGrid2->resizeColumnsToContents();
-    child.StringGrid2->setCurrentIndex(child.dataModel->index(0, 0));
+    child.dataGrid()->resizeColumnsToContents();
+    child.dataGrid()->setCurrentIndex(child.dataModel->index(0, 0));
 }
 
 bool SaveDataFile(DocumentWindow &child, DocumentHost &host)
@@ -157,12 +157,12 @@ bool SaveDataFile(DocumentWindow &child, DocumentHost &host)
     DataFile &file = child.dataModel->file();
     if (const std::optional<CellFailure> failure = file.validate()) {
         host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(failure->message), Dialogs::Buttons::Ok);
-        child.StringGrid2->setCurrentIndex(
+        child.dataGrid()->setCurrentIndex(
             child.dataModel->index(static_cast<int>(failure->record), static_cast<int>(failure->column)));
         return false;
     }
     const std::optional<QString> chosen =
-        host.dialogs().saveFile(QStringLiteral("Save data file"), kDataFilter, child.DataFileName);
+        host.dialogs().saveFile(QStringLiteral("Save data file"), kDataFilter, child.dataFileName);
     if (!chosen)
         return false;
     WaitCursor wait;
@@ -173,32 +173,32 @@ bool SaveDataFile(DocumentWindow &child, DocumentHost &host)
         return false;
     }
     child.dataModel->refresh();
-    child.DataFileName = *chosen;
+    child.dataFileName = *chosen;
     child.setCaption(dataCaption(path));
     host.renameTab(child.caption());
-    child.StringGrid2->resizeColumnsToContents();
-    child.DataModified = false;
+    child.dataGrid()->resizeColumnsToContents();
+    child.dataModified = false;
     return true;
 }
 
 void CutDataCell(DocumentWindow &child)
 {
     CopyDataCell(child);
-    const QModelIndex current = child.StringGrid2->currentIndex();
+    const QModelIndex current = child.dataGrid()->currentIndex();
     if (child.dataModel != nullptr && current.isValid())
         child.dataModel->setData(current, QString());
 }
 
 void CopyDataCell(DocumentWindow &child)
 {
-    const QModelIndex current = child.StringGrid2->currentIndex();
+    const QModelIndex current = child.dataGrid()->currentIndex();
     if (child.dataModel != nullptr && current.isValid())
         QApplication::clipboard()->setText(child.dataModel->data(current).toString());
 }
 
 void PasteDataCell(DocumentWindow &child)
 {
-    const QModelIndex current = child.StringGrid2->currentIndex();
+    const QModelIndex current = child.dataGrid()->currentIndex();
     if (child.dataModel != nullptr && current.isValid())
         child.dataModel->setData(current, QApplication::clipboard()->text());
 }
@@ -207,23 +207,23 @@ void InsertDataRow(DocumentWindow &child, bool copy)
 {
     if (child.dataModel == nullptr)
         return;
-    const int row = child.StringGrid2->currentIndex().isValid() ? child.StringGrid2->currentIndex().row()
+    const int row = child.dataGrid()->currentIndex().isValid() ? child.dataGrid()->currentIndex().row()
                                                                  : child.dataModel->rowCount() - 1;
     child.dataModel->insertRecordAfter(row, copy);
-    child.StringGrid2->setCurrentIndex(child.dataModel->index(row + 1, 0));
+    child.dataGrid()->setCurrentIndex(child.dataModel->index(row + 1, 0));
 }
 
 void DeleteDataRow(DocumentWindow &child)
 {
     if (child.dataModel == nullptr)
         return;
-    const QModelIndex current = child.StringGrid2->currentIndex();
+    const QModelIndex current = child.dataGrid()->currentIndex();
     if (!current.isValid())
         return;
     child.dataModel->deleteRecord(current.row());
     const int row = std::min(current.row(), child.dataModel->rowCount() - 1);
     if (row >= 0)
-        child.StringGrid2->setCurrentIndex(child.dataModel->index(row, 0));
+        child.dataGrid()->setCurrentIndex(child.dataModel->index(row, 0));
 }
 
 } // namespace norvane

@@ -76,7 +76,7 @@ FindAllDialog::FindAllDialog(DocumentHost &host, QWidget *parent) : QDialog(pare
     // Esc and the close box cancel as the Cancel button does.
     connect(this, &QDialog::rejected, this, [this] {
         if (DocumentWindow *child = m_host.activeChild())
-            child->KeyIsDown = false;
+            child->keyIsDown = false;
     });
 }
 
@@ -84,8 +84,8 @@ void FindAllDialog::showFor(DocumentWindow *child)
 {
     if (child == nullptr)
         return;
-    if (child->RichEdit1->selLength() > 0)
-        FindText->setText(child->RichEdit1->selectedText());
+    if (child->editor()->selLength() > 0)
+        FindText->setText(child->editor()->selectedText());
     show();
     raise();
     activateWindow();
@@ -107,13 +107,13 @@ void FindAllDialog::FindAllBtnClick()
     DocumentWindow *child = m_host.activeChild();
     // The dialog stays open while the user moves between windows: it searches
     // the active one when that holds a source text.
-    if (child == nullptr || !child->IsSourceWindow || FindText->text().isEmpty())
+    if (child == nullptr || !child->isSourceWindow || FindText->text().isEmpty())
         return;
     m_host.setCurrentChild(child);
-    child->SyncSuspended = true;
+    child->syncSuspended = true;
     hide();
-    child->SyncSuspended = false;
-    child->KeyIsDown = false;
+    child->syncSuspended = false;
+    child->keyIsDown = false;
     FindAllSearch(*child, m_host, {FindText->text(), MatchCase->isChecked(), WholeWord->isChecked()});
 }
 

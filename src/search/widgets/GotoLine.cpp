@@ -12,7 +12,7 @@ void GotoClick(DocumentWindow *child, Dialogs &dialogs)
 {
     if (child == nullptr)
         return;
-    child->KeyIsDown = false;
+    child->keyIsDown = false;
     SourceEditor &editor = *child->editorInUse();
     const std::optional<QString> answer =
         dialogs.inputText(QStringLiteral("Goto line"), QStringLiteral("Line number:"), QString());

@@ -39,12 +39,12 @@ SearchCommands::SearchCommands(DocumentHost &host, QWidget *mainWindow) : QObjec
 DocumentWindow *SearchCommands::activeSourceWindow() const
 {
     DocumentWindow *child = m_host.activeChild();
-    return child != nullptr && child->IsSourceWindow ? child : nullptr;
+    return child != nullptr && child->isSourceWindow ? child : nullptr;
 }
 
 void SearchCommands::placeDialog(FindReplaceDialog &dialog, const DocumentWindow &child)
 {
-    const SourceEditor &editor = *child.RichEdit1;
+    const SourceEditor &editor = *child.editor();
     const QWidget *parent = editor.parentWidget();
     dialog.showAt(parent != nullptr ? parent->mapToGlobal(editor.pos() + DialogOffset) : DialogOffset);
 }
@@ -56,7 +56,7 @@ void SearchCommands::FindBtnClick(DocumentWindow *child)
     SourceEditor *editor = child->editorInUse();
     if (editor->selLength() > 0)
         FindDialog1->setFindText(editor->selectedText());
-    child->KeyIsDown = false;
+    child->keyIsDown = false;
     placeDialog(*FindDialog1, *child);
 }
 
@@ -65,13 +65,13 @@ void SearchCommands::ReplaceClick(DocumentWindow *child)
     if (child == nullptr)
         return;
     // A selection over several lines is what Replace All works in, not a text to find.
-    SourceEditor *editor = child->RichEdit1;
+    SourceEditor *editor = child->editor();
     if (editor->selLength() > 0) {
         const QString selected = editor->selectedText();
         if (!selected.contains(u'\n'))
             ReplaceDialog1->setFindText(selected);
     }
-    child->KeyIsDown = false;
+    child->keyIsDown = false;
     placeDialog(*ReplaceDialog1, *child);
 }
 
@@ -124,7 +124,7 @@ void SearchCommands::ReplaceDialog1Find()
     if (child == nullptr)
         return;
     m_host.setCurrentChild(child);
-    FindInEditor(*child->RichEdit1, *ReplaceDialog1);
+    FindInEditor(*child->editor(), *ReplaceDialog1);
 }
 
 void SearchCommands::ReplaceDialog1Replace(bool all)
@@ -134,7 +134,7 @@ void SearchCommands::ReplaceDialog1Replace(bool all)
     if (child == nullptr || findText.isEmpty())
         return;
     m_host.setCurrentChild(child);
-    SourceEditor &editor = *child->RichEdit1;
+    SourceEditor &editor = *child->editor();
     if (editor.isReadOnly()) {
         m_host.dialogs().message(Dialogs::Icon::Information, QStringLiteral("This file is read only"),
                                  Dialogs::Buttons::Ok);
@@ -147,7 +147,7 @@ void SearchCommands::ReplaceDialog1Replace(bool all)
 
     // One occurrence: the selection when it is the find text exactly, else the
     // next match, replaced at once.
-    child->KeyIsDown = true;
+    child->keyIsDown = true;
     std::optional<WaitCursor> wait(std::in_place);
     editor.suspendRedraw();
     bool replace = editor.selectedText() == findText;
@@ -155,24 +155,24 @@ void SearchCommands::ReplaceDialog1Replace(bool all)
         replace = SearchAndSelect(editor, findText, ReplaceDialog1->matchCase(), ReplaceDialog1->wholeWord()) >= 0;
     if (replace) {
         editor.replaceSelection(ReplaceDialog1->replaceText());
-        child->UpdateTree();
+        child->updateTree();
     } else {
         wait.reset();
         editor.resumeRedraw();
         m_host.dialogs().message(Dialogs::Icon::Warning, QStringLiteral("End of document"), Dialogs::Buttons::Ok);
         editor.suspendRedraw();
     }
-    child->KeyIsDown = false;
+    child->keyIsDown = false;
     editor.resumeRedraw();
     // The change notifications were skipped while the key flag was up.
-    child->UpdateSaveCommands();
-    child->RichEdit1SelectionChange();
+    child->updateSaveCommands();
+    child->editorSelectionChanged();
 }
 
 void SearchCommands::ReplaceAll(DocumentWindow &child)
 {
     ReplaceDialog1->hide();
-    SourceEditor &editor = *child.RichEdit1;
+    SourceEditor &editor = *child.editor();
     ReplaceAllRun run(child, ReplaceDialog1->findText(), ReplaceDialog1->replaceText(), ReplaceDialog1->matchCase(),
                       ReplaceDialog1->wholeWord());
     const QString status = toQString(
@@ -181,17 +181,17 @@ void SearchCommands::ReplaceAll(DocumentWindow &child)
     repaintStatusBar(child);
     emit progress(status);
 
-    child.KeyIsDown = true;
+    child.keyIsDown = true;
     int count = 0;
     {
         WaitCursor wait;
         editor.suspendRedraw();
         count = run.replace();
-        child.KeyIsDown = false;
+        child.keyIsDown = false;
         editor.resumeRedraw();
     }
-    child.UpdateSaveCommands();
-    child.RichEdit1SelectionChange();
+    child.updateSaveCommands();
+    child.editorSelectionChanged();
     m_host.dialogs().message(Dialogs::Icon::Information,
                              toQString(replaceAllReport(run.inSelection(), count, toBytes(ReplaceDialog1->findText()),
                                                         toBytes(ReplaceDialog1->replaceText()))),

@@ -19,9 +19,9 @@ void BuildTree(DocumentWindow &child, DocumentHost &host)
 
     const Settings &settings = host.settings();
     const StructureTree scan =
-        scanStructure(child.RichEdit1->byteLines(), {settings.Pic01ShowOption, settings.ShowPerformOption});
+        scanStructure(child.editor()->byteLines(), {settings.Pic01ShowOption, settings.ShowPerformOption});
 
-    StructureTreeView *tree = child.TreeView1;
+    StructureTreeView *tree = child.structureTree();
     tree->clearNodes();
     tree->beginUpdate();
     std::vector<StructureTreeView::Node> created;
@@ -34,14 +34,14 @@ void BuildTree(DocumentWindow &child, DocumentHost &host)
         if (node.expanded)
             tree->expandNode(created.back());
     }
-    child.DataDivisionLine = scan.DataDivisionLine;
-    child.ProcedureDivisionLine = scan.ProcedureDivisionLine;
+    child.dataDivisionLine = scan.DataDivisionLine;
+    child.procedureDivisionLine = scan.ProcedureDivisionLine;
     if (scan.nodes.empty())
         child.setTreeWidth(0);
     else
         child.fitTreeWidth();
     tree->endUpdate();
-    child.ShowEditMode();
+    child.showEditMode();
 }
 
 } // namespace norvane

@@ -53,12 +53,12 @@ int FindInTree(const StructureTreeView &tree, const std::vector<std::string> &wo
 
 int DefinitionSearch(const DocumentWindow &child, SourceEditor &editor, const std::string &name, Dialogs &dialogs)
 {
-    int from = editor.lineIndex(child.DataDivisionLine);
+    int from = editor.lineIndex(child.dataDivisionLine);
     if (from == -1) {
         dialogs.message(Dialogs::Icon::Error, QStringLiteral("no DATA DIVISION found"), Dialogs::Buttons::Ok);
         return -1;
     }
-    const int end = editor.lineIndex(child.ProcedureDivisionLine);
+    const int end = editor.lineIndex(child.procedureDivisionLine);
     if (end == -1) {
         dialogs.message(Dialogs::Icon::Error, QStringLiteral("no PROCEDURE DIVISION found"), Dialogs::Buttons::Ok);
         return -1;
@@ -104,7 +104,7 @@ void mmTrackClick(DocumentWindow *child, DocumentHost &host)
     if (child == nullptr || !treeRequired(*child, host))
         return;
     SourceEditor &editor = *child->editorInUse();
-    MyIntArray history = child->historyInUse();
+    TrackHistory history = child->historyInUse();
 
     const int start = editor.selStart();
     const int line = editor.lineFromChar(start);
@@ -116,7 +116,7 @@ void mmTrackClick(DocumentWindow *child, DocumentHost &host)
     if (isReservedWord(name))
         return;
 
-    int target = FindInTree(*child->TreeView1, {name});
+    int target = FindInTree(*child->structureTree(), {name});
     if (target != -1) {
         const int lineStart = editor.lineIndex(target);
         const int match = editor.findText(lineStart, lineStart + static_cast<int>(editor.lineText(target).size()),
@@ -142,7 +142,7 @@ void Trackback1Click(DocumentWindow *child, DocumentHost &host)
     if (child == nullptr || !treeRequired(*child, host))
         return;
     SourceEditor &editor = *child->editorInUse();
-    MyIntArray &history = child->historyInUse();
+    TrackHistory &history = child->historyInUse();
     if (history.empty())
         return;
     editor.setSelStart(history.back());

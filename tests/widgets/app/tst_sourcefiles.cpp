@@ -41,8 +41,8 @@ private:
     static DocumentWindow *active(MainWindowFixture &fixture) { return fixture.window->activeChild(); }
     static void type(DocumentWindow *child, const QString &text)
     {
-        child->RichEdit1->setFocus();
-        QTest::keyClicks(child->RichEdit1, text);
+        child->editor()->setFocus();
+        QTest::keyClicks(child->editor(), text);
     }
 };
 
@@ -75,7 +75,7 @@ void TestSourceFiles::readOnlyOpenShowsTheModeAndDisablesSave()
     DocumentWindow *child = active(fixture);
     QCOMPARE(child->caption(), a + QStringLiteral(" (read only)"));
     QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("PAY.CBL (read only)"));
-    QVERIFY(child->RichEdit1->isReadOnly());
+    QVERIFY(child->editor()->isReadOnly());
     QVERIFY(!fixture.window->action(CommandId::FileSaveItem)->isEnabled());
     QVERIFY(!fixture.window->action(CommandId::ReadOnly1)->isEnabled());
     QVERIFY(fixture.window->action(CommandId::UpdateMode1)->isEnabled());
@@ -104,12 +104,12 @@ void TestSourceFiles::reopeningAsksToReload()
     fixture.window->OpenSourceFile(a);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("reload ") + a + QStringLiteral(" ?"));
     QCOMPARE(fixture.window->documents().size(), 1);
-    QCOMPARE(active(fixture)->RichEdit1->lineText(0), QStringLiteral("EDIT OLD"));
+    QCOMPARE(active(fixture)->editor()->lineText(0), QStringLiteral("EDIT OLD"));
 
     fixture.dialogs.planMessage(Answer::Ok);
     fixture.window->OpenSourceFile(a);
     QCOMPARE(fixture.window->documents().size(), 1);
-    QCOMPARE(active(fixture)->RichEdit1->lineText(0), QStringLiteral("NEW"));
+    QCOMPARE(active(fixture)->editor()->lineText(0), QStringLiteral("NEW"));
     QCOMPARE(fixture.window->tabBar()->count(), 1);
     QVERIFY(fixture.dialogs.unexpected().isEmpty());
     QVERIFY(fixture.dialogs.allAnswered());
@@ -175,7 +175,7 @@ void TestSourceFiles::savingKeepsTheLineEnding()
     QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+S")));
     QCOMPARE(fixture.readFile(file), saved);
-    QVERIFY(!child->RichEdit1->isModified());
+    QVERIFY(!child->editor()->isModified());
     QVERIFY(!fixture.window->action(CommandId::FileSaveItem)->isEnabled());
     QVERIFY(fixture.dialogs.asked().isEmpty());
 }
@@ -192,7 +192,7 @@ void TestSourceFiles::anUnchangedFileSavesByteForByte()
     fixture.show();
     const QString file = fixture.writeFile(QStringLiteral("BYTES.CBL"), bytes);
     fixture.window->OpenSourceFile(file);
-    active(fixture)->RichEdit1->setModified(true);
+    active(fixture)->editor()->setModified(true);
     fixture.window->FileSaveItemClick();
     QCOMPARE(fixture.readFile(file), bytes);
 }
@@ -205,16 +205,16 @@ void TestSourceFiles::strippingTrailingSpacesKeepsTheCaret()
     const QString file = fixture.writeFile(QStringLiteral("T.cbl"), "AAA   \r\nBBBBBB    \r\n   \r\nC\r\n");
     fixture.window->OpenSourceFile(file);
     DocumentWindow *child = active(fixture);
-    child->RichEdit1->setSelStart(child->RichEdit1->lineIndex(1) + 3);
+    child->editor()->setSelStart(child->editor()->lineIndex(1) + 3);
     type(child, QStringLiteral("x"));
     fixture.window->FileSaveItemClick();
     QCOMPARE(fixture.readFile(file), QByteArray("AAA\r\nBBBxBBB\r\n\r\nC\r\n"));
-    QCOMPARE(child->RichEdit1->text(), QStringLiteral("AAA\r\nBBBxBBB\r\n\r\nC\r\n"));
-    QCOMPARE(child->RichEdit1->lineFromChar(child->RichEdit1->selStart()), 1);
-    QCOMPARE(child->RichEdit1->selStart() - child->RichEdit1->lineIndex(1), 4);
+    QCOMPARE(child->editor()->text(), QStringLiteral("AAA\r\nBBBxBBB\r\n\r\nC\r\n"));
+    QCOMPARE(child->editor()->lineFromChar(child->editor()->selStart()), 1);
+    QCOMPARE(child->editor()->selStart() - child->editor()->lineIndex(1), 4);
     // The stripping is one step that Undo takes back.
-    child->RichEdit1->undo();
-    QCOMPARE(child->RichEdit1->lineText(0), QStringLiteral("AAA   "));
+    child->editor()->undo();
+    QCOMPARE(child->editor()->lineText(0), QStringLiteral("AAA   "));
 }
 
 void TestSourceFiles::newNumbersBlankDocuments()
@@ -259,7 +259,7 @@ void TestSourceFiles::savingABlankDocumentAsksForAName()
     QCOMPARE(fixture.dialogs.asked().constLast().kind, QStringLiteral("save"));
     QCOMPARE(fixture.dialogs.asked().constLast().text, QStringLiteral("blank 0"));
     QCOMPARE(child->caption(), QStringLiteral("blank 0"));
-    QVERIFY(child->RichEdit1->isModified());
+    QVERIFY(child->editor()->isModified());
 
     const QString target = fixture.path(QStringLiteral("HELLO.CBL"));
     fixture.dialogs.planSave(target);
@@ -268,7 +268,7 @@ void TestSourceFiles::savingABlankDocumentAsksForAName()
     QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("HELLO.CBL"));
     QCOMPARE(fixture.window->tabs().pathAt(0), target.toStdString());
     QCOMPARE(fixture.readFile(target), QByteArray("HELLO\n"));
-    QVERIFY(!child->RichEdit1->isModified());
+    QVERIFY(!child->editor()->isModified());
 }
 
 void TestSourceFiles::failedSaveKeepsTheOldFileAndTheChanges()
@@ -287,7 +287,7 @@ void TestSourceFiles::failedSaveKeepsTheOldFileAndTheChanges()
     QVERIFY(fixture.dialogs.lastMessage().contains(QStringLiteral("No such file or directory")));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
     QCOMPARE(child->caption(), file);
-    QVERIFY(child->RichEdit1->isModified());
+    QVERIFY(child->editor()->isModified());
     QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
     QCOMPARE(fixture.readFile(file), QByteArray("KEEP\r\n"));
     QVERIFY(!QFile::exists(unwritable));
@@ -305,7 +305,7 @@ void TestSourceFiles::readOnlyAndUpdateModeRenameTheTab()
     QCOMPARE(child->caption(), file + QStringLiteral(" (read only)"));
     QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("M.cbl (read only)"));
     QCOMPARE(fixture.window->tabs().pathAt(0), child->caption().toStdString());
-    QVERIFY(child->RichEdit1->isReadOnly());
+    QVERIFY(child->editor()->isReadOnly());
     QVERIFY(fixture.window->OpenReadOnly);
     QVERIFY(fixture.window->action(CommandId::UpdateMode1)->isEnabled());
     QVERIFY(!fixture.window->action(CommandId::ReadOnly1)->isEnabled());
@@ -313,7 +313,7 @@ void TestSourceFiles::readOnlyAndUpdateModeRenameTheTab()
     fixture.window->action(CommandId::UpdateMode1)->trigger();
     QCOMPARE(child->caption(), file);
     QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("M.cbl"));
-    QVERIFY(!child->RichEdit1->isReadOnly());
+    QVERIFY(!child->editor()->isReadOnly());
     QVERIFY(!fixture.window->OpenReadOnly);
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Insert   "));
 }
@@ -367,7 +367,7 @@ void TestSourceFiles::cancellingTheCloseQuestionKeepsTheCommands()
     QVERIFY(fixture.window->action(CommandId::FileCloseItem)->isEnabled());
     QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
     QVERIFY(fixture.window->action(CommandId::FindBtn)->isEnabled());
-    QVERIFY(active(fixture)->RichEdit1->isModified());
+    QVERIFY(active(fixture)->editor()->isModified());
 }
 
 void TestSourceFiles::closingABlankDocumentWhoseSaveAsIsCancelledKeepsIt()
@@ -381,7 +381,7 @@ void TestSourceFiles::closingABlankDocumentWhoseSaveAsIsCancelledKeepsIt()
     fixture.window->FileCloseItemClick();
     QCOMPARE(fixture.dialogs.asked().at(0).text, QStringLiteral("save blank 0 ?"));
     QCOMPARE(fixture.window->documents().size(), 1);
-    QCOMPARE(active(fixture)->RichEdit1->text(), QStringLiteral("WORK"));
+    QCOMPARE(active(fixture)->editor()->text(), QStringLiteral("WORK"));
     QVERIFY(fixture.window->action(CommandId::FileCloseItem)->isEnabled());
 }
 

@@ -41,7 +41,7 @@ private:
         document->fixture.show();
         document->fixture.window->OpenSourceFile(document->fixture.writeFile(QStringLiteral("K.cbl"), text));
         document->child = document->fixture.window->activeChild();
-        document->editor = document->child->RichEdit1;
+        document->editor = document->child->editor();
         document->editor->setFocus();
         return document;
     }
@@ -166,7 +166,7 @@ void TestEditorKeys::insertTogglesOvertypeAndTheCaret()
     QCOMPARE(doc->fixture.window->statusPanel(0), QStringLiteral("Insert   "));
     QTRY_COMPARE(doc->editor->cursorWidth(), 1);
     QTest::keyClick(doc->editor, Qt::Key_Insert);
-    QVERIFY(!doc->child->InsertMode);
+    QVERIFY(!doc->child->insertMode);
     QCOMPARE(doc->fixture.window->statusPanel(0), QStringLiteral("Overtype   "));
     QTRY_COMPARE(doc->editor->cursorWidth(), 8);
     QTest::keyClicks(doc->editor, QStringLiteral("XY"));
@@ -184,7 +184,7 @@ void TestEditorKeys::insertInAReadOnlyDocumentChangesNothing()
     doc->fixture.window->ReadOnly1Click();
     doc->editor->setFocus();
     QTest::keyClick(doc->editor, Qt::Key_Insert);
-    QVERIFY(doc->child->InsertMode);
+    QVERIFY(doc->child->insertMode);
     QCOMPARE(doc->fixture.window->statusPanel(0), QStringLiteral("Read Only   "));
 }
 
@@ -205,12 +205,12 @@ void TestEditorKeys::splitViewShowsACopyUntilRefreshed()
     for (int i = 0; i < 200; ++i)
         text += QByteArray("       LINE ") + QByteArray::number(i) + "\r\n";
     auto doc = open(text);
-    SourceEditor *split = doc->child->RichEdit2;
+    SourceEditor *split = doc->child->splitView();
     QVERIFY(split->isHidden());
     QTest::keySequence(doc->fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+J")));
     QVERIFY(split->isVisible());
     QVERIFY(split->hasFocus());
-    QVERIFY(!doc->child->MainEditorActive);
+    QVERIFY(!doc->child->mainEditorActive);
     QCOMPARE(split->text(), doc->editor->text());
     QCOMPARE(doc->fixture.window->statusPanel(0), QStringLiteral("Read Only   "));
     const int expectedHeight = qRound(doc->child->height() * 3 / 5.0) - 4;
@@ -226,7 +226,7 @@ void TestEditorKeys::splitViewShowsACopyUntilRefreshed()
     split->scrollLines(100 - split->firstVisibleLine());
     const int firstVisible = split->firstVisibleLine();
     const int caret = split->selStart();
-    doc->child->Refresh1->trigger();
+    doc->child->splitViewRefreshItem->trigger();
     QCOMPARE(split->lineText(0), QStringLiteral("NEW        LINE 0"));
     QCOMPARE(split->selStart(), caret);
     QCOMPARE(split->firstVisibleLine(), firstVisible);
@@ -239,34 +239,34 @@ void TestEditorKeys::splitViewShowsACopyUntilRefreshed()
 
     doc->fixture.window->SplitBtnClick();
     QVERIFY(split->isHidden());
-    QVERIFY(doc->child->MainEditorActive);
+    QVERIFY(doc->child->mainEditorActive);
 }
 
 void TestEditorKeys::splitViewHasItsOwnHistoryAndPopup()
 {
     auto doc = open("       PROCEDURE DIVISION.\r\n       A-PARA.\r\n           PERFORM A-PARA.\r\n");
     doc->fixture.window->SplitBtnClick();
-    QMetaObject::invokeMethod(doc->child->RichEditMenu, "aboutToShow");
-    QVERIFY(!doc->child->Splitscreen1->isVisible());
+    QMetaObject::invokeMethod(doc->child->editorMenu, "aboutToShow");
+    QVERIFY(!doc->child->editorSplitItem->isVisible());
 
-    SourceEditor *split = doc->child->RichEdit2;
+    SourceEditor *split = doc->child->splitView();
     split->setFocus();
     split->setSelStart(split->lineIndex(2) + 21);
     doc->fixture.window->mmTrackClick();
     QCOMPARE(split->lineFromChar(split->selStart()), 1);
-    QCOMPARE(doc->child->TrackHistory2.size(), 1u);
-    QVERIFY(doc->child->TrackHistory1.empty());
+    QCOMPARE(doc->child->splitViewHistory.size(), 1u);
+    QVERIFY(doc->child->editorHistory.empty());
     QVERIFY(doc->fixture.window->action(CommandId::btnTrackback)->isEnabled());
 
-    doc->child->Close4->trigger();
+    doc->child->splitViewCloseItem->trigger();
     QVERIFY(split->isHidden());
-    QVERIFY(doc->child->TrackHistory2.empty());
+    QVERIFY(doc->child->splitViewHistory.empty());
     doc->fixture.window->SplitBtnClick();
     QVERIFY(!doc->fixture.window->action(CommandId::btnTrackback)->isEnabled());
-    QMetaObject::invokeMethod(doc->child->RichEditMenu, "aboutToShow");
+    QMetaObject::invokeMethod(doc->child->editorMenu, "aboutToShow");
     doc->fixture.window->SplitBtnClick();
-    QMetaObject::invokeMethod(doc->child->RichEditMenu, "aboutToShow");
-    QVERIFY(doc->child->Splitscreen1->isVisible());
+    QMetaObject::invokeMethod(doc->child->editorMenu, "aboutToShow");
+    QVERIFY(doc->child->editorSplitItem->isVisible());
 }
 
 QTEST_MAIN(TestEditorKeys)

@@ -50,7 +50,7 @@ void TestBlockCommands::commandsTransformTheSelectedLines()
     fixture.settings.IndentOption = indent;
     fixture.show();
     fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), text.toLatin1()));
-    SourceEditor *editor = fixture.window->activeChild()->RichEdit1;
+    SourceEditor *editor = fixture.window->activeChild()->editor();
     editor->setFocus();
     editor->selectAllText();
     QApplication::clipboard()->setText(QStringLiteral("the user's clipboard"));
@@ -71,7 +71,7 @@ void TestBlockCommands::needASelectionAndAWritableEditor()
     MainWindowFixture fixture;
     fixture.show();
     fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "       MOVE A TO B.\r\n"));
-    SourceEditor *editor = fixture.window->activeChild()->RichEdit1;
+    SourceEditor *editor = fixture.window->activeChild()->editor();
     editor->setFocus();
     QTest::keyClick(editor, Qt::Key_End);
     QVERIFY(!fixture.window->action(CommandId::Indent1)->isEnabled());

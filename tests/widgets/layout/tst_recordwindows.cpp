@@ -48,8 +48,8 @@ private:
     {
         fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("DATAFIX.cpy"), ::fixture(QStringLiteral("DATAFIX.cpy"))));
         DocumentWindow *source = fixture.window->activeChild();
-        source->RichEdit1->setFocus();
-        source->RichEdit1->selectAllText();
+        source->editor()->setFocus();
+        source->editor()->selectAllText();
         return source;
     }
     static DocumentWindow *openDataWindow(MainWindowFixture &fixture, const QString &dataFile)
@@ -71,10 +71,10 @@ void TestRecordWindows::calcOffsetShowsTheLayoutAndSavesItAsCsv()
     QVERIFY(fixture.window->action(CommandId::CalcOffset)->isEnabled());
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+L")));
     DocumentWindow *layout = fixture.window->activeChild();
-    QVERIFY(layout->IsLayoutWindow);
+    QVERIFY(layout->isLayoutWindow);
     QVERIFY(layout->caption().startsWith(QStringLiteral("offset: DATA-REC length ")));
-    QVERIFY(layout->StringGrid1->isVisible());
-    QVERIFY(layout->RichEdit1->isHidden() || !layout->RichEdit1->isVisible());
+    QVERIFY(layout->layoutGrid()->isVisible());
+    QVERIFY(layout->editor()->isHidden() || !layout->editor()->isVisible());
     QAbstractItemModelTester tester(layout->layoutModel, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(layout->layoutModel->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Field"));
     QCOMPARE(layout->layoutModel->index(1, 1).data().toString(), QStringLiteral("D-NAME"));
@@ -96,10 +96,10 @@ void TestRecordWindows::nothingSelectedIsRefused()
     MainWindowFixture fixture;
     fixture.show();
     DocumentWindow *source = selectCopybook(fixture);
-    source->RichEdit1->setSelStart(0);
+    source->editor()->setSelStart(0);
     fixture.window->CalcOffsetClick();
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("select a record definition"));
-    source->RichEdit1->setSelection(0, 20);   // only the comment line
+    source->editor()->setSelection(0, 20);   // only the comment line
     fixture.window->CalcOffsetClick();
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("No record definition selected"));
     QCOMPARE(fixture.window->documents().size(), 1);
@@ -112,7 +112,7 @@ void TestRecordWindows::dataFileOpensIntoTheGridAndSavesBack()
     fixture.show();
     const QString data = fixture.writeFile(QStringLiteral("datafix.dat"), ::fixture(QStringLiteral("datafix-big.dat")));
     DocumentWindow *window = openDataWindow(fixture, data);
-    QVERIFY(window->IsDataWindow);
+    QVERIFY(window->isDataWindow);
     QCOMPARE(window->caption(), QStringLiteral("data: datafix.dat"));
     QCOMPARE(fixture.window->tabBar()->tabText(fixture.window->tabBar()->currentIndex()), QStringLiteral("data: datafix.dat"));
     DataGridModel *model = window->dataModel;
@@ -120,20 +120,20 @@ void TestRecordWindows::dataFileOpensIntoTheGridAndSavesBack()
     QVERIFY(model->rowCount() >= 2);
     QCOMPARE(model->index(1, 0).data().toString().trimmed(), QStringLiteral("ONE"));
     QVERIFY(model->headerData(0, Qt::Horizontal).toString().startsWith(QStringLiteral("D-NAME\nX(8)")));
-    QVERIFY(!window->DataModified);
+    QVERIFY(!window->dataModified);
 
     // Moving around is no edit; typing is.
-    window->StringGrid2->setFocus();
-    window->StringGrid2->setCurrentIndex(model->index(0, 1));
-    QTest::keyClick(window->StringGrid2, Qt::Key_Down);
-    QVERIFY(!window->DataModified);
+    window->dataGrid()->setFocus();
+    window->dataGrid()->setCurrentIndex(model->index(0, 1));
+    QTest::keyClick(window->dataGrid(), Qt::Key_Down);
+    QVERIFY(!window->dataModified);
     model->setData(model->index(0, 1), QStringLiteral("42"));
-    QVERIFY(window->DataModified);
+    QVERIFY(window->dataModified);
 
     const QString copy = fixture.path(QStringLiteral("copy.dat"));
     fixture.dialogs.planSave(copy);
     QVERIFY(fixture.window->saveDocument(window));
-    QVERIFY(!window->DataModified);
+    QVERIFY(!window->dataModified);
     QCOMPARE(window->caption(), QStringLiteral("data: copy.dat"));
     QByteArray expected = ::fixture(QStringLiteral("datafix-big.dat"));
     const QByteArray saved = fixture.readFile(copy);
@@ -154,9 +154,9 @@ void TestRecordWindows::aCellThatDoesNotFitIsReportedAndNothingWritten()
     QVERIFY(!fixture.window->saveDocument(window));
     QVERIFY(fixture.dialogs.lastMessage().startsWith(QStringLiteral("line 3 D-COUNT")));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
-    QCOMPARE(window->StringGrid2->currentIndex().row(), 2);
+    QCOMPARE(window->dataGrid()->currentIndex().row(), 2);
     QVERIFY(!QFile::exists(target));
-    QVERIFY(window->DataModified);
+    QVERIFY(window->dataModified);
 }
 
 void TestRecordWindows::wrongLengthIsReported()
@@ -178,7 +178,7 @@ void TestRecordWindows::linesAndCellClipboard()
     DocumentWindow *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat"))));
     DataGridModel *model = window->dataModel;
     const int records = model->rowCount();
-    QTableView *grid = window->StringGrid2;
+    QTableView *grid = window->dataGrid();
     grid->setFocus();
     grid->setCurrentIndex(model->index(1, 0));
 
@@ -198,7 +198,7 @@ void TestRecordWindows::linesAndCellClipboard()
     grid->setCurrentIndex(model->index(3, 0));
     fixture.window->PasteItemClick();
     QCOMPARE(model->index(3, 0).data().toString().trimmed(), QStringLiteral("ZERO"));
-    window->DataMenu->actions().at(0)->trigger();   // Cut
+    window->dataMenu->actions().at(0)->trigger();   // Cut
     QCOMPARE(model->index(3, 0).data().toString().trimmed(), QString());
 }
 

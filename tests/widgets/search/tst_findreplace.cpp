@@ -82,9 +82,9 @@ void TestFindReplace::findNextStartsAfterASelectedMatch()
     MainWindowFixture fixture;
     fixture.show();
     DocumentWindow *child = open(fixture, longText());
-    SourceEditor *editor = child->RichEdit1;
+    SourceEditor *editor = child->editor();
     editor->setSelection(editor->lineIndex(40) + MatchColumn, 4);
-    child->KeyIsDown = true;
+    child->keyIsDown = true;
 
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+F")));
     FindReplaceDialog *dialog = findDialog(fixture);
@@ -93,7 +93,7 @@ void TestFindReplace::findNextStartsAfterASelectedMatch()
     QCOMPARE(dialog->findText(), QStringLiteral("MOVE"));
     QVERIFY(!dialog->MatchCase->isChecked());
     QVERIFY(!dialog->WholeWord->isChecked());
-    QVERIFY(!child->KeyIsDown);
+    QVERIFY(!child->keyIsDown);
 
     dialog->FindNextBtn->click();
     QCOMPARE(editor->selStart(), editor->lineIndex(41) + MatchColumn);
@@ -113,7 +113,7 @@ void TestFindReplace::endOfTextAsksToRestart()
     MainWindowFixture fixture;
     fixture.show();
     DocumentWindow *child = open(fixture, longText());
-    SourceEditor *editor = child->RichEdit1;
+    SourceEditor *editor = child->editor();
     editor->setSelection(editor->lineIndex(120) + MatchColumn, 4);
     fixture.window->FindBtnClick();
     FindReplaceDialog *dialog = findDialog(fixture);
@@ -159,7 +159,7 @@ void TestFindReplace::matchesScrollIntoContext()
     MainWindowFixture fixture;
     fixture.show();
     DocumentWindow *child = open(fixture, longText());
-    SourceEditor *editor = child->RichEdit1;
+    SourceEditor *editor = child->editor();
     editor->scrollLines(60);
     editor->setSelStart(editor->lineIndex(line));
     fixture.window->FindBtnClick();
@@ -175,17 +175,17 @@ void TestFindReplace::findWorksInTheSplitView()
     fixture.show();
     DocumentWindow *child = open(fixture, longText());
     // The split view as its command leaves it, and in use.
-    child->RichEdit2->loadText(child->RichEdit1->text());
-    child->RichEdit2->show();
-    child->MainEditorActive = false;
-    SourceEditor *view = child->RichEdit2;
+    child->splitView()->loadText(child->editor()->text());
+    child->splitView()->show();
+    child->mainEditorActive = false;
+    SourceEditor *view = child->splitView();
     view->setSelection(view->lineIndex(40) + MatchColumn, 4);
 
     fixture.window->FindBtnClick();
     QCOMPARE(findDialog(fixture)->findText(), QStringLiteral("MOVE"));
     findDialog(fixture)->FindNextBtn->click();
     QCOMPARE(lineOfCaret(view), 41);
-    QCOMPARE(child->RichEdit1->selStart(), 0);
+    QCOMPARE(child->editor()->selStart(), 0);
 }
 
 void TestFindReplace::replaceTakesTheExactSelectionOrTheNextMatch()
@@ -193,7 +193,7 @@ void TestFindReplace::replaceTakesTheExactSelectionOrTheNextMatch()
     MainWindowFixture fixture;
     fixture.show();
     DocumentWindow *child = open(fixture, areaB("move A TO B.") + areaB("MOVE C TO D.") + areaB("MOVE E TO F."));
-    SourceEditor *editor = child->RichEdit1;
+    SourceEditor *editor = child->editor();
     FindReplaceDialog *dialog = replaceDialog(fixture);
     QVERIFY(!fixture.window->action(CommandId::FileSaveItem)->isEnabled());
 
@@ -229,7 +229,7 @@ void TestFindReplace::replaceTakesTheExactSelectionOrTheNextMatch()
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("End of document"));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Warning);
     QCOMPARE(editor->lineText(0), QStringLiteral("           move A TO B."));
-    QVERIFY(!child->KeyIsDown);
+    QVERIFY(!child->keyIsDown);
 }
 
 void TestFindReplace::replaceRefusesAReadOnlyDocument()
@@ -238,7 +238,7 @@ void TestFindReplace::replaceRefusesAReadOnlyDocument()
     fixture.show();
     fixture.window->OpenReadOnly = true;
     DocumentWindow *child = open(fixture, longText());
-    QVERIFY(child->RichEdit1->isReadOnly());
+    QVERIFY(child->editor()->isReadOnly());
     fixture.window->ReplaceClick();
     FindReplaceDialog *dialog = replaceDialog(fixture);
     dialog->FindWhat->setText(QStringLiteral("MOVE"));
@@ -248,7 +248,7 @@ void TestFindReplace::replaceRefusesAReadOnlyDocument()
         QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("This file is read only"));
     }
     QCOMPARE(fixture.dialogs.asked().size(), 2);
-    QCOMPARE(child->RichEdit1->text().toLatin1(), longText());
+    QCOMPARE(child->editor()->text().toLatin1(), longText());
 }
 
 void TestFindReplace::replaceAllInTheWholeText()
@@ -256,7 +256,7 @@ void TestFindReplace::replaceAllInTheWholeText()
     MainWindowFixture fixture;
     fixture.show();
     DocumentWindow *child = open(fixture, longText());
-    SourceEditor *editor = child->RichEdit1;
+    SourceEditor *editor = child->editor();
     QSignalSpy progress(fixture.window->searchCommands(), &SearchCommands::progress);
     // A selection inside one line does not limit Replace All.
     editor->setSelection(editor->lineIndex(40) + MatchColumn + 5, 6);
@@ -276,8 +276,8 @@ void TestFindReplace::replaceAllInTheWholeText()
     // The caret stays on its text; the status line shows it again.
     QCOMPARE(editor->selStart(), editor->lineIndex(40) + MatchColumn + 4);
     QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 41 column 16"));
-    QVERIFY(!child->KeyIsDown);
-    QCOMPARE(child->LastTextLength, editor->textLength());
+    QVERIFY(!child->keyIsDown);
+    QCOMPARE(child->lastTextLength, editor->textLength());
     QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
 
     // One undo takes all of it back.
@@ -307,7 +307,7 @@ void TestFindReplace::replaceAllInASelectionReplacesWhatWasSelected()
     for (int line = 0; line < 8; ++line)
         text += "AB AB AB AB AB\r\n";
     DocumentWindow *child = open(fixture, text);
-    SourceEditor *editor = child->RichEdit1;
+    SourceEditor *editor = child->editor();
     QSignalSpy progress(fixture.window->searchCommands(), &SearchCommands::progress);
 
     // From the middle of line 2 to the middle of line 5.
@@ -348,19 +348,19 @@ void TestFindReplace::replaceAllKeepsStoredPlacesOnTheirText()
                                areaA("PROCEDURE DIVISION.") + areaA("MAIN-PARA.") + areaB("MOVE 1 TO WS-A.") +
                                areaB("MOVE 2 TO WS-A.") + areaA("NEXT-PARA.") + areaB("MOVE 3 TO WS-A.");
     DocumentWindow *child = open(fixture, program, QStringLiteral("KEEP.cbl"));
-    SourceEditor *editor = child->RichEdit1;
+    SourceEditor *editor = child->editor();
     QVERIFY(child->treeShown());
-    const int nodes = child->TreeView1->count();
+    const int nodes = child->structureTree()->count();
     QList<int> nodeLines;
     for (int i = 0; i < nodes; ++i)
-        nodeLines.append(child->TreeView1->dataAt(i));
+        nodeLines.append(child->structureTree()->dataAt(i));
 
     fixture.window->FindAllBtnClick();
     fixture.window->findAllDialog()->FindText->setText(QStringLiteral("WS-A"));
     fixture.window->findAllDialog()->FindAllBtn->click();
-    QCOMPARE(child->FindResults->rowCount(), 4);
+    QCOMPARE(child->findResults()->rowCount(), 4);
     const int trackedLine = 9;
-    child->TrackHistory1.push_back(editor->lineIndex(trackedLine) + 6);
+    child->editorHistory.push_back(editor->lineIndex(trackedLine) + 6);
 
     editor->setSelStart(0);
     fixture.window->ReplaceClick();
@@ -370,13 +370,13 @@ void TestFindReplace::replaceAllKeepsStoredPlacesOnTheirText()
     QCOMPARE(editor->lineText(9), QStringLiteral("           COMPUTE-AND-MOVE 3 TO WS-A."));
 
     for (int row = 0; row < 4; ++row) {
-        child->FindGrid->selectRow(row);
+        child->findResultsGrid()->selectRow(row);
         QCOMPARE(editor->selectedText(), QStringLiteral("WS-A"));
     }
-    QCOMPARE(child->TrackHistory1.back(), editor->lineIndex(trackedLine) + 6);
+    QCOMPARE(child->editorHistory.back(), editor->lineIndex(trackedLine) + 6);
     for (int i = 0; i < nodes; ++i)
-        QCOMPARE(child->TreeView1->dataAt(i), nodeLines[i]);
-    QCOMPARE(child->ProcedureDivisionLine, 4);
+        QCOMPARE(child->structureTree()->dataAt(i), nodeLines[i]);
+    QCOMPARE(child->procedureDivisionLine, 4);
 }
 
 QTEST_MAIN(TestFindReplace)

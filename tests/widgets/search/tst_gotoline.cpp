@@ -56,9 +56,9 @@ void TestGotoLine::acceptedNumbersMoveTheCaret()
     MainWindowFixture fixture;
     fixture.show();
     DocumentWindow *child = open(fixture, 300);
-    SourceEditor *editor = child->RichEdit1;
+    SourceEditor *editor = child->editor();
     editor->setSelection(editor->lineIndex(20) + 3, 5);
-    child->KeyIsDown = true;
+    child->keyIsDown = true;
 
     fixture.dialogs.planInput(answer);
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+G")));
@@ -67,7 +67,7 @@ void TestGotoLine::acceptedNumbersMoveTheCaret()
     QCOMPARE(fixture.dialogs.asked().constFirst().text, QStringLiteral("Line number:"));
     QCOMPARE(editor->selStart(), editor->lineIndex(line));
     QCOMPARE(editor->selLength(), 0);
-    QVERIFY(!child->KeyIsDown);
+    QVERIFY(!child->keyIsDown);
     // The line at the top, as far as the editor can scroll.
     if (line < 200)
         QCOMPARE(editor->firstVisibleLine(), line);
@@ -98,7 +98,7 @@ void TestGotoLine::refusedInputMovesNothing()
     MainWindowFixture fixture;
     fixture.show();
     DocumentWindow *child = open(fixture, 300);
-    SourceEditor *editor = child->RichEdit1;
+    SourceEditor *editor = child->editor();
     editor->setSelection(editor->lineIndex(20) + 3, 5);
     const int top = editor->firstVisibleLine();
 
@@ -116,11 +116,11 @@ void TestGotoLine::anEmptyAnswerEndsSilently()
     MainWindowFixture fixture;
     fixture.show();
     DocumentWindow *child = open(fixture, 30);
-    child->RichEdit1->setSelStart(17);
+    child->editor()->setSelStart(17);
     fixture.dialogs.planInput(QString());
     fixture.window->GotoClick();
     QCOMPARE(fixture.dialogs.asked().size(), 1);
-    QCOMPARE(child->RichEdit1->selStart(), 17);
+    QCOMPARE(child->editor()->selStart(), 17);
 }
 
 void TestGotoLine::theSplitViewMovesWhenInUse()
@@ -128,16 +128,16 @@ void TestGotoLine::theSplitViewMovesWhenInUse()
     MainWindowFixture fixture;
     fixture.show();
     DocumentWindow *child = open(fixture, 300);
-    child->RichEdit2->loadText(child->RichEdit1->text());
-    child->RichEdit2->show();
-    child->MainEditorActive = false;
-    child->RichEdit1->setSelStart(5);
+    child->splitView()->loadText(child->editor()->text());
+    child->splitView()->show();
+    child->mainEditorActive = false;
+    child->editor()->setSelStart(5);
 
     fixture.dialogs.planInput(QStringLiteral("100"));
     fixture.window->GotoClick();
-    QCOMPARE(child->RichEdit2->selStart(), child->RichEdit2->lineIndex(99));
-    QCOMPARE(child->RichEdit2->firstVisibleLine(), 99);
-    QCOMPARE(child->RichEdit1->selStart(), 5);
+    QCOMPARE(child->splitView()->selStart(), child->splitView()->lineIndex(99));
+    QCOMPARE(child->splitView()->firstVisibleLine(), 99);
+    QCOMPARE(child->editor()->selStart(), 5);
 }
 
 QTEST_MAIN(TestGotoLine)

@@ -129,24 +129,24 @@ void TestOptions::fontChangeKeepsModifiedMarksAndIsSaved()
     fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n"));
     fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n"));
     const QList<DocumentWindow *> children = fixture.window->documents();
-    children[0]->RichEdit1->setFocus();
-    QTest::keyClicks(children[0]->RichEdit1, QStringLiteral("X"));
+    children[0]->editor()->setFocus();
+    QTest::keyClicks(children[0]->editor(), QStringLiteral("X"));
 
     QFont chosen(QStringLiteral("DejaVu Sans Mono"), 13);
     chosen.setBold(true);
     fixture.dialogs.planFont(chosen);
     fixture.window->Font1Click();
-    QVERIFY(children[0]->RichEdit1->isModified());
-    QVERIFY(!children[1]->RichEdit1->isModified());
-    QCOMPARE(children[1]->RichEdit1->font().pointSize(), 13);
-    QCOMPARE(children[1]->RichEdit2->font().pointSize(), 13);
+    QVERIFY(children[0]->editor()->isModified());
+    QVERIFY(!children[1]->editor()->isModified());
+    QCOMPARE(children[1]->editor()->font().pointSize(), 13);
+    QCOMPARE(children[1]->splitView()->font().pointSize(), 13);
     const QStringList lines = iniLines(fixture);
     QCOMPARE(valueOf(lines, QStringLiteral("[Font.Size]")), QStringLiteral("13"));
     QCOMPARE(valueOf(lines, QStringLiteral("[Font.Style]")), QStringLiteral("[fsBold]"));
 
     // Files opened later take the chosen font.
     fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("C.cbl"), "C\r\n"));
-    QCOMPARE(fixture.window->activeChild()->RichEdit1->font().pointSize(), 13);
+    QCOMPARE(fixture.window->activeChild()->editor()->font().pointSize(), 13);
 }
 
 void TestOptions::treePopupTogglesAreSaved()
@@ -157,12 +157,12 @@ void TestOptions::treePopupTogglesAreSaved()
         QStringLiteral("P.cbl"), "       PROCEDURE DIVISION.\r\n       MAIN-PARA.\r\n           PERFORM SUB-PARA.\r\n"
                                  "       SUB-PARA.\r\n"));
     DocumentWindow *child = fixture.window->activeChild();
-    QCOMPARE(child->TreeView1->count(), 3);
-    QMetaObject::invokeMethod(child->TreeViewMenu, "aboutToShow");
-    QVERIFY(!child->ShowPerformedSections->isChecked());
-    child->ShowPerformedSections->trigger();
+    QCOMPARE(child->structureTree()->count(), 3);
+    QMetaObject::invokeMethod(child->treeMenu, "aboutToShow");
+    QVERIFY(!child->showPerformedItem->isChecked());
+    child->showPerformedItem->trigger();
     QVERIFY(fixture.settings.ShowPerformOption);
-    QCOMPARE(child->TreeView1->count(), 4);
+    QCOMPARE(child->structureTree()->count(), 4);
     QCOMPARE(valueOf(iniLines(fixture), QStringLiteral("[show performed paragraphs/sections in tree view]")),
              QStringLiteral("True"));
 }

@@ -90,8 +90,8 @@ private:
     }
     static void placeCaret(DocumentWindow *child, int line, int column)
     {
-        child->RichEdit1->setFocus();
-        child->RichEdit1->setSelStart(child->RichEdit1->lineIndex(line) + column);
+        child->editor()->setFocus();
+        child->editor()->setSelStart(child->editor()->lineIndex(line) + column);
     }
 };
 
@@ -118,18 +118,18 @@ void TestStructureSync::workedExampleGivesItsTree()
         {14, 1, QStringLiteral("OTHER SECTION.")},
         {15, 2, QStringLiteral(">       300-END")},
     };
-    QCOMPARE(rowsOf(*child->TreeView1), expected);
-    QCOMPARE(child->DataDivisionLine, 4);
-    QCOMPARE(child->ProcedureDivisionLine, 9);
+    QCOMPARE(rowsOf(*child->structureTree()), expected);
+    QCOMPARE(child->dataDivisionLine, 4);
+    QCOMPARE(child->procedureDivisionLine, 9);
     QVERIFY(child->treeShown());
-    QVERIFY(child->TreeView1->nodeAt(4)->isExpanded());
+    QVERIFY(child->structureTree()->nodeAt(4)->isExpanded());
     QVERIFY(fixture.window->action(CommandId::mmTrack)->isEnabled());
 
     // The options are read when the tree is built again.
     fixture.settings.Pic01ShowOption = false;
     fixture.settings.ShowPerformOption = false;
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+T")));
-    QCOMPARE(child->TreeView1->count(), 11);
+    QCOMPARE(child->structureTree()->count(), 11);
 
     // A file of another kind gets no tree, and Track is off.
     open(fixture, workedExample(), QStringLiteral("P.txt"));
@@ -142,7 +142,7 @@ void TestStructureSync::caretHighlightsItsNode()
     MainWindowFixture fixture;
     fixture.show();
     DocumentWindow *child = open(fixture, QByteArray("      * heading\r\n") + workedExample());
-    StructureTreeView *tree = child->TreeView1;
+    StructureTreeView *tree = child->structureTree();
     placeCaret(child, 0, 3);
     QCOMPARE(tree->selectedNode(), nullptr);   // above the first node: unchanged
     QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 1 column 4"));
@@ -171,18 +171,18 @@ void TestStructureSync::clickingALabelMovesTheCaret()
     for (int i = 0; i < 100; ++i)
         text += areaB("DISPLAY 'Y'.");
     DocumentWindow *child = open(fixture, text);
-    StructureTreeView *tree = child->TreeView1;
+    StructureTreeView *tree = child->structureTree();
     QCOMPARE(tree->count(), 1);
     QTreeWidgetItem *node = tree->nodeAt(0);
     const QRect row = tree->visualItemRect(node);
 
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(tree->viewport()->width() - 3, row.center().y()));
-    QCOMPARE(child->RichEdit1->lineFromChar(child->RichEdit1->selStart()), 0);   // past the text: no move
+    QCOMPARE(child->editor()->lineFromChar(child->editor()->selStart()), 0);   // past the text: no move
 
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(row.left() + 20, row.center().y()));
-    QCOMPARE(child->RichEdit1->selStart(), child->RichEdit1->lineIndex(80));
-    QCOMPARE(child->RichEdit1->firstVisibleLine(), 80);
-    QVERIFY(child->RichEdit1->hasFocus());
+    QCOMPARE(child->editor()->selStart(), child->editor()->lineIndex(80));
+    QCOMPARE(child->editor()->firstVisibleLine(), 80);
+    QVERIFY(child->editor()->hasFocus());
 }
 
 void TestStructureSync::editsShiftStoredLines()
@@ -190,7 +190,7 @@ void TestStructureSync::editsShiftStoredLines()
     MainWindowFixture fixture;
     fixture.show();
     DocumentWindow *child = open(fixture, workedExample());
-    StructureTreeView *tree = child->TreeView1;
+    StructureTreeView *tree = child->structureTree();
     const int nodes = tree->count();
     QList<int> before;
     for (int i = 0; i < nodes; ++i)
@@ -198,10 +198,10 @@ void TestStructureSync::editsShiftStoredLines()
 
     // Two new lines typed at the start of line 6: the stored lines from 6 on move down.
     placeCaret(child, 6, 0);
-    QTest::keyClick(child->RichEdit1, Qt::Key_Return);
-    QTest::keyClick(child->RichEdit1, Qt::Key_Return);
-    QCOMPARE(child->ProcedureDivisionLine, 11);
-    QCOMPARE(child->DataDivisionLine, 4);
+    QTest::keyClick(child->editor(), Qt::Key_Return);
+    QTest::keyClick(child->editor(), Qt::Key_Return);
+    QCOMPARE(child->procedureDivisionLine, 11);
+    QCOMPARE(child->dataDivisionLine, 4);
     QList<int> moved;
     for (int i = 0; i < nodes; ++i) {
         moved.append(before[i] >= 6 ? before[i] + 2 : before[i]);
@@ -209,20 +209,20 @@ void TestStructureSync::editsShiftStoredLines()
     }
 
     // Typing on a line moves no line numbers.
-    QTest::keyClicks(child->RichEdit1, QStringLiteral("ABC"));
-    QCOMPARE(child->ProcedureDivisionLine, 11);
+    QTest::keyClicks(child->editor(), QStringLiteral("ABC"));
+    QCOMPARE(child->procedureDivisionLine, 11);
 
     // Deleting two lines with the caret on line 6 lowers every stored line from
     // line 4 (the caret line less the lines deleted) by two.
-    child->RichEdit1->setSelection(child->RichEdit1->lineIndex(6),
-                                   child->RichEdit1->lineIndex(8) - child->RichEdit1->lineIndex(6));
-    QTest::keyClick(child->RichEdit1, Qt::Key_Delete);
-    QCOMPARE(child->ProcedureDivisionLine, 9);
-    QCOMPARE(child->DataDivisionLine, 2);
+    child->editor()->setSelection(child->editor()->lineIndex(6),
+                                   child->editor()->lineIndex(8) - child->editor()->lineIndex(6));
+    QTest::keyClick(child->editor(), Qt::Key_Delete);
+    QCOMPARE(child->procedureDivisionLine, 9);
+    QCOMPARE(child->dataDivisionLine, 2);
     for (int i = 0; i < nodes; ++i)
         QCOMPARE(tree->dataAt(i), moved[i] >= 4 ? moved[i] - 2 : moved[i]);
-    QCOMPARE(child->LastLineCount, child->RichEdit1->lineCount());
-    QCOMPARE(child->LastTextLength, child->RichEdit1->textLength());
+    QCOMPARE(child->lastLineCount, child->editor()->lineCount());
+    QCOMPARE(child->lastTextLength, child->editor()->textLength());
 }
 
 void TestStructureSync::trackFollowsNamesAndBackTrackReturns()
@@ -230,7 +230,7 @@ void TestStructureSync::trackFollowsNamesAndBackTrackReturns()
     MainWindowFixture fixture;
     fixture.show();
     DocumentWindow *child = open(fixture, trackProgram());
-    SourceEditor *editor = child->RichEdit1;
+    SourceEditor *editor = child->editor();
     QVERIFY(!fixture.window->action(CommandId::Trackback1)->isEnabled());
 
     // To a paragraph: the name is selected on the paragraph's line.
@@ -240,14 +240,14 @@ void TestStructureSync::trackFollowsNamesAndBackTrackReturns()
     QCOMPARE(editor->lineFromChar(editor->selStart()), 12);
     QCOMPARE(editor->selectedText(), QStringLiteral("2000-READ-FILE"));
     QVERIFY(fixture.window->action(CommandId::Trackback1)->isEnabled());
-    QCOMPARE(child->TrackHistory1, (MyIntArray{start}));
+    QCOMPARE(child->editorHistory, (TrackHistory{start}));
 
     // To a data item: the first qualifying occurrence wins (the OCCURS clause).
     placeCaret(child, 10, 22);   // WS-COUNT
     QTest::keyClick(fixture.window.get(), Qt::Key_F4);
     QCOMPARE(editor->lineFromChar(editor->selStart()), 5);
     QCOMPARE(editor->selectedText(), QStringLiteral("WS-COUNT"));
-    QCOMPARE(child->TrackHistory1.size(), 2u);
+    QCOMPARE(child->editorHistory.size(), 2u);
 
     // Only on a comment line: the warning, and nothing moves.
     placeCaret(child, 11, 22);   // WS-GHOST
@@ -256,7 +256,7 @@ void TestStructureSync::trackFollowsNamesAndBackTrackReturns()
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("definition for \"WS-GHOST\" not found"));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Warning);
     QCOMPARE(editor->selStart(), ghost);
-    QCOMPARE(child->TrackHistory1.size(), 2u);
+    QCOMPARE(child->editorHistory.size(), 2u);
 
     // A reserved word ends Track silently.
     placeCaret(child, 10, 12);   // MOVE
@@ -267,13 +267,13 @@ void TestStructureSync::trackFollowsNamesAndBackTrackReturns()
     // Lines inserted above the saved places: Back track still returns to the same text.
     placeCaret(child, 0, 0);
     editor->insertPlainText(QStringLiteral("      * NEW LINE\n      * ANOTHER1\n"));
-    child->UpdateTree();
+    child->updateTree();
     QTest::keyClick(fixture.window.get(), Qt::Key_F5);
     QCOMPARE(editor->lineFromChar(editor->selStart()), 12);
     QCOMPARE(editor->selStart() - editor->lineIndex(12), 22);
     QTest::keyClick(fixture.window.get(), Qt::Key_F5);
     QCOMPARE(editor->selStart(), start + 2 * 18);
-    QVERIFY(child->TrackHistory1.empty());
+    QVERIFY(child->editorHistory.empty());
     QVERIFY(!fixture.window->action(CommandId::Trackback1)->isEnabled());
 }
 
@@ -282,13 +282,13 @@ void TestStructureSync::trackNeedsTheTree()
     MainWindowFixture fixture;
     fixture.show();
     DocumentWindow *child = open(fixture, trackProgram(), QStringLiteral("P.txt"));
-    child->TrackHistory1.push_back(3);
+    child->editorHistory.push_back(3);
     fixture.window->mmTrackClick();
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("TreeView must be active"));
     fixture.window->Trackback1Click();
     QCOMPARE(fixture.dialogs.asked().size(), 2);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("TreeView must be active"));
-    QCOMPARE(child->TrackHistory1.size(), 1u);
+    QCOMPARE(child->editorHistory.size(), 1u);
 }
 
 QTEST_MAIN(TestStructureSync)
