@@ -76,8 +76,8 @@ struct MarkedDocument {
         file.close();
         window.resize(1200, 800);
         window.show();
-        window.OpenSourceFile(path);
-        child = window.activeChild();
+        window.openSourceFile(path);
+        child = window.activeDocument();
     }
 
     QTemporaryDir folder;
@@ -105,7 +105,7 @@ void FindAllOfAWord(benchmark::State &state)
     for (auto _ : state) {
         doc.child->closeFindResults();
         const auto start = std::chrono::steady_clock::now();
-        FindAllSearch(*doc.child, doc.window, {Word, true, true});
+        findAllOccurrences(*doc.child, doc.window, {Word, true, true});
         const auto stop = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
     }
@@ -121,19 +121,19 @@ void ReplaceAllOfAWord(benchmark::State &state)
     MarkedDocument &doc = document();
     SourceEditor &editor = *doc.child->editor();
     doc.child->closeFindResults();
-    FindAllSearch(*doc.child, doc.window, {Word, true, true});
-    FindReplaceDialog &dialog = *doc.window.searchCommands()->ReplaceDialog1;
-    dialog.WholeWord->setChecked(true);
+    findAllOccurrences(*doc.child, doc.window, {Word, true, true});
+    FindReplaceDialog &dialog = *doc.window.searchCommands()->replaceDialog;
+    dialog.wholeWordBox->setChecked(true);
     bool forth = true;
     int undoSteps = 0;
     QObject::connect(editor.document(), &QTextDocument::undoCommandAdded, &editor, [&undoSteps] { ++undoSteps; });
     for (auto _ : state) {
         editor.setSelStart(0);
-        dialog.FindWhat->setText(forth ? Word : LongerWord);
-        dialog.ReplaceWith->setText(forth ? LongerWord : Word);
+        dialog.findWhatEdit->setText(forth ? Word : LongerWord);
+        dialog.replaceWithEdit->setText(forth ? LongerWord : Word);
         undoSteps = 0;
         const auto start = std::chrono::steady_clock::now();
-        doc.window.searchCommands()->ReplaceDialog1Replace(true);
+        doc.window.searchCommands()->replaceFromReplaceDialog(true);
         const auto stop = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
         forth = !forth;

@@ -24,8 +24,8 @@ struct LargeDocument : bench::BenchWindow {
         path = writeProgram(bench::LargeProgram::make(200000));
         window.resize(1200, 800);
         window.show();
-        window.OpenSourceFile(path);
-        child = window.activeChild();
+        window.openSourceFile(path);
+        child = window.activeDocument();
     }
 
     QString path;
@@ -67,9 +67,9 @@ void OpenLargeProgram(benchmark::State &state)
     static LargeDocument document;
     for (auto _ : state) {
         state.PauseTiming();
-        document.window.FileCloseItemClick();   // unchanged, so no question
+        document.window.closeDocument();   // unchanged, so no question
         state.ResumeTiming();
-        document.window.OpenSourceFile(document.path);
+        document.window.openSourceFile(document.path);
     }
 }
 BENCHMARK(OpenLargeProgram)->Unit(benchmark::kMillisecond)->Iterations(3);

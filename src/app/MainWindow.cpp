@@ -36,7 +36,6 @@
 #include <QPrinter>
 #include <QStatusBar>
 #include <QStandardPaths>
-#include <QSysInfo>
 #include <QTabBar>
 #include <QTableView>
 #include <QToolBar>
@@ -123,24 +122,23 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     createStatusBar();
     applyCommandStates(initialCommandStates());
 
-    ExePath.SetPath(QDir(environment.programFolder).filePath(QStringLiteral("norvane")).toStdString());
-    OSName = QSysInfo::prettyProductName();
+    m_programPath.SetPath(QDir(environment.programFolder).filePath(QStringLiteral("norvane")).toStdString());
     fitStatusPanels();
 
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
         if (state != Qt::ApplicationActive)
             return;
-        if (DocumentWindow *child = activeChild())
+        if (DocumentWindow *child = activeDocument())
             child->ignoreTabUp = true;
-        KeyUpDone = true;
+        m_keyUpDone = true;
     });
 
-    ExePath.FileName = "readme.txt";
-    m_aboutBox = new AboutBox(QString::fromStdString(ExePath.GetFullName()), m_dialogs, this);
+    m_programPath.FileName = "readme.txt";
+    m_aboutBox = new AboutBox(QString::fromStdString(m_programPath.GetFullName()), m_dialogs, this);
     m_options = new OptionsDialog(m_settings, this);
     connect(m_options, &QDialog::accepted, this, [this] {
         m_settings = m_options->chosenSettings();
-        OKBtnClick();
+        writeSettings();
     });
     m_findAllDialog = new FindAllDialog(*this, this);
     m_search = new SearchCommands(*this, this);
@@ -171,12 +169,12 @@ void MainWindow::loadSettings(const QString &settingsFolder, const QString &prog
     };
     for (const std::string &text : m_store.load(withSeparator(settingsFolder), withSeparator(fallback)))
         m_dialogs.message(Dialogs::Icon::Warning, QString::fromLocal8Bit(text), Dialogs::Buttons::Ok);
-    ShowRecentList();
+    showRecentList();
 }
 
-void MainWindow::ShowRecentList()
+void MainWindow::showRecentList()
 {
-    const QList<QAction *> items = RecentMenu->actions();
+    const QList<QAction *> items = m_recentMenu->actions();
     const norvane::RecentMenu &entries = m_store.recentMenu();
     for (int i = 0; i < items.size() && i < norvane::RecentMenu::Count; ++i) {
         const RecentEntry &entry = entries.at(i);
@@ -193,24 +191,24 @@ void MainWindow::reportSettingsSave(const Result<void> &saved)
         m_dialogs.message(Dialogs::Icon::Warning, QString::fromLocal8Bit(*message), Dialogs::Buttons::Ok);
 }
 
-void MainWindow::OptionsClick()
+void MainWindow::showOptions()
 {
     m_options->showSettings();
     m_options->open();
 }
 
-void MainWindow::OKBtnClick()
+void MainWindow::writeSettings()
 {
     reportSettingsSave(m_store.WriteSettings());
-    ShowRecentList();
+    showRecentList();
 }
 
-void MainWindow::RecentClick(int position)
+void MainWindow::openRecent(int position)
 {
     const RecentPath entry = m_store.recentPathAt(position);
-    OpenReadOnly = entry.readOnly;
+    openReadOnly = entry.readOnly;
     if (!entry.path.empty())
-        OpenSourceFile(QString::fromLocal8Bit(entry.path));
+        openSourceFile(QString::fromLocal8Bit(entry.path));
 }
 
 MainWindow::~MainWindow() = default;
@@ -285,39 +283,39 @@ void MainWindow::createActions()
 
     // The handler each command runs; commands of later concerns have none yet.
     const std::pair<CommandId, Handler> handlers[] = {
-        {FileOpenItem, &MainWindow::FileOpenItemClick},   {OpenBtn, &MainWindow::FileOpenItemClick},
-        {New1, &MainWindow::New1Click},                   {NewBtn, &MainWindow::New1Click},
-        {FileCloseItem, &MainWindow::FileCloseItemClick}, {ReadOnly1, &MainWindow::ReadOnly1Click},
-        {UpdateMode1, &MainWindow::UpdateMode1Click},     {FileSaveItem, &MainWindow::FileSaveItemClick},
-        {SaveBtn, &MainWindow::FileSaveItemClick},        {SaveAll1, &MainWindow::SaveAll1Click},
-        {FileSaveAsItem, &MainWindow::FileSaveAsItemClick}, {Print1, &MainWindow::PrintButtonClick},
-        {PrintButton, &MainWindow::PrintButtonClick},     {PrintSetup1, &MainWindow::PrintSetup1Click},
-        {FileExitItem, &MainWindow::FileExitItemClick},   {UndoItem, &MainWindow::UndoItemClick},
-        {UndoButton1, &MainWindow::UndoItemClick},        {CutItem, &MainWindow::CutItemClick},
-        {CutBtn, &MainWindow::CutItemClick},              {CopyItem, &MainWindow::CopyItemClick},
-        {CopyBtn, &MainWindow::CopyItemClick},            {PasteItem, &MainWindow::PasteItemClick},
-        {PasteBtn, &MainWindow::PasteItemClick},          {SelectAll, &MainWindow::SelectAllClick},
-        {RefreshTree1, &MainWindow::RefreshTreeClick},    {RefreshTree, &MainWindow::RefreshTreeClick},
-        {mmTrack, &MainWindow::mmTrackClick},             {btnTrack, &MainWindow::mmTrackClick},
-        {Trackback1, &MainWindow::Trackback1Click},       {btnTrackback, &MainWindow::Trackback1Click},
-        {Hidetoolbar1, &MainWindow::Hidetoolbar1Click},   {Font1, &MainWindow::Font1Click},
-        {Options, &MainWindow::OptionsClick},
-        {SplitBtn, &MainWindow::SplitBtnClick},           {Splitscreen1, &MainWindow::SplitBtnClick},
-        {IndentBtn, &MainWindow::IndentBtnClick},         {Indent1, &MainWindow::IndentBtnClick},
-        {CalcOffset, &MainWindow::CalcOffsetClick},       {Offset1, &MainWindow::CalcOffsetClick},
-        {EditBtn, &MainWindow::EditBtnClick},             {Editflatfile1, &MainWindow::EditBtnClick},
-        {UnindentBtn, &MainWindow::UnindentBtnClick},     {Unindent1, &MainWindow::UnindentBtnClick},
-        {CommentBtn, &MainWindow::CommentBtnClick},       {mmComment, &MainWindow::CommentBtnClick},
-        {UncommentBtn, &MainWindow::UncommentBtnClick},   {mmUnComment, &MainWindow::UncommentBtnClick},
-        {WindowCascadeItem, &MainWindow::WindowCascadeItemClick},
-        {WindowTileItem, &MainWindow::WindowTileItemClick},
-        {WindowMinimizeItem, &MainWindow::WindowMinimizeItemClick},
-        {Next1, &MainWindow::Next1Click},                 {Previous1, &MainWindow::Previous1Click},
-        {Help2, &MainWindow::Help2Click},                 {HelpAboutItem, &MainWindow::HelpAboutItemClick},
-        {Find1, &MainWindow::FindBtnClick},               {FindBtn, &MainWindow::FindBtnClick},
-        {Replace1, &MainWindow::ReplaceClick},            {Replace, &MainWindow::ReplaceClick},
-        {FindAll1, &MainWindow::FindAllBtnClick},         {FindAllBtn, &MainWindow::FindAllBtnClick},
-        {Goto1, &MainWindow::GotoClick},                  {GotoBtn, &MainWindow::GotoClick},
+        {FileOpenItem, &MainWindow::openFiles},   {OpenBtn, &MainWindow::openFiles},
+        {New1, &MainWindow::newDocument},                   {NewBtn, &MainWindow::newDocument},
+        {FileCloseItem, &MainWindow::closeDocument}, {ReadOnly1, &MainWindow::setReadOnlyMode},
+        {UpdateMode1, &MainWindow::setUpdateMode},     {FileSaveItem, &MainWindow::save},
+        {SaveBtn, &MainWindow::save},        {SaveAll1, &MainWindow::saveAll},
+        {FileSaveAsItem, &MainWindow::saveAs}, {Print1, &MainWindow::print},
+        {PrintButton, &MainWindow::print},     {PrintSetup1, &MainWindow::printSetup},
+        {FileExitItem, &MainWindow::exit},   {UndoItem, &MainWindow::undo},
+        {UndoButton1, &MainWindow::undo},        {CutItem, &MainWindow::cut},
+        {CutBtn, &MainWindow::cut},              {CopyItem, &MainWindow::copy},
+        {CopyBtn, &MainWindow::copy},            {PasteItem, &MainWindow::paste},
+        {PasteBtn, &MainWindow::paste},          {SelectAll, &MainWindow::selectAll},
+        {RefreshTree1, &MainWindow::refreshTree},    {RefreshTree, &MainWindow::refreshTree},
+        {mmTrack, &MainWindow::track},             {btnTrack, &MainWindow::track},
+        {Trackback1, &MainWindow::backTrack},       {btnTrackback, &MainWindow::backTrack},
+        {Hidetoolbar1, &MainWindow::toggleToolbar},   {Font1, &MainWindow::chooseFont},
+        {Options, &MainWindow::showOptions},
+        {SplitBtn, &MainWindow::splitScreen},           {Splitscreen1, &MainWindow::splitScreen},
+        {IndentBtn, &MainWindow::indent},         {Indent1, &MainWindow::indent},
+        {CalcOffset, &MainWindow::calcOffset},       {Offset1, &MainWindow::calcOffset},
+        {EditBtn, &MainWindow::editDataFile},             {Editflatfile1, &MainWindow::editDataFile},
+        {UnindentBtn, &MainWindow::unindent},     {Unindent1, &MainWindow::unindent},
+        {CommentBtn, &MainWindow::comment},       {mmComment, &MainWindow::comment},
+        {UncommentBtn, &MainWindow::uncomment},   {mmUnComment, &MainWindow::uncomment},
+        {WindowCascadeItem, &MainWindow::cascadeWindows},
+        {WindowTileItem, &MainWindow::tileWindows},
+        {WindowMinimizeItem, &MainWindow::minimizeAllWindows},
+        {Next1, &MainWindow::nextWindow},                 {Previous1, &MainWindow::previousWindow},
+        {Help2, &MainWindow::showHelp},                 {HelpAboutItem, &MainWindow::showAbout},
+        {Find1, &MainWindow::find},               {FindBtn, &MainWindow::find},
+        {Replace1, &MainWindow::replace},            {Replace, &MainWindow::replace},
+        {FindAll1, &MainWindow::findAll},         {FindAllBtn, &MainWindow::findAll},
+        {Goto1, &MainWindow::goToLine},                  {GotoBtn, &MainWindow::goToLine},
     };
 
     for (const ActionSpec &spec : specs) {
@@ -342,7 +340,7 @@ void MainWindow::createActions()
     QAction *hide = action(Hidetoolbar1);
     hide->setCheckable(true);
     disconnect(hide, &QAction::triggered, this, nullptr);
-    connect(hide, &QAction::toggled, this, [this](bool hidden) { ButtonsPanel->setVisible(!hidden); });
+    connect(hide, &QAction::toggled, this, [this](bool hidden) { m_toolBar->setVisible(!hidden); });
 }
 
 void MainWindow::createMenus()
@@ -363,12 +361,12 @@ void MainWindow::createMenus()
     file->addSeparator();
     add(file, {FileExitItem});
 
-    RecentMenu = menuBar()->addMenu(QStringLiteral("&Recent"));
+    m_recentMenu = menuBar()->addMenu(QStringLiteral("&Recent"));
     for (int i = 0; i < norvane::RecentMenu::Count; ++i) {
-        QAction *entry = RecentMenu->addAction(QString());
+        QAction *entry = m_recentMenu->addAction(QString());
         entry->setObjectName(QStringLiteral("Recent%1").arg(i + 1, 2, 10, QLatin1Char('0')));
         entry->setVisible(false);
-        connect(entry, &QAction::triggered, this, [this, i] { RecentClick(i); });
+        connect(entry, &QAction::triggered, this, [this, i] { openRecent(i); });
     }
 
     QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -396,9 +394,9 @@ void MainWindow::createMenus()
     tools->addSeparator();
     add(tools, {Hidetoolbar1, Options, Font1});
 
-    WindowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
-    add(WindowMenu, {WindowCascadeItem, WindowTileItem, WindowMinimizeItem, Next1, Previous1});
-    connect(WindowMenu, &QMenu::aboutToShow, this, &MainWindow::rebuildWindowMenu);
+    m_windowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
+    add(m_windowMenu, {WindowCascadeItem, WindowTileItem, WindowMinimizeItem, Next1, Previous1});
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::rebuildWindowMenu);
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
     add(help, {Help2, HelpAboutItem});
@@ -406,14 +404,14 @@ void MainWindow::createMenus()
 
 void MainWindow::createToolBar()
 {
-    ButtonsPanel = new QToolBar(QStringLiteral("Toolbar"), this);
-    ButtonsPanel->setObjectName(QStringLiteral("ButtonsPanel"));
-    ButtonsPanel->setMovable(false);
-    ButtonsPanel->setFloatable(false);
-    ButtonsPanel->setIconSize(QSize(20, 20));
-    ButtonsPanel->setFixedHeight(ToolbarHeight);
-    ButtonsPanel->toggleViewAction()->setVisible(false);
-    addToolBar(Qt::TopToolBarArea, ButtonsPanel);
+    m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->setIconSize(QSize(20, 20));
+    m_toolBar->setFixedHeight(ToolbarHeight);
+    m_toolBar->toggleViewAction()->setVisible(false);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
 
     // Groups of buttons, as the gaps of the toolbar show them.
     const std::initializer_list<CommandId> groups[] = {
@@ -429,18 +427,18 @@ void MainWindow::createToolBar()
     bool first = true;
     for (const auto &group : groups) {
         if (!first)
-            ButtonsPanel->addSeparator();
+            m_toolBar->addSeparator();
         first = false;
         for (CommandId id : group)
-            ButtonsPanel->addAction(action(id));
+            m_toolBar->addAction(action(id));
     }
 
-    ToolbarMenu = new QMenu(this);
-    QAction *hide = ToolbarMenu->addAction(QStringLiteral("Hide toolbar"));
-    connect(hide, &QAction::triggered, this, &MainWindow::Hidetoolbar1Click);
-    ButtonsPanel->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(ButtonsPanel, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &point) { ToolbarMenu->popup(ButtonsPanel->mapToGlobal(point)); });
+    m_toolbarMenu = new QMenu(this);
+    QAction *hide = m_toolbarMenu->addAction(QStringLiteral("Hide toolbar"));
+    connect(hide, &QAction::triggered, this, &MainWindow::toggleToolbar);
+    m_toolBar->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_toolBar, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &point) { m_toolbarMenu->popup(m_toolBar->mapToGlobal(point)); });
 }
 
 void MainWindow::createTabStrip()
@@ -454,12 +452,12 @@ void MainWindow::createTabStrip()
     TabPanel->setFixedHeight(TabStripHeight);
     auto *tabLayout = new QHBoxLayout(TabPanel);
     tabLayout->setContentsMargins(2, 2, 2, 2);
-    TabControl1 = new QTabBar(TabPanel);
-    TabControl1->setObjectName(QStringLiteral("TabControl1"));
-    TabControl1->setExpanding(false);
-    TabControl1->setDrawBase(false);
-    TabControl1->setUsesScrollButtons(true);
-    tabLayout->addWidget(TabControl1);
+    m_tabBar = new QTabBar(TabPanel);
+    m_tabBar->setObjectName(QStringLiteral("documentTabs"));
+    m_tabBar->setExpanding(false);
+    m_tabBar->setDrawBase(false);
+    m_tabBar->setUsesScrollButtons(true);
+    tabLayout->addWidget(m_tabBar);
     tabLayout->addStretch();
     layout->addWidget(TabPanel);
 
@@ -470,25 +468,25 @@ void MainWindow::createTabStrip()
     layout->addWidget(m_mdiArea, 1);
     setCentralWidget(central);
 
-    connect(TabControl1, &QTabBar::currentChanged, this, [this](int index) {
+    connect(m_tabBar, &QTabBar::currentChanged, this, [this](int index) {
         if (!m_changingTabs)
-            TabControl1Change(index);
+            selectTab(index);
     });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
         if (window != nullptr) {
             if (auto *child = qobject_cast<DocumentWindow *>(window->widget()))
                 child->activate();
         }
-        UpdateMenuItems();
+        updateMenuItems();
     });
 
-    TabMenu = new QMenu(this);
-    QAction *close = TabMenu->addAction(QStringLiteral("Close"));
-    connect(close, &QAction::triggered, this, &MainWindow::FileCloseItemClick);
-    connect(TabMenu, &QMenu::aboutToShow, this, [this, close] { close->setVisible(activeChild() != nullptr); });
-    TabControl1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(TabControl1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &point) { TabMenu->popup(TabControl1->mapToGlobal(point)); });
+    m_tabMenu = new QMenu(this);
+    QAction *close = m_tabMenu->addAction(QStringLiteral("Close"));
+    connect(close, &QAction::triggered, this, &MainWindow::closeDocument);
+    connect(m_tabMenu, &QMenu::aboutToShow, this, [this, close] { close->setVisible(activeDocument() != nullptr); });
+    m_tabBar->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_tabBar, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &point) { m_tabMenu->popup(m_tabBar->mapToGlobal(point)); });
 }
 
 void MainWindow::createStatusBar()
@@ -549,16 +547,16 @@ QList<DocumentWindow *> MainWindow::documents() const
     return result;
 }
 
-DocumentWindow *MainWindow::activeChild() const
+DocumentWindow *MainWindow::activeDocument() const
 {
     QMdiSubWindow *window = m_mdiArea->currentSubWindow();
     return window != nullptr ? qobject_cast<DocumentWindow *>(window->widget()) : nullptr;
 }
 
-DocumentWindow *MainWindow::takeCurrentChild()
+DocumentWindow *MainWindow::takeActiveDocument()
 {
-    CurrentChild = activeChild();
-    return CurrentChild.data();
+    m_currentDocument = activeDocument();
+    return m_currentDocument.data();
 }
 
 QMdiSubWindow *MainWindow::subWindowOf(DocumentWindow *child) const
@@ -580,7 +578,7 @@ void MainWindow::bringToFront(DocumentWindow *child)
     }
 }
 
-DocumentWindow *MainWindow::createChild()
+DocumentWindow *MainWindow::createDocumentWindow()
 {
     auto *child = new DocumentWindow(*this);
     QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
@@ -600,7 +598,7 @@ DocumentWindow *MainWindow::createChild()
 // A new window, its caption set: its tab, shown maximised and active.
 void MainWindow::showNewDocument(DocumentWindow *child)
 {
-    AddTab(child->caption());
+    addTab(child->caption());
     QMdiSubWindow *window = subWindowOf(child);
     window->showMaximized();
     m_mdiArea->setActiveSubWindow(window);
@@ -609,32 +607,32 @@ void MainWindow::showNewDocument(DocumentWindow *child)
 
 // ---- tab strip ----
 
-void MainWindow::AddTab(const QString &caption)
+void MainWindow::addTab(const QString &caption)
 {
     const int index = m_tabs.AddTab(caption.toStdString());
     m_changingTabs = true;
-    TabControl1->addTab(tabText(caption));
-    TabControl1->setTabToolTip(index, caption);
-    TabControl1->setCurrentIndex(index);
+    m_tabBar->addTab(tabText(caption));
+    m_tabBar->setTabToolTip(index, caption);
+    m_tabBar->setCurrentIndex(index);
     m_changingTabs = false;
 }
 
-void MainWindow::RemoveTab(const QString &caption)
+void MainWindow::removeTab(const QString &caption)
 {
     if (const std::optional<int> index = m_tabs.RemoveTab(caption.toStdString())) {
         m_changingTabs = true;
-        TabControl1->removeTab(*index);
+        m_tabBar->removeTab(*index);
         m_changingTabs = false;
     }
 }
 
-void MainWindow::RenameTab(const QString &caption)
+void MainWindow::renameTab(const QString &caption)
 {
-    const int index = TabControl1->currentIndex();
+    const int index = m_tabBar->currentIndex();
     if (index < 0)
         return;
-    TabControl1->setTabText(index, tabText(caption));
-    TabControl1->setTabToolTip(index, caption);
+    m_tabBar->setTabText(index, tabText(caption));
+    m_tabBar->setTabToolTip(index, caption);
     m_tabs.RenameTab(index, caption.toStdString());
 }
 
@@ -642,12 +640,12 @@ void MainWindow::selectTabFor(const QString &caption)
 {
     if (const std::optional<int> index = m_tabs.lowestIndexOf(caption.toStdString())) {
         m_changingTabs = true;
-        TabControl1->setCurrentIndex(*index);
+        m_tabBar->setCurrentIndex(*index);
         m_changingTabs = false;
     }
 }
 
-void MainWindow::TabControl1Change(int index)
+void MainWindow::selectTab(int index)
 {
     if (index < 0 || index >= m_tabs.count())
         return;
@@ -663,13 +661,13 @@ void MainWindow::TabControl1Change(int index)
 
 // ---- command states ----
 
-void MainWindow::UpdateMenuItems()
+void MainWindow::updateMenuItems()
 {
     if (m_mdiArea->subWindowList().isEmpty())
         applyCommandStates(noDocumentLeftStates());
 }
 
-void MainWindow::NoDocumentState()
+void MainWindow::applyNoDocumentState()
 {
     applyCommandStates(noDocumentState());
 }
@@ -681,22 +679,22 @@ void MainWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_shown) {
         m_shown = true;
-        QMetaObject::invokeMethod(this, &MainWindow::FormShow, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &MainWindow::openStartFiles, Qt::QueuedConnection);
     }
 }
 
-void MainWindow::FormShow()
+void MainWindow::openStartFiles()
 {
-    UpdateMenuItems();
+    updateMenuItems();
     if (!m_startFiles.isEmpty()) {
         const QStringList files = std::exchange(m_startFiles, {});
         for (const QString &file : files)
-            OpenSourceFile(file);
+            openSourceFile(file);
     } else if (m_settings.StartOption) {
         if (const auto choice = m_dialogs.openFiles(QStringLiteral("Open"), kSourceFilter, QString(), true)) {
-            OpenReadOnly = choice->readOnly;
+            openReadOnly = choice->readOnly;
             for (const QString &file : choice->files)
-                OpenSourceFile(file);
+                openSourceFile(file);
         }
     }
 }
@@ -709,7 +707,7 @@ void MainWindow::activateFromOtherInstance(const QStringList &files)
     raise();
     activateWindow();
     for (const QString &file : files)
-        OpenSourceFile(file);
+        openSourceFile(file);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)
@@ -747,33 +745,33 @@ void MainWindow::dropEvent(QDropEvent *event)
     event->acceptProposedAction();
     for (const QUrl &url : urls) {
         if (url.isLocalFile())
-            OpenSourceFile(url.toLocalFile());
+            openSourceFile(url.toLocalFile());
     }
 }
 
 // ---- file commands ----
 
-void MainWindow::FileOpenItemClick()
+void MainWindow::openFiles()
 {
-    if (DocumentWindow *child = takeCurrentChild()) {
+    if (DocumentWindow *child = takeActiveDocument()) {
         child->keyIsDown = false;
         if (child->isDataWindow) {
-            OpenDataFile(*child, *this);   // a data window opens data files into itself
+            openDataFile(*child, *this);   // a data window opens data files into itself
             return;
         }
     }
     const auto choice = m_dialogs.openFiles(QStringLiteral("Open"), kSourceFilter, QString(), true);
     if (!choice)
         return;
-    OpenReadOnly = choice->readOnly;
+    openReadOnly = choice->readOnly;
     for (const QString &file : choice->files)
-        OpenSourceFile(file);
+        openSourceFile(file);
 }
 
-void MainWindow::OpenSourceFile(const QString &name)
+void MainWindow::openSourceFile(const QString &name)
 {
     const QString path = documentPath(name);
-    const QString wanted = QString::fromStdString(sourceCaption(path.toStdString(), OpenReadOnly));
+    const QString wanted = QString::fromStdString(sourceCaption(path.toStdString(), openReadOnly));
 
     const QList<DocumentWindow *> children = documents();
     for (auto it = children.crbegin(); it != children.crend(); ++it) {
@@ -795,7 +793,7 @@ void MainWindow::OpenSourceFile(const QString &name)
         m_dialogs.message(Dialogs::Icon::Information, name + QLatin1Char('\n') + QStringLiteral("no longer exists"),
                           Dialogs::Buttons::Ok);
         reportSettingsSave(m_store.RemoveRecent(QFile::encodeName(name).toStdString()));
-        ShowRecentList();
+        showRecentList();
         return;
     }
 
@@ -807,8 +805,8 @@ void MainWindow::OpenSourceFile(const QString &name)
         return;
     }
 
-    DocumentWindow *child = createChild();
-    CurrentChild = child;
+    DocumentWindow *child = createDocumentWindow();
+    m_currentDocument = child;
     setStatusPanel(1, QStringLiteral("loading Program..."));
     m_panels[1]->repaint();
     child->syncSuspended = true;
@@ -819,13 +817,13 @@ void MainWindow::OpenSourceFile(const QString &name)
     child->lastTextLength = child->editor()->textLength();
 
     child->setCaption(wanted);
-    child->editor()->setReadOnlyMode(OpenReadOnly);
+    child->editor()->setReadOnlyMode(openReadOnly);
     showNewDocument(child);
 
     child->filePath = std::make_unique<TPathName>();
     child->filePath->SetPath(path.toStdString());
     if (hasTreeExtension(child->filePath->Ext))
-        BuildTree(*child, *this);
+        buildTree(*child, *this);
 
     child->editor()->setFocus();
     child->syncSuspended = false;
@@ -833,7 +831,7 @@ void MainWindow::OpenSourceFile(const QString &name)
     child->syncToCaret(child->editor());
 }
 
-void MainWindow::New1Click()
+void MainWindow::newDocument()
 {
     std::vector<std::string> captions;
     for (const DocumentWindow *child : documents())
@@ -843,7 +841,7 @@ void MainWindow::New1Click()
         m_dialogs.message(Dialogs::Icon::Error, QStringLiteral("only 10 blank forms allowed"), Dialogs::Buttons::Ok);
         return;
     }
-    DocumentWindow *child = createChild();
+    DocumentWindow *child = createDocumentWindow();
     child->lineEnding = LineEnding::None;
     child->setCaption(QStringLiteral("blank %1").arg(next));
     child->keyIsDown = false;
@@ -851,51 +849,51 @@ void MainWindow::New1Click()
     child->editor()->setFocus();
 }
 
-void MainWindow::FileCloseItemClick()
+void MainWindow::closeDocument()
 {
-    if (DocumentWindow *child = takeCurrentChild()) {
+    if (DocumentWindow *child = takeActiveDocument()) {
         if (QMdiSubWindow *window = subWindowOf(child))
             window->close();
     }
     // Only a close that happened leaves the window without documents; a
     // cancelled question keeps the document and its commands.
     if (documents().isEmpty()) {
-        NoDocumentState();
-        UpdateMenuItems();
-    } else if (DocumentWindow *active = activeChild()) {
+        applyNoDocumentState();
+        updateMenuItems();
+    } else if (DocumentWindow *active = activeDocument()) {
         active->keyIsDown = false;
     }
 }
 
-void MainWindow::ReadOnly1Click()
+void MainWindow::setReadOnlyMode()
 {
-    DocumentWindow *child = takeCurrentChild();
+    DocumentWindow *child = takeActiveDocument();
     if (child == nullptr || child->editor()->isReadOnly())
         return;
-    OpenReadOnly = true;
+    openReadOnly = true;
     child->editor()->setReadOnlyMode(true);
     child->setCaption(QString::fromStdString(sourceCaption(child->caption().toStdString(), true)));
-    RenameTab(child->caption());
+    renameTab(child->caption());
     child->updateSaveCommands();
     child->showEditMode();
 }
 
-void MainWindow::UpdateMode1Click()
+void MainWindow::setUpdateMode()
 {
-    DocumentWindow *child = takeCurrentChild();
+    DocumentWindow *child = takeActiveDocument();
     if (child == nullptr || !child->editor()->isReadOnly())
         return;
-    OpenReadOnly = false;
+    openReadOnly = false;
     child->editor()->setReadOnlyMode(false);
     child->setCaption(QString::fromStdString(withoutReadOnlySuffix(child->caption().toStdString())));
-    RenameTab(child->caption());
+    renameTab(child->caption());
     child->updateSaveCommands();
     child->showEditMode();
 }
 
-void MainWindow::FileSaveItemClick()
+void MainWindow::save()
 {
-    if (DocumentWindow *child = takeCurrentChild())
+    if (DocumentWindow *child = takeActiveDocument())
         saveDocument(child);
 }
 
@@ -905,34 +903,34 @@ bool MainWindow::saveDocument(DocumentWindow *child)
     const std::string caption = child->caption().toStdString();
     switch (kindOfCaption(caption)) {
     case DocumentKind::Layout:
-        return ExportLayoutCsv(*child, *this);
+        return exportLayoutCsv(*child, *this);
     case DocumentKind::Data:
-        return SaveDataFile(*child, *this);
+        return saveDataFile(*child, *this);
     case DocumentKind::Source:
         break;
     }
     if (isBlankCaption(caption)) {
-        KeyUpDone = true;
-        return saveAs(child);
+        m_keyUpDone = true;
+        return saveDocumentAs(child);
     }
     // A read-only document is never written: its caption is not a file name.
     if (child->editor()->isReadOnly())
         return false;
-    RenameTab(child->caption());
-    if (!WriteSourceFile(child, child->caption()))
+    renameTab(child->caption());
+    if (!writeSourceFile(child, child->caption()))
         return false;
     child->editor()->setModified(false);
     child->updateSaveCommands();
     return true;
 }
 
-void MainWindow::FileSaveAsItemClick()
+void MainWindow::saveAs()
 {
-    if (DocumentWindow *child = takeCurrentChild())
-        saveAs(child);
+    if (DocumentWindow *child = takeActiveDocument())
+        saveDocumentAs(child);
 }
 
-bool MainWindow::saveAs(DocumentWindow *child)
+bool MainWindow::saveDocumentAs(DocumentWindow *child)
 {
     const bool readOnly = child->editor()->isReadOnly();
     const QString proposed = QString::fromStdString(withoutReadOnlySuffix(child->caption().toStdString()));
@@ -940,18 +938,18 @@ bool MainWindow::saveAs(DocumentWindow *child)
     if (!chosen)
         return false;
     const QString path = documentPath(*chosen);
-    if (!WriteSourceFile(child, path))
+    if (!writeSourceFile(child, path))
         return false;
     child->editor()->setModified(false);
     // The mode stays visible in the caption, so Update mode still finds the path.
     child->setCaption(QString::fromStdString(sourceCaption(path.toStdString(), readOnly)));
-    RenameTab(child->caption());
+    renameTab(child->caption());
     child->updateSaveCommands();
     child->keyIsDown = false;
     return true;
 }
 
-void MainWindow::SaveAll1Click()
+void MainWindow::saveAll()
 {
     for (DocumentWindow *child : documents()) {
         if (kindOfCaption(child->caption().toStdString()) != DocumentKind::Source)
@@ -962,11 +960,11 @@ void MainWindow::SaveAll1Click()
         child->activate();
         saveDocument(child);
     }
-    if (DocumentWindow *active = activeChild())
+    if (DocumentWindow *active = activeDocument())
         active->keyIsDown = false;
 }
 
-bool MainWindow::WriteSourceFile(DocumentWindow *child, const QString &path)
+bool MainWindow::writeSourceFile(DocumentWindow *child, const QString &path)
 {
     SourceEditor *editor = child->editor();
     if (m_settings.TrailSpaceOption)
@@ -982,14 +980,14 @@ bool MainWindow::WriteSourceFile(DocumentWindow *child, const QString &path)
     return true;
 }
 
-void MainWindow::FileExitItemClick()
+void MainWindow::exit()
 {
     close();
 }
 
-void MainWindow::PrintButtonClick()
+void MainWindow::print()
 {
-    DocumentWindow *child = takeCurrentChild();
+    DocumentWindow *child = takeActiveDocument();
     if (child == nullptr)
         return;
     QPrinter printer(QPrinter::HighResolution);
@@ -1000,35 +998,35 @@ void MainWindow::PrintButtonClick()
     child->keyIsDown = false;
 }
 
-void MainWindow::PrintSetup1Click()
+void MainWindow::printSetup()
 {
     QPrinter printer(QPrinter::HighResolution);
     m_dialogs.printSetup(printer);
-    if (DocumentWindow *child = takeCurrentChild())
+    if (DocumentWindow *child = takeActiveDocument())
         child->keyIsDown = false;
 }
 
 void MainWindow::addRecent(const QString &caption)
 {
     reportSettingsSave(m_store.AddRecent(QFile::encodeName(caption).toStdString()));
-    ShowRecentList();
+    showRecentList();
 }
 
 void MainWindow::documentClosing(DocumentWindow *child)
 {
-    RemoveTab(child->caption());
+    removeTab(child->caption());
     if (child->isLayoutWindow || child->isDataWindow) {
-        DataFileChild = nullptr;
+        m_dataDocument = nullptr;
     } else {
-        CurrentChild = nullptr;
+        m_currentDocument = nullptr;
     }
 }
 
 // ---- edit commands ----
 
-void MainWindow::UndoItemClick()
+void MainWindow::undo()
 {
-    DocumentWindow *child = takeCurrentChild();
+    DocumentWindow *child = takeActiveDocument();
     if (child != nullptr && child->isSourceWindow && child->editor()->isModified())
         child->editor()->undo();
 }
@@ -1037,7 +1035,7 @@ void MainWindow::UndoItemClick()
 // bring the stored lines up to date; in a data window they act on the current cell.
 void MainWindow::clipboardEdit(void (QPlainTextEdit::*edit)(), void (*dataCell)(DocumentWindow &))
 {
-    DocumentWindow *child = takeCurrentChild();
+    DocumentWindow *child = takeActiveDocument();
     if (child != nullptr && child->isDataWindow)
         dataCell(*child);
     if (child == nullptr || !child->isSourceWindow)
@@ -1049,30 +1047,30 @@ void MainWindow::clipboardEdit(void (QPlainTextEdit::*edit)(), void (*dataCell)(
     child->editorSelectionChanged();
 }
 
-void MainWindow::CutItemClick()
+void MainWindow::cut()
 {
-    clipboardEdit(&QPlainTextEdit::cut, &CutDataCell);
+    clipboardEdit(&QPlainTextEdit::cut, &cutDataCell);
 }
 
-void MainWindow::CopyItemClick()
+void MainWindow::copy()
 {
-    DocumentWindow *child = takeCurrentChild();
+    DocumentWindow *child = takeActiveDocument();
     if (child != nullptr && child->isDataWindow)
-        CopyDataCell(*child);
+        copyDataCell(*child);
     if (child == nullptr || !child->isSourceWindow)
         return;
     child->keyIsDown = false;
     child->editorInUse()->copy();
 }
 
-void MainWindow::PasteItemClick()
+void MainWindow::paste()
 {
-    clipboardEdit(&QPlainTextEdit::paste, &PasteDataCell);
+    clipboardEdit(&QPlainTextEdit::paste, &pasteDataCell);
 }
 
-void MainWindow::SelectAllClick()
+void MainWindow::selectAll()
 {
-    DocumentWindow *child = takeCurrentChild();
+    DocumentWindow *child = takeActiveDocument();
     if (child == nullptr || !child->isSourceWindow)
         return;
     child->keyIsDown = false;
@@ -1081,13 +1079,13 @@ void MainWindow::SelectAllClick()
 
 // ---- window, toolbar and help commands ----
 
-void MainWindow::WindowCascadeItemClick()
+void MainWindow::cascadeWindows()
 {
     m_mdiArea->cascadeSubWindows();
 }
 
 // Windows one above the other, each the full width of the frame.
-void MainWindow::WindowTileItemClick()
+void MainWindow::tileWindows()
 {
     const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
     QList<QMdiSubWindow *> shown;
@@ -1107,28 +1105,28 @@ void MainWindow::WindowTileItemClick()
     }
 }
 
-void MainWindow::WindowMinimizeItemClick()
+void MainWindow::minimizeAllWindows()
 {
     const QList<QMdiSubWindow *> windows = m_mdiArea->subWindowList(QMdiArea::CreationOrder);
     for (auto it = windows.crbegin(); it != windows.crend(); ++it)
         (*it)->showMinimized();
 }
 
-void MainWindow::Next1Click()
+void MainWindow::nextWindow()
 {
     m_mdiArea->activatePreviousSubWindow();
-    if (DocumentWindow *child = activeChild())
+    if (DocumentWindow *child = activeDocument())
         child->keyIsDown = false;
 }
 
-void MainWindow::Previous1Click()
+void MainWindow::previousWindow()
 {
     m_mdiArea->activateNextSubWindow();
-    if (DocumentWindow *child = activeChild())
+    if (DocumentWindow *child = activeDocument())
         child->keyIsDown = false;
 }
 
-void MainWindow::Hidetoolbar1Click()
+void MainWindow::toggleToolbar()
 {
     action(Hidetoolbar1)->toggle();
 }
@@ -1136,21 +1134,21 @@ void MainWindow::Hidetoolbar1Click()
 void MainWindow::rebuildWindowMenu()
 {
     for (QAction *entry : std::exchange(m_windowListActions, {})) {
-        WindowMenu->removeAction(entry);
+        m_windowMenu->removeAction(entry);
         entry->deleteLater();
     }
     const QList<DocumentWindow *> children = documents();
     if (children.isEmpty())
         return;
-    m_windowListActions.append(WindowMenu->addSeparator());
-    DocumentWindow *active = activeChild();
+    m_windowListActions.append(m_windowMenu->addSeparator());
+    DocumentWindow *active = activeDocument();
     int number = 1;
     for (DocumentWindow *child : children) {
         QString text = child->caption();
         text.replace(QLatin1Char('&'), QStringLiteral("&&"));
         if (number < 10)
             text = QStringLiteral("&%1 %2").arg(number).arg(text);
-        QAction *entry = WindowMenu->addAction(text);
+        QAction *entry = m_windowMenu->addAction(text);
         entry->setCheckable(true);
         entry->setChecked(child == active);
         connect(entry, &QAction::triggered, this, [this, child = QPointer<DocumentWindow>(child)] {
@@ -1164,61 +1162,61 @@ void MainWindow::rebuildWindowMenu()
     }
 }
 
-void MainWindow::Help2Click()
+void MainWindow::showHelp()
 {
     if (!m_help) {
-        m_help = new HelpWindow(QString::fromStdString(ExePath.Dir) + QStringLiteral("help/manual.html"));
+        m_help = new HelpWindow(QString::fromStdString(m_programPath.Dir) + QStringLiteral("help/manual.html"));
         m_help->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
-    if (DocumentWindow *child = takeCurrentChild())
+    if (DocumentWindow *child = takeActiveDocument())
         child->keyIsDown = false;
 }
 
-void MainWindow::HelpAboutItemClick()
+void MainWindow::showAbout()
 {
     m_aboutBox->exec();
 }
 
-void MainWindow::RefreshTreeClick()
+void MainWindow::refreshTree()
 {
-    DocumentWindow *child = takeCurrentChild();
+    DocumentWindow *child = takeActiveDocument();
     if (child == nullptr || !child->isSourceWindow)
         return;
     child->keyIsDown = false;
     child->syncSuspended = true;
-    BuildTree(*child, *this);
+    buildTree(*child, *this);
     child->syncSuspended = false;
     child->editorSelectionChanged();
 }
 
-void MainWindow::SplitBtnClick()
+void MainWindow::splitScreen()
 {
-    DocumentWindow *child = takeCurrentChild();
+    DocumentWindow *child = takeActiveDocument();
     if (child == nullptr || !child->isSourceWindow)
         return;
     child->keyIsDown = false;
     child->toggleSplitView();
 }
 
-void MainWindow::CalcOffsetClick()
+void MainWindow::calcOffset()
 {
-    CalcRecordLayout(false);
+    openRecordWindow(false);
 }
 
-void MainWindow::EditBtnClick()
+void MainWindow::editDataFile()
 {
-    CalcRecordLayout(true);
+    openRecordWindow(true);
 }
 
 // A layout window (or, in data mode, a data window) for the record definition
 // selected in the active source window. Nothing is built when the selection
 // holds no usable definition.
-void MainWindow::CalcRecordLayout(bool dataMode)
+void MainWindow::openRecordWindow(bool dataMode)
 {
-    DocumentWindow *source = takeCurrentChild();
+    DocumentWindow *source = takeActiveDocument();
     if (source == nullptr || !source->isSourceWindow)
         return;
     source->keyIsDown = false;
@@ -1248,7 +1246,7 @@ void MainWindow::CalcRecordLayout(bool dataMode)
         columns = std::move(built).value();
     }
 
-    DocumentWindow *child = createChild();
+    DocumentWindow *child = createDocumentWindow();
     const std::string message = table.value().message;
     if (dataMode)
         showDataWindow(*child, table.value(), std::move(columns), byteOrderFor(m_settings.BigEndianOption));
@@ -1264,51 +1262,51 @@ void MainWindow::CalcRecordLayout(bool dataMode)
 
 void MainWindow::transformSelectedLines(BlockEdit edit)
 {
-    DocumentWindow *child = takeCurrentChild();
+    DocumentWindow *child = takeActiveDocument();
     if (child == nullptr || !child->isSourceWindow)
         return;
     child->keyIsDown = false;
     child->transformSelectedLines(edit);
 }
 
-void MainWindow::IndentBtnClick()
+void MainWindow::indent()
 {
     transformSelectedLines(BlockEdit::Indent);
 }
 
-void MainWindow::UnindentBtnClick()
+void MainWindow::unindent()
 {
     transformSelectedLines(BlockEdit::Unindent);
 }
 
-void MainWindow::CommentBtnClick()
+void MainWindow::comment()
 {
     transformSelectedLines(BlockEdit::Comment);
 }
 
-void MainWindow::UncommentBtnClick()
+void MainWindow::uncomment()
 {
     transformSelectedLines(BlockEdit::Uncomment);
 }
 
-void MainWindow::mmTrackClick()
+void MainWindow::track()
 {
-    DocumentWindow *child = takeCurrentChild();
+    DocumentWindow *child = takeActiveDocument();
     if (child != nullptr)
         child->keyIsDown = false;
-    norvane::mmTrackClick(child, *this);
+    norvane::track(child, *this);
 }
 
-void MainWindow::Trackback1Click()
+void MainWindow::backTrack()
 {
-    DocumentWindow *child = takeCurrentChild();
+    DocumentWindow *child = takeActiveDocument();
     if (child != nullptr)
         child->keyIsDown = false;
-    norvane::Trackback1Click(child, *this);
+    norvane::backTrack(child, *this);
 }
 
 // Gives every open editor the chosen font; a font change is no edit.
-void MainWindow::Font1Click()
+void MainWindow::chooseFont()
 {
     const std::optional<QFont> chosen = m_dialogs.chooseFont(editorFont(m_settings.editorFont));
     if (!chosen)
@@ -1324,29 +1322,29 @@ void MainWindow::Font1Click()
         child->editor()->setModified(modified);
         child->syncSuspended = false;
     }
-    OKBtnClick();
+    writeSettings();
 }
 
 // ---- search commands ----
 
-void MainWindow::FindBtnClick()
+void MainWindow::find()
 {
-    m_search->FindBtnClick(takeCurrentChild());
+    m_search->find(takeActiveDocument());
 }
 
-void MainWindow::ReplaceClick()
+void MainWindow::replace()
 {
-    m_search->ReplaceClick(takeCurrentChild());
+    m_search->replace(takeActiveDocument());
 }
 
-void MainWindow::FindAllBtnClick()
+void MainWindow::findAll()
 {
-    m_findAllDialog->showFor(takeCurrentChild());
+    m_findAllDialog->showFor(takeActiveDocument());
 }
 
-void MainWindow::GotoClick()
+void MainWindow::goToLine()
 {
-    norvane::GotoClick(takeCurrentChild(), m_dialogs);
+    norvane::goToLine(takeActiveDocument(), m_dialogs);
 }
 
 } // namespace norvane

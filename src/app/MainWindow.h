@@ -58,103 +58,100 @@ public:
 
     [[nodiscard]] QAction *action(CommandId id) const { return m_actions[static_cast<std::size_t>(id)]; }
     [[nodiscard]] QList<DocumentWindow *> documents() const;
-    [[nodiscard]] QTabBar *tabBar() const { return TabControl1; }
+    [[nodiscard]] QTabBar *tabBar() const { return m_tabBar; }
     [[nodiscard]] QMdiArea *mdiArea() const { return m_mdiArea; }
-    [[nodiscard]] QToolBar *toolBar() const { return ButtonsPanel; }
+    [[nodiscard]] QToolBar *toolBar() const { return m_toolBar; }
     [[nodiscard]] QString statusPanel(int panel) const;
     [[nodiscard]] const TabBook &tabs() const { return m_tabs; }
-    [[nodiscard]] QMenu *windowMenu() const { return WindowMenu; }
-    [[nodiscard]] QMenu *tabMenu() const { return TabMenu; }
-    [[nodiscard]] QMenu *toolbarMenu() const { return ToolbarMenu; }
+    [[nodiscard]] QMenu *windowMenu() const { return m_windowMenu; }
+    [[nodiscard]] QMenu *tabMenu() const { return m_tabMenu; }
+    [[nodiscard]] QMenu *toolbarMenu() const { return m_toolbarMenu; }
     [[nodiscard]] AboutBox *aboutBox() const { return m_aboutBox; }
     [[nodiscard]] HelpWindow *helpWindow() const { return m_help; }
     [[nodiscard]] OptionsDialog *optionsDialog() const { return m_options; }
-    [[nodiscard]] QMenu *recentMenu() const { return RecentMenu; }
+    [[nodiscard]] QMenu *recentMenu() const { return m_recentMenu; }
     [[nodiscard]] const SettingsStore &settingsStore() const { return m_store; }
 
-    bool OpenReadOnly = false;   // the next source file opens read-only
-    bool KeyUpDone = true;       // the latest key press in an editor has been handled
-    QString OSName;
+    bool openReadOnly = false;   // the next source file opens read-only
 
     // DocumentHost
     Settings &settings() override { return m_settings; }
     Dialogs &dialogs() override { return m_dialogs; }
-    void saveSettings() override { OKBtnClick(); }
-    bool &keyUpDone() override { return KeyUpDone; }
+    void saveSettings() override { writeSettings(); }
+    bool &keyUpDone() override { return m_keyUpDone; }
     void applyCommandStates(const CommandStates &states) override;
     bool isCommandEnabled(CommandId id) const override;
     void runCommand(CommandId id) override;
     void setStatusPanel(int panel, const QString &text) override;
-    void setCurrentChild(DocumentWindow *child) override { CurrentChild = child; }
-    void setDataFileChild(DocumentWindow *child) override { DataFileChild = child; }
-    DocumentWindow *activeChild() const override;
+    void setCurrentDocument(DocumentWindow *child) override { m_currentDocument = child; }
+    void setDataDocument(DocumentWindow *child) override { m_dataDocument = child; }
+    DocumentWindow *activeDocument() const override;
     void bringToFront(DocumentWindow *child) override;
     void selectTabFor(const QString &caption) override;
-    void renameTab(const QString &caption) override { RenameTab(caption); }
+    void renameTab(const QString &caption) override;
     bool saveDocument(DocumentWindow *child) override;
     void addRecent(const QString &caption) override;
     void documentClosing(DocumentWindow *child) override;
 
     // File commands
-    void FileOpenItemClick();
-    void New1Click();
-    void FileCloseItemClick();
-    void ReadOnly1Click();
-    void UpdateMode1Click();
-    void FileSaveItemClick();
-    void FileSaveAsItemClick();
-    void SaveAll1Click();
-    void FileExitItemClick();
-    void PrintButtonClick();
-    void PrintSetup1Click();
+    void openFiles();
+    void newDocument();
+    void closeDocument();
+    void setReadOnlyMode();
+    void setUpdateMode();
+    void save();
+    void saveAs();
+    void saveAll();
+    void exit();
+    void print();
+    void printSetup();
     // Opens one source file into a new document window.
-    void OpenSourceFile(const QString &name);
+    void openSourceFile(const QString &name);
 
     // Edit commands
-    void UndoItemClick();
-    void CutItemClick();
-    void CopyItemClick();
-    void PasteItemClick();
-    void SelectAllClick();
+    void undo();
+    void cut();
+    void copy();
+    void paste();
+    void selectAll();
 
     // Window, toolbar and help commands
-    void WindowCascadeItemClick();
-    void WindowTileItemClick();
-    void WindowMinimizeItemClick();
-    void Next1Click();
-    void Previous1Click();
-    void Hidetoolbar1Click();
-    void Help2Click();
-    void HelpAboutItemClick();
-    void RefreshTreeClick();
-    void OptionsClick();
+    void cascadeWindows();
+    void tileWindows();
+    void minimizeAllWindows();
+    void nextWindow();
+    void previousWindow();
+    void toggleToolbar();
+    void showHelp();
+    void showAbout();
+    void refreshTree();
+    void showOptions();
     // Writes the settings file from the live settings.
-    void OKBtnClick();
-    void RecentClick(int position);
-    void mmTrackClick();
-    void Trackback1Click();
-    void Font1Click();
-    void SplitBtnClick();
-    void CalcOffsetClick();
-    void EditBtnClick();
-    void IndentBtnClick();
-    void UnindentBtnClick();
-    void CommentBtnClick();
-    void UncommentBtnClick();
+    void writeSettings();
+    void openRecent(int position);
+    void track();
+    void backTrack();
+    void chooseFont();
+    void splitScreen();
+    void calcOffset();
+    void editDataFile();
+    void indent();
+    void unindent();
+    void comment();
+    void uncomment();
 
     // Search commands
-    void FindBtnClick();
-    void ReplaceClick();
-    void FindAllBtnClick();
-    void GotoClick();
+    void find();
+    void replace();
+    void findAll();
+    void goToLine();
     [[nodiscard]] SearchCommands *searchCommands() const { return m_search; }
     [[nodiscard]] FindAllDialog *findAllDialog() const { return m_findAllDialog; }
 
     // Tab strip
-    void AddTab(const QString &caption);
-    void RemoveTab(const QString &caption);
-    void RenameTab(const QString &caption);
-    void TabControl1Change(int index);
+    void addTab(const QString &caption);
+    void removeTab(const QString &caption);
+    void selectTab(int index);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -169,40 +166,40 @@ private:
     void createToolBar();
     void createTabStrip();
     void createStatusBar();
-    void FormShow();
-    void UpdateMenuItems();
-    void NoDocumentState();
+    void openStartFiles();
+    void updateMenuItems();
+    void applyNoDocumentState();
     void fitStatusPanels();
     void rebuildWindowMenu();
-    // The active document window, stored in CurrentChild; none when there is none.
-    DocumentWindow *takeCurrentChild();
-    DocumentWindow *createChild();
+    // The active document window, stored in m_currentDocument; none when there is none.
+    DocumentWindow *takeActiveDocument();
+    DocumentWindow *createDocumentWindow();
     void showNewDocument(DocumentWindow *child);
     QMdiSubWindow *subWindowOf(DocumentWindow *child) const;
-    bool saveAs(DocumentWindow *child);
-    bool WriteSourceFile(DocumentWindow *child, const QString &path);
+    bool saveDocumentAs(DocumentWindow *child);
+    bool writeSourceFile(DocumentWindow *child, const QString &path);
     void transformSelectedLines(BlockEdit edit);
     void clipboardEdit(void (QPlainTextEdit::*edit)(), void (*dataCell)(DocumentWindow &));
-    void CalcRecordLayout(bool dataMode);
+    void openRecordWindow(bool dataMode);
     void loadSettings(const QString &settingsFolder, const QString &programFolder);
-    void ShowRecentList();
+    void showRecentList();
     void reportSettingsSave(const Result<void> &saved);
 
     Settings &m_settings;
     Dialogs &m_dialogs;
-    TPathName ExePath;
+    TPathName m_programPath;
 
     using Handler = void (MainWindow::*)();
     std::array<QAction *, CommandCount> m_actions{};
     std::array<Handler, CommandCount> m_handlers{};
     QMdiArea *m_mdiArea = nullptr;
-    QToolBar *ButtonsPanel = nullptr;
-    QTabBar *TabControl1 = nullptr;
+    QToolBar *m_toolBar = nullptr;
+    QTabBar *m_tabBar = nullptr;
     QLabel *m_panels[2] = {nullptr, nullptr};
-    QMenu *RecentMenu = nullptr;
-    QMenu *WindowMenu = nullptr;
-    QMenu *TabMenu = nullptr;
-    QMenu *ToolbarMenu = nullptr;
+    QMenu *m_recentMenu = nullptr;
+    QMenu *m_windowMenu = nullptr;
+    QMenu *m_tabMenu = nullptr;
+    QMenu *m_toolbarMenu = nullptr;
     QList<QAction *> m_windowListActions;
     TabBook m_tabs;
     bool m_changingTabs = false;
@@ -215,8 +212,9 @@ private:
     FindAllDialog *m_findAllDialog = nullptr;
     SearchCommands *m_search = nullptr;   // the Find and Replace dialogs
     QPointer<HelpWindow> m_help;
-    QPointer<DocumentWindow> CurrentChild;
-    QPointer<DocumentWindow> DataFileChild;
+    QPointer<DocumentWindow> m_currentDocument;
+    QPointer<DocumentWindow> m_dataDocument;
+    bool m_keyUpDone = true;   // the latest key press in an editor has been handled
 };
 
 } // namespace norvane

@@ -31,10 +31,10 @@ public:
     virtual void setStatusPanel(int panel, const QString &text) = 0;
 
     // The document window the running command works on.
-    virtual void setCurrentChild(DocumentWindow *child) = 0;
+    virtual void setCurrentDocument(DocumentWindow *child) = 0;
     // The layout or data window most recently activated.
-    virtual void setDataFileChild(DocumentWindow *child) = 0;
-    [[nodiscard]] virtual DocumentWindow *activeChild() const = 0;
+    virtual void setDataDocument(DocumentWindow *child) = 0;
+    [[nodiscard]] virtual DocumentWindow *activeDocument() const = 0;
     // Brings the window to the front and makes it the active one.
     virtual void bringToFront(DocumentWindow *child) = 0;
     // Gives the selected tab the caption.

@@ -102,14 +102,14 @@ DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(pa
 
     // Find-all results grid
     m_findResults = new FindResultsModel(this);
-    setUpFindGrid(*m_findResultsGrid, *m_findResults);
+    setUpFindResultsGrid(*m_findResultsGrid, *m_findResults);
     connect(m_findResultsGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex &current) {
                 if (current.isValid())
-                    FindGridSelectCell(*this, current.row());
+                    goToFindResult(*this, current.row());
             });
     connect(m_findResultsGrid, &QAbstractItemView::activated, this,
-            [this](const QModelIndex &index) { FindGridSelectCell(*this, index.row()); });
+            [this](const QModelIndex &index) { goToFindResult(*this, index.row()); });
     connect(clearFindResultsItem, &QAction::triggered, this, &DocumentWindow::clearFindResults);
     connect(closeFindResultsItem, &QAction::triggered, this, &DocumentWindow::closeFindResults);
 }
@@ -198,9 +198,9 @@ void DocumentWindow::createMenus()
     insertRecordItem = dataMenu->addAction(QStringLiteral("Insert Line"));
     copyRecordItem = dataMenu->addAction(QStringLiteral("Copy Line"));
     deleteRecordItem = dataMenu->addAction(QStringLiteral("Delete Line"));
-    connect(insertRecordItem, &QAction::triggered, this, [this] { InsertDataRow(*this, false); });
-    connect(copyRecordItem, &QAction::triggered, this, [this] { InsertDataRow(*this, true); });
-    connect(deleteRecordItem, &QAction::triggered, this, [this] { DeleteDataRow(*this); });
+    connect(insertRecordItem, &QAction::triggered, this, [this] { insertDataRow(*this, false); });
+    connect(copyRecordItem, &QAction::triggered, this, [this] { insertDataRow(*this, true); });
+    connect(deleteRecordItem, &QAction::triggered, this, [this] { deleteDataRow(*this); });
     m_dataGrid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_dataGrid, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &point) { dataMenu->popup(m_dataGrid->viewport()->mapToGlobal(point)); });
@@ -247,7 +247,7 @@ void DocumentWindow::activate()
     if (title.isEmpty())
         return;
     m_host.applyCommandStates(activationCommonStates());
-    m_host.setCurrentChild(this);
+    m_host.setCurrentDocument(this);
     const std::string bytes = toBytes(title);
     const DocumentKind kind = kindOfCaption(bytes);
     isDataWindow = kind == DocumentKind::Data;
@@ -262,7 +262,7 @@ void DocumentWindow::activate()
     } else {
         m_host.setStatusPanel(0, QStringLiteral(" "));
         m_host.setStatusPanel(1, QStringLiteral(" "));
-        m_host.setDataFileChild(this);
+        m_host.setDataDocument(this);
         if (isLayoutWindow)
             applyLayoutCommandStates();
         else

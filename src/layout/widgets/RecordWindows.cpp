@@ -54,11 +54,11 @@ protected:
         if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
             return false;
         if (key->modifiers() & Qt::ControlModifier)
-            InsertDataRow(m_child, true);
+            insertDataRow(m_child, true);
         else if (key->modifiers() & Qt::AltModifier)
-            DeleteDataRow(m_child);
+            deleteDataRow(m_child);
         else
-            InsertDataRow(m_child, false);
+            insertDataRow(m_child, false);
         return true;
     }
 
@@ -98,8 +98,9 @@ void showDataWindow(DocumentWindow &child, const LayoutTable &table, std::vector
     child.dataModel = model;
     QObject::connect(model, &DataGridModel::edited, &child, [&child] { child.dataModified = true; });
     child.dataGrid()->setModel(model);
-    child.dataGrid()->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                       QAbstractItemView::AnyKeyPressed);
+    // Besides the view's own triggers (a double click, F2), any typed key starts
+    // editing the cell; moving to a cell or clicking it once does not.
+    child.dataGrid()->setEditTriggers(child.dataGrid()->editTriggers() | QAbstractItemView::AnyKeyPressed);
     child.dataGrid()->verticalHeader()->setMinimumWidth(50);
     child.dataGrid()->installEventFilter(new DataGridKeys(child));
     prepareGridWindow(child, child.dataGrid());
@@ -108,7 +109,7 @@ void showDataWindow(DocumentWindow &child, const LayoutTable &table, std::vector
     child.setCaption(toQString(DataCaption(table)));
 }
 
-bool ExportLayoutCsv(DocumentWindow &child, DocumentHost &host)
+bool exportLayoutCsv(DocumentWindow &child, DocumentHost &host)
 {
     if (child.layoutModel == nullptr)
         return false;
@@ -126,7 +127,7 @@ bool ExportLayoutCsv(DocumentWindow &child, DocumentHost &host)
     return true;
 }
 
-void OpenDataFile(DocumentWindow &child, DocumentHost &host)
+void openDataFile(DocumentWindow &child, DocumentHost &host)
 {
     if (child.dataModel == nullptr)
         return;
@@ -150,7 +151,7 @@ void OpenDataFile(DocumentWindow &child, DocumentHost &host)
     child.dataGrid()->setCurrentIndex(child.dataModel->index(0, 0));
 }
 
-bool SaveDataFile(DocumentWindow &child, DocumentHost &host)
+bool saveDataFile(DocumentWindow &child, DocumentHost &host)
 {
     if (child.dataModel == nullptr)
         return false;
@@ -181,29 +182,29 @@ bool SaveDataFile(DocumentWindow &child, DocumentHost &host)
     return true;
 }
 
-void CutDataCell(DocumentWindow &child)
+void cutDataCell(DocumentWindow &child)
 {
-    CopyDataCell(child);
+    copyDataCell(child);
     const QModelIndex current = child.dataGrid()->currentIndex();
     if (child.dataModel != nullptr && current.isValid())
         child.dataModel->setData(current, QString());
 }
 
-void CopyDataCell(DocumentWindow &child)
+void copyDataCell(DocumentWindow &child)
 {
     const QModelIndex current = child.dataGrid()->currentIndex();
     if (child.dataModel != nullptr && current.isValid())
         QApplication::clipboard()->setText(child.dataModel->data(current).toString());
 }
 
-void PasteDataCell(DocumentWindow &child)
+void pasteDataCell(DocumentWindow &child)
 {
     const QModelIndex current = child.dataGrid()->currentIndex();
     if (child.dataModel != nullptr && current.isValid())
         child.dataModel->setData(current, QApplication::clipboard()->text());
 }
 
-void InsertDataRow(DocumentWindow &child, bool copy)
+void insertDataRow(DocumentWindow &child, bool copy)
 {
     if (child.dataModel == nullptr)
         return;
@@ -213,7 +214,7 @@ void InsertDataRow(DocumentWindow &child, bool copy)
     child.dataGrid()->setCurrentIndex(child.dataModel->index(row + 1, 0));
 }
 
-void DeleteDataRow(DocumentWindow &child)
+void deleteDataRow(DocumentWindow &child)
 {
     if (child.dataModel == nullptr)
         return;

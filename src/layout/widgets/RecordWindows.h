@@ -19,19 +19,19 @@ void showLayoutWindow(DocumentWindow &child, LayoutTable table);
 void showDataWindow(DocumentWindow &child, const LayoutTable &table, std::vector<DataColumn> columns, ByteOrder order);
 
 // File/Save in a layout window: the table as a CSV file. False when nothing was written.
-bool ExportLayoutCsv(DocumentWindow &child, DocumentHost &host);
+bool exportLayoutCsv(DocumentWindow &child, DocumentHost &host);
 // File/Open in a data window: a data file into its grid.
-void OpenDataFile(DocumentWindow &child, DocumentHost &host);
+void openDataFile(DocumentWindow &child, DocumentHost &host);
 // File/Save in a data window: checks every edited cell, then writes the file.
 // False when a cell failed, the dialog was cancelled or the file could not be written.
-bool SaveDataFile(DocumentWindow &child, DocumentHost &host);
+bool saveDataFile(DocumentWindow &child, DocumentHost &host);
 
 // The current cell of the data grid and the clipboard.
-void CutDataCell(DocumentWindow &child);
-void CopyDataCell(DocumentWindow &child);
-void PasteDataCell(DocumentWindow &child);
+void cutDataCell(DocumentWindow &child);
+void copyDataCell(DocumentWindow &child);
+void pasteDataCell(DocumentWindow &child);
 // A new empty record, or a copy of the current one, after the current row; or its deletion.
-void InsertDataRow(DocumentWindow &child, bool copy);
-void DeleteDataRow(DocumentWindow &child);
+void insertDataRow(DocumentWindow &child, bool copy);
+void deleteDataRow(DocumentWindow &child);
 
 } // namespace norvane

@@ -82,7 +82,7 @@ private:
 
 } // namespace
 
-void setUpFindGrid(QTableView &grid, FindResultsModel &model)
+void setUpFindResultsGrid(QTableView &grid, FindResultsModel &model)
 {
     grid.setModel(&model);
     grid.setFont(fixedPitchFont(QStringLiteral("Lucida Console"), 9));
@@ -101,7 +101,7 @@ void setUpFindGrid(QTableView &grid, FindResultsModel &model)
     grid.setColumnHidden(FindResultsModel::PositionColumn, true);
 }
 
-void FindAllSearch(DocumentWindow &child, DocumentHost &host, const FindAllQuery &query)
+void findAllOccurrences(DocumentWindow &child, DocumentHost &host, const FindAllQuery &query)
 {
     SourceEditor &editor = *child.editor();
     FindResultsModel &model = *child.findResults();
@@ -158,7 +158,7 @@ void FindAllSearch(DocumentWindow &child, DocumentHost &host, const FindAllQuery
     child.syncToCaret(child.editor());
 }
 
-void FindGridSelectCell(DocumentWindow &child, int row)
+void goToFindResult(DocumentWindow &child, int row)
 {
     if (child.syncSuspended || row < 0 || row >= child.findResults()->rowCount())
         return;

@@ -23,59 +23,59 @@ FindAllDialog::FindAllDialog(DocumentHost &host, QWidget *parent) : QDialog(pare
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
 
-    FindText = new QLineEdit(this);
-    Label1 = new QLabel(QStringLiteral("Fi&nd what:"), this);
-    Label1->setBuddy(FindText);
-    WholeWord = new QCheckBox(QStringLiteral("Match &whole word only"), this);
-    WholeWord->setChecked(true);
-    MatchCase = new QCheckBox(QStringLiteral("Match &case"), this);
-    MatchCase->setChecked(true);
-    FindAllBtn = new QPushButton(QStringLiteral("&Find all"), this);
-    FindAllBtn->setDefault(true);
-    FindAllBtn->setEnabled(false);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    findTextEdit = new QLineEdit(this);
+    findLabel = new QLabel(QStringLiteral("Fi&nd what:"), this);
+    findLabel->setBuddy(findTextEdit);
+    wholeWordBox = new QCheckBox(QStringLiteral("Match &whole word only"), this);
+    wholeWordBox->setChecked(true);
+    matchCaseBox = new QCheckBox(QStringLiteral("Match &case"), this);
+    matchCaseBox->setChecked(true);
+    findAllButton = new QPushButton(QStringLiteral("&Find all"), this);
+    findAllButton->setDefault(true);
+    findAllButton->setEnabled(false);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
 
     // The edit box's standard editing commands, with their hints, on its popup menu.
     auto editAction = [this](const QString &text, const QKeySequence &keys, const QString &hint, auto slot) {
-        auto *action = new QAction(text, FindText);
+        auto *action = new QAction(text, findTextEdit);
         action->setShortcut(keys);
         action->setShortcutContext(Qt::WidgetShortcut);
         action->setToolTip(hint.section(u'|', 0, 0));
         action->setStatusTip(hint.section(u'|', 1));
-        connect(action, &QAction::triggered, FindText, slot);
-        FindText->addAction(action);
+        connect(action, &QAction::triggered, findTextEdit, slot);
+        findTextEdit->addAction(action);
         return action;
     };
-    EditCut1 = editAction(QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X),
+    cutItem = editAction(QStringLiteral("Cu&t"), QKeySequence(Qt::CTRL | Qt::Key_X),
                           QStringLiteral("Cut|Cuts the selection and puts it on the Clipboard"), &QLineEdit::cut);
-    EditCopy1 = editAction(QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
+    copyItem = editAction(QStringLiteral("&Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
                            QStringLiteral("Copy|Copies the selection and puts it on the Clipboard"), &QLineEdit::copy);
-    EditPaste1 = editAction(QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
+    pasteItem = editAction(QStringLiteral("&Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
                             QStringLiteral("Paste|Inserts Clipboard contents"), &QLineEdit::paste);
-    EditSelectAll1 = editAction(QStringLiteral("Select &All"), QKeySequence(Qt::CTRL | Qt::Key_A),
+    selectAllItem = editAction(QStringLiteral("Select &All"), QKeySequence(Qt::CTRL | Qt::Key_A),
                                 QStringLiteral("Select All|Selects the entire document"), &QLineEdit::selectAll);
-    FindText->setContextMenuPolicy(Qt::ActionsContextMenu);
+    findTextEdit->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     auto *fields = new QGridLayout;
-    fields->addWidget(Label1, 0, 0);
-    fields->addWidget(FindText, 0, 1);
-    fields->addWidget(WholeWord, 1, 1);
-    fields->addWidget(MatchCase, 2, 1);
+    fields->addWidget(findLabel, 0, 0);
+    fields->addWidget(findTextEdit, 0, 1);
+    fields->addWidget(wholeWordBox, 1, 1);
+    fields->addWidget(matchCaseBox, 2, 1);
     auto *buttons = new QVBoxLayout;
-    buttons->addWidget(FindAllBtn);
-    buttons->addWidget(CancelBtn);
+    buttons->addWidget(findAllButton);
+    buttons->addWidget(cancelButton);
     buttons->addStretch();
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(fields, 1);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(FindText, &QLineEdit::textChanged, this, &FindAllDialog::FindTextChange);
-    connect(FindAllBtn, &QPushButton::clicked, this, &FindAllDialog::FindAllBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &FindAllDialog::CancelBtnClick);
+    connect(findTextEdit, &QLineEdit::textChanged, this, &FindAllDialog::updateFindAllButton);
+    connect(findAllButton, &QPushButton::clicked, this, &FindAllDialog::findAll);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     // Esc and the close box cancel as the Cancel button does.
     connect(this, &QDialog::rejected, this, [this] {
-        if (DocumentWindow *child = m_host.activeChild())
+        if (DocumentWindow *child = m_host.activeDocument())
             child->keyIsDown = false;
     });
 }
@@ -85,7 +85,7 @@ void FindAllDialog::showFor(DocumentWindow *child)
     if (child == nullptr)
         return;
     if (child->editor()->selLength() > 0)
-        FindText->setText(child->editor()->selectedText());
+        findTextEdit->setText(child->editor()->selectedText());
     show();
     raise();
     activateWindow();
@@ -94,32 +94,27 @@ void FindAllDialog::showFor(DocumentWindow *child)
 void FindAllDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    FindText->setFocus();
+    findTextEdit->setFocus();
 }
 
-void FindAllDialog::FindTextChange()
+void FindAllDialog::updateFindAllButton()
 {
-    FindAllBtn->setEnabled(!FindText->text().isEmpty());
+    findAllButton->setEnabled(!findTextEdit->text().isEmpty());
 }
 
-void FindAllDialog::FindAllBtnClick()
+void FindAllDialog::findAll()
 {
-    DocumentWindow *child = m_host.activeChild();
+    DocumentWindow *child = m_host.activeDocument();
     // The dialog stays open while the user moves between windows: it searches
     // the active one when that holds a source text.
-    if (child == nullptr || !child->isSourceWindow || FindText->text().isEmpty())
+    if (child == nullptr || !child->isSourceWindow || findTextEdit->text().isEmpty())
         return;
-    m_host.setCurrentChild(child);
+    m_host.setCurrentDocument(child);
     child->syncSuspended = true;
     hide();
     child->syncSuspended = false;
     child->keyIsDown = false;
-    FindAllSearch(*child, m_host, {FindText->text(), MatchCase->isChecked(), WholeWord->isChecked()});
-}
-
-void FindAllDialog::CancelBtnClick()
-{
-    reject();
+    findAllOccurrences(*child, m_host, {findTextEdit->text(), matchCaseBox->isChecked(), wholeWordBox->isChecked()});
 }
 
 } // namespace norvane

@@ -26,25 +26,24 @@ public:
     // text to find, and the dialog is shown without making it modal.
     void showFor(DocumentWindow *child);
 
-    void FindAllBtnClick();
-    void CancelBtnClick();
+    void findAll();
 
-    QLabel *Label1 = nullptr;
-    QLineEdit *FindText = nullptr;
-    QCheckBox *WholeWord = nullptr;
-    QCheckBox *MatchCase = nullptr;
-    QPushButton *FindAllBtn = nullptr;
-    QPushButton *CancelBtn = nullptr;
-    QAction *EditCut1 = nullptr;
-    QAction *EditCopy1 = nullptr;
-    QAction *EditPaste1 = nullptr;
-    QAction *EditSelectAll1 = nullptr;
+    QLabel *findLabel = nullptr;
+    QLineEdit *findTextEdit = nullptr;
+    QCheckBox *wholeWordBox = nullptr;
+    QCheckBox *matchCaseBox = nullptr;
+    QPushButton *findAllButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QAction *cutItem = nullptr;
+    QAction *copyItem = nullptr;
+    QAction *pasteItem = nullptr;
+    QAction *selectAllItem = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void FindTextChange();
+    void updateFindAllButton();
 
     DocumentHost &m_host;
 };

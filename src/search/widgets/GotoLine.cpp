@@ -8,7 +8,7 @@
 
 namespace norvane {
 
-void GotoClick(DocumentWindow *child, Dialogs &dialogs)
+void goToLine(DocumentWindow *child, Dialogs &dialogs)
 {
     if (child == nullptr)
         return;

@@ -26,19 +26,19 @@ const QPoint DialogOffset(100, 200);
 
 SearchCommands::SearchCommands(DocumentHost &host, QWidget *mainWindow) : QObject(mainWindow), m_host(host)
 {
-    FindDialog1 = new FindReplaceDialog(FindReplaceDialog::Mode::Find, mainWindow);
-    ReplaceDialog1 = new FindReplaceDialog(FindReplaceDialog::Mode::Replace, mainWindow);
-    connect(FindDialog1, &FindReplaceDialog::findNext, this, &SearchCommands::FindDialog1Find);
-    connect(ReplaceDialog1, &FindReplaceDialog::findNext, this, &SearchCommands::ReplaceDialog1Find);
-    connect(ReplaceDialog1, &FindReplaceDialog::replace, this, [this] { ReplaceDialog1Replace(false); });
-    connect(ReplaceDialog1, &FindReplaceDialog::replaceAll, this, [this] { ReplaceDialog1Replace(true); });
+    findDialog = new FindReplaceDialog(FindReplaceDialog::Mode::Find, mainWindow);
+    replaceDialog = new FindReplaceDialog(FindReplaceDialog::Mode::Replace, mainWindow);
+    connect(findDialog, &FindReplaceDialog::findNext, this, &SearchCommands::findNextFromFindDialog);
+    connect(replaceDialog, &FindReplaceDialog::findNext, this, &SearchCommands::findNextFromReplaceDialog);
+    connect(replaceDialog, &FindReplaceDialog::replace, this, [this] { replaceFromReplaceDialog(false); });
+    connect(replaceDialog, &FindReplaceDialog::replaceAll, this, [this] { replaceFromReplaceDialog(true); });
 }
 
 // The dialogs stay open while the user moves between windows; they act on the
 // active window when it holds a source text.
 DocumentWindow *SearchCommands::activeSourceWindow() const
 {
-    DocumentWindow *child = m_host.activeChild();
+    DocumentWindow *child = m_host.activeDocument();
     return child != nullptr && child->isSourceWindow ? child : nullptr;
 }
 
@@ -49,18 +49,18 @@ void SearchCommands::placeDialog(FindReplaceDialog &dialog, const DocumentWindow
     dialog.showAt(parent != nullptr ? parent->mapToGlobal(editor.pos() + DialogOffset) : DialogOffset);
 }
 
-void SearchCommands::FindBtnClick(DocumentWindow *child)
+void SearchCommands::find(DocumentWindow *child)
 {
     if (child == nullptr)
         return;
     SourceEditor *editor = child->editorInUse();
     if (editor->selLength() > 0)
-        FindDialog1->setFindText(editor->selectedText());
+        findDialog->setFindText(editor->selectedText());
     child->keyIsDown = false;
-    placeDialog(*FindDialog1, *child);
+    placeDialog(*findDialog, *child);
 }
 
-void SearchCommands::ReplaceClick(DocumentWindow *child)
+void SearchCommands::replace(DocumentWindow *child)
 {
     if (child == nullptr)
         return;
@@ -69,13 +69,13 @@ void SearchCommands::ReplaceClick(DocumentWindow *child)
     if (editor->selLength() > 0) {
         const QString selected = editor->selectedText();
         if (!selected.contains(u'\n'))
-            ReplaceDialog1->setFindText(selected);
+            replaceDialog->setFindText(selected);
     }
     child->keyIsDown = false;
-    placeDialog(*ReplaceDialog1, *child);
+    placeDialog(*replaceDialog, *child);
 }
 
-int SearchCommands::SearchAndSelect(SourceEditor &editor, const QString &text, bool matchCase, bool wholeWord)
+int SearchCommands::searchAndSelect(SourceEditor &editor, const QString &text, bool matchCase, bool wholeWord)
 {
     const int start = editor.selStart() + editor.selLength();
     const int match = editor.findText(start, editor.textLength(), text, matchCase, wholeWord);
@@ -87,14 +87,14 @@ int SearchCommands::SearchAndSelect(SourceEditor &editor, const QString &text, b
     return match;
 }
 
-void SearchCommands::FindInEditor(SourceEditor &editor, const FindReplaceDialog &dialog)
+void SearchCommands::findInEditor(SourceEditor &editor, const FindReplaceDialog &dialog)
 {
     const QString text = dialog.findText();
     if (text.isEmpty())
         return;
     std::optional<WaitCursor> wait(std::in_place);
     editor.suspendRedraw();
-    int match = SearchAndSelect(editor, text, dialog.matchCase(), dialog.wholeWord());
+    int match = searchAndSelect(editor, text, dialog.matchCase(), dialog.wholeWord());
     editor.resumeRedraw();
     if (match >= 0)
         return;
@@ -105,35 +105,35 @@ void SearchCommands::FindInEditor(SourceEditor &editor, const FindReplaceDialog 
     wait.emplace();
     editor.suspendRedraw();
     editor.setSelStart(0);
-    match = SearchAndSelect(editor, text, dialog.matchCase(), dialog.wholeWord());
+    match = searchAndSelect(editor, text, dialog.matchCase(), dialog.wholeWord());
     editor.resumeRedraw();
 }
 
-void SearchCommands::FindDialog1Find()
+void SearchCommands::findNextFromFindDialog()
 {
     DocumentWindow *child = activeSourceWindow();
     if (child == nullptr)
         return;
-    m_host.setCurrentChild(child);
-    FindInEditor(*child->editorInUse(), *FindDialog1);
+    m_host.setCurrentDocument(child);
+    findInEditor(*child->editorInUse(), *findDialog);
 }
 
-void SearchCommands::ReplaceDialog1Find()
+void SearchCommands::findNextFromReplaceDialog()
 {
     DocumentWindow *child = activeSourceWindow();
     if (child == nullptr)
         return;
-    m_host.setCurrentChild(child);
-    FindInEditor(*child->editor(), *ReplaceDialog1);
+    m_host.setCurrentDocument(child);
+    findInEditor(*child->editor(), *replaceDialog);
 }
 
-void SearchCommands::ReplaceDialog1Replace(bool all)
+void SearchCommands::replaceFromReplaceDialog(bool all)
 {
     DocumentWindow *child = activeSourceWindow();
-    const QString findText = ReplaceDialog1->findText();
+    const QString findText = replaceDialog->findText();
     if (child == nullptr || findText.isEmpty())
         return;
-    m_host.setCurrentChild(child);
+    m_host.setCurrentDocument(child);
     SourceEditor &editor = *child->editor();
     if (editor.isReadOnly()) {
         m_host.dialogs().message(Dialogs::Icon::Information, QStringLiteral("This file is read only"),
@@ -141,7 +141,7 @@ void SearchCommands::ReplaceDialog1Replace(bool all)
         return;
     }
     if (all) {
-        ReplaceAll(*child);
+        replaceAll(*child);
         return;
     }
 
@@ -152,9 +152,9 @@ void SearchCommands::ReplaceDialog1Replace(bool all)
     editor.suspendRedraw();
     bool replace = editor.selectedText() == findText;
     if (!replace)
-        replace = SearchAndSelect(editor, findText, ReplaceDialog1->matchCase(), ReplaceDialog1->wholeWord()) >= 0;
+        replace = searchAndSelect(editor, findText, replaceDialog->matchCase(), replaceDialog->wholeWord()) >= 0;
     if (replace) {
-        editor.replaceSelection(ReplaceDialog1->replaceText());
+        editor.replaceSelection(replaceDialog->replaceText());
         child->updateTree();
     } else {
         wait.reset();
@@ -169,14 +169,14 @@ void SearchCommands::ReplaceDialog1Replace(bool all)
     child->editorSelectionChanged();
 }
 
-void SearchCommands::ReplaceAll(DocumentWindow &child)
+void SearchCommands::replaceAll(DocumentWindow &child)
 {
-    ReplaceDialog1->hide();
+    replaceDialog->hide();
     SourceEditor &editor = *child.editor();
-    ReplaceAllRun run(child, ReplaceDialog1->findText(), ReplaceDialog1->replaceText(), ReplaceDialog1->matchCase(),
-                      ReplaceDialog1->wholeWord());
+    ReplaceAllRun run(child, replaceDialog->findText(), replaceDialog->replaceText(), replaceDialog->matchCase(),
+                      replaceDialog->wholeWord());
     const QString status = toQString(
-        replaceAllStatus(run.inSelection(), toBytes(ReplaceDialog1->findText()), toBytes(ReplaceDialog1->replaceText())));
+        replaceAllStatus(run.inSelection(), toBytes(replaceDialog->findText()), toBytes(replaceDialog->replaceText())));
     m_host.setStatusPanel(1, status);
     repaintStatusBar(child);
     emit progress(status);
@@ -193,8 +193,8 @@ void SearchCommands::ReplaceAll(DocumentWindow &child)
     child.updateSaveCommands();
     child.editorSelectionChanged();
     m_host.dialogs().message(Dialogs::Icon::Information,
-                             toQString(replaceAllReport(run.inSelection(), count, toBytes(ReplaceDialog1->findText()),
-                                                        toBytes(ReplaceDialog1->replaceText()))),
+                             toQString(replaceAllReport(run.inSelection(), count, toBytes(replaceDialog->findText()),
+                                                        toBytes(replaceDialog->replaceText()))),
                              Dialogs::Buttons::Ok);
 }
 

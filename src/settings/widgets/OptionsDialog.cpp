@@ -19,25 +19,25 @@ OptionsDialog::OptionsDialog(Settings &settings, QWidget *parent) : QDialog(pare
         check->setObjectName(QString::fromLatin1(name));
         return check;
     };
-    UnixLineFeedOption = box("save new files in Unix format", "UnixLineFeedOption");
-    Pic01ShowOption = box("show 01 levels with PIC clause in tree view", "Pic01ShowOption");
-    ShowPerformOption = box("show performed paragraphs/sections in tree view", "ShowPerformOption");
-    BigEndianOption = box("target system for data files is big endian", "BigEndianOption");
-    TrailSpaceOption = box("strip trailing spaces on save", "TrailSpaceOption");
-    optFatCarat = box("block caret", "optFatCarat");
-    StartOption = box("open dialog at start", "StartOption");
+    unixLineFeedBox = box("save new files in Unix format", "UnixLineFeedOption");
+    pic01ShowBox = box("show 01 levels with PIC clause in tree view", "Pic01ShowOption");
+    showPerformBox = box("show performed paragraphs/sections in tree view", "ShowPerformOption");
+    bigEndianBox = box("target system for data files is big endian", "BigEndianOption");
+    trailSpaceBox = box("strip trailing spaces on save", "TrailSpaceOption");
+    blockCaretBox = box("block caret", "optFatCarat");
+    startDialogBox = box("open dialog at start", "StartOption");
 
-    IndentOption = new QSpinBox(this);
-    IndentOption->setObjectName(QStringLiteral("IndentOption"));
-    IndentOption->setRange(Settings::MinIndent, Settings::MaxIndent);
-    seRecent = new QSpinBox(this);
-    seRecent->setObjectName(QStringLiteral("seRecent"));
-    seRecent->setRange(Settings::MinRecent, Settings::MaxRecent);
-    seRecent->setSingleStep(10);
+    indentSpin = new QSpinBox(this);
+    indentSpin->setObjectName(QStringLiteral("IndentOption"));
+    indentSpin->setRange(Settings::MinIndent, Settings::MaxIndent);
+    recentCountSpin = new QSpinBox(this);
+    recentCountSpin->setObjectName(QStringLiteral("seRecent"));
+    recentCountSpin->setRange(Settings::MinRecent, Settings::MaxRecent);
+    recentCountSpin->setSingleStep(10);
 
     auto *numbers = new QFormLayout;
-    numbers->addRow(QStringLiteral("tab and indent length"), IndentOption);
-    numbers->addRow(QStringLiteral("Recent menu entries"), seRecent);
+    numbers->addRow(QStringLiteral("tab and indent length"), indentSpin);
+    numbers->addRow(QStringLiteral("Recent menu entries"), recentCountSpin);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
@@ -47,8 +47,8 @@ OptionsDialog::OptionsDialog(Settings &settings, QWidget *parent) : QDialog(pare
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
-    for (QCheckBox *check : {UnixLineFeedOption, Pic01ShowOption, ShowPerformOption, BigEndianOption,
-                             TrailSpaceOption, optFatCarat, StartOption})
+    for (QCheckBox *check : {unixLineFeedBox, pic01ShowBox, showPerformBox, bigEndianBox,
+                             trailSpaceBox, blockCaretBox, startDialogBox})
         layout->addWidget(check);
     layout->addLayout(numbers);
     layout->addWidget(buttons);
@@ -57,29 +57,29 @@ OptionsDialog::OptionsDialog(Settings &settings, QWidget *parent) : QDialog(pare
 
 void OptionsDialog::showSettings()
 {
-    UnixLineFeedOption->setChecked(m_settings.UnixLineFeedOption);
-    Pic01ShowOption->setChecked(m_settings.Pic01ShowOption);
-    ShowPerformOption->setChecked(m_settings.ShowPerformOption);
-    BigEndianOption->setChecked(m_settings.BigEndianOption);
-    TrailSpaceOption->setChecked(m_settings.TrailSpaceOption);
-    optFatCarat->setChecked(m_settings.optFatCarat);
-    StartOption->setChecked(m_settings.StartOption);
-    IndentOption->setValue(m_settings.IndentOption);
-    seRecent->setValue(m_settings.seRecent);
+    unixLineFeedBox->setChecked(m_settings.UnixLineFeedOption);
+    pic01ShowBox->setChecked(m_settings.Pic01ShowOption);
+    showPerformBox->setChecked(m_settings.ShowPerformOption);
+    bigEndianBox->setChecked(m_settings.BigEndianOption);
+    trailSpaceBox->setChecked(m_settings.TrailSpaceOption);
+    blockCaretBox->setChecked(m_settings.optFatCarat);
+    startDialogBox->setChecked(m_settings.StartOption);
+    indentSpin->setValue(m_settings.IndentOption);
+    recentCountSpin->setValue(m_settings.seRecent);
 }
 
 Settings OptionsDialog::chosenSettings() const
 {
     Settings chosen = m_settings;
-    chosen.UnixLineFeedOption = UnixLineFeedOption->isChecked();
-    chosen.Pic01ShowOption = Pic01ShowOption->isChecked();
-    chosen.ShowPerformOption = ShowPerformOption->isChecked();
-    chosen.BigEndianOption = BigEndianOption->isChecked();
-    chosen.TrailSpaceOption = TrailSpaceOption->isChecked();
-    chosen.optFatCarat = optFatCarat->isChecked();
-    chosen.StartOption = StartOption->isChecked();
-    chosen.IndentOption = IndentOption->value();
-    chosen.seRecent = seRecent->value();
+    chosen.UnixLineFeedOption = unixLineFeedBox->isChecked();
+    chosen.Pic01ShowOption = pic01ShowBox->isChecked();
+    chosen.ShowPerformOption = showPerformBox->isChecked();
+    chosen.BigEndianOption = bigEndianBox->isChecked();
+    chosen.TrailSpaceOption = trailSpaceBox->isChecked();
+    chosen.optFatCarat = blockCaretBox->isChecked();
+    chosen.StartOption = startDialogBox->isChecked();
+    chosen.IndentOption = indentSpin->value();
+    chosen.seRecent = recentCountSpin->value();
     return chosen;
 }
 

@@ -22,15 +22,15 @@ public:
     // The controls' values as settings (the font is not one of them).
     [[nodiscard]] Settings chosenSettings() const;
 
-    QCheckBox *UnixLineFeedOption = nullptr;
-    QCheckBox *Pic01ShowOption = nullptr;
-    QCheckBox *ShowPerformOption = nullptr;
-    QCheckBox *BigEndianOption = nullptr;
-    QCheckBox *TrailSpaceOption = nullptr;
-    QCheckBox *optFatCarat = nullptr;
-    QCheckBox *StartOption = nullptr;
-    QSpinBox *IndentOption = nullptr;
-    QSpinBox *seRecent = nullptr;
+    QCheckBox *unixLineFeedBox = nullptr;
+    QCheckBox *pic01ShowBox = nullptr;
+    QCheckBox *showPerformBox = nullptr;
+    QCheckBox *bigEndianBox = nullptr;
+    QCheckBox *trailSpaceBox = nullptr;
+    QCheckBox *blockCaretBox = nullptr;
+    QCheckBox *startDialogBox = nullptr;
+    QSpinBox *indentSpin = nullptr;
+    QSpinBox *recentCountSpin = nullptr;
 
 private:
     Settings &m_settings;

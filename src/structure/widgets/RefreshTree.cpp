@@ -12,7 +12,7 @@
 
 namespace norvane {
 
-void BuildTree(DocumentWindow &child, DocumentHost &host)
+void buildTree(DocumentWindow &child, DocumentHost &host)
 {
     WaitCursor wait;
     host.setStatusPanel(1, QStringLiteral("loading TreeView..."));

@@ -8,6 +8,6 @@ class DocumentWindow;
 // Rebuilds the document's structure tree from a scan of its whole text, records
 // the DATA and PROCEDURE DIVISION lines and sizes the tree pane: a third of the
 // window when the scan found anything, nothing otherwise.
-void BuildTree(DocumentWindow &child, DocumentHost &host);
+void buildTree(DocumentWindow &child, DocumentHost &host);
 
 } // namespace norvane

@@ -39,7 +39,7 @@ bool isDefinition(const std::string &line, int column, const std::string &name)
 
 } // namespace
 
-int FindInTree(const StructureTreeView &tree, const std::vector<std::string> &words)
+int findInTree(const StructureTreeView &tree, const std::vector<std::string> &words)
 {
     for (int index = tree.count() - 1; index >= 0; --index) {
         const std::vector<std::string> nodeWords = SplitWords(toBytes(tree.nodeText(tree.nodeAt(index))));
@@ -51,7 +51,7 @@ int FindInTree(const StructureTreeView &tree, const std::vector<std::string> &wo
     return -1;
 }
 
-int DefinitionSearch(const DocumentWindow &child, SourceEditor &editor, const std::string &name, Dialogs &dialogs)
+int definitionSearch(const DocumentWindow &child, SourceEditor &editor, const std::string &name, Dialogs &dialogs)
 {
     int from = editor.lineIndex(child.dataDivisionLine);
     if (from == -1) {
@@ -99,7 +99,7 @@ int DefinitionSearch(const DocumentWindow &child, SourceEditor &editor, const st
     }
 }
 
-void mmTrackClick(DocumentWindow *child, DocumentHost &host)
+void track(DocumentWindow *child, DocumentHost &host)
 {
     if (child == nullptr || !treeRequired(*child, host))
         return;
@@ -116,7 +116,7 @@ void mmTrackClick(DocumentWindow *child, DocumentHost &host)
     if (isReservedWord(name))
         return;
 
-    int target = FindInTree(*child->structureTree(), {name});
+    int target = findInTree(*child->structureTree(), {name});
     if (target != -1) {
         const int lineStart = editor.lineIndex(target);
         const int match = editor.findText(lineStart, lineStart + static_cast<int>(editor.lineText(target).size()),
@@ -125,7 +125,7 @@ void mmTrackClick(DocumentWindow *child, DocumentHost &host)
             return;
         editor.setSelection(match, static_cast<int>(name.size()));
     } else {
-        target = DefinitionSearch(*child, editor, name, host.dialogs());
+        target = definitionSearch(*child, editor, name, host.dialogs());
         if (target == -1)
             return;
     }
@@ -137,7 +137,7 @@ void mmTrackClick(DocumentWindow *child, DocumentHost &host)
     editor.scrollToContext(target);
 }
 
-void Trackback1Click(DocumentWindow *child, DocumentHost &host)
+void backTrack(DocumentWindow *child, DocumentHost &host)
 {
     if (child == nullptr || !treeRequired(*child, host))
         return;

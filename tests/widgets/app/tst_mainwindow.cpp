@@ -151,7 +151,7 @@ void TestMainWindow::commandLineFilesOpenInOrder()
     fixture.window->setStartFiles({first, second});
     fixture.show();
     QTRY_COMPARE(fixture.window->documents().size(), 2);
-    QCOMPARE(fixture.window->activeChild()->caption(), second);
+    QCOMPARE(fixture.window->activeDocument()->caption(), second);
     QCOMPARE(fixture.window->tabBar()->currentIndex(), 1);
     QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("FIRST.CBL"));
     QCOMPARE(fixture.window->tabBar()->tabText(1), QStringLiteral("second.cob"));
@@ -170,18 +170,18 @@ void TestMainWindow::tabsFollowDocuments()
     for (const char *name : {"A.cbl", "B.cbl", "C.cbl"})
         paths.append(fixture.writeFile(QString::fromLatin1(name), "X\n"));
     for (const QString &path : paths)
-        fixture.window->OpenSourceFile(path);
+        fixture.window->openSourceFile(path);
     QCOMPARE(fixture.window->tabBar()->count(), 3);
 
     // Clicking the first tab brings its document to the front.
     QTest::mouseClick(fixture.window->tabBar(), Qt::LeftButton, {},
                       fixture.window->tabBar()->tabRect(0).center());
-    QCOMPARE(fixture.window->activeChild()->caption(), paths[0]);
+    QCOMPARE(fixture.window->activeDocument()->caption(), paths[0]);
 
     // Closing the middle one leaves the first and third.
     fixture.window->tabBar()->setCurrentIndex(1);
-    QCOMPARE(fixture.window->activeChild()->caption(), paths[1]);
-    fixture.window->FileCloseItemClick();
+    QCOMPARE(fixture.window->activeDocument()->caption(), paths[1]);
+    fixture.window->closeDocument();
     QCOMPARE(fixture.window->tabs().LastTabIndex(), 1);
     QCOMPARE(fixture.window->tabs().pathAt(0), paths[0].toStdString());
     QCOMPARE(fixture.window->tabs().pathAt(1), paths[2].toStdString());
@@ -194,16 +194,16 @@ void TestMainWindow::selectingTheTabOfAMinimisedDocumentRestoresIt()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\n"));
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\n"));
-    fixture.window->WindowMinimizeItemClick();
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\n"));
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\n"));
+    fixture.window->minimizeAllWindows();
     const QList<QMdiSubWindow *> windows = fixture.window->mdiArea()->subWindowList(QMdiArea::CreationOrder);
     QVERIFY(windows[0]->isMinimized());
     QVERIFY(windows[1]->isMinimized());
     const int other = 1 - fixture.window->tabBar()->currentIndex();
     fixture.window->tabBar()->setCurrentIndex(other);
     QVERIFY(windows[other]->isMaximized());
-    QCOMPARE(fixture.window->activeChild()->caption(),
+    QCOMPARE(fixture.window->activeDocument()->caption(),
              fixture.path(other == 0 ? QStringLiteral("A.cbl") : QStringLiteral("B.cbl")));
 }
 
@@ -211,8 +211,8 @@ void TestMainWindow::windowMenuListsTheDocuments()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\n"));
-    fixture.window->New1Click();
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\n"));
+    fixture.window->newDocument();
     QMenu *menu = fixture.window->windowMenu();
     QMetaObject::invokeMethod(menu, "aboutToShow");
     QStringList entries;
@@ -224,7 +224,7 @@ void TestMainWindow::windowMenuListsTheDocuments()
                                           QStringLiteral("&2 blank 0")}));
     QVERIFY(menu->actions().constLast()->isChecked());
     menu->actions().at(menu->actions().size() - 2)->trigger();
-    QCOMPARE(fixture.window->activeChild()->caption(), fixture.path(QStringLiteral("A.cbl")));
+    QCOMPARE(fixture.window->activeDocument()->caption(), fixture.path(QStringLiteral("A.cbl")));
 }
 
 void TestMainWindow::hidingTheToolbarFromItsPopup()
@@ -270,7 +270,7 @@ void TestMainWindow::droppedFilesOpen()
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(fixture.window.get(), &drop);
     QCOMPARE(fixture.window->documents().size(), 2);
-    QCOMPARE(fixture.window->activeChild()->caption(), b);
+    QCOMPARE(fixture.window->activeDocument()->caption(), b);
 }
 
 void TestMainWindow::aboutBoxShowsTheReadme()
@@ -315,7 +315,7 @@ void TestMainWindow::activationFromASecondStartOpensItsFiles()
     fixture.window->activateFromOtherInstance({file});
     QVERIFY(!fixture.window->isMinimized());
     QCOMPARE(fixture.window->documents().size(), 1);
-    QCOMPARE(fixture.window->activeChild()->caption(), file);
+    QCOMPARE(fixture.window->activeDocument()->caption(), file);
 }
 
 QTEST_MAIN(TestMainWindow)

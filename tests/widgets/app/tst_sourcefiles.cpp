@@ -38,7 +38,7 @@ private slots:
     void printingWritesTheWholeText();
 
 private:
-    static DocumentWindow *active(MainWindowFixture &fixture) { return fixture.window->activeChild(); }
+    static DocumentWindow *active(MainWindowFixture &fixture) { return fixture.window->activeDocument(); }
     static void type(DocumentWindow *child, const QString &text)
     {
         child->editor()->setFocus();
@@ -61,7 +61,7 @@ void TestSourceFiles::openDialogOpensEveryChosenFile()
     QVERIFY(!fixture.window->action(CommandId::UpdateMode1)->isEnabled());
 
     fixture.dialogs.planOpenCancelled();
-    fixture.window->FileOpenItemClick();
+    fixture.window->openFiles();
     QCOMPARE(fixture.window->documents().size(), 2);
 }
 
@@ -71,7 +71,7 @@ void TestSourceFiles::readOnlyOpenShowsTheModeAndDisablesSave()
     fixture.show();
     const QString a = fixture.writeFile(QStringLiteral("PAY.CBL"), "PAY\r\n");
     fixture.dialogs.planOpen({a}, true);
-    fixture.window->FileOpenItemClick();
+    fixture.window->openFiles();
     DocumentWindow *child = active(fixture);
     QCOMPARE(child->caption(), a + QStringLiteral(" (read only)"));
     QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("PAY.CBL (read only)"));
@@ -81,11 +81,11 @@ void TestSourceFiles::readOnlyOpenShowsTheModeAndDisablesSave()
     QVERIFY(fixture.window->action(CommandId::UpdateMode1)->isEnabled());
     QVERIFY(!fixture.window->action(CommandId::PasteItem)->isEnabled());
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Read Only   "));
-    QVERIFY(fixture.window->OpenReadOnly);
+    QVERIFY(fixture.window->openReadOnly);
 
     // The same file in update mode is another document.
-    fixture.window->OpenReadOnly = false;
-    fixture.window->OpenSourceFile(a);
+    fixture.window->openReadOnly = false;
+    fixture.window->openSourceFile(a);
     QCOMPARE(fixture.window->documents().size(), 2);
     QCOMPARE(fixture.dialogs.asked().size(), 1);   // the open dialog, no reload question
     QVERIFY(fixture.dialogs.unexpected().isEmpty());
@@ -96,18 +96,18 @@ void TestSourceFiles::reopeningAsksToReload()
     MainWindowFixture fixture;
     fixture.show();
     const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "OLD\r\n");
-    fixture.window->OpenSourceFile(a);
+    fixture.window->openSourceFile(a);
     type(active(fixture), QStringLiteral("EDIT "));
     fixture.writeFile(QStringLiteral("A.cbl"), "NEW\r\n");
 
     fixture.dialogs.planMessage(Answer::Cancel);
-    fixture.window->OpenSourceFile(a);
+    fixture.window->openSourceFile(a);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("reload ") + a + QStringLiteral(" ?"));
     QCOMPARE(fixture.window->documents().size(), 1);
     QCOMPARE(active(fixture)->editor()->lineText(0), QStringLiteral("EDIT OLD"));
 
     fixture.dialogs.planMessage(Answer::Ok);
-    fixture.window->OpenSourceFile(a);
+    fixture.window->openSourceFile(a);
     QCOMPARE(fixture.window->documents().size(), 1);
     QCOMPARE(active(fixture)->editor()->lineText(0), QStringLiteral("NEW"));
     QCOMPARE(fixture.window->tabBar()->count(), 1);
@@ -121,10 +121,10 @@ void TestSourceFiles::anotherSpellingOfThePathIsTheSameDocument()
     fixture.show();
     const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n");
     QDir(fixture.folder.path()).mkdir(QStringLiteral("sub"));
-    fixture.window->OpenSourceFile(a);
+    fixture.window->openSourceFile(a);
     const QString other = fixture.folder.path() + QStringLiteral("/sub/../A.cbl");
     fixture.dialogs.planMessage(Answer::Cancel);
-    fixture.window->OpenSourceFile(other);
+    fixture.window->openSourceFile(other);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("reload ") + a + QStringLiteral(" ?"));
     QCOMPARE(fixture.window->documents().size(), 1);
 }
@@ -134,12 +134,12 @@ void TestSourceFiles::missingAndUnreadableFilesOpenNothing()
     MainWindowFixture fixture;
     fixture.show();
     const QString missing = fixture.path(QStringLiteral("GONE.CBL"));
-    fixture.window->OpenSourceFile(missing);
+    fixture.window->openSourceFile(missing);
     QCOMPARE(fixture.dialogs.lastMessage(), missing + QStringLiteral("\nno longer exists"));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Information);
 
     QDir(fixture.folder.path()).mkdir(QStringLiteral("folder.cbl"));
-    fixture.window->OpenSourceFile(fixture.path(QStringLiteral("folder.cbl")));
+    fixture.window->openSourceFile(fixture.path(QStringLiteral("folder.cbl")));
     QVERIFY(fixture.dialogs.lastMessage().contains(QStringLiteral("folder.cbl")));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
 
@@ -169,7 +169,7 @@ void TestSourceFiles::savingKeepsTheLineEnding()
     fixture.settings.UnixLineFeedOption = unixForNewFiles;
     fixture.show();
     const QString file = fixture.writeFile(QStringLiteral("P.cbl"), original);
-    fixture.window->OpenSourceFile(file);
+    fixture.window->openSourceFile(file);
     DocumentWindow *child = active(fixture);
     type(child, QStringLiteral("X"));
     QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
@@ -191,9 +191,9 @@ void TestSourceFiles::anUnchangedFileSavesByteForByte()
     MainWindowFixture fixture;
     fixture.show();
     const QString file = fixture.writeFile(QStringLiteral("BYTES.CBL"), bytes);
-    fixture.window->OpenSourceFile(file);
+    fixture.window->openSourceFile(file);
     active(fixture)->editor()->setModified(true);
-    fixture.window->FileSaveItemClick();
+    fixture.window->save();
     QCOMPARE(fixture.readFile(file), bytes);
 }
 
@@ -203,11 +203,11 @@ void TestSourceFiles::strippingTrailingSpacesKeepsTheCaret()
     fixture.settings.TrailSpaceOption = true;
     fixture.show();
     const QString file = fixture.writeFile(QStringLiteral("T.cbl"), "AAA   \r\nBBBBBB    \r\n   \r\nC\r\n");
-    fixture.window->OpenSourceFile(file);
+    fixture.window->openSourceFile(file);
     DocumentWindow *child = active(fixture);
     child->editor()->setSelStart(child->editor()->lineIndex(1) + 3);
     type(child, QStringLiteral("x"));
-    fixture.window->FileSaveItemClick();
+    fixture.window->save();
     QCOMPARE(fixture.readFile(file), QByteArray("AAA\r\nBBBxBBB\r\n\r\nC\r\n"));
     QCOMPARE(child->editor()->text(), QStringLiteral("AAA\r\nBBBxBBB\r\n\r\nC\r\n"));
     QCOMPARE(child->editor()->lineFromChar(child->editor()->selStart()), 1);
@@ -232,15 +232,15 @@ void TestSourceFiles::newNumbersBlankDocuments()
             if (child->caption() == QLatin1String(name))
                 fixture.window->bringToFront(child);
         }
-        fixture.window->FileCloseItemClick();
+        fixture.window->closeDocument();
     }
-    fixture.window->New1Click();
+    fixture.window->newDocument();
     QCOMPARE(active(fixture)->caption(), QStringLiteral("blank 4"));
 
     for (int i = 5; i <= 9; ++i)
-        fixture.window->New1Click();
+        fixture.window->newDocument();
     QCOMPARE(active(fixture)->caption(), QStringLiteral("blank 9"));
-    fixture.window->New1Click();
+    fixture.window->newDocument();
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("only 10 blank forms allowed"));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
     QCOMPARE(fixture.window->documents().size(), 8);
@@ -250,12 +250,12 @@ void TestSourceFiles::savingABlankDocumentAsksForAName()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->New1Click();
+    fixture.window->newDocument();
     DocumentWindow *child = active(fixture);
     type(child, QStringLiteral("HELLO"));
 
     fixture.dialogs.planSaveCancelled();
-    fixture.window->FileSaveItemClick();
+    fixture.window->save();
     QCOMPARE(fixture.dialogs.asked().constLast().kind, QStringLiteral("save"));
     QCOMPARE(fixture.dialogs.asked().constLast().text, QStringLiteral("blank 0"));
     QCOMPARE(child->caption(), QStringLiteral("blank 0"));
@@ -263,7 +263,7 @@ void TestSourceFiles::savingABlankDocumentAsksForAName()
 
     const QString target = fixture.path(QStringLiteral("HELLO.CBL"));
     fixture.dialogs.planSave(target);
-    fixture.window->FileSaveItemClick();
+    fixture.window->save();
     QCOMPARE(child->caption(), QDir::toNativeSeparators(target));
     QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("HELLO.CBL"));
     QCOMPARE(fixture.window->tabs().pathAt(0), target.toStdString());
@@ -276,13 +276,13 @@ void TestSourceFiles::failedSaveKeepsTheOldFileAndTheChanges()
     MainWindowFixture fixture;
     fixture.show();
     const QString file = fixture.writeFile(QStringLiteral("KEEP.CBL"), "KEEP\r\n");
-    fixture.window->OpenSourceFile(file);
+    fixture.window->openSourceFile(file);
     DocumentWindow *child = active(fixture);
     type(child, QStringLiteral("X"));
 
     const QString unwritable = fixture.path(QStringLiteral("no-such-folder/OUT.CBL"));
     fixture.dialogs.planSave(unwritable);
-    fixture.window->FileSaveAsItemClick();
+    fixture.window->saveAs();
     QVERIFY(fixture.dialogs.lastMessage().contains(QStringLiteral("OUT.CBL")));
     QVERIFY(fixture.dialogs.lastMessage().contains(QStringLiteral("No such file or directory")));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
@@ -298,7 +298,7 @@ void TestSourceFiles::readOnlyAndUpdateModeRenameTheTab()
     MainWindowFixture fixture;
     fixture.show();
     const QString file = fixture.writeFile(QStringLiteral("M.cbl"), "M\r\n");
-    fixture.window->OpenSourceFile(file);
+    fixture.window->openSourceFile(file);
     DocumentWindow *child = active(fixture);
 
     fixture.window->action(CommandId::ReadOnly1)->trigger();
@@ -306,7 +306,7 @@ void TestSourceFiles::readOnlyAndUpdateModeRenameTheTab()
     QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("M.cbl (read only)"));
     QCOMPARE(fixture.window->tabs().pathAt(0), child->caption().toStdString());
     QVERIFY(child->editor()->isReadOnly());
-    QVERIFY(fixture.window->OpenReadOnly);
+    QVERIFY(fixture.window->openReadOnly);
     QVERIFY(fixture.window->action(CommandId::UpdateMode1)->isEnabled());
     QVERIFY(!fixture.window->action(CommandId::ReadOnly1)->isEnabled());
 
@@ -314,7 +314,7 @@ void TestSourceFiles::readOnlyAndUpdateModeRenameTheTab()
     QCOMPARE(child->caption(), file);
     QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("M.cbl"));
     QVERIFY(!child->editor()->isReadOnly());
-    QVERIFY(!fixture.window->OpenReadOnly);
+    QVERIFY(!fixture.window->openReadOnly);
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Insert   "));
 }
 
@@ -325,31 +325,31 @@ void TestSourceFiles::closeQuestionAnswers()
     const QString file = fixture.writeFile(QStringLiteral("Q.cbl"), "Q\r\n");
 
     // No: closes and discards.
-    fixture.window->OpenSourceFile(file);
+    fixture.window->openSourceFile(file);
     type(active(fixture), QStringLiteral("X"));
     fixture.dialogs.planMessage(Answer::No);
-    fixture.window->FileCloseItemClick();
+    fixture.window->closeDocument();
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("save Q.cbl ?"));
     QCOMPARE(fixture.dialogs.asked().constLast().buttons, Dialogs::Buttons::YesNoCancel);
     QVERIFY(fixture.window->documents().isEmpty());
     QCOMPARE(fixture.readFile(file), QByteArray("Q\r\n"));
 
     // Yes: saves and closes.
-    fixture.window->OpenSourceFile(file);
+    fixture.window->openSourceFile(file);
     type(active(fixture), QStringLiteral("Y"));
     fixture.dialogs.planMessage(Answer::Yes);
-    fixture.window->FileCloseItemClick();
+    fixture.window->closeDocument();
     QVERIFY(fixture.window->documents().isEmpty());
     QCOMPARE(fixture.readFile(file), QByteArray("YQ\r\n"));
 
     // Nothing changed, or read-only: no question.
     fixture.dialogs.clear();
-    fixture.window->OpenSourceFile(file);
-    fixture.window->FileCloseItemClick();
-    fixture.window->OpenSourceFile(file);
+    fixture.window->openSourceFile(file);
+    fixture.window->closeDocument();
+    fixture.window->openSourceFile(file);
     type(active(fixture), QStringLiteral("Z"));
-    fixture.window->ReadOnly1Click();
-    fixture.window->FileCloseItemClick();
+    fixture.window->setReadOnlyMode();
+    fixture.window->closeDocument();
     QVERIFY(fixture.dialogs.asked().isEmpty());
     QVERIFY(fixture.window->documents().isEmpty());
 }
@@ -358,10 +358,10 @@ void TestSourceFiles::cancellingTheCloseQuestionKeepsTheCommands()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("C.cbl"), "C\r\n"));
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("C.cbl"), "C\r\n"));
     type(active(fixture), QStringLiteral("X"));
     fixture.dialogs.planMessage(Answer::Cancel);
-    fixture.window->FileCloseItemClick();
+    fixture.window->closeDocument();
     QCOMPARE(fixture.window->documents().size(), 1);
     QCOMPARE(fixture.window->tabBar()->count(), 1);
     QVERIFY(fixture.window->action(CommandId::FileCloseItem)->isEnabled());
@@ -374,11 +374,11 @@ void TestSourceFiles::closingABlankDocumentWhoseSaveAsIsCancelledKeepsIt()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->New1Click();
+    fixture.window->newDocument();
     type(active(fixture), QStringLiteral("WORK"));
     fixture.dialogs.planMessage(Answer::Yes);
     fixture.dialogs.planSaveCancelled();
-    fixture.window->FileCloseItemClick();
+    fixture.window->closeDocument();
     QCOMPARE(fixture.dialogs.asked().at(0).text, QStringLiteral("save blank 0 ?"));
     QCOMPARE(fixture.window->documents().size(), 1);
     QCOMPARE(active(fixture)->editor()->text(), QStringLiteral("WORK"));
@@ -389,8 +389,8 @@ void TestSourceFiles::closingTheLastDocumentDisablesItsCommands()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("L.cbl"), "L\r\n"));
-    fixture.window->FileCloseItemClick();
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("L.cbl"), "L\r\n"));
+    fixture.window->closeDocument();
     for (CommandId id : {CommandId::FileCloseItem, CommandId::FileSaveAsItem, CommandId::FindBtn, CommandId::Print1,
                          CommandId::PasteItem, CommandId::SelectAll, CommandId::WindowMinimizeItem,
                          CommandId::RefreshTree, CommandId::SplitBtn, CommandId::UndoItem})
@@ -408,11 +408,11 @@ void TestSourceFiles::saveAllSavesChangedSourceDocuments()
     const QString b = fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n");
     const QString c = fixture.writeFile(QStringLiteral("C.cbl"), "C\r\n");
     for (const QString &file : {a, b, c})
-        fixture.window->OpenSourceFile(file);
+        fixture.window->openSourceFile(file);
     const QList<DocumentWindow *> children = fixture.window->documents();
     type(children[0], QStringLiteral("1"));
     type(children[2], QStringLiteral("3"));
-    fixture.window->New1Click();
+    fixture.window->newDocument();
     type(active(fixture), QStringLiteral("NEW"));
     fixture.dialogs.planSave(fixture.path(QStringLiteral("NEW.CBL")));
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+Y")));
@@ -427,12 +427,12 @@ void TestSourceFiles::exitStopsAtCancel()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n"));
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n"));
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n"));
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n"));
     for (DocumentWindow *child : fixture.window->documents())
         type(child, QStringLiteral("X"));
     fixture.dialogs.planMessage(Answer::Cancel);
-    fixture.window->FileExitItemClick();
+    fixture.window->exit();
     QVERIFY(fixture.window->isVisible());
     QCOMPARE(fixture.window->documents().size(), 2);
     QCOMPARE(fixture.dialogs.asked().size(), 1);
@@ -440,7 +440,7 @@ void TestSourceFiles::exitStopsAtCancel()
 
     fixture.dialogs.planMessage(Answer::No);
     fixture.dialogs.planMessage(Answer::No);
-    fixture.window->FileExitItemClick();
+    fixture.window->exit();
     QVERIFY(!fixture.window->isVisible());
     QVERIFY(fixture.dialogs.allAnswered());
 }
@@ -449,14 +449,14 @@ void TestSourceFiles::printingWritesTheWholeText()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("P.cbl"), "       PROGRAM-ID. PRINTME.\r\n"));
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("P.cbl"), "       PROGRAM-ID. PRINTME.\r\n"));
     const QString pdf = fixture.path(QStringLiteral("out.pdf"));
     fixture.dialogs.planPrint(pdf);
-    fixture.window->PrintButtonClick();
+    fixture.window->print();
     QVERIFY(fixture.readFile(pdf).startsWith("%PDF"));
 
     fixture.dialogs.planPrint(QString());
-    fixture.window->PrintButtonClick();
+    fixture.window->print();
     QVERIFY(fixture.dialogs.allAnswered());
 }
 

@@ -46,8 +46,8 @@ private:
     // A source window holding the copybook, all of it selected.
     static DocumentWindow *selectCopybook(MainWindowFixture &fixture)
     {
-        fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("DATAFIX.cpy"), ::fixture(QStringLiteral("DATAFIX.cpy"))));
-        DocumentWindow *source = fixture.window->activeChild();
+        fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("DATAFIX.cpy"), ::fixture(QStringLiteral("DATAFIX.cpy"))));
+        DocumentWindow *source = fixture.window->activeDocument();
         source->editor()->setFocus();
         source->editor()->selectAllText();
         return source;
@@ -55,10 +55,10 @@ private:
     static DocumentWindow *openDataWindow(MainWindowFixture &fixture, const QString &dataFile)
     {
         selectCopybook(fixture);
-        fixture.window->EditBtnClick();
-        DocumentWindow *data = fixture.window->activeChild();
+        fixture.window->editDataFile();
+        DocumentWindow *data = fixture.window->activeDocument();
         fixture.dialogs.planOpen({dataFile});
-        fixture.window->FileOpenItemClick();
+        fixture.window->openFiles();
         return data;
     }
 };
@@ -70,7 +70,7 @@ void TestRecordWindows::calcOffsetShowsTheLayoutAndSavesItAsCsv()
     selectCopybook(fixture);
     QVERIFY(fixture.window->action(CommandId::CalcOffset)->isEnabled());
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+L")));
-    DocumentWindow *layout = fixture.window->activeChild();
+    DocumentWindow *layout = fixture.window->activeDocument();
     QVERIFY(layout->isLayoutWindow);
     QVERIFY(layout->caption().startsWith(QStringLiteral("offset: DATA-REC length ")));
     QVERIFY(layout->layoutGrid()->isVisible());
@@ -84,7 +84,7 @@ void TestRecordWindows::calcOffsetShowsTheLayoutAndSavesItAsCsv()
 
     const QString csv = fixture.path(QStringLiteral("layout"));
     fixture.dialogs.planSave(csv);
-    fixture.window->FileSaveItemClick();
+    fixture.window->save();
     QCOMPARE(fixture.dialogs.asked().constLast().text, QStringLiteral("DATA-REC.csv"));
     const QByteArray written = fixture.readFile(csv + QStringLiteral(".csv"));
     QVERIFY(written.startsWith("\"Level\",\"Field\",\"Pic\",\"Usage\",\"Occurence\",\"Offset\",\"Redefines\"\r\n"));
@@ -97,10 +97,10 @@ void TestRecordWindows::nothingSelectedIsRefused()
     fixture.show();
     DocumentWindow *source = selectCopybook(fixture);
     source->editor()->setSelStart(0);
-    fixture.window->CalcOffsetClick();
+    fixture.window->calcOffset();
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("select a record definition"));
     source->editor()->setSelection(0, 20);   // only the comment line
-    fixture.window->CalcOffsetClick();
+    fixture.window->calcOffset();
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("No record definition selected"));
     QCOMPARE(fixture.window->documents().size(), 1);
 }
@@ -122,6 +122,9 @@ void TestRecordWindows::dataFileOpensIntoTheGridAndSavesBack()
     QVERIFY(model->headerData(0, Qt::Horizontal).toString().startsWith(QStringLiteral("D-NAME\nX(8)")));
     QVERIFY(!window->dataModified);
 
+    // A double click, F2 or typing starts editing a cell; moving to it or clicking it once does not.
+    QCOMPARE(window->dataGrid()->editTriggers(), QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                                     QAbstractItemView::AnyKeyPressed);
     // Moving around is no edit; typing is.
     window->dataGrid()->setFocus();
     window->dataGrid()->setCurrentIndex(model->index(0, 1));
@@ -193,10 +196,10 @@ void TestRecordWindows::linesAndCellClipboard()
     QCOMPARE(model->index(2, 0).data().toString().trimmed(), QStringLiteral("ONE"));
 
     grid->setCurrentIndex(model->index(0, 0));
-    fixture.window->CopyItemClick();
+    fixture.window->copy();
     QCOMPARE(QApplication::clipboard()->text().trimmed(), QStringLiteral("ZERO"));
     grid->setCurrentIndex(model->index(3, 0));
-    fixture.window->PasteItemClick();
+    fixture.window->paste();
     QCOMPARE(model->index(3, 0).data().toString().trimmed(), QStringLiteral("ZERO"));
     window->dataMenu->actions().at(0)->trigger();   // Cut
     QCOMPARE(model->index(3, 0).data().toString().trimmed(), QString());
@@ -211,12 +214,12 @@ void TestRecordWindows::closingAChangedDataWindowAsks()
     const int before = fixture.window->documents().size();
     fixture.dialogs.planMessage(Answer::Yes);
     fixture.dialogs.planSaveCancelled();
-    fixture.window->FileCloseItemClick();
+    fixture.window->closeDocument();
     QCOMPARE(fixture.dialogs.asked().at(fixture.dialogs.asked().size() - 2).text, QStringLiteral("save d.dat ?"));
     QCOMPARE(fixture.window->documents().size(), before);   // nothing saved: the window stays
 
     fixture.dialogs.planMessage(Answer::No);
-    fixture.window->FileCloseItemClick();
+    fixture.window->closeDocument();
     QCOMPARE(fixture.window->documents().size(), before - 1);
 }
 

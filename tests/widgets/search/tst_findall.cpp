@@ -93,17 +93,17 @@ private:
     static DocumentWindow *open(MainWindowFixture &fixture, const QByteArray &text,
                            const QString &name = QStringLiteral("FINDER.cbl"))
     {
-        fixture.window->OpenSourceFile(fixture.writeFile(name, text));
-        return fixture.window->activeChild();
+        fixture.window->openSourceFile(fixture.writeFile(name, text));
+        return fixture.window->activeDocument();
     }
     static void findAll(MainWindowFixture &fixture, const QString &text, bool matchCase = true, bool wholeWord = true)
     {
-        fixture.window->FindAllBtnClick();
+        fixture.window->findAll();
         FindAllDialog *dialog = fixture.window->findAllDialog();
-        dialog->FindText->setText(text);
-        dialog->MatchCase->setChecked(matchCase);
-        dialog->WholeWord->setChecked(wholeWord);
-        dialog->FindAllBtn->click();
+        dialog->findTextEdit->setText(text);
+        dialog->matchCaseBox->setChecked(matchCase);
+        dialog->wholeWordBox->setChecked(wholeWord);
+        dialog->findAllButton->click();
     }
 };
 
@@ -113,29 +113,29 @@ void TestFindAll::dialogWaitsForAText()
     fixture.show();
     DocumentWindow *child = open(fixture, finderProgram());
     FindAllDialog *dialog = fixture.window->findAllDialog();
-    QVERIFY(dialog->WholeWord->isChecked());
-    QVERIFY(dialog->MatchCase->isChecked());
-    QVERIFY(!dialog->FindAllBtn->isEnabled());
+    QVERIFY(dialog->wholeWordBox->isChecked());
+    QVERIFY(dialog->matchCaseBox->isChecked());
+    QVERIFY(!dialog->findAllButton->isEnabled());
 
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+D")));
     QVERIFY(dialog->isVisible());
     QVERIFY(!dialog->isModal());
-    QCOMPARE(dialog->focusWidget(), dialog->FindText);
-    QTest::keyClick(dialog->FindText, Qt::Key_W);
-    QVERIFY(dialog->FindAllBtn->isEnabled());
-    QTest::keyClick(dialog->FindText, Qt::Key_Backspace);
-    QVERIFY(!dialog->FindAllBtn->isEnabled());
+    QCOMPARE(dialog->focusWidget(), dialog->findTextEdit);
+    QTest::keyClick(dialog->findTextEdit, Qt::Key_W);
+    QVERIFY(dialog->findAllButton->isEnabled());
+    QTest::keyClick(dialog->findTextEdit, Qt::Key_Backspace);
+    QVERIFY(!dialog->findAllButton->isEnabled());
     QTest::keyClick(dialog, Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
 
     // The selection becomes the text to find; without one the last text stays.
     child->editor()->setSelection(child->editor()->lineIndex(5) + 10, 4);
-    fixture.window->FindAllBtnClick();
-    QCOMPARE(dialog->FindText->text(), QStringLiteral("WS-A"));
+    fixture.window->findAll();
+    QCOMPARE(dialog->findTextEdit->text(), QStringLiteral("WS-A"));
     dialog->reject();
     child->editor()->setSelStart(0);
-    fixture.window->FindAllBtnClick();
-    QCOMPARE(dialog->FindText->text(), QStringLiteral("WS-A"));
+    fixture.window->findAll();
+    QCOMPARE(dialog->findTextEdit->text(), QStringLiteral("WS-A"));
     QTest::keyClick(dialog, Qt::Key_Return);   // the default button
     QVERIFY(!dialog->isVisible());
     QCOMPARE(child->findResults()->rowCount(), 6);

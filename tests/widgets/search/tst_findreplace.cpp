@@ -63,16 +63,16 @@ private:
     static DocumentWindow *open(MainWindowFixture &fixture, const QByteArray &text,
                            const QString &name = QStringLiteral("TEXT.txt"))
     {
-        fixture.window->OpenSourceFile(fixture.writeFile(name, text));
-        return fixture.window->activeChild();
+        fixture.window->openSourceFile(fixture.writeFile(name, text));
+        return fixture.window->activeDocument();
     }
     static FindReplaceDialog *findDialog(MainWindowFixture &fixture)
     {
-        return fixture.window->searchCommands()->FindDialog1;
+        return fixture.window->searchCommands()->findDialog;
     }
     static FindReplaceDialog *replaceDialog(MainWindowFixture &fixture)
     {
-        return fixture.window->searchCommands()->ReplaceDialog1;
+        return fixture.window->searchCommands()->replaceDialog;
     }
     static int lineOfCaret(const SourceEditor *editor) { return editor->lineFromChar(editor->selStart()); }
 };
@@ -91,20 +91,20 @@ void TestFindReplace::findNextStartsAfterASelectedMatch()
     QVERIFY(dialog->isVisible());
     QVERIFY(!dialog->isModal());
     QCOMPARE(dialog->findText(), QStringLiteral("MOVE"));
-    QVERIFY(!dialog->MatchCase->isChecked());
-    QVERIFY(!dialog->WholeWord->isChecked());
+    QVERIFY(!dialog->matchCaseBox->isChecked());
+    QVERIFY(!dialog->wholeWordBox->isChecked());
     QVERIFY(!child->keyIsDown);
 
-    dialog->FindNextBtn->click();
+    dialog->findNextButton->click();
     QCOMPARE(editor->selStart(), editor->lineIndex(41) + MatchColumn);
     QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
-    dialog->FindNextBtn->click();
+    dialog->findNextButton->click();
     QCOMPARE(lineOfCaret(editor), 120);
     QVERIFY(fixture.dialogs.asked().isEmpty());
 
     // Without a selection the search starts at the caret.
     editor->setSelStart(editor->lineIndex(41) + MatchColumn + 1);
-    dialog->FindNextBtn->click();
+    dialog->findNextButton->click();
     QCOMPARE(lineOfCaret(editor), 120);
 }
 
@@ -115,12 +115,12 @@ void TestFindReplace::endOfTextAsksToRestart()
     DocumentWindow *child = open(fixture, longText());
     SourceEditor *editor = child->editor();
     editor->setSelection(editor->lineIndex(120) + MatchColumn, 4);
-    fixture.window->FindBtnClick();
+    fixture.window->find();
     FindReplaceDialog *dialog = findDialog(fixture);
 
     // Cancel: the selection stays.
     fixture.dialogs.planMessage(Answer::Cancel);
-    dialog->FindNextBtn->click();
+    dialog->findNextButton->click();
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("End of file - restart from top?"));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Confirmation);
     QCOMPARE(fixture.dialogs.asked().constLast().buttons, Dialogs::Buttons::OkCancel);
@@ -129,15 +129,15 @@ void TestFindReplace::endOfTextAsksToRestart()
 
     // OK: the search goes on from the top.
     fixture.dialogs.planMessage(Answer::Ok);
-    dialog->FindNextBtn->click();
+    dialog->findNextButton->click();
     QCOMPARE(editor->selStart(), editor->lineIndex(3) + MatchColumn);
     QCOMPARE(editor->selLength(), 4);
     QCOMPARE(fixture.dialogs.asked().size(), 2);
 
     // Nothing anywhere: after the restart nothing more is said.
-    dialog->FindWhat->setText(QStringLiteral("GOBACK"));
+    dialog->findWhatEdit->setText(QStringLiteral("GOBACK"));
     fixture.dialogs.planMessage(Answer::Ok);
-    dialog->FindNextBtn->click();
+    dialog->findNextButton->click();
     QCOMPARE(fixture.dialogs.asked().size(), 3);
     QCOMPARE(editor->selStart(), 0);
     QVERIFY(fixture.dialogs.unexpected().isEmpty());
@@ -162,9 +162,9 @@ void TestFindReplace::matchesScrollIntoContext()
     SourceEditor *editor = child->editor();
     editor->scrollLines(60);
     editor->setSelStart(editor->lineIndex(line));
-    fixture.window->FindBtnClick();
-    findDialog(fixture)->FindWhat->setText(QStringLiteral("MOVE"));
-    findDialog(fixture)->FindNextBtn->click();
+    fixture.window->find();
+    findDialog(fixture)->findWhatEdit->setText(QStringLiteral("MOVE"));
+    findDialog(fixture)->findNextButton->click();
     QCOMPARE(lineOfCaret(editor), line);
     QCOMPARE(editor->firstVisibleLine(), firstVisible);
 }
@@ -181,9 +181,9 @@ void TestFindReplace::findWorksInTheSplitView()
     SourceEditor *view = child->splitView();
     view->setSelection(view->lineIndex(40) + MatchColumn, 4);
 
-    fixture.window->FindBtnClick();
+    fixture.window->find();
     QCOMPARE(findDialog(fixture)->findText(), QStringLiteral("MOVE"));
-    findDialog(fixture)->FindNextBtn->click();
+    findDialog(fixture)->findNextButton->click();
     QCOMPARE(lineOfCaret(view), 41);
     QCOMPARE(child->editor()->selStart(), 0);
 }
@@ -201,17 +201,17 @@ void TestFindReplace::replaceTakesTheExactSelectionOrTheNextMatch()
     editor->setSelection(editor->lineIndex(0) + MatchColumn, 20);
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+R")));
     QVERIFY(dialog->isVisible());
-    QVERIFY(dialog->MatchCase->isChecked());
+    QVERIFY(dialog->matchCaseBox->isChecked());
     QCOMPARE(dialog->findText(), QString());
 
     // The selection differs in case only: it stays, the next match is replaced.
     editor->setSelection(editor->lineIndex(0) + MatchColumn, 4);
-    fixture.window->ReplaceClick();
+    fixture.window->replace();
     QCOMPARE(dialog->findText(), QStringLiteral("move"));
-    dialog->FindWhat->setText(QStringLiteral("MOVE"));
-    dialog->MatchCase->setChecked(false);
-    dialog->ReplaceWith->setText(QStringLiteral("SET"));
-    dialog->ReplaceBtn->click();
+    dialog->findWhatEdit->setText(QStringLiteral("MOVE"));
+    dialog->matchCaseBox->setChecked(false);
+    dialog->replaceWithEdit->setText(QStringLiteral("SET"));
+    dialog->replaceButton->click();
     QCOMPARE(editor->lines(), (QStringList{QStringLiteral("           move A TO B."),
                                            QStringLiteral("           SET C TO D."),
                                            QStringLiteral("           MOVE E TO F.")}));
@@ -220,12 +220,12 @@ void TestFindReplace::replaceTakesTheExactSelectionOrTheNextMatch()
 
     // The exact text selected is replaced where it stands.
     editor->setSelection(editor->lineIndex(2) + MatchColumn, 4);
-    dialog->ReplaceBtn->click();
+    dialog->replaceButton->click();
     QCOMPARE(editor->lineText(2), QStringLiteral("           SET E TO F."));
     QCOMPARE(editor->selStart(), editor->lineIndex(2) + MatchColumn + 3);
 
     // Nothing left after the caret.
-    dialog->ReplaceBtn->click();
+    dialog->replaceButton->click();
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("End of document"));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Warning);
     QCOMPARE(editor->lineText(0), QStringLiteral("           move A TO B."));
@@ -236,14 +236,14 @@ void TestFindReplace::replaceRefusesAReadOnlyDocument()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenReadOnly = true;
+    fixture.window->openReadOnly = true;
     DocumentWindow *child = open(fixture, longText());
     QVERIFY(child->editor()->isReadOnly());
-    fixture.window->ReplaceClick();
+    fixture.window->replace();
     FindReplaceDialog *dialog = replaceDialog(fixture);
-    dialog->FindWhat->setText(QStringLiteral("MOVE"));
-    dialog->ReplaceWith->setText(QStringLiteral("SET"));
-    for (QPushButton *button : {dialog->ReplaceBtn, dialog->ReplaceAllBtn}) {
+    dialog->findWhatEdit->setText(QStringLiteral("MOVE"));
+    dialog->replaceWithEdit->setText(QStringLiteral("SET"));
+    for (QPushButton *button : {dialog->replaceButton, dialog->replaceAllButton}) {
         button->click();
         QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("This file is read only"));
     }
@@ -260,11 +260,11 @@ void TestFindReplace::replaceAllInTheWholeText()
     QSignalSpy progress(fixture.window->searchCommands(), &SearchCommands::progress);
     // A selection inside one line does not limit Replace All.
     editor->setSelection(editor->lineIndex(40) + MatchColumn + 5, 6);
-    fixture.window->ReplaceClick();
+    fixture.window->replace();
     FindReplaceDialog *dialog = replaceDialog(fixture);
-    dialog->FindWhat->setText(QStringLiteral("MOVE"));
-    dialog->ReplaceWith->setText(QStringLiteral("SET"));
-    dialog->ReplaceAllBtn->click();
+    dialog->findWhatEdit->setText(QStringLiteral("MOVE"));
+    dialog->replaceWithEdit->setText(QStringLiteral("SET"));
+    dialog->replaceAllButton->click();
 
     QVERIFY(!dialog->isVisible());
     QCOMPARE(progress.size(), 1);
@@ -285,8 +285,8 @@ void TestFindReplace::replaceAllInTheWholeText()
     QCOMPARE(editor->text().toLatin1(), longText());
 
     // Nothing found still reports, with the count 0.
-    dialog->FindWhat->setText(QStringLiteral("GOBACK"));
-    dialog->ReplaceAllBtn->click();
+    dialog->findWhatEdit->setText(QStringLiteral("GOBACK"));
+    dialog->replaceAllButton->click();
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("All Text\n0 occurances of \"GOBACK\"\nreplaced with \"SET\""));
 }
 
@@ -313,11 +313,11 @@ void TestFindReplace::replaceAllInASelectionReplacesWhatWasSelected()
     // From the middle of line 2 to the middle of line 5.
     const int start = editor->lineIndex(2) + 3;
     editor->setSelection(start, editor->lineIndex(5) + 8 - start);
-    fixture.window->ReplaceClick();
+    fixture.window->replace();
     FindReplaceDialog *dialog = replaceDialog(fixture);
-    dialog->FindWhat->setText(QStringLiteral("AB"));
-    dialog->ReplaceWith->setText(replacement);
-    dialog->ReplaceAllBtn->click();
+    dialog->findWhatEdit->setText(QStringLiteral("AB"));
+    dialog->replaceWithEdit->setText(replacement);
+    dialog->replaceAllButton->click();
 
     const QString line = QStringLiteral("AB AB AB AB AB");
     const QString r = replacement;
@@ -355,18 +355,18 @@ void TestFindReplace::replaceAllKeepsStoredPlacesOnTheirText()
     for (int i = 0; i < nodes; ++i)
         nodeLines.append(child->structureTree()->dataAt(i));
 
-    fixture.window->FindAllBtnClick();
-    fixture.window->findAllDialog()->FindText->setText(QStringLiteral("WS-A"));
-    fixture.window->findAllDialog()->FindAllBtn->click();
+    fixture.window->findAll();
+    fixture.window->findAllDialog()->findTextEdit->setText(QStringLiteral("WS-A"));
+    fixture.window->findAllDialog()->findAllButton->click();
     QCOMPARE(child->findResults()->rowCount(), 4);
     const int trackedLine = 9;
     child->editorHistory.push_back(editor->lineIndex(trackedLine) + 6);
 
     editor->setSelStart(0);
-    fixture.window->ReplaceClick();
-    replaceDialog(fixture)->FindWhat->setText(QStringLiteral("MOVE"));
-    replaceDialog(fixture)->ReplaceWith->setText(QStringLiteral("COMPUTE-AND-MOVE"));
-    replaceDialog(fixture)->ReplaceAllBtn->click();
+    fixture.window->replace();
+    replaceDialog(fixture)->findWhatEdit->setText(QStringLiteral("MOVE"));
+    replaceDialog(fixture)->replaceWithEdit->setText(QStringLiteral("COMPUTE-AND-MOVE"));
+    replaceDialog(fixture)->replaceAllButton->click();
     QCOMPARE(editor->lineText(9), QStringLiteral("           COMPUTE-AND-MOVE 3 TO WS-A."));
 
     for (int row = 0; row < 4; ++row) {

@@ -34,8 +34,8 @@ private slots:
 private:
     static DocumentWindow *open(MainWindowFixture &fixture, int lines)
     {
-        fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("LINES.cbl"), numberedLines(lines)));
-        return fixture.window->activeChild();
+        fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("LINES.cbl"), numberedLines(lines)));
+        return fixture.window->activeDocument();
     }
 };
 
@@ -103,7 +103,7 @@ void TestGotoLine::refusedInputMovesNothing()
     const int top = editor->firstVisibleLine();
 
     fixture.dialogs.planInput(answer);
-    fixture.window->GotoClick();
+    fixture.window->goToLine();
     QCOMPARE(fixture.dialogs.lastMessage(), message);
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
     QCOMPARE(editor->selStart(), editor->lineIndex(20) + 3);
@@ -118,7 +118,7 @@ void TestGotoLine::anEmptyAnswerEndsSilently()
     DocumentWindow *child = open(fixture, 30);
     child->editor()->setSelStart(17);
     fixture.dialogs.planInput(QString());
-    fixture.window->GotoClick();
+    fixture.window->goToLine();
     QCOMPARE(fixture.dialogs.asked().size(), 1);
     QCOMPARE(child->editor()->selStart(), 17);
 }
@@ -134,7 +134,7 @@ void TestGotoLine::theSplitViewMovesWhenInUse()
     child->editor()->setSelStart(5);
 
     fixture.dialogs.planInput(QStringLiteral("100"));
-    fixture.window->GotoClick();
+    fixture.window->goToLine();
     QCOMPARE(child->splitView()->selStart(), child->splitView()->lineIndex(99));
     QCOMPARE(child->splitView()->firstVisibleLine(), 99);
     QCOMPARE(child->editor()->selStart(), 5);

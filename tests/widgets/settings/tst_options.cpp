@@ -86,17 +86,17 @@ void TestOptions::okWritesTheChosenOptions()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OptionsClick();
+    fixture.window->showOptions();
     OptionsDialog *dialog = fixture.window->optionsDialog();
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Options"));
-    QVERIFY(dialog->UnixLineFeedOption->isChecked());
-    QCOMPARE(dialog->IndentOption->value(), 4);
-    QCOMPARE(dialog->IndentOption->maximum(), 9);
-    QCOMPARE(dialog->seRecent->minimum(), 10);
+    QVERIFY(dialog->unixLineFeedBox->isChecked());
+    QCOMPARE(dialog->indentSpin->value(), 4);
+    QCOMPARE(dialog->indentSpin->maximum(), 9);
+    QCOMPARE(dialog->recentCountSpin->minimum(), 10);
 
-    QTest::mouseClick(dialog->optFatCarat, Qt::LeftButton, {}, QPoint(5, dialog->optFatCarat->height() / 2));
-    dialog->IndentOption->setValue(2);
+    QTest::mouseClick(dialog->blockCaretBox, Qt::LeftButton, {}, QPoint(5, dialog->blockCaretBox->height() / 2));
+    dialog->indentSpin->setValue(2);
     press(dialog, QDialogButtonBox::Ok);
     QVERIFY(!dialog->isVisible());
     QVERIFY(fixture.settings.optFatCarat);
@@ -111,14 +111,14 @@ void TestOptions::cancelKeepsTheSettingsAsTheyWere()
     MainWindowFixture fixture;
     fixture.settings.optFatCarat = true;
     fixture.show();
-    fixture.window->OptionsClick();
+    fixture.window->showOptions();
     OptionsDialog *dialog = fixture.window->optionsDialog();
-    QVERIFY(dialog->optFatCarat->isChecked());
-    dialog->optFatCarat->setChecked(false);
+    QVERIFY(dialog->blockCaretBox->isChecked());
+    dialog->blockCaretBox->setChecked(false);
     press(dialog, QDialogButtonBox::Cancel);
     QVERIFY(fixture.settings.optFatCarat);
-    fixture.window->OptionsClick();
-    QVERIFY(dialog->optFatCarat->isChecked());
+    fixture.window->showOptions();
+    QVERIFY(dialog->blockCaretBox->isChecked());
     press(dialog, QDialogButtonBox::Cancel);
 }
 
@@ -126,8 +126,8 @@ void TestOptions::fontChangeKeepsModifiedMarksAndIsSaved()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n"));
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n"));
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n"));
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n"));
     const QList<DocumentWindow *> children = fixture.window->documents();
     children[0]->editor()->setFocus();
     QTest::keyClicks(children[0]->editor(), QStringLiteral("X"));
@@ -135,7 +135,7 @@ void TestOptions::fontChangeKeepsModifiedMarksAndIsSaved()
     QFont chosen(QStringLiteral("DejaVu Sans Mono"), 13);
     chosen.setBold(true);
     fixture.dialogs.planFont(chosen);
-    fixture.window->Font1Click();
+    fixture.window->chooseFont();
     QVERIFY(children[0]->editor()->isModified());
     QVERIFY(!children[1]->editor()->isModified());
     QCOMPARE(children[1]->editor()->font().pointSize(), 13);
@@ -145,18 +145,18 @@ void TestOptions::fontChangeKeepsModifiedMarksAndIsSaved()
     QCOMPARE(valueOf(lines, QStringLiteral("[Font.Style]")), QStringLiteral("[fsBold]"));
 
     // Files opened later take the chosen font.
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("C.cbl"), "C\r\n"));
-    QCOMPARE(fixture.window->activeChild()->editor()->font().pointSize(), 13);
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("C.cbl"), "C\r\n"));
+    QCOMPARE(fixture.window->activeDocument()->editor()->font().pointSize(), 13);
 }
 
 void TestOptions::treePopupTogglesAreSaved()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenSourceFile(fixture.writeFile(
+    fixture.window->openSourceFile(fixture.writeFile(
         QStringLiteral("P.cbl"), "       PROCEDURE DIVISION.\r\n       MAIN-PARA.\r\n           PERFORM SUB-PARA.\r\n"
                                  "       SUB-PARA.\r\n"));
-    DocumentWindow *child = fixture.window->activeChild();
+    DocumentWindow *child = fixture.window->activeDocument();
     QCOMPARE(child->structureTree()->count(), 3);
     QMetaObject::invokeMethod(child->treeMenu, "aboutToShow");
     QVERIFY(!child->showPerformedItem->isChecked());
@@ -174,17 +174,17 @@ void TestOptions::closedFilesEnterTheRecentMenu()
     const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n");
     const QString b = fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n");
     for (const QString &file : {a, b, a}) {
-        fixture.window->OpenSourceFile(file);
-        fixture.window->FileCloseItemClick();
+        fixture.window->openSourceFile(file);
+        fixture.window->closeDocument();
     }
     QCOMPARE(visibleRecent(*fixture.window), (QStringList{QStringLiteral("1    ") + a, QStringLiteral("2    ") + b}));
 
     // A read-only window enters under its plain path; blank documents never do.
-    fixture.window->OpenReadOnly = true;
-    fixture.window->OpenSourceFile(b);
-    fixture.window->FileCloseItemClick();
-    fixture.window->New1Click();
-    fixture.window->FileCloseItemClick();
+    fixture.window->openReadOnly = true;
+    fixture.window->openSourceFile(b);
+    fixture.window->closeDocument();
+    fixture.window->newDocument();
+    fixture.window->closeDocument();
     QCOMPARE(visibleRecent(*fixture.window), (QStringList{QStringLiteral("1    ") + b, QStringLiteral("2    ") + a}));
     QCOMPARE(iniLines(fixture).at(27), b);
 }
@@ -196,8 +196,8 @@ void TestOptions::recentEntriesOpenTheirFiles()
     const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n");
     const QString gone = fixture.writeFile(QStringLiteral("GONE.cbl"), "G\r\n");
     for (const QString &file : {a, gone}) {
-        fixture.window->OpenSourceFile(file);
-        fixture.window->FileCloseItemClick();
+        fixture.window->openSourceFile(file);
+        fixture.window->closeDocument();
     }
     QFile::remove(gone);
 
@@ -206,7 +206,7 @@ void TestOptions::recentEntriesOpenTheirFiles()
     QCOMPARE(visibleRecent(*fixture.window), QStringList{QStringLiteral("1    ") + a});
 
     fixture.window->recentMenu()->actions().at(0)->trigger();
-    QCOMPARE(fixture.window->activeChild()->caption(), a);
+    QCOMPARE(fixture.window->activeDocument()->caption(), a);
 }
 
 void TestOptions::aCorruptFileStillStarts()

@@ -85,8 +85,8 @@ private slots:
 private:
     static DocumentWindow *open(MainWindowFixture &fixture, const QByteArray &text, const QString &name = QStringLiteral("P.cbl"))
     {
-        fixture.window->OpenSourceFile(fixture.writeFile(name, text));
-        return fixture.window->activeChild();
+        fixture.window->openSourceFile(fixture.writeFile(name, text));
+        return fixture.window->activeDocument();
     }
     static void placeCaret(DocumentWindow *child, int line, int column)
     {
@@ -133,7 +133,7 @@ void TestStructureSync::workedExampleGivesItsTree()
 
     // A file of another kind gets no tree, and Track is off.
     open(fixture, workedExample(), QStringLiteral("P.txt"));
-    QVERIFY(!fixture.window->activeChild()->treeShown());
+    QVERIFY(!fixture.window->activeDocument()->treeShown());
     QVERIFY(!fixture.window->action(CommandId::mmTrack)->isEnabled());
 }
 
@@ -283,9 +283,9 @@ void TestStructureSync::trackNeedsTheTree()
     fixture.show();
     DocumentWindow *child = open(fixture, trackProgram(), QStringLiteral("P.txt"));
     child->editorHistory.push_back(3);
-    fixture.window->mmTrackClick();
+    fixture.window->track();
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("TreeView must be active"));
-    fixture.window->Trackback1Click();
+    fixture.window->backTrack();
     QCOMPARE(fixture.dialogs.asked().size(), 2);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("TreeView must be active"));
     QCOMPARE(child->editorHistory.size(), 1u);
