@@ -2,6 +2,7 @@
 
 #include "app/HelpWindow.h"
 #include "app/AboutBox.h"
+#include "app/CommandActions.h"
 #include "common/core/DocumentKind.h"
 #include "common/core/FileIO.h"
 #include "common/core/Rounding.h"
@@ -56,19 +57,10 @@ namespace {
 
 using enum CommandId;
 
-// Captions and shortcuts of the menu items; the toolbar buttons follow below.
-struct ActionSpec {
-    CommandId id;
-    const char *text;
-    QKeySequence shortcut;
-    const char *icon = nullptr;
-};
-
 const QString kSourceFilter = QStringLiteral(
     "All Files (*);;Cobol (*.cbl *.CBL);;Source (*.cob *.COB);;User Exit (*.uex *.UEX)");
 
 constexpr int StatusPanel1Width = 300;
-constexpr int ToolbarHeight = 33;
 constexpr int TabStripHeight = 25;
 
 // Paths name documents in absolute, clean form, so two spellings of one file
@@ -115,9 +107,7 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     setAcceptDrops(true);
     setContextMenuPolicy(Qt::NoContextMenu);
 
-    createActions();
-    createMenus();
-    createToolBar();
+    createCommands();
     createTabStrip();
     createStatusBar();
     applyCommandStates(initialCommandStates());
@@ -213,232 +203,62 @@ void MainWindow::openRecent(int position)
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::createActions()
+void MainWindow::createCommands()
 {
-    const ActionSpec specs[] = {
-        {FileOpenItem, "&Open", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {New1, "&New", QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {FileCloseItem, "&Close", QKeySequence(Qt::CTRL | Qt::Key_Q)},
-        {ReadOnly1, "&Read Only mode", {}},
-        {UpdateMode1, "&Update mode", {}},
-        {FileSaveItem, "&Save", QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {SaveAll1, "Save a&ll", QKeySequence(Qt::CTRL | Qt::Key_Y)},
-        {FileSaveAsItem, "Save &as...", {}},
-        {Print1, "Print", QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {PrintSetup1, "Print setup", {}},
-        {FileExitItem, "E&xit", QKeySequence(Qt::CTRL | Qt::Key_Delete)},
-        {UndoItem, "&Undo         Ctrl+Z", {}},
-        {CutItem, "Cu&t           Ctrl+X", {}},
-        {CopyItem, "&Copy        Ctrl+C", {}},
-        {PasteItem, "&Paste        Ctrl+V", {}},
-        {SelectAll, "Select &all   Ctrl+A", {}},
-        {Find1, "&Find", QKeySequence(Qt::CTRL | Qt::Key_F)},
-        {Replace1, "&Replace", QKeySequence(Qt::CTRL | Qt::Key_R)},
-        {FindAll1, "Find all", QKeySequence(Qt::CTRL | Qt::Key_D)},
-        {Goto1, "&Go to", QKeySequence(Qt::CTRL | Qt::Key_G)},
-        {Splitscreen1, "&Split screen", QKeySequence(Qt::CTRL | Qt::Key_J)},
-        {RefreshTree1, "Refresh &tree", QKeySequence(Qt::CTRL | Qt::Key_T)},
-        {Indent1, "&Indent", QKeySequence(Qt::CTRL | Qt::Key_I)},
-        {Unindent1, "&Unindent", QKeySequence(Qt::CTRL | Qt::Key_U)},
-        {Offset1, "Ca&lc offset", QKeySequence(Qt::CTRL | Qt::Key_L)},
-        {Editflatfile1, "&Edit data file", QKeySequence(Qt::CTRL | Qt::Key_E)},
-        {mmComment, "Comment", QKeySequence(Qt::CTRL | Qt::Key_K)},
-        {mmUnComment, "Uncomment", QKeySequence(Qt::CTRL | Qt::Key_W)},
-        {mmTrack, "Trac&k", QKeySequence(Qt::Key_F4)},
-        {Trackback1, "&Back track", QKeySequence(Qt::Key_F5)},
-        {Hidetoolbar1, "&Hide toolbar", {}},
-        {Options, "&Options", {}},
-        {Font1, "Font", {}},
-        {WindowCascadeItem, "&Cascade", {}},
-        {WindowTileItem, "&Tile", {}},
-        {WindowMinimizeItem, "&Minimize all", {}},
-        {Next1, "&Next", {}},
-        {Previous1, "&Previous", {}},
-        {Help2, "&Help", QKeySequence(Qt::Key_F1)},
-        {HelpAboutItem, "&About", {}},
-        // Toolbar buttons: the text is the tooltip.
-        {NewBtn, "New", {}, "new"},
-        {OpenBtn, "Open", {}, "open"},
-        {SaveBtn, "Save", {}, "save"},
-        {PrintButton, "Print", {}, "print"},
-        {CutBtn, "Cut", {}, "cut"},
-        {CopyBtn, "Copy", {}, "copy"},
-        {PasteBtn, "Paste", {}, "paste"},
-        {RefreshTree, "Refresh Tree", {}, "refresh-tree"},
-        {FindBtn, "Find", {}, "find"},
-        {Replace, "Replace", {}, "replace"},
-        {FindAllBtn, "Find all", {}, "find-all"},
-        {btnTrack, "Track", {}, "track"},
-        {btnTrackback, "Back track", {}, "back-track"},
-        {UndoButton1, "Undo", {}, "undo"},
-        {GotoBtn, "Go to", {}, "goto"},
-        {SplitBtn, "Split screen", {}, "split"},
-        {UnindentBtn, "Unindent", {}, "unindent"},
-        {IndentBtn, "Indent", {}, "indent"},
-        {CommentBtn, "Comment", {}, "comment"},
-        {UncommentBtn, "un-Comment", {}, "uncomment"},
-        {CalcOffset, "Calc Offset", {}, "calc-offset"},
-        {EditBtn, "Edit data file", {}, "edit-data"},
-    };
-
-    // The handler each command runs; commands of later concerns have none yet.
-    const std::pair<CommandId, Handler> handlers[] = {
-        {FileOpenItem, &MainWindow::openFiles},   {OpenBtn, &MainWindow::openFiles},
-        {New1, &MainWindow::newDocument},                   {NewBtn, &MainWindow::newDocument},
-        {FileCloseItem, &MainWindow::closeDocument}, {ReadOnly1, &MainWindow::setReadOnlyMode},
-        {UpdateMode1, &MainWindow::setUpdateMode},     {FileSaveItem, &MainWindow::save},
-        {SaveBtn, &MainWindow::save},        {SaveAll1, &MainWindow::saveAll},
-        {FileSaveAsItem, &MainWindow::saveAs}, {Print1, &MainWindow::print},
-        {PrintButton, &MainWindow::print},     {PrintSetup1, &MainWindow::printSetup},
-        {FileExitItem, &MainWindow::exit},   {UndoItem, &MainWindow::undo},
-        {UndoButton1, &MainWindow::undo},        {CutItem, &MainWindow::cut},
-        {CutBtn, &MainWindow::cut},              {CopyItem, &MainWindow::copy},
-        {CopyBtn, &MainWindow::copy},            {PasteItem, &MainWindow::paste},
-        {PasteBtn, &MainWindow::paste},          {SelectAll, &MainWindow::selectAll},
-        {RefreshTree1, &MainWindow::refreshTree},    {RefreshTree, &MainWindow::refreshTree},
-        {mmTrack, &MainWindow::track},             {btnTrack, &MainWindow::track},
-        {Trackback1, &MainWindow::backTrack},       {btnTrackback, &MainWindow::backTrack},
-        {Hidetoolbar1, &MainWindow::toggleToolbar},   {Font1, &MainWindow::chooseFont},
+    m_commands = new CommandActions(*this);
+    const std::pair<CommandId, void (MainWindow::*)()> handlers[] = {
+        {Open, &MainWindow::openFiles},
+        {New, &MainWindow::newDocument},
+        {Close, &MainWindow::closeDocument},
+        {ReadOnlyMode, &MainWindow::setReadOnlyMode},
+        {UpdateMode, &MainWindow::setUpdateMode},
+        {Save, &MainWindow::save},
+        {SaveAll, &MainWindow::saveAll},
+        {SaveAs, &MainWindow::saveAs},
+        {Print, &MainWindow::print},
+        {PrintSetup, &MainWindow::printSetup},
+        {Exit, &MainWindow::exit},
+        {Undo, &MainWindow::undo},
+        {UndoButton, &MainWindow::undo},
+        {Cut, &MainWindow::cut},
+        {Copy, &MainWindow::copy},
+        {Paste, &MainWindow::paste},
+        {SelectAll, &MainWindow::selectAll},
+        {Find, &MainWindow::find},
+        {Replace, &MainWindow::replace},
+        {FindAll, &MainWindow::findAll},
+        {GoTo, &MainWindow::goToLine},
+        {SplitScreen, &MainWindow::splitScreen},
+        {RefreshTree, &MainWindow::refreshTree},
+        {Indent, &MainWindow::indent},
+        {Unindent, &MainWindow::unindent},
+        {CalcOffset, &MainWindow::calcOffset},
+        {EditDataFile, &MainWindow::editDataFile},
+        {Comment, &MainWindow::comment},
+        {Uncomment, &MainWindow::uncomment},
+        {Track, &MainWindow::track},
+        {BackTrack, &MainWindow::backTrack},
         {Options, &MainWindow::showOptions},
-        {SplitBtn, &MainWindow::splitScreen},           {Splitscreen1, &MainWindow::splitScreen},
-        {IndentBtn, &MainWindow::indent},         {Indent1, &MainWindow::indent},
-        {CalcOffset, &MainWindow::calcOffset},       {Offset1, &MainWindow::calcOffset},
-        {EditBtn, &MainWindow::editDataFile},             {Editflatfile1, &MainWindow::editDataFile},
-        {UnindentBtn, &MainWindow::unindent},     {Unindent1, &MainWindow::unindent},
-        {CommentBtn, &MainWindow::comment},       {mmComment, &MainWindow::comment},
-        {UncommentBtn, &MainWindow::uncomment},   {mmUnComment, &MainWindow::uncomment},
-        {WindowCascadeItem, &MainWindow::cascadeWindows},
-        {WindowTileItem, &MainWindow::tileWindows},
-        {WindowMinimizeItem, &MainWindow::minimizeAllWindows},
-        {Next1, &MainWindow::nextWindow},                 {Previous1, &MainWindow::previousWindow},
-        {Help2, &MainWindow::showHelp},                 {HelpAboutItem, &MainWindow::showAbout},
-        {Find1, &MainWindow::find},               {FindBtn, &MainWindow::find},
-        {Replace1, &MainWindow::replace},            {Replace, &MainWindow::replace},
-        {FindAll1, &MainWindow::findAll},         {FindAllBtn, &MainWindow::findAll},
-        {Goto1, &MainWindow::goToLine},                  {GotoBtn, &MainWindow::goToLine},
+        {Font, &MainWindow::chooseFont},
+        {Cascade, &MainWindow::cascadeWindows},
+        {Tile, &MainWindow::tileWindows},
+        {MinimizeAll, &MainWindow::minimizeAllWindows},
+        {NextWindow, &MainWindow::nextWindow},
+        {PreviousWindow, &MainWindow::previousWindow},
+        {Help, &MainWindow::showHelp},
+        {About, &MainWindow::showAbout},
     };
+    for (const auto &[id, handler] : handlers)
+        m_commands->setHandler(id, [this, handler] { (this->*handler)(); });
 
-    for (const ActionSpec &spec : specs) {
-        auto *action = new QAction(QString::fromLatin1(spec.text), this);
-        action->setObjectName(QString::fromLatin1(commandName(spec.id).data(),
-                                                  static_cast<qsizetype>(commandName(spec.id).size())));
-        if (!spec.shortcut.isEmpty()) {
-            action->setShortcut(spec.shortcut);
-            action->setShortcutContext(Qt::WindowShortcut);
-        }
-        if (spec.icon != nullptr) {
-            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(spec.icon))));
-            action->setToolTip(QString::fromLatin1(spec.text));
-        }
-        m_actions[static_cast<std::size_t>(spec.id)] = action;
-    }
-    for (const auto &[id, handler] : handlers) {
-        m_handlers[static_cast<std::size_t>(id)] = handler;
-        connect(action(id), &QAction::triggered, this, handler);
-    }
-
-    QAction *hide = action(Hidetoolbar1);
-    hide->setCheckable(true);
-    disconnect(hide, &QAction::triggered, this, nullptr);
-    connect(hide, &QAction::toggled, this, [this](bool hidden) { m_toolBar->setVisible(!hidden); });
-}
-
-void MainWindow::createMenus()
-{
-    auto add = [this](QMenu *menu, std::initializer_list<CommandId> ids) {
-        for (CommandId id : ids)
-            menu->addAction(action(id));
-    };
-
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
-    add(file, {FileOpenItem, New1, FileCloseItem});
-    file->addSeparator();
-    add(file, {ReadOnly1, UpdateMode1});
-    file->addSeparator();
-    add(file, {FileSaveItem, SaveAll1, FileSaveAsItem});
-    file->addSeparator();
-    add(file, {Print1, PrintSetup1});
-    file->addSeparator();
-    add(file, {FileExitItem});
-
-    m_recentMenu = menuBar()->addMenu(QStringLiteral("&Recent"));
+    m_recentMenu = m_commands->recentMenu();
     for (int i = 0; i < norvane::RecentMenu::Count; ++i) {
         QAction *entry = m_recentMenu->addAction(QString());
         entry->setObjectName(QStringLiteral("Recent%1").arg(i + 1, 2, 10, QLatin1Char('0')));
         entry->setVisible(false);
         connect(entry, &QAction::triggered, this, [this, i] { openRecent(i); });
     }
-
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    add(edit, {UndoItem});
-    edit->addSeparator();
-    add(edit, {CutItem, CopyItem, PasteItem});
-    edit->addSeparator();
-    add(edit, {SelectAll});
-    action(CutItem)->setStatusTip(QStringLiteral("Cut to clipboard"));
-    action(CopyItem)->setStatusTip(QStringLiteral("Copy to clipboard"));
-    action(PasteItem)->setStatusTip(QStringLiteral("Paste from clipboard"));
-
-    QMenu *tools = menuBar()->addMenu(QStringLiteral("Tools"));
-    add(tools, {Find1, Replace1, FindAll1});
-    tools->addSeparator();
-    add(tools, {Goto1, Splitscreen1, RefreshTree1});
-    tools->addSeparator();
-    add(tools, {Indent1, Unindent1});
-    tools->addSeparator();
-    add(tools, {Offset1, Editflatfile1});
-    tools->addSeparator();
-    add(tools, {mmComment, mmUnComment});
-    tools->addSeparator();
-    add(tools, {mmTrack, Trackback1});
-    tools->addSeparator();
-    add(tools, {Hidetoolbar1, Options, Font1});
-
-    m_windowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
-    add(m_windowMenu, {WindowCascadeItem, WindowTileItem, WindowMinimizeItem, Next1, Previous1});
-    connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::rebuildWindowMenu);
-
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    add(help, {Help2, HelpAboutItem});
-}
-
-void MainWindow::createToolBar()
-{
-    m_toolBar = new QToolBar(QStringLiteral("Toolbar"), this);
-    m_toolBar->setObjectName(QStringLiteral("toolBar"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setFloatable(false);
-    m_toolBar->setIconSize(QSize(20, 20));
-    m_toolBar->setFixedHeight(ToolbarHeight);
-    m_toolBar->toggleViewAction()->setVisible(false);
-    addToolBar(Qt::TopToolBarArea, m_toolBar);
-
-    // Groups of buttons, as the gaps of the toolbar show them.
-    const std::initializer_list<CommandId> groups[] = {
-        {NewBtn, OpenBtn, SaveBtn, PrintButton},
-        {CutBtn, CopyBtn, PasteBtn},
-        {RefreshTree, FindBtn, Replace, FindAllBtn},
-        {btnTrack, btnTrackback},
-        {UndoButton1, GotoBtn, SplitBtn},
-        {UnindentBtn, IndentBtn},
-        {CommentBtn, UncommentBtn},
-        {CalcOffset, EditBtn},
-    };
-    bool first = true;
-    for (const auto &group : groups) {
-        if (!first)
-            m_toolBar->addSeparator();
-        first = false;
-        for (CommandId id : group)
-            m_toolBar->addAction(action(id));
-    }
-
-    m_toolbarMenu = new QMenu(this);
-    QAction *hide = m_toolbarMenu->addAction(QStringLiteral("Hide toolbar"));
-    connect(hide, &QAction::triggered, this, &MainWindow::toggleToolbar);
-    m_toolBar->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_toolBar, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &point) { m_toolbarMenu->popup(m_toolBar->mapToGlobal(point)); });
+    connect(m_commands->windowMenu(), &QMenu::aboutToShow, this, &MainWindow::rebuildWindowMenu);
 }
 
 void MainWindow::createTabStrip()
@@ -516,25 +336,39 @@ void MainWindow::setStatusPanel(int panel, const QString &text)
     m_panels[panel]->setText(text);
 }
 
+QAction *MainWindow::action(CommandId id) const
+{
+    return m_commands->action(id);
+}
+
+QToolBar *MainWindow::toolBar() const
+{
+    return m_commands->toolBar();
+}
+
+QMenu *MainWindow::windowMenu() const
+{
+    return m_commands->windowMenu();
+}
+
+QMenu *MainWindow::toolbarMenu() const
+{
+    return m_commands->toolbarMenu();
+}
+
 void MainWindow::applyCommandStates(const CommandStates &states)
 {
-    for (std::size_t i = 0; i < CommandCount; ++i) {
-        if (const std::optional<bool> enabled = states.get(static_cast<CommandId>(i)))
-            m_actions[i]->setEnabled(*enabled);
-    }
+    m_commands->apply(states);
 }
 
 bool MainWindow::isCommandEnabled(CommandId id) const
 {
-    return action(id)->isEnabled();
+    return m_commands->isEnabled(id);
 }
 
-// Popup items copy the enabled state of their command when they open, so the
-// handler runs here whatever the command's own state.
 void MainWindow::runCommand(CommandId id)
 {
-    if (const Handler handler = m_handlers[static_cast<std::size_t>(id)])
-        (this->*handler)();
+    m_commands->run(id);
 }
 
 QList<DocumentWindow *> MainWindow::documents() const
@@ -1128,19 +962,19 @@ void MainWindow::previousWindow()
 
 void MainWindow::toggleToolbar()
 {
-    action(Hidetoolbar1)->toggle();
+    m_commands->run(HideToolbar);
 }
 
 void MainWindow::rebuildWindowMenu()
 {
     for (QAction *entry : std::exchange(m_windowListActions, {})) {
-        m_windowMenu->removeAction(entry);
+        m_commands->windowMenu()->removeAction(entry);
         entry->deleteLater();
     }
     const QList<DocumentWindow *> children = documents();
     if (children.isEmpty())
         return;
-    m_windowListActions.append(m_windowMenu->addSeparator());
+    m_windowListActions.append(m_commands->windowMenu()->addSeparator());
     DocumentWindow *active = activeDocument();
     int number = 1;
     for (DocumentWindow *child : children) {
@@ -1148,7 +982,7 @@ void MainWindow::rebuildWindowMenu()
         text.replace(QLatin1Char('&'), QStringLiteral("&&"));
         if (number < 10)
             text = QStringLiteral("&%1 %2").arg(number).arg(text);
-        QAction *entry = m_windowMenu->addAction(text);
+        QAction *entry = m_commands->windowMenu()->addAction(text);
         entry->setCheckable(true);
         entry->setChecked(child == active);
         connect(entry, &QAction::triggered, this, [this, child = QPointer<DocumentWindow>(child)] {

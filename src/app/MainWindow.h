@@ -27,6 +27,7 @@ namespace norvane {
 class SearchCommands;
 class SourceEditor;
 class AboutBox;
+class CommandActions;
 class FindAllDialog;
 class OptionsDialog;
 
@@ -56,16 +57,16 @@ public:
     // Opens the files handed over by a second start, and comes to the front.
     void activateFromOtherInstance(const QStringList &files);
 
-    [[nodiscard]] QAction *action(CommandId id) const { return m_actions[static_cast<std::size_t>(id)]; }
+    [[nodiscard]] QAction *action(CommandId id) const;
     [[nodiscard]] QList<DocumentWindow *> documents() const;
     [[nodiscard]] QTabBar *tabBar() const { return m_tabBar; }
     [[nodiscard]] QMdiArea *mdiArea() const { return m_mdiArea; }
-    [[nodiscard]] QToolBar *toolBar() const { return m_toolBar; }
+    [[nodiscard]] QToolBar *toolBar() const;
     [[nodiscard]] QString statusPanel(int panel) const;
     [[nodiscard]] const TabBook &tabs() const { return m_tabs; }
-    [[nodiscard]] QMenu *windowMenu() const { return m_windowMenu; }
+    [[nodiscard]] QMenu *windowMenu() const;
     [[nodiscard]] QMenu *tabMenu() const { return m_tabMenu; }
-    [[nodiscard]] QMenu *toolbarMenu() const { return m_toolbarMenu; }
+    [[nodiscard]] QMenu *toolbarMenu() const;
     [[nodiscard]] AboutBox *aboutBox() const { return m_aboutBox; }
     [[nodiscard]] HelpWindow *helpWindow() const { return m_help; }
     [[nodiscard]] OptionsDialog *optionsDialog() const { return m_options; }
@@ -161,9 +162,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    void createActions();
-    void createMenus();
-    void createToolBar();
+    void createCommands();
     void createTabStrip();
     void createStatusBar();
     void openStartFiles();
@@ -189,17 +188,12 @@ private:
     Dialogs &m_dialogs;
     TPathName m_programPath;
 
-    using Handler = void (MainWindow::*)();
-    std::array<QAction *, CommandCount> m_actions{};
-    std::array<Handler, CommandCount> m_handlers{};
+    CommandActions *m_commands = nullptr;
     QMdiArea *m_mdiArea = nullptr;
-    QToolBar *m_toolBar = nullptr;
     QTabBar *m_tabBar = nullptr;
     QLabel *m_panels[2] = {nullptr, nullptr};
     QMenu *m_recentMenu = nullptr;
-    QMenu *m_windowMenu = nullptr;
     QMenu *m_tabMenu = nullptr;
-    QMenu *m_toolbarMenu = nullptr;
     QList<QAction *> m_windowListActions;
     TabBook m_tabs;
     bool m_changingTabs = false;

@@ -125,7 +125,7 @@ void DocumentWindow::createMenus()
     };
 
     treeMenu = new QMenu(this);
-    refreshTreeItem = forward(treeMenu, QStringLiteral("Refresh treeview"), CommandId::RefreshTree1);
+    refreshTreeItem = forward(treeMenu, QStringLiteral("Refresh treeview"), CommandId::RefreshTree);
     QMenu *options = treeMenu->addMenu(QStringLiteral("Options"));
     showPerformedItem = options->addAction(QStringLiteral("Show performed sections / paragraphs"));
     showPic01Item = options->addAction(QStringLiteral("Show 01 levels with PIC clause"));
@@ -138,62 +138,62 @@ void DocumentWindow::createMenus()
     connect(showPerformedItem, &QAction::triggered, this, [this](bool checked) {
         m_host.settings().ShowPerformOption = checked;
         m_host.saveSettings();
-        m_host.runCommand(CommandId::RefreshTree1);
+        m_host.runCommand(CommandId::RefreshTree);
     });
     connect(showPic01Item, &QAction::triggered, this, [this](bool checked) {
         m_host.settings().Pic01ShowOption = checked;
         m_host.saveSettings();
-        m_host.runCommand(CommandId::RefreshTree1);
+        m_host.runCommand(CommandId::RefreshTree);
     });
     m_structureTree->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_structureTree, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &point) { treeMenu->popup(m_structureTree->viewport()->mapToGlobal(point)); });
 
     editorMenu = new QMenu(this);
-    editorCutItem = forward(editorMenu, QStringLiteral("Cut"), CommandId::CutItem);
-    editorCopyItem = forward(editorMenu, QStringLiteral("Copy"), CommandId::CopyItem);
-    editorPasteItem = forward(editorMenu, QStringLiteral("Paste"), CommandId::PasteItem);
+    editorCutItem = forward(editorMenu, QStringLiteral("Cut"), CommandId::Cut);
+    editorCopyItem = forward(editorMenu, QStringLiteral("Copy"), CommandId::Copy);
+    editorPasteItem = forward(editorMenu, QStringLiteral("Paste"), CommandId::Paste);
     editorMenu->addSeparator();
-    editorFindItem = forward(editorMenu, QStringLiteral("Find"), CommandId::Find1);
-    editorFindAllItem = forward(editorMenu, QStringLiteral("Find all"), CommandId::FindAll1);
-    editorSplitItem = forward(editorMenu, QStringLiteral("Split screen"), CommandId::SplitBtn);
+    editorFindItem = forward(editorMenu, QStringLiteral("Find"), CommandId::Find);
+    editorFindAllItem = forward(editorMenu, QStringLiteral("Find all"), CommandId::FindAll);
+    editorSplitItem = forward(editorMenu, QStringLiteral("Split screen"), CommandId::SplitScreen);
     editorMenu->addSeparator();
-    editorTrackItem = forward(editorMenu, QStringLiteral("Track"), CommandId::mmTrack);
-    editorBackTrackItem = forward(editorMenu, QStringLiteral("Back track"), CommandId::Trackback1);
+    editorTrackItem = forward(editorMenu, QStringLiteral("Track"), CommandId::Track);
+    editorBackTrackItem = forward(editorMenu, QStringLiteral("Back track"), CommandId::BackTrack);
     connect(editorMenu, &QMenu::aboutToShow, this, [this] {
         editorSplitItem->setVisible(m_splitView->isHidden());
-        editorCutItem->setEnabled(m_host.isCommandEnabled(CommandId::CutBtn));
-        editorCopyItem->setEnabled(m_host.isCommandEnabled(CommandId::CopyBtn));
-        editorPasteItem->setEnabled(m_host.isCommandEnabled(CommandId::PasteBtn));
-        editorTrackItem->setEnabled(m_host.isCommandEnabled(CommandId::mmTrack));
-        editorBackTrackItem->setEnabled(m_host.isCommandEnabled(CommandId::Trackback1));
+        editorCutItem->setEnabled(m_host.isCommandEnabled(CommandId::Cut));
+        editorCopyItem->setEnabled(m_host.isCommandEnabled(CommandId::Copy));
+        editorPasteItem->setEnabled(m_host.isCommandEnabled(CommandId::Paste));
+        editorTrackItem->setEnabled(m_host.isCommandEnabled(CommandId::Track));
+        editorBackTrackItem->setEnabled(m_host.isCommandEnabled(CommandId::BackTrack));
     });
     m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_editor, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &point) { editorMenu->popup(m_editor->viewport()->mapToGlobal(point)); });
 
     splitViewMenu = new QMenu(this);
-    splitViewCopyItem = forward(splitViewMenu, QStringLiteral("Copy"), CommandId::CopyItem);
-    splitViewFindItem = forward(splitViewMenu, QStringLiteral("Find"), CommandId::Find1);
+    splitViewCopyItem = forward(splitViewMenu, QStringLiteral("Copy"), CommandId::Copy);
+    splitViewFindItem = forward(splitViewMenu, QStringLiteral("Find"), CommandId::Find);
     splitViewMenu->addSeparator();
-    splitViewTrackItem = forward(splitViewMenu, QStringLiteral("Track"), CommandId::mmTrack);
-    splitViewBackTrackItem = forward(splitViewMenu, QStringLiteral("Back track"), CommandId::Trackback1);
+    splitViewTrackItem = forward(splitViewMenu, QStringLiteral("Track"), CommandId::Track);
+    splitViewBackTrackItem = forward(splitViewMenu, QStringLiteral("Back track"), CommandId::BackTrack);
     splitViewMenu->addSeparator();
     splitViewRefreshItem = splitViewMenu->addAction(QStringLiteral("Refresh"));
-    splitViewCloseItem = forward(splitViewMenu, QStringLiteral("Close"), CommandId::SplitBtn);
+    splitViewCloseItem = forward(splitViewMenu, QStringLiteral("Close"), CommandId::SplitScreen);
     connect(splitViewMenu, &QMenu::aboutToShow, this, [this] {
-        splitViewCopyItem->setEnabled(m_host.isCommandEnabled(CommandId::CopyBtn));
-        splitViewTrackItem->setEnabled(m_host.isCommandEnabled(CommandId::mmTrack));
-        splitViewBackTrackItem->setEnabled(m_host.isCommandEnabled(CommandId::btnTrackback));
+        splitViewCopyItem->setEnabled(m_host.isCommandEnabled(CommandId::Copy));
+        splitViewTrackItem->setEnabled(m_host.isCommandEnabled(CommandId::Track));
+        splitViewBackTrackItem->setEnabled(m_host.isCommandEnabled(CommandId::BackTrack));
     });
     m_splitView->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_splitView, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &point) { splitViewMenu->popup(m_splitView->viewport()->mapToGlobal(point)); });
 
     dataMenu = new QMenu(this);
-    dataCutItem = forward(dataMenu, QStringLiteral("Cut"), CommandId::CutItem);
-    dataCopyItem = forward(dataMenu, QStringLiteral("Copy"), CommandId::CopyItem);
-    dataPasteItem = forward(dataMenu, QStringLiteral("Paste"), CommandId::PasteItem);
+    dataCutItem = forward(dataMenu, QStringLiteral("Cut"), CommandId::Cut);
+    dataCopyItem = forward(dataMenu, QStringLiteral("Copy"), CommandId::Copy);
+    dataPasteItem = forward(dataMenu, QStringLiteral("Paste"), CommandId::Paste);
     dataMenu->addSeparator();
     insertRecordItem = dataMenu->addAction(QStringLiteral("Insert Line"));
     copyRecordItem = dataMenu->addAction(QStringLiteral("Copy Line"));

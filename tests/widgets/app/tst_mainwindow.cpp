@@ -1,5 +1,5 @@
-#include "app/HelpWindow.h"
 #include "app/AboutBox.h"
+#include "app/HelpWindow.h"
 #include "support/MainWindowFixture.h"
 
 #include <QLabel>
@@ -68,11 +68,10 @@ void TestMainWindow::startsWithOnlyTheAlwaysAvailableCommands()
     MainWindowFixture fixture;
     fixture.show();
     QTRY_COMPARE(enabledCommands(*fixture.window),
-                 sorted({QStringLiteral("FileOpenItem"), QStringLiteral("New1"), QStringLiteral("SaveAll1"),
-                         QStringLiteral("PrintSetup1"), QStringLiteral("FileExitItem"), QStringLiteral("Hidetoolbar1"),
-                         QStringLiteral("Options"), QStringLiteral("Font1"), QStringLiteral("Next1"),
-                         QStringLiteral("Previous1"), QStringLiteral("Help2"), QStringLiteral("HelpAboutItem"),
-                         QStringLiteral("NewBtn"), QStringLiteral("OpenBtn")}));
+                 sorted({QStringLiteral("Open"), QStringLiteral("New"), QStringLiteral("SaveAll"),
+                         QStringLiteral("PrintSetup"), QStringLiteral("Exit"), QStringLiteral("HideToolbar"),
+                         QStringLiteral("Options"), QStringLiteral("Font"), QStringLiteral("NextWindow"),
+                         QStringLiteral("PreviousWindow"), QStringLiteral("Help"), QStringLiteral("About")}));
     QCOMPARE(fixture.window->windowTitle(), QStringLiteral("Norvane"));
     QCOMPARE(fixture.window->tabs().LastTabIndex(), -1);
     QVERIFY(fixture.dialogs.asked().isEmpty());
@@ -96,8 +95,11 @@ void TestMainWindow::menusHoldTheirItemsShortcutsAndSeparators()
     };
     QCOMPARE(layout(0).join(u'|'), QStringLiteral("&Open|&New|&Close|-|&Read Only mode|&Update mode|-|&Save|Save a&ll|"
                                                   "Save &as...|-|Print|Print setup|-|E&xit"));
-    QCOMPARE(layout(2).join(u'|'), QStringLiteral("&Undo         Ctrl+Z|-|Cu&t           Ctrl+X|&Copy        Ctrl+C|"
-                                                  "&Paste        Ctrl+V|-|Select &all   Ctrl+A"));
+    // The Edit items show the editor's own keys, aligned as shortcuts, without owning them.
+    QCOMPARE(layout(2).join(u'|'), QStringLiteral("&Undo\tCtrl+Z|-|Cu&t\tCtrl+X|&Copy\tCtrl+C|&Paste\tCtrl+V|-|"
+                                                  "Select &all\tCtrl+A"));
+    for (CommandId id : {CommandId::Undo, CommandId::Cut, CommandId::Copy, CommandId::Paste, CommandId::SelectAll})
+        QVERIFY2(fixture.window->action(id)->shortcut().isEmpty(), commandName(id).data());
     QCOMPARE(layout(3).join(u'|'),
              QStringLiteral("&Find|&Replace|Find all|-|&Go to|&Split screen|Refresh &tree|-|&Indent|&Unindent|-|"
                             "Ca&lc offset|&Edit data file|-|Comment|Uncomment|-|Trac&k|&Back track|-|&Hide toolbar|"
@@ -110,15 +112,15 @@ void TestMainWindow::menusHoldTheirItemsShortcutsAndSeparators()
         CommandId id;
         QKeySequence keys;
     } shortcuts[] = {
-        {CommandId::FileOpenItem, QKeySequence(QStringLiteral("Ctrl+O"))},
-        {CommandId::FileCloseItem, QKeySequence(QStringLiteral("Ctrl+Q"))},
-        {CommandId::SaveAll1, QKeySequence(QStringLiteral("Ctrl+Y"))},
-        {CommandId::FileExitItem, QKeySequence(QStringLiteral("Ctrl+Del"))},
-        {CommandId::FindAll1, QKeySequence(QStringLiteral("Ctrl+D"))},
-        {CommandId::mmUnComment, QKeySequence(QStringLiteral("Ctrl+W"))},
-        {CommandId::mmTrack, QKeySequence(QStringLiteral("F4"))},
-        {CommandId::Trackback1, QKeySequence(QStringLiteral("F5"))},
-        {CommandId::Help2, QKeySequence(QStringLiteral("F1"))},
+        {CommandId::Open, QKeySequence(QStringLiteral("Ctrl+O"))},
+        {CommandId::Close, QKeySequence(QStringLiteral("Ctrl+Q"))},
+        {CommandId::SaveAll, QKeySequence(QStringLiteral("Ctrl+Y"))},
+        {CommandId::Exit, QKeySequence(QStringLiteral("Ctrl+Del"))},
+        {CommandId::FindAll, QKeySequence(QStringLiteral("Ctrl+D"))},
+        {CommandId::Uncomment, QKeySequence(QStringLiteral("Ctrl+W"))},
+        {CommandId::Track, QKeySequence(QStringLiteral("F4"))},
+        {CommandId::BackTrack, QKeySequence(QStringLiteral("F5"))},
+        {CommandId::Help, QKeySequence(QStringLiteral("F1"))},
     };
     for (const auto &shortcut : shortcuts)
         QCOMPARE(fixture.window->action(shortcut.id)->shortcut(), shortcut.keys);
@@ -141,6 +143,25 @@ void TestMainWindow::toolbarButtonsInOrderWithTooltipsAndIcons()
                                              "Track|Back track|Undo|Go to|Split screen|Unindent|Indent|Comment|"
                                              "un-Comment|Calc Offset|Edit data file"));
     QCOMPARE(separators, 7);
+
+    // A button is its command's menu item; only Undo has a button of its own,
+    // which follows the selection where the menu item does not.
+    QList<QAction *> menuItems;
+    for (QAction *menu : fixture.window->menuBar()->actions())
+        menuItems += menu->menu()->actions();
+    QAction *undoButton = fixture.window->action(CommandId::UndoButton);
+    for (QAction *button : fixture.window->toolBar()->actions()) {
+        if (!button->isSeparator() && button != undoButton)
+            QVERIFY2(menuItems.contains(button), qPrintable(button->toolTip()));
+    }
+    QVERIFY(!menuItems.contains(undoButton));
+
+    // Hovering a button leaves the status panels shown: the buttons have no status text.
+    fixture.show();
+    QWidget *cut = fixture.window->toolBar()->widgetForAction(fixture.window->action(CommandId::Cut));
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QCoreApplication::sendEvent(cut, &enter);
+    QVERIFY(fixture.window->statusBar()->currentMessage().isEmpty());
 }
 
 void TestMainWindow::commandLineFilesOpenInOrder()
@@ -158,8 +179,8 @@ void TestMainWindow::commandLineFilesOpenInOrder()
     QCOMPARE(fixture.window->tabs().pathAt(0), first.toStdString());
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Insert   "));
     QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 1 column 1"));
-    QVERIFY(fixture.window->action(CommandId::FileCloseItem)->isEnabled());
-    QVERIFY(!fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Close)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::Save)->isEnabled());
 }
 
 void TestMainWindow::tabsFollowDocuments()
@@ -231,7 +252,7 @@ void TestMainWindow::hidingTheToolbarFromItsPopup()
 {
     MainWindowFixture fixture;
     fixture.show();
-    QAction *hideItem = fixture.window->action(CommandId::Hidetoolbar1);
+    QAction *hideItem = fixture.window->action(CommandId::HideToolbar);
     fixture.window->toolbarMenu()->actions().constFirst()->trigger();
     QVERIFY(!fixture.window->toolBar()->isVisible());
     QVERIFY(hideItem->isChecked());

@@ -57,8 +57,8 @@ void TestSourceFiles::openDialogOpensEveryChosenFile()
     QCOMPARE(fixture.window->documents().size(), 2);
     QCOMPARE(active(fixture)->caption(), b);
     QVERIFY(fixture.dialogs.unexpected().isEmpty());
-    QVERIFY(fixture.window->action(CommandId::ReadOnly1)->isEnabled());
-    QVERIFY(!fixture.window->action(CommandId::UpdateMode1)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::ReadOnlyMode)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::UpdateMode)->isEnabled());
 
     fixture.dialogs.planOpenCancelled();
     fixture.window->openFiles();
@@ -76,10 +76,10 @@ void TestSourceFiles::readOnlyOpenShowsTheModeAndDisablesSave()
     QCOMPARE(child->caption(), a + QStringLiteral(" (read only)"));
     QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("PAY.CBL (read only)"));
     QVERIFY(child->editor()->isReadOnly());
-    QVERIFY(!fixture.window->action(CommandId::FileSaveItem)->isEnabled());
-    QVERIFY(!fixture.window->action(CommandId::ReadOnly1)->isEnabled());
-    QVERIFY(fixture.window->action(CommandId::UpdateMode1)->isEnabled());
-    QVERIFY(!fixture.window->action(CommandId::PasteItem)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::Save)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::ReadOnlyMode)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::UpdateMode)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::Paste)->isEnabled());
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Read Only   "));
     QVERIFY(fixture.window->openReadOnly);
 
@@ -172,11 +172,11 @@ void TestSourceFiles::savingKeepsTheLineEnding()
     fixture.window->openSourceFile(file);
     DocumentWindow *child = active(fixture);
     type(child, QStringLiteral("X"));
-    QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Save)->isEnabled());
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+S")));
     QCOMPARE(fixture.readFile(file), saved);
     QVERIFY(!child->editor()->isModified());
-    QVERIFY(!fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::Save)->isEnabled());
     QVERIFY(fixture.dialogs.asked().isEmpty());
 }
 
@@ -224,7 +224,7 @@ void TestSourceFiles::newNumbersBlankDocuments()
     for (int i = 0; i < 4; ++i)
         QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+N")));
     QCOMPARE(active(fixture)->caption(), QStringLiteral("blank 3"));
-    QVERIFY(!fixture.window->action(CommandId::SplitBtn)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::SplitScreen)->isEnabled());
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Insert   "));
     // Close blank 1 and 2: the next is still one above the highest.
     for (const char *name : {"blank 1", "blank 2"}) {
@@ -288,7 +288,7 @@ void TestSourceFiles::failedSaveKeepsTheOldFileAndTheChanges()
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
     QCOMPARE(child->caption(), file);
     QVERIFY(child->editor()->isModified());
-    QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Save)->isEnabled());
     QCOMPARE(fixture.readFile(file), QByteArray("KEEP\r\n"));
     QVERIFY(!QFile::exists(unwritable));
 }
@@ -301,16 +301,16 @@ void TestSourceFiles::readOnlyAndUpdateModeRenameTheTab()
     fixture.window->openSourceFile(file);
     DocumentWindow *child = active(fixture);
 
-    fixture.window->action(CommandId::ReadOnly1)->trigger();
+    fixture.window->action(CommandId::ReadOnlyMode)->trigger();
     QCOMPARE(child->caption(), file + QStringLiteral(" (read only)"));
     QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("M.cbl (read only)"));
     QCOMPARE(fixture.window->tabs().pathAt(0), child->caption().toStdString());
     QVERIFY(child->editor()->isReadOnly());
     QVERIFY(fixture.window->openReadOnly);
-    QVERIFY(fixture.window->action(CommandId::UpdateMode1)->isEnabled());
-    QVERIFY(!fixture.window->action(CommandId::ReadOnly1)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::UpdateMode)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::ReadOnlyMode)->isEnabled());
 
-    fixture.window->action(CommandId::UpdateMode1)->trigger();
+    fixture.window->action(CommandId::UpdateMode)->trigger();
     QCOMPARE(child->caption(), file);
     QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("M.cbl"));
     QVERIFY(!child->editor()->isReadOnly());
@@ -364,9 +364,9 @@ void TestSourceFiles::cancellingTheCloseQuestionKeepsTheCommands()
     fixture.window->closeDocument();
     QCOMPARE(fixture.window->documents().size(), 1);
     QCOMPARE(fixture.window->tabBar()->count(), 1);
-    QVERIFY(fixture.window->action(CommandId::FileCloseItem)->isEnabled());
-    QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
-    QVERIFY(fixture.window->action(CommandId::FindBtn)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Close)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Save)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Find)->isEnabled());
     QVERIFY(active(fixture)->editor()->isModified());
 }
 
@@ -382,7 +382,7 @@ void TestSourceFiles::closingABlankDocumentWhoseSaveAsIsCancelledKeepsIt()
     QCOMPARE(fixture.dialogs.asked().at(0).text, QStringLiteral("save blank 0 ?"));
     QCOMPARE(fixture.window->documents().size(), 1);
     QCOMPARE(active(fixture)->editor()->text(), QStringLiteral("WORK"));
-    QVERIFY(fixture.window->action(CommandId::FileCloseItem)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Close)->isEnabled());
 }
 
 void TestSourceFiles::closingTheLastDocumentDisablesItsCommands()
@@ -391,12 +391,12 @@ void TestSourceFiles::closingTheLastDocumentDisablesItsCommands()
     fixture.show();
     fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("L.cbl"), "L\r\n"));
     fixture.window->closeDocument();
-    for (CommandId id : {CommandId::FileCloseItem, CommandId::FileSaveAsItem, CommandId::FindBtn, CommandId::Print1,
-                         CommandId::PasteItem, CommandId::SelectAll, CommandId::WindowMinimizeItem,
-                         CommandId::RefreshTree, CommandId::SplitBtn, CommandId::UndoItem})
+    for (CommandId id : {CommandId::Close, CommandId::SaveAs, CommandId::Find, CommandId::Print,
+                         CommandId::Paste, CommandId::SelectAll, CommandId::MinimizeAll,
+                         CommandId::RefreshTree, CommandId::SplitScreen, CommandId::Undo})
         QVERIFY2(!fixture.window->action(id)->isEnabled(), commandName(id).data());
-    QVERIFY(fixture.window->action(CommandId::OpenBtn)->isEnabled());
-    QVERIFY(fixture.window->action(CommandId::New1)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Open)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::New)->isEnabled());
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral(" "));
 }
 

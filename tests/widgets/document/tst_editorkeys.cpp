@@ -94,7 +94,7 @@ void TestEditorKeys::tabInsertsBlanksAsOneUndoStep()
     QCOMPARE(doc->editor->lineText(0), QStringLiteral("A   B"));
     QCOMPARE(column(doc->editor), 4);
     QVERIFY(doc->editor->hasFocus());
-    QVERIFY(doc->fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(doc->fixture.window->action(CommandId::Save)->isEnabled());
     doc->editor->undo();
     QCOMPARE(doc->editor->lineText(0), QStringLiteral("AB"));
 
@@ -256,13 +256,13 @@ void TestEditorKeys::splitViewHasItsOwnHistoryAndPopup()
     QCOMPARE(split->lineFromChar(split->selStart()), 1);
     QCOMPARE(doc->child->splitViewHistory.size(), 1u);
     QVERIFY(doc->child->editorHistory.empty());
-    QVERIFY(doc->fixture.window->action(CommandId::btnTrackback)->isEnabled());
+    QVERIFY(doc->fixture.window->action(CommandId::BackTrack)->isEnabled());
 
     doc->child->splitViewCloseItem->trigger();
     QVERIFY(split->isHidden());
     QVERIFY(doc->child->splitViewHistory.empty());
     doc->fixture.window->splitScreen();
-    QVERIFY(!doc->fixture.window->action(CommandId::btnTrackback)->isEnabled());
+    QVERIFY(!doc->fixture.window->action(CommandId::BackTrack)->isEnabled());
     QMetaObject::invokeMethod(doc->child->editorMenu, "aboutToShow");
     doc->fixture.window->splitScreen();
     QMetaObject::invokeMethod(doc->child->editorMenu, "aboutToShow");

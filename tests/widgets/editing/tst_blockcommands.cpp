@@ -74,15 +74,15 @@ void TestBlockCommands::needASelectionAndAWritableEditor()
     SourceEditor *editor = fixture.window->activeDocument()->editor();
     editor->setFocus();
     QTest::keyClick(editor, Qt::Key_End);
-    QVERIFY(!fixture.window->action(CommandId::Indent1)->isEnabled());
-    QVERIFY(!fixture.window->action(CommandId::CommentBtn)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::Indent)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::Comment)->isEnabled());
     QTest::keyClick(editor, Qt::Key_Home, Qt::ShiftModifier);
-    QVERIFY(fixture.window->action(CommandId::Indent1)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Indent)->isEnabled());
     QVERIFY(fixture.window->action(CommandId::CalcOffset)->isEnabled());
     fixture.window->setReadOnlyMode();
     editor->setFocus();
     QTest::keyClick(editor, Qt::Key_Home, Qt::ShiftModifier);
-    QVERIFY(!fixture.window->action(CommandId::Indent1)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::Indent)->isEnabled());
     fixture.window->indent();
     QCOMPARE(editor->text(), QStringLiteral("       MOVE A TO B.\r\n"));
 }

@@ -79,8 +79,8 @@ void TestRecordWindows::calcOffsetShowsTheLayoutAndSavesItAsCsv()
     QCOMPARE(layout->layoutModel->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Field"));
     QCOMPARE(layout->layoutModel->index(1, 1).data().toString(), QStringLiteral("D-NAME"));
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral(" "));
-    QVERIFY(!fixture.window->action(CommandId::FileSaveAsItem)->isEnabled());
-    QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::SaveAs)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Save)->isEnabled());
 
     const QString csv = fixture.path(QStringLiteral("layout"));
     fixture.dialogs.planSave(csv);

@@ -195,7 +195,7 @@ void TestFindReplace::replaceTakesTheExactSelectionOrTheNextMatch()
     DocumentWindow *child = open(fixture, areaB("move A TO B.") + areaB("MOVE C TO D.") + areaB("MOVE E TO F."));
     SourceEditor *editor = child->editor();
     FindReplaceDialog *dialog = replaceDialog(fixture);
-    QVERIFY(!fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::Save)->isEnabled());
 
     // A selection over lines is no text to find.
     editor->setSelection(editor->lineIndex(0) + MatchColumn, 20);
@@ -216,7 +216,7 @@ void TestFindReplace::replaceTakesTheExactSelectionOrTheNextMatch()
                                            QStringLiteral("           SET C TO D."),
                                            QStringLiteral("           MOVE E TO F.")}));
     QCOMPARE(editor->selLength(), 0);
-    QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Save)->isEnabled());
 
     // The exact text selected is replaced where it stands.
     editor->setSelection(editor->lineIndex(2) + MatchColumn, 4);
@@ -278,7 +278,7 @@ void TestFindReplace::replaceAllInTheWholeText()
     QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 41 column 16"));
     QVERIFY(!child->keyIsDown);
     QCOMPARE(child->lastTextLength, editor->textLength());
-    QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Save)->isEnabled());
 
     // One undo takes all of it back.
     editor->undo();

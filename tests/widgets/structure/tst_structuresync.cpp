@@ -123,7 +123,7 @@ void TestStructureSync::workedExampleGivesItsTree()
     QCOMPARE(child->procedureDivisionLine, 9);
     QVERIFY(child->treeShown());
     QVERIFY(child->structureTree()->nodeAt(4)->isExpanded());
-    QVERIFY(fixture.window->action(CommandId::mmTrack)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Track)->isEnabled());
 
     // The options are read when the tree is built again.
     fixture.settings.Pic01ShowOption = false;
@@ -134,7 +134,7 @@ void TestStructureSync::workedExampleGivesItsTree()
     // A file of another kind gets no tree, and Track is off.
     open(fixture, workedExample(), QStringLiteral("P.txt"));
     QVERIFY(!fixture.window->activeDocument()->treeShown());
-    QVERIFY(!fixture.window->action(CommandId::mmTrack)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::Track)->isEnabled());
 }
 
 void TestStructureSync::caretHighlightsItsNode()
@@ -231,7 +231,7 @@ void TestStructureSync::trackFollowsNamesAndBackTrackReturns()
     fixture.show();
     DocumentWindow *child = open(fixture, trackProgram());
     SourceEditor *editor = child->editor();
-    QVERIFY(!fixture.window->action(CommandId::Trackback1)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::BackTrack)->isEnabled());
 
     // To a paragraph: the name is selected on the paragraph's line.
     placeCaret(child, 9, 22);   // inside 2000-READ-FILE of the PERFORM
@@ -239,7 +239,7 @@ void TestStructureSync::trackFollowsNamesAndBackTrackReturns()
     QTest::keyClick(fixture.window.get(), Qt::Key_F4);
     QCOMPARE(editor->lineFromChar(editor->selStart()), 12);
     QCOMPARE(editor->selectedText(), QStringLiteral("2000-READ-FILE"));
-    QVERIFY(fixture.window->action(CommandId::Trackback1)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::BackTrack)->isEnabled());
     QCOMPARE(child->editorHistory, (TrackHistory{start}));
 
     // To a data item: the first qualifying occurrence wins (the OCCURS clause).
@@ -274,7 +274,7 @@ void TestStructureSync::trackFollowsNamesAndBackTrackReturns()
     QTest::keyClick(fixture.window.get(), Qt::Key_F5);
     QCOMPARE(editor->selStart(), start + 2 * 18);
     QVERIFY(child->editorHistory.empty());
-    QVERIFY(!fixture.window->action(CommandId::Trackback1)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::BackTrack)->isEnabled());
 }
 
 void TestStructureSync::trackNeedsTheTree()
