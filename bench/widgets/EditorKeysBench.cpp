@@ -84,9 +84,9 @@ void BlockCommandOn10000Lines(benchmark::State &state)
         doc.editor->setSelection(start, length);
         state.ResumeTiming();
         if (state.range(0) == 0)
-            doc.window.indent();
+            doc.window.runCommand(CommandId::Indent);
         else
-            doc.window.comment();
+            doc.window.runCommand(CommandId::Comment);
         state.PauseTiming();
         doc.editor->undo();
         state.ResumeTiming();

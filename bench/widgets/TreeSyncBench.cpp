@@ -67,7 +67,7 @@ void OpenLargeProgram(benchmark::State &state)
     static LargeDocument document;
     for (auto _ : state) {
         state.PauseTiming();
-        document.window.closeDocument();   // unchanged, so no question
+        document.window.runCommand(CommandId::Close);   // unchanged, so no question
         state.ResumeTiming();
         document.window.openSourceFile(document.path);
     }

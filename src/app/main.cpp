@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "common/widgets/QtDialogs.h"
 #include "settings/core/Settings.h"
+#include "settings/widgets/RecentFiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -28,7 +29,8 @@ int main(int argc, char *argv[])
 
     Settings settings;
     QtDialogs dialogs(nullptr);
-    MainWindow mainWindow({settings, dialogs, QApplication::applicationDirPath(), MainWindow::defaultSettingsFolder()});
+    MainWindow mainWindow(
+        {settings, dialogs, QApplication::applicationDirPath(), RecentFiles::defaultSettingsFolder()});
     dialogs.setParentWidget(&mainWindow);
     QObject::connect(&instance, &OneInstance::activationRequested, &mainWindow,
                      &MainWindow::activateFromOtherInstance);

@@ -26,9 +26,12 @@ public:
 
     virtual void applyCommandStates(const CommandStates &states) = 0;
     [[nodiscard]] virtual bool isCommandEnabled(CommandId id) const = 0;
-    // Runs the main window's command, as its menu item would.
+    // Runs the command as its menu item would, whatever its state: a popup item
+    // takes the state of its command when the popup opens.
     virtual void runCommand(CommandId id) = 0;
     virtual void setStatusPanel(int panel, const QString &text) = 0;
+    // A progress text in the status bar, painted at once, before a long operation takes over.
+    virtual void showProgress(const QString &text) = 0;
 
     // The document window the running command works on.
     virtual void setCurrentDocument(DocumentWindow *child) = 0;

@@ -6,8 +6,10 @@
 #include "common/widgets/FontChoice.h"
 #include "common/widgets/Latin1.h"
 #include "common/widgets/WaitCursor.h"
+#include "document/widgets/DocumentArea.h"
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/DocumentWindow.h"
+#include "document/widgets/SourceEditor.h"
 #include "layout/core/LayoutCsv.h"
 #include "layout/widgets/DataGridModel.h"
 #include "layout/widgets/LayoutTableModel.h"
@@ -76,6 +78,49 @@ void prepareGridWindow(DocumentWindow &child, QTableView *grid)
 }
 
 } // namespace
+
+void openRecordWindow(DocumentWindow &source, LayoutMode mode, DocumentArea &area, DocumentHost &host)
+{
+    const bool dataMode = mode == LayoutMode::Data;
+    const std::string selected = toBytes(source.editorInUse()->selectedText());
+    auto refuse = [&host](const std::string &message) {
+        host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(message), Dialogs::Buttons::Ok);
+    };
+    if (selected.empty()) {
+        refuse("select a record definition");
+        return;
+    }
+    std::optional<WaitCursor> wait(std::in_place);
+    Result<LayoutTable> table = CalcRecordLayout(selected, mode);
+    if (!table) {
+        wait.reset();
+        refuse(table.error());
+        return;
+    }
+    std::vector<DataColumn> columns;
+    if (dataMode) {
+        Result<std::vector<DataColumn>> built = BuildDataHeaders(table.value());
+        if (!built) {
+            wait.reset();
+            refuse(built.error());
+            return;
+        }
+        columns = std::move(built).value();
+    }
+
+    DocumentWindow *child = area.addDocument();
+    const std::string message = table.value().message;
+    if (dataMode)
+        showDataWindow(*child, table.value(), std::move(columns), orderOf(host));
+    else
+        showLayoutWindow(*child, std::move(table).value());
+    area.showNewDocument(child);
+    wait.reset();
+    if (!message.empty())
+        refuse(message);
+    if (dataMode)
+        child->dataGrid()->setFocus();
+}
 
 void showLayoutWindow(DocumentWindow &child, LayoutTable table)
 {

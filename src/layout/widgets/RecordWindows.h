@@ -6,12 +6,18 @@
 
 namespace norvane {
 
+class DocumentArea;
 class DocumentHost;
 class DocumentWindow;
 
 // Layout and data windows: a document window that shows a record layout
 // table, or the records of a data file in a grid, built from a selected
 // record definition.
+
+// Calc offset (layout mode) or Edit data file (data mode) on the source window:
+// a new layout or data window for the record definition selected in the editor
+// in use. Nothing is built when the selection holds no usable definition.
+void openRecordWindow(DocumentWindow &source, LayoutMode mode, DocumentArea &area, DocumentHost &host);
 
 // Makes the window a layout window showing the table.
 void showLayoutWindow(DocumentWindow &child, LayoutTable table);

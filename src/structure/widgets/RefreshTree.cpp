@@ -44,4 +44,12 @@ void buildTree(DocumentWindow &child, DocumentHost &host)
     child.showEditMode();
 }
 
+void refreshTree(DocumentWindow &child, DocumentHost &host)
+{
+    child.syncSuspended = true;
+    buildTree(child, host);
+    child.syncSuspended = false;
+    child.editorSelectionChanged();
+}
+
 } // namespace norvane

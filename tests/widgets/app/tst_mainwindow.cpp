@@ -73,7 +73,7 @@ void TestMainWindow::startsWithOnlyTheAlwaysAvailableCommands()
                          QStringLiteral("Options"), QStringLiteral("Font"), QStringLiteral("NextWindow"),
                          QStringLiteral("PreviousWindow"), QStringLiteral("Help"), QStringLiteral("About")}));
     QCOMPARE(fixture.window->windowTitle(), QStringLiteral("Norvane"));
-    QCOMPARE(fixture.window->tabs().LastTabIndex(), -1);
+    QCOMPARE(fixture.window->documentArea()->tabs().LastTabIndex(), -1);
     QVERIFY(fixture.dialogs.asked().isEmpty());
 }
 
@@ -131,7 +131,7 @@ void TestMainWindow::toolbarButtonsInOrderWithTooltipsAndIcons()
     MainWindowFixture fixture;
     QStringList tips;
     int separators = 0;
-    for (QAction *button : fixture.window->toolBar()->actions()) {
+    for (QAction *button : fixture.window->commands()->toolBar()->actions()) {
         if (button->isSeparator()) {
             ++separators;
             continue;
@@ -150,7 +150,7 @@ void TestMainWindow::toolbarButtonsInOrderWithTooltipsAndIcons()
     for (QAction *menu : fixture.window->menuBar()->actions())
         menuItems += menu->menu()->actions();
     QAction *undoButton = fixture.window->action(CommandId::UndoButton);
-    for (QAction *button : fixture.window->toolBar()->actions()) {
+    for (QAction *button : fixture.window->commands()->toolBar()->actions()) {
         if (!button->isSeparator() && button != undoButton)
             QVERIFY2(menuItems.contains(button), qPrintable(button->toolTip()));
     }
@@ -158,7 +158,7 @@ void TestMainWindow::toolbarButtonsInOrderWithTooltipsAndIcons()
 
     // Hovering a button leaves the status panels shown: the buttons have no status text.
     fixture.show();
-    QWidget *cut = fixture.window->toolBar()->widgetForAction(fixture.window->action(CommandId::Cut));
+    QWidget *cut = fixture.window->commands()->toolBar()->widgetForAction(fixture.window->action(CommandId::Cut));
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
     QCoreApplication::sendEvent(cut, &enter);
     QVERIFY(fixture.window->statusBar()->currentMessage().isEmpty());
@@ -171,12 +171,12 @@ void TestMainWindow::commandLineFilesOpenInOrder()
     const QString second = fixture.writeFile(QStringLiteral("second.cob"), "       PROGRAM-ID. X.\n");
     fixture.window->setStartFiles({first, second});
     fixture.show();
-    QTRY_COMPARE(fixture.window->documents().size(), 2);
+    QTRY_COMPARE(fixture.window->documentArea()->documents().size(), 2);
     QCOMPARE(fixture.window->activeDocument()->caption(), second);
-    QCOMPARE(fixture.window->tabBar()->currentIndex(), 1);
-    QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("FIRST.CBL"));
-    QCOMPARE(fixture.window->tabBar()->tabText(1), QStringLiteral("second.cob"));
-    QCOMPARE(fixture.window->tabs().pathAt(0), first.toStdString());
+    QCOMPARE(fixture.window->documentArea()->tabBar()->currentIndex(), 1);
+    QCOMPARE(fixture.window->documentArea()->tabBar()->tabText(0), QStringLiteral("FIRST.CBL"));
+    QCOMPARE(fixture.window->documentArea()->tabBar()->tabText(1), QStringLiteral("second.cob"));
+    QCOMPARE(fixture.window->documentArea()->tabs().pathAt(0), first.toStdString());
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Insert   "));
     QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 1 column 1"));
     QVERIFY(fixture.window->action(CommandId::Close)->isEnabled());
@@ -192,22 +192,22 @@ void TestMainWindow::tabsFollowDocuments()
         paths.append(fixture.writeFile(QString::fromLatin1(name), "X\n"));
     for (const QString &path : paths)
         fixture.window->openSourceFile(path);
-    QCOMPARE(fixture.window->tabBar()->count(), 3);
+    QCOMPARE(fixture.window->documentArea()->tabBar()->count(), 3);
 
     // Clicking the first tab brings its document to the front.
-    QTest::mouseClick(fixture.window->tabBar(), Qt::LeftButton, {},
-                      fixture.window->tabBar()->tabRect(0).center());
+    QTest::mouseClick(fixture.window->documentArea()->tabBar(), Qt::LeftButton, {},
+                      fixture.window->documentArea()->tabBar()->tabRect(0).center());
     QCOMPARE(fixture.window->activeDocument()->caption(), paths[0]);
 
     // Closing the middle one leaves the first and third.
-    fixture.window->tabBar()->setCurrentIndex(1);
+    fixture.window->documentArea()->tabBar()->setCurrentIndex(1);
     QCOMPARE(fixture.window->activeDocument()->caption(), paths[1]);
-    fixture.window->closeDocument();
-    QCOMPARE(fixture.window->tabs().LastTabIndex(), 1);
-    QCOMPARE(fixture.window->tabs().pathAt(0), paths[0].toStdString());
-    QCOMPARE(fixture.window->tabs().pathAt(1), paths[2].toStdString());
-    QCOMPARE(fixture.window->tabBar()->count(), 2);
-    QCOMPARE(fixture.window->tabBar()->tabText(1), QStringLiteral("C.cbl"));
+    fixture.window->runCommand(CommandId::Close);
+    QCOMPARE(fixture.window->documentArea()->tabs().LastTabIndex(), 1);
+    QCOMPARE(fixture.window->documentArea()->tabs().pathAt(0), paths[0].toStdString());
+    QCOMPARE(fixture.window->documentArea()->tabs().pathAt(1), paths[2].toStdString());
+    QCOMPARE(fixture.window->documentArea()->tabBar()->count(), 2);
+    QCOMPARE(fixture.window->documentArea()->tabBar()->tabText(1), QStringLiteral("C.cbl"));
     QVERIFY(fixture.dialogs.asked().isEmpty());
 }
 
@@ -217,12 +217,12 @@ void TestMainWindow::selectingTheTabOfAMinimisedDocumentRestoresIt()
     fixture.show();
     fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\n"));
     fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\n"));
-    fixture.window->minimizeAllWindows();
-    const QList<QMdiSubWindow *> windows = fixture.window->mdiArea()->subWindowList(QMdiArea::CreationOrder);
+    fixture.window->runCommand(CommandId::MinimizeAll);
+    const QList<QMdiSubWindow *> windows = fixture.window->documentArea()->mdiArea()->subWindowList(QMdiArea::CreationOrder);
     QVERIFY(windows[0]->isMinimized());
     QVERIFY(windows[1]->isMinimized());
-    const int other = 1 - fixture.window->tabBar()->currentIndex();
-    fixture.window->tabBar()->setCurrentIndex(other);
+    const int other = 1 - fixture.window->documentArea()->tabBar()->currentIndex();
+    fixture.window->documentArea()->tabBar()->setCurrentIndex(other);
     QVERIFY(windows[other]->isMaximized());
     QCOMPARE(fixture.window->activeDocument()->caption(),
              fixture.path(other == 0 ? QStringLiteral("A.cbl") : QStringLiteral("B.cbl")));
@@ -233,8 +233,8 @@ void TestMainWindow::windowMenuListsTheDocuments()
     MainWindowFixture fixture;
     fixture.show();
     fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\n"));
-    fixture.window->newDocument();
-    QMenu *menu = fixture.window->windowMenu();
+    fixture.window->runCommand(CommandId::New);
+    QMenu *menu = fixture.window->commands()->windowMenu();
     QMetaObject::invokeMethod(menu, "aboutToShow");
     QStringList entries;
     for (QAction *item : menu->actions()) {
@@ -253,12 +253,12 @@ void TestMainWindow::hidingTheToolbarFromItsPopup()
     MainWindowFixture fixture;
     fixture.show();
     QAction *hideItem = fixture.window->action(CommandId::HideToolbar);
-    fixture.window->toolbarMenu()->actions().constFirst()->trigger();
-    QVERIFY(!fixture.window->toolBar()->isVisible());
+    fixture.window->commands()->toolbarMenu()->actions().constFirst()->trigger();
+    QVERIFY(!fixture.window->commands()->toolBar()->isVisible());
     QVERIFY(hideItem->isChecked());
-    QVERIFY(!fixture.window->toolbarMenu()->actions().constFirst()->isCheckable());
+    QVERIFY(!fixture.window->commands()->toolbarMenu()->actions().constFirst()->isCheckable());
     hideItem->trigger();
-    QVERIFY(fixture.window->toolBar()->isVisible());
+    QVERIFY(fixture.window->commands()->toolBar()->isVisible());
     QVERIFY(!hideItem->isChecked());
 }
 
@@ -290,7 +290,7 @@ void TestMainWindow::droppedFilesOpen()
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(fixture.window.get(), &drop);
-    QCOMPARE(fixture.window->documents().size(), 2);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 2);
     QCOMPARE(fixture.window->activeDocument()->caption(), b);
 }
 
@@ -335,7 +335,7 @@ void TestMainWindow::activationFromASecondStartOpensItsFiles()
     const QString file = fixture.writeFile(QStringLiteral("PAY.CBL"), "PAY\n");
     fixture.window->activateFromOtherInstance({file});
     QVERIFY(!fixture.window->isMinimized());
-    QCOMPARE(fixture.window->documents().size(), 1);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 1);
     QCOMPARE(fixture.window->activeDocument()->caption(), file);
 }
 

@@ -54,15 +54,15 @@ void TestSourceFiles::openDialogOpensEveryChosenFile()
     const QString b = fixture.writeFile(QStringLiteral("B.uex"), "B\r\n");
     fixture.dialogs.planOpen({a, b});
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+O")));
-    QCOMPARE(fixture.window->documents().size(), 2);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 2);
     QCOMPARE(active(fixture)->caption(), b);
     QVERIFY(fixture.dialogs.unexpected().isEmpty());
     QVERIFY(fixture.window->action(CommandId::ReadOnlyMode)->isEnabled());
     QVERIFY(!fixture.window->action(CommandId::UpdateMode)->isEnabled());
 
     fixture.dialogs.planOpenCancelled();
-    fixture.window->openFiles();
-    QCOMPARE(fixture.window->documents().size(), 2);
+    fixture.window->runCommand(CommandId::Open);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 2);
 }
 
 void TestSourceFiles::readOnlyOpenShowsTheModeAndDisablesSave()
@@ -71,22 +71,22 @@ void TestSourceFiles::readOnlyOpenShowsTheModeAndDisablesSave()
     fixture.show();
     const QString a = fixture.writeFile(QStringLiteral("PAY.CBL"), "PAY\r\n");
     fixture.dialogs.planOpen({a}, true);
-    fixture.window->openFiles();
+    fixture.window->runCommand(CommandId::Open);
     DocumentWindow *child = active(fixture);
     QCOMPARE(child->caption(), a + QStringLiteral(" (read only)"));
-    QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("PAY.CBL (read only)"));
+    QCOMPARE(fixture.window->documentArea()->tabBar()->tabText(0), QStringLiteral("PAY.CBL (read only)"));
     QVERIFY(child->editor()->isReadOnly());
     QVERIFY(!fixture.window->action(CommandId::Save)->isEnabled());
     QVERIFY(!fixture.window->action(CommandId::ReadOnlyMode)->isEnabled());
     QVERIFY(fixture.window->action(CommandId::UpdateMode)->isEnabled());
     QVERIFY(!fixture.window->action(CommandId::Paste)->isEnabled());
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Read Only   "));
-    QVERIFY(fixture.window->openReadOnly);
+    QVERIFY(fixture.window->fileCommands()->openReadOnly);
 
     // The same file in update mode is another document.
-    fixture.window->openReadOnly = false;
+    fixture.window->fileCommands()->openReadOnly = false;
     fixture.window->openSourceFile(a);
-    QCOMPARE(fixture.window->documents().size(), 2);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 2);
     QCOMPARE(fixture.dialogs.asked().size(), 1);   // the open dialog, no reload question
     QVERIFY(fixture.dialogs.unexpected().isEmpty());
 }
@@ -103,14 +103,14 @@ void TestSourceFiles::reopeningAsksToReload()
     fixture.dialogs.planMessage(Answer::Cancel);
     fixture.window->openSourceFile(a);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("reload ") + a + QStringLiteral(" ?"));
-    QCOMPARE(fixture.window->documents().size(), 1);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 1);
     QCOMPARE(active(fixture)->editor()->lineText(0), QStringLiteral("EDIT OLD"));
 
     fixture.dialogs.planMessage(Answer::Ok);
     fixture.window->openSourceFile(a);
-    QCOMPARE(fixture.window->documents().size(), 1);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 1);
     QCOMPARE(active(fixture)->editor()->lineText(0), QStringLiteral("NEW"));
-    QCOMPARE(fixture.window->tabBar()->count(), 1);
+    QCOMPARE(fixture.window->documentArea()->tabBar()->count(), 1);
     QVERIFY(fixture.dialogs.unexpected().isEmpty());
     QVERIFY(fixture.dialogs.allAnswered());
 }
@@ -126,7 +126,7 @@ void TestSourceFiles::anotherSpellingOfThePathIsTheSameDocument()
     fixture.dialogs.planMessage(Answer::Cancel);
     fixture.window->openSourceFile(other);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("reload ") + a + QStringLiteral(" ?"));
-    QCOMPARE(fixture.window->documents().size(), 1);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 1);
 }
 
 void TestSourceFiles::missingAndUnreadableFilesOpenNothing()
@@ -143,8 +143,8 @@ void TestSourceFiles::missingAndUnreadableFilesOpenNothing()
     QVERIFY(fixture.dialogs.lastMessage().contains(QStringLiteral("folder.cbl")));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
 
-    QVERIFY(fixture.window->documents().isEmpty());
-    QCOMPARE(fixture.window->tabBar()->count(), 0);
+    QVERIFY(fixture.window->documentArea()->documents().isEmpty());
+    QCOMPARE(fixture.window->documentArea()->tabBar()->count(), 0);
 }
 
 void TestSourceFiles::savingKeepsTheLineEnding_data()
@@ -193,7 +193,7 @@ void TestSourceFiles::anUnchangedFileSavesByteForByte()
     const QString file = fixture.writeFile(QStringLiteral("BYTES.CBL"), bytes);
     fixture.window->openSourceFile(file);
     active(fixture)->editor()->setModified(true);
-    fixture.window->save();
+    fixture.window->runCommand(CommandId::Save);
     QCOMPARE(fixture.readFile(file), bytes);
 }
 
@@ -207,7 +207,7 @@ void TestSourceFiles::strippingTrailingSpacesKeepsTheCaret()
     DocumentWindow *child = active(fixture);
     child->editor()->setSelStart(child->editor()->lineIndex(1) + 3);
     type(child, QStringLiteral("x"));
-    fixture.window->save();
+    fixture.window->runCommand(CommandId::Save);
     QCOMPARE(fixture.readFile(file), QByteArray("AAA\r\nBBBxBBB\r\n\r\nC\r\n"));
     QCOMPARE(child->editor()->text(), QStringLiteral("AAA\r\nBBBxBBB\r\n\r\nC\r\n"));
     QCOMPARE(child->editor()->lineFromChar(child->editor()->selStart()), 1);
@@ -228,34 +228,34 @@ void TestSourceFiles::newNumbersBlankDocuments()
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Insert   "));
     // Close blank 1 and 2: the next is still one above the highest.
     for (const char *name : {"blank 1", "blank 2"}) {
-        for (DocumentWindow *child : fixture.window->documents()) {
+        for (DocumentWindow *child : fixture.window->documentArea()->documents()) {
             if (child->caption() == QLatin1String(name))
                 fixture.window->bringToFront(child);
         }
-        fixture.window->closeDocument();
+        fixture.window->runCommand(CommandId::Close);
     }
-    fixture.window->newDocument();
+    fixture.window->runCommand(CommandId::New);
     QCOMPARE(active(fixture)->caption(), QStringLiteral("blank 4"));
 
     for (int i = 5; i <= 9; ++i)
-        fixture.window->newDocument();
+        fixture.window->runCommand(CommandId::New);
     QCOMPARE(active(fixture)->caption(), QStringLiteral("blank 9"));
-    fixture.window->newDocument();
+    fixture.window->runCommand(CommandId::New);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("only 10 blank forms allowed"));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
-    QCOMPARE(fixture.window->documents().size(), 8);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 8);
 }
 
 void TestSourceFiles::savingABlankDocumentAsksForAName()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->newDocument();
+    fixture.window->runCommand(CommandId::New);
     DocumentWindow *child = active(fixture);
     type(child, QStringLiteral("HELLO"));
 
     fixture.dialogs.planSaveCancelled();
-    fixture.window->save();
+    fixture.window->runCommand(CommandId::Save);
     QCOMPARE(fixture.dialogs.asked().constLast().kind, QStringLiteral("save"));
     QCOMPARE(fixture.dialogs.asked().constLast().text, QStringLiteral("blank 0"));
     QCOMPARE(child->caption(), QStringLiteral("blank 0"));
@@ -263,10 +263,10 @@ void TestSourceFiles::savingABlankDocumentAsksForAName()
 
     const QString target = fixture.path(QStringLiteral("HELLO.CBL"));
     fixture.dialogs.planSave(target);
-    fixture.window->save();
+    fixture.window->runCommand(CommandId::Save);
     QCOMPARE(child->caption(), QDir::toNativeSeparators(target));
-    QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("HELLO.CBL"));
-    QCOMPARE(fixture.window->tabs().pathAt(0), target.toStdString());
+    QCOMPARE(fixture.window->documentArea()->tabBar()->tabText(0), QStringLiteral("HELLO.CBL"));
+    QCOMPARE(fixture.window->documentArea()->tabs().pathAt(0), target.toStdString());
     QCOMPARE(fixture.readFile(target), QByteArray("HELLO\n"));
     QVERIFY(!child->editor()->isModified());
 }
@@ -282,7 +282,7 @@ void TestSourceFiles::failedSaveKeepsTheOldFileAndTheChanges()
 
     const QString unwritable = fixture.path(QStringLiteral("no-such-folder/OUT.CBL"));
     fixture.dialogs.planSave(unwritable);
-    fixture.window->saveAs();
+    fixture.window->runCommand(CommandId::SaveAs);
     QVERIFY(fixture.dialogs.lastMessage().contains(QStringLiteral("OUT.CBL")));
     QVERIFY(fixture.dialogs.lastMessage().contains(QStringLiteral("No such file or directory")));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
@@ -303,18 +303,18 @@ void TestSourceFiles::readOnlyAndUpdateModeRenameTheTab()
 
     fixture.window->action(CommandId::ReadOnlyMode)->trigger();
     QCOMPARE(child->caption(), file + QStringLiteral(" (read only)"));
-    QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("M.cbl (read only)"));
-    QCOMPARE(fixture.window->tabs().pathAt(0), child->caption().toStdString());
+    QCOMPARE(fixture.window->documentArea()->tabBar()->tabText(0), QStringLiteral("M.cbl (read only)"));
+    QCOMPARE(fixture.window->documentArea()->tabs().pathAt(0), child->caption().toStdString());
     QVERIFY(child->editor()->isReadOnly());
-    QVERIFY(fixture.window->openReadOnly);
+    QVERIFY(fixture.window->fileCommands()->openReadOnly);
     QVERIFY(fixture.window->action(CommandId::UpdateMode)->isEnabled());
     QVERIFY(!fixture.window->action(CommandId::ReadOnlyMode)->isEnabled());
 
     fixture.window->action(CommandId::UpdateMode)->trigger();
     QCOMPARE(child->caption(), file);
-    QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("M.cbl"));
+    QCOMPARE(fixture.window->documentArea()->tabBar()->tabText(0), QStringLiteral("M.cbl"));
     QVERIFY(!child->editor()->isReadOnly());
-    QVERIFY(!fixture.window->openReadOnly);
+    QVERIFY(!fixture.window->fileCommands()->openReadOnly);
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Insert   "));
 }
 
@@ -328,30 +328,30 @@ void TestSourceFiles::closeQuestionAnswers()
     fixture.window->openSourceFile(file);
     type(active(fixture), QStringLiteral("X"));
     fixture.dialogs.planMessage(Answer::No);
-    fixture.window->closeDocument();
+    fixture.window->runCommand(CommandId::Close);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("save Q.cbl ?"));
     QCOMPARE(fixture.dialogs.asked().constLast().buttons, Dialogs::Buttons::YesNoCancel);
-    QVERIFY(fixture.window->documents().isEmpty());
+    QVERIFY(fixture.window->documentArea()->documents().isEmpty());
     QCOMPARE(fixture.readFile(file), QByteArray("Q\r\n"));
 
     // Yes: saves and closes.
     fixture.window->openSourceFile(file);
     type(active(fixture), QStringLiteral("Y"));
     fixture.dialogs.planMessage(Answer::Yes);
-    fixture.window->closeDocument();
-    QVERIFY(fixture.window->documents().isEmpty());
+    fixture.window->runCommand(CommandId::Close);
+    QVERIFY(fixture.window->documentArea()->documents().isEmpty());
     QCOMPARE(fixture.readFile(file), QByteArray("YQ\r\n"));
 
     // Nothing changed, or read-only: no question.
     fixture.dialogs.clear();
     fixture.window->openSourceFile(file);
-    fixture.window->closeDocument();
+    fixture.window->runCommand(CommandId::Close);
     fixture.window->openSourceFile(file);
     type(active(fixture), QStringLiteral("Z"));
-    fixture.window->setReadOnlyMode();
-    fixture.window->closeDocument();
+    fixture.window->runCommand(CommandId::ReadOnlyMode);
+    fixture.window->runCommand(CommandId::Close);
     QVERIFY(fixture.dialogs.asked().isEmpty());
-    QVERIFY(fixture.window->documents().isEmpty());
+    QVERIFY(fixture.window->documentArea()->documents().isEmpty());
 }
 
 void TestSourceFiles::cancellingTheCloseQuestionKeepsTheCommands()
@@ -361,9 +361,9 @@ void TestSourceFiles::cancellingTheCloseQuestionKeepsTheCommands()
     fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("C.cbl"), "C\r\n"));
     type(active(fixture), QStringLiteral("X"));
     fixture.dialogs.planMessage(Answer::Cancel);
-    fixture.window->closeDocument();
-    QCOMPARE(fixture.window->documents().size(), 1);
-    QCOMPARE(fixture.window->tabBar()->count(), 1);
+    fixture.window->runCommand(CommandId::Close);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 1);
+    QCOMPARE(fixture.window->documentArea()->tabBar()->count(), 1);
     QVERIFY(fixture.window->action(CommandId::Close)->isEnabled());
     QVERIFY(fixture.window->action(CommandId::Save)->isEnabled());
     QVERIFY(fixture.window->action(CommandId::Find)->isEnabled());
@@ -374,13 +374,13 @@ void TestSourceFiles::closingABlankDocumentWhoseSaveAsIsCancelledKeepsIt()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->newDocument();
+    fixture.window->runCommand(CommandId::New);
     type(active(fixture), QStringLiteral("WORK"));
     fixture.dialogs.planMessage(Answer::Yes);
     fixture.dialogs.planSaveCancelled();
-    fixture.window->closeDocument();
+    fixture.window->runCommand(CommandId::Close);
     QCOMPARE(fixture.dialogs.asked().at(0).text, QStringLiteral("save blank 0 ?"));
-    QCOMPARE(fixture.window->documents().size(), 1);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 1);
     QCOMPARE(active(fixture)->editor()->text(), QStringLiteral("WORK"));
     QVERIFY(fixture.window->action(CommandId::Close)->isEnabled());
 }
@@ -390,7 +390,7 @@ void TestSourceFiles::closingTheLastDocumentDisablesItsCommands()
     MainWindowFixture fixture;
     fixture.show();
     fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("L.cbl"), "L\r\n"));
-    fixture.window->closeDocument();
+    fixture.window->runCommand(CommandId::Close);
     for (CommandId id : {CommandId::Close, CommandId::SaveAs, CommandId::Find, CommandId::Print,
                          CommandId::Paste, CommandId::SelectAll, CommandId::MinimizeAll,
                          CommandId::RefreshTree, CommandId::SplitScreen, CommandId::Undo})
@@ -409,10 +409,10 @@ void TestSourceFiles::saveAllSavesChangedSourceDocuments()
     const QString c = fixture.writeFile(QStringLiteral("C.cbl"), "C\r\n");
     for (const QString &file : {a, b, c})
         fixture.window->openSourceFile(file);
-    const QList<DocumentWindow *> children = fixture.window->documents();
+    const QList<DocumentWindow *> children = fixture.window->documentArea()->documents();
     type(children[0], QStringLiteral("1"));
     type(children[2], QStringLiteral("3"));
-    fixture.window->newDocument();
+    fixture.window->runCommand(CommandId::New);
     type(active(fixture), QStringLiteral("NEW"));
     fixture.dialogs.planSave(fixture.path(QStringLiteral("NEW.CBL")));
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+Y")));
@@ -429,18 +429,18 @@ void TestSourceFiles::exitStopsAtCancel()
     fixture.show();
     fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n"));
     fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n"));
-    for (DocumentWindow *child : fixture.window->documents())
+    for (DocumentWindow *child : fixture.window->documentArea()->documents())
         type(child, QStringLiteral("X"));
     fixture.dialogs.planMessage(Answer::Cancel);
-    fixture.window->exit();
+    fixture.window->runCommand(CommandId::Exit);
     QVERIFY(fixture.window->isVisible());
-    QCOMPARE(fixture.window->documents().size(), 2);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 2);
     QCOMPARE(fixture.dialogs.asked().size(), 1);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("save B.cbl ?"));
 
     fixture.dialogs.planMessage(Answer::No);
     fixture.dialogs.planMessage(Answer::No);
-    fixture.window->exit();
+    fixture.window->runCommand(CommandId::Exit);
     QVERIFY(!fixture.window->isVisible());
     QVERIFY(fixture.dialogs.allAnswered());
 }
@@ -452,11 +452,11 @@ void TestSourceFiles::printingWritesTheWholeText()
     fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("P.cbl"), "       PROGRAM-ID. PRINTME.\r\n"));
     const QString pdf = fixture.path(QStringLiteral("out.pdf"));
     fixture.dialogs.planPrint(pdf);
-    fixture.window->print();
+    fixture.window->runCommand(CommandId::Print);
     QVERIFY(fixture.readFile(pdf).startsWith("%PDF"));
 
     fixture.dialogs.planPrint(QString());
-    fixture.window->print();
+    fixture.window->runCommand(CommandId::Print);
     QVERIFY(fixture.dialogs.allAnswered());
 }
 

@@ -181,7 +181,7 @@ void TestEditorKeys::insertTogglesOvertypeAndTheCaret()
 void TestEditorKeys::insertInAReadOnlyDocumentChangesNothing()
 {
     auto doc = open("ABC\r\n");
-    doc->fixture.window->setReadOnlyMode();
+    doc->fixture.window->runCommand(CommandId::ReadOnlyMode);
     doc->editor->setFocus();
     QTest::keyClick(doc->editor, Qt::Key_Insert);
     QVERIFY(doc->child->insertMode);
@@ -234,10 +234,10 @@ void TestEditorKeys::splitViewShowsACopyUntilRefreshed()
     // Copy while the split view is in use copies its selection.
     split->setFocus();
     split->setSelection(split->lineIndex(5), 13);
-    doc->fixture.window->copy();
+    doc->fixture.window->runCommand(CommandId::Copy);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("       LINE 5"));
 
-    doc->fixture.window->splitScreen();
+    doc->fixture.window->runCommand(CommandId::SplitScreen);
     QVERIFY(split->isHidden());
     QVERIFY(doc->child->mainEditorActive);
 }
@@ -245,14 +245,14 @@ void TestEditorKeys::splitViewShowsACopyUntilRefreshed()
 void TestEditorKeys::splitViewHasItsOwnHistoryAndPopup()
 {
     auto doc = open("       PROCEDURE DIVISION.\r\n       A-PARA.\r\n           PERFORM A-PARA.\r\n");
-    doc->fixture.window->splitScreen();
+    doc->fixture.window->runCommand(CommandId::SplitScreen);
     QMetaObject::invokeMethod(doc->child->editorMenu, "aboutToShow");
     QVERIFY(!doc->child->editorSplitItem->isVisible());
 
     SourceEditor *split = doc->child->splitView();
     split->setFocus();
     split->setSelStart(split->lineIndex(2) + 21);
-    doc->fixture.window->track();
+    doc->fixture.window->runCommand(CommandId::Track);
     QCOMPARE(split->lineFromChar(split->selStart()), 1);
     QCOMPARE(doc->child->splitViewHistory.size(), 1u);
     QVERIFY(doc->child->editorHistory.empty());
@@ -261,10 +261,10 @@ void TestEditorKeys::splitViewHasItsOwnHistoryAndPopup()
     doc->child->splitViewCloseItem->trigger();
     QVERIFY(split->isHidden());
     QVERIFY(doc->child->splitViewHistory.empty());
-    doc->fixture.window->splitScreen();
+    doc->fixture.window->runCommand(CommandId::SplitScreen);
     QVERIFY(!doc->fixture.window->action(CommandId::BackTrack)->isEnabled());
     QMetaObject::invokeMethod(doc->child->editorMenu, "aboutToShow");
-    doc->fixture.window->splitScreen();
+    doc->fixture.window->runCommand(CommandId::SplitScreen);
     QMetaObject::invokeMethod(doc->child->editorMenu, "aboutToShow");
     QVERIFY(doc->child->editorSplitItem->isVisible());
 }

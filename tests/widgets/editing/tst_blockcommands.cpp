@@ -79,11 +79,11 @@ void TestBlockCommands::needASelectionAndAWritableEditor()
     QTest::keyClick(editor, Qt::Key_Home, Qt::ShiftModifier);
     QVERIFY(fixture.window->action(CommandId::Indent)->isEnabled());
     QVERIFY(fixture.window->action(CommandId::CalcOffset)->isEnabled());
-    fixture.window->setReadOnlyMode();
+    fixture.window->runCommand(CommandId::ReadOnlyMode);
     editor->setFocus();
     QTest::keyClick(editor, Qt::Key_Home, Qt::ShiftModifier);
     QVERIFY(!fixture.window->action(CommandId::Indent)->isEnabled());
-    fixture.window->indent();
+    fixture.window->runCommand(CommandId::Indent);
     QCOMPARE(editor->text(), QStringLiteral("       MOVE A TO B.\r\n"));
 }
 

@@ -55,10 +55,10 @@ private:
     static DocumentWindow *openDataWindow(MainWindowFixture &fixture, const QString &dataFile)
     {
         selectCopybook(fixture);
-        fixture.window->editDataFile();
+        fixture.window->runCommand(CommandId::EditDataFile);
         DocumentWindow *data = fixture.window->activeDocument();
         fixture.dialogs.planOpen({dataFile});
-        fixture.window->openFiles();
+        fixture.window->runCommand(CommandId::Open);
         return data;
     }
 };
@@ -84,7 +84,7 @@ void TestRecordWindows::calcOffsetShowsTheLayoutAndSavesItAsCsv()
 
     const QString csv = fixture.path(QStringLiteral("layout"));
     fixture.dialogs.planSave(csv);
-    fixture.window->save();
+    fixture.window->runCommand(CommandId::Save);
     QCOMPARE(fixture.dialogs.asked().constLast().text, QStringLiteral("DATA-REC.csv"));
     const QByteArray written = fixture.readFile(csv + QStringLiteral(".csv"));
     QVERIFY(written.startsWith("\"Level\",\"Field\",\"Pic\",\"Usage\",\"Occurence\",\"Offset\",\"Redefines\"\r\n"));
@@ -97,12 +97,12 @@ void TestRecordWindows::nothingSelectedIsRefused()
     fixture.show();
     DocumentWindow *source = selectCopybook(fixture);
     source->editor()->setSelStart(0);
-    fixture.window->calcOffset();
+    fixture.window->runCommand(CommandId::CalcOffset);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("select a record definition"));
     source->editor()->setSelection(0, 20);   // only the comment line
-    fixture.window->calcOffset();
+    fixture.window->runCommand(CommandId::CalcOffset);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("No record definition selected"));
-    QCOMPARE(fixture.window->documents().size(), 1);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 1);
 }
 
 void TestRecordWindows::dataFileOpensIntoTheGridAndSavesBack()
@@ -114,7 +114,7 @@ void TestRecordWindows::dataFileOpensIntoTheGridAndSavesBack()
     DocumentWindow *window = openDataWindow(fixture, data);
     QVERIFY(window->isDataWindow);
     QCOMPARE(window->caption(), QStringLiteral("data: datafix.dat"));
-    QCOMPARE(fixture.window->tabBar()->tabText(fixture.window->tabBar()->currentIndex()), QStringLiteral("data: datafix.dat"));
+    QCOMPARE(fixture.window->documentArea()->tabBar()->tabText(fixture.window->documentArea()->tabBar()->currentIndex()), QStringLiteral("data: datafix.dat"));
     DataGridModel *model = window->dataModel;
     QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QVERIFY(model->rowCount() >= 2);
@@ -196,10 +196,10 @@ void TestRecordWindows::linesAndCellClipboard()
     QCOMPARE(model->index(2, 0).data().toString().trimmed(), QStringLiteral("ONE"));
 
     grid->setCurrentIndex(model->index(0, 0));
-    fixture.window->copy();
+    fixture.window->runCommand(CommandId::Copy);
     QCOMPARE(QApplication::clipboard()->text().trimmed(), QStringLiteral("ZERO"));
     grid->setCurrentIndex(model->index(3, 0));
-    fixture.window->paste();
+    fixture.window->runCommand(CommandId::Paste);
     QCOMPARE(model->index(3, 0).data().toString().trimmed(), QStringLiteral("ZERO"));
     window->dataMenu->actions().at(0)->trigger();   // Cut
     QCOMPARE(model->index(3, 0).data().toString().trimmed(), QString());
@@ -211,16 +211,16 @@ void TestRecordWindows::closingAChangedDataWindowAsks()
     fixture.show();
     DocumentWindow *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat"))));
     window->dataModel->setData(window->dataModel->index(0, 1), QStringLiteral("7"));
-    const int before = fixture.window->documents().size();
+    const int before = fixture.window->documentArea()->documents().size();
     fixture.dialogs.planMessage(Answer::Yes);
     fixture.dialogs.planSaveCancelled();
-    fixture.window->closeDocument();
+    fixture.window->runCommand(CommandId::Close);
     QCOMPARE(fixture.dialogs.asked().at(fixture.dialogs.asked().size() - 2).text, QStringLiteral("save d.dat ?"));
-    QCOMPARE(fixture.window->documents().size(), before);   // nothing saved: the window stays
+    QCOMPARE(fixture.window->documentArea()->documents().size(), before);   // nothing saved: the window stays
 
     fixture.dialogs.planMessage(Answer::No);
-    fixture.window->closeDocument();
-    QCOMPARE(fixture.window->documents().size(), before - 1);
+    fixture.window->runCommand(CommandId::Close);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), before - 1);
 }
 
 QTEST_MAIN(TestRecordWindows)

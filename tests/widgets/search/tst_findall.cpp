@@ -98,7 +98,7 @@ private:
     }
     static void findAll(MainWindowFixture &fixture, const QString &text, bool matchCase = true, bool wholeWord = true)
     {
-        fixture.window->findAll();
+        fixture.window->runCommand(CommandId::FindAll);
         FindAllDialog *dialog = fixture.window->findAllDialog();
         dialog->findTextEdit->setText(text);
         dialog->matchCaseBox->setChecked(matchCase);
@@ -130,11 +130,11 @@ void TestFindAll::dialogWaitsForAText()
 
     // The selection becomes the text to find; without one the last text stays.
     child->editor()->setSelection(child->editor()->lineIndex(5) + 10, 4);
-    fixture.window->findAll();
+    fixture.window->runCommand(CommandId::FindAll);
     QCOMPARE(dialog->findTextEdit->text(), QStringLiteral("WS-A"));
     dialog->reject();
     child->editor()->setSelStart(0);
-    fixture.window->findAll();
+    fixture.window->runCommand(CommandId::FindAll);
     QCOMPARE(dialog->findTextEdit->text(), QStringLiteral("WS-A"));
     QTest::keyClick(dialog, Qt::Key_Return);   // the default button
     QVERIFY(!dialog->isVisible());

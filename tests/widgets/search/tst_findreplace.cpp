@@ -115,7 +115,7 @@ void TestFindReplace::endOfTextAsksToRestart()
     DocumentWindow *child = open(fixture, longText());
     SourceEditor *editor = child->editor();
     editor->setSelection(editor->lineIndex(120) + MatchColumn, 4);
-    fixture.window->find();
+    fixture.window->runCommand(CommandId::Find);
     FindReplaceDialog *dialog = findDialog(fixture);
 
     // Cancel: the selection stays.
@@ -162,7 +162,7 @@ void TestFindReplace::matchesScrollIntoContext()
     SourceEditor *editor = child->editor();
     editor->scrollLines(60);
     editor->setSelStart(editor->lineIndex(line));
-    fixture.window->find();
+    fixture.window->runCommand(CommandId::Find);
     findDialog(fixture)->findWhatEdit->setText(QStringLiteral("MOVE"));
     findDialog(fixture)->findNextButton->click();
     QCOMPARE(lineOfCaret(editor), line);
@@ -181,7 +181,7 @@ void TestFindReplace::findWorksInTheSplitView()
     SourceEditor *view = child->splitView();
     view->setSelection(view->lineIndex(40) + MatchColumn, 4);
 
-    fixture.window->find();
+    fixture.window->runCommand(CommandId::Find);
     QCOMPARE(findDialog(fixture)->findText(), QStringLiteral("MOVE"));
     findDialog(fixture)->findNextButton->click();
     QCOMPARE(lineOfCaret(view), 41);
@@ -206,7 +206,7 @@ void TestFindReplace::replaceTakesTheExactSelectionOrTheNextMatch()
 
     // The selection differs in case only: it stays, the next match is replaced.
     editor->setSelection(editor->lineIndex(0) + MatchColumn, 4);
-    fixture.window->replace();
+    fixture.window->runCommand(CommandId::Replace);
     QCOMPARE(dialog->findText(), QStringLiteral("move"));
     dialog->findWhatEdit->setText(QStringLiteral("MOVE"));
     dialog->matchCaseBox->setChecked(false);
@@ -236,10 +236,10 @@ void TestFindReplace::replaceRefusesAReadOnlyDocument()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->openReadOnly = true;
+    fixture.window->fileCommands()->openReadOnly = true;
     DocumentWindow *child = open(fixture, longText());
     QVERIFY(child->editor()->isReadOnly());
-    fixture.window->replace();
+    fixture.window->runCommand(CommandId::Replace);
     FindReplaceDialog *dialog = replaceDialog(fixture);
     dialog->findWhatEdit->setText(QStringLiteral("MOVE"));
     dialog->replaceWithEdit->setText(QStringLiteral("SET"));
@@ -260,7 +260,7 @@ void TestFindReplace::replaceAllInTheWholeText()
     QSignalSpy progress(fixture.window->searchCommands(), &SearchCommands::progress);
     // A selection inside one line does not limit Replace All.
     editor->setSelection(editor->lineIndex(40) + MatchColumn + 5, 6);
-    fixture.window->replace();
+    fixture.window->runCommand(CommandId::Replace);
     FindReplaceDialog *dialog = replaceDialog(fixture);
     dialog->findWhatEdit->setText(QStringLiteral("MOVE"));
     dialog->replaceWithEdit->setText(QStringLiteral("SET"));
@@ -313,7 +313,7 @@ void TestFindReplace::replaceAllInASelectionReplacesWhatWasSelected()
     // From the middle of line 2 to the middle of line 5.
     const int start = editor->lineIndex(2) + 3;
     editor->setSelection(start, editor->lineIndex(5) + 8 - start);
-    fixture.window->replace();
+    fixture.window->runCommand(CommandId::Replace);
     FindReplaceDialog *dialog = replaceDialog(fixture);
     dialog->findWhatEdit->setText(QStringLiteral("AB"));
     dialog->replaceWithEdit->setText(replacement);
@@ -355,7 +355,7 @@ void TestFindReplace::replaceAllKeepsStoredPlacesOnTheirText()
     for (int i = 0; i < nodes; ++i)
         nodeLines.append(child->structureTree()->dataAt(i));
 
-    fixture.window->findAll();
+    fixture.window->runCommand(CommandId::FindAll);
     fixture.window->findAllDialog()->findTextEdit->setText(QStringLiteral("WS-A"));
     fixture.window->findAllDialog()->findAllButton->click();
     QCOMPARE(child->findResults()->rowCount(), 4);
@@ -363,7 +363,7 @@ void TestFindReplace::replaceAllKeepsStoredPlacesOnTheirText()
     child->editorHistory.push_back(editor->lineIndex(trackedLine) + 6);
 
     editor->setSelStart(0);
-    fixture.window->replace();
+    fixture.window->runCommand(CommandId::Replace);
     replaceDialog(fixture)->findWhatEdit->setText(QStringLiteral("MOVE"));
     replaceDialog(fixture)->replaceWithEdit->setText(QStringLiteral("COMPUTE-AND-MOVE"));
     replaceDialog(fixture)->replaceAllButton->click();

@@ -103,7 +103,7 @@ void TestGotoLine::refusedInputMovesNothing()
     const int top = editor->firstVisibleLine();
 
     fixture.dialogs.planInput(answer);
-    fixture.window->goToLine();
+    fixture.window->runCommand(CommandId::GoTo);
     QCOMPARE(fixture.dialogs.lastMessage(), message);
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
     QCOMPARE(editor->selStart(), editor->lineIndex(20) + 3);
@@ -118,7 +118,7 @@ void TestGotoLine::anEmptyAnswerEndsSilently()
     DocumentWindow *child = open(fixture, 30);
     child->editor()->setSelStart(17);
     fixture.dialogs.planInput(QString());
-    fixture.window->goToLine();
+    fixture.window->runCommand(CommandId::GoTo);
     QCOMPARE(fixture.dialogs.asked().size(), 1);
     QCOMPARE(child->editor()->selStart(), 17);
 }
@@ -134,7 +134,7 @@ void TestGotoLine::theSplitViewMovesWhenInUse()
     child->editor()->setSelStart(5);
 
     fixture.dialogs.planInput(QStringLiteral("100"));
-    fixture.window->goToLine();
+    fixture.window->runCommand(CommandId::GoTo);
     QCOMPARE(child->splitView()->selStart(), child->splitView()->lineIndex(99));
     QCOMPARE(child->splitView()->firstVisibleLine(), 99);
     QCOMPARE(child->editor()->selStart(), 5);

@@ -34,7 +34,7 @@ QString valueOf(const QStringList &lines, const QString &key)
 QStringList visibleRecent(const MainWindow &window)
 {
     QStringList captions;
-    for (QAction *item : window.recentMenu()->actions()) {
+    for (QAction *item : window.commands()->recentMenu()->actions()) {
         if (item->isVisible())
             captions.append(item->text());
     }
@@ -86,7 +86,7 @@ void TestOptions::okWritesTheChosenOptions()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->showOptions();
+    fixture.window->runCommand(CommandId::Options);
     OptionsDialog *dialog = fixture.window->optionsDialog();
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Options"));
@@ -111,13 +111,13 @@ void TestOptions::cancelKeepsTheSettingsAsTheyWere()
     MainWindowFixture fixture;
     fixture.settings.optFatCarat = true;
     fixture.show();
-    fixture.window->showOptions();
+    fixture.window->runCommand(CommandId::Options);
     OptionsDialog *dialog = fixture.window->optionsDialog();
     QVERIFY(dialog->blockCaretBox->isChecked());
     dialog->blockCaretBox->setChecked(false);
     press(dialog, QDialogButtonBox::Cancel);
     QVERIFY(fixture.settings.optFatCarat);
-    fixture.window->showOptions();
+    fixture.window->runCommand(CommandId::Options);
     QVERIFY(dialog->blockCaretBox->isChecked());
     press(dialog, QDialogButtonBox::Cancel);
 }
@@ -128,14 +128,14 @@ void TestOptions::fontChangeKeepsModifiedMarksAndIsSaved()
     fixture.show();
     fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n"));
     fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n"));
-    const QList<DocumentWindow *> children = fixture.window->documents();
+    const QList<DocumentWindow *> children = fixture.window->documentArea()->documents();
     children[0]->editor()->setFocus();
     QTest::keyClicks(children[0]->editor(), QStringLiteral("X"));
 
     QFont chosen(QStringLiteral("DejaVu Sans Mono"), 13);
     chosen.setBold(true);
     fixture.dialogs.planFont(chosen);
-    fixture.window->chooseFont();
+    fixture.window->runCommand(CommandId::Font);
     QVERIFY(children[0]->editor()->isModified());
     QVERIFY(!children[1]->editor()->isModified());
     QCOMPARE(children[1]->editor()->font().pointSize(), 13);
@@ -175,16 +175,16 @@ void TestOptions::closedFilesEnterTheRecentMenu()
     const QString b = fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n");
     for (const QString &file : {a, b, a}) {
         fixture.window->openSourceFile(file);
-        fixture.window->closeDocument();
+        fixture.window->runCommand(CommandId::Close);
     }
     QCOMPARE(visibleRecent(*fixture.window), (QStringList{QStringLiteral("1    ") + a, QStringLiteral("2    ") + b}));
 
     // A read-only window enters under its plain path; blank documents never do.
-    fixture.window->openReadOnly = true;
+    fixture.window->fileCommands()->openReadOnly = true;
     fixture.window->openSourceFile(b);
-    fixture.window->closeDocument();
-    fixture.window->newDocument();
-    fixture.window->closeDocument();
+    fixture.window->runCommand(CommandId::Close);
+    fixture.window->runCommand(CommandId::New);
+    fixture.window->runCommand(CommandId::Close);
     QCOMPARE(visibleRecent(*fixture.window), (QStringList{QStringLiteral("1    ") + b, QStringLiteral("2    ") + a}));
     QCOMPARE(iniLines(fixture).at(27), b);
 }
@@ -197,15 +197,15 @@ void TestOptions::recentEntriesOpenTheirFiles()
     const QString gone = fixture.writeFile(QStringLiteral("GONE.cbl"), "G\r\n");
     for (const QString &file : {a, gone}) {
         fixture.window->openSourceFile(file);
-        fixture.window->closeDocument();
+        fixture.window->runCommand(CommandId::Close);
     }
     QFile::remove(gone);
 
-    fixture.window->recentMenu()->actions().at(0)->trigger();   // GONE.cbl, the newest
+    fixture.window->commands()->recentMenu()->actions().at(0)->trigger();   // GONE.cbl, the newest
     QCOMPARE(fixture.dialogs.lastMessage(), gone + QStringLiteral("\nno longer exists"));
     QCOMPARE(visibleRecent(*fixture.window), QStringList{QStringLiteral("1    ") + a});
 
-    fixture.window->recentMenu()->actions().at(0)->trigger();
+    fixture.window->commands()->recentMenu()->actions().at(0)->trigger();
     QCOMPARE(fixture.window->activeDocument()->caption(), a);
 }
 

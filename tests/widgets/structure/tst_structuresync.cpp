@@ -283,9 +283,9 @@ void TestStructureSync::trackNeedsTheTree()
     fixture.show();
     DocumentWindow *child = open(fixture, trackProgram(), QStringLiteral("P.txt"));
     child->editorHistory.push_back(3);
-    fixture.window->track();
+    fixture.window->runCommand(CommandId::Track);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("TreeView must be active"));
-    fixture.window->backTrack();
+    fixture.window->runCommand(CommandId::BackTrack);
     QCOMPARE(fixture.dialogs.asked().size(), 2);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("TreeView must be active"));
     QCOMPARE(child->editorHistory.size(), 1u);

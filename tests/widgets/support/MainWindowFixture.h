@@ -1,6 +1,9 @@
 #pragma once
 
+#include "app/CommandActions.h"
 #include "app/MainWindow.h"
+#include "document/widgets/DocumentArea.h"
+#include "document/widgets/FileCommands.h"
 #include "settings/core/Settings.h"
 #include "support/ScriptedDialogs.h"
 
