@@ -8,6 +8,8 @@
 #include "common/widgets/WaitCursor.h"
 #include "common/widgets/Latin1.h"
 #include "document/widgets/DocumentHost.h"
+#include "document/widgets/DocumentMenus.h"
+#include "document/widgets/EditorKeys.h"
 #include "document/widgets/SourceEditor.h"
 #include "editing/core/TransformSelectedLines.h"
 #include "layout/widgets/RecordWindows.h"
@@ -78,24 +80,18 @@ DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(pa
     panelLayout->addWidget(m_layoutGrid);
     panelLayout->addWidget(m_dataGrid);
 
-    createMenus();
+    m_menus = new DocumentMenus(*this, m_host);
 
-    connect(m_treeSplitter, &QSplitter::splitterMoved, this, [this] { m_treeWidth = m_treeSplitter->sizes().constFirst(); });
+    connect(m_treeSplitter, &QSplitter::splitterMoved, this,
+            [this] { m_treeWidth = m_treeSplitter->sizes().constFirst(); });
     connect(m_editor, &QPlainTextEdit::textChanged, this, &DocumentWindow::editorTextChanged);
     connect(m_editor, &SourceEditor::selectionChange, this, &DocumentWindow::editorSelectionChanged);
     connect(m_splitView, &SourceEditor::selectionChange, this, &DocumentWindow::splitViewSelectionChanged);
     connect(m_editor, &SourceEditor::entered, this, &DocumentWindow::editorEntered);
     connect(m_splitView, &SourceEditor::entered, this, &DocumentWindow::splitViewEntered);
     connect(m_splitView, &SourceEditor::exited, this, [this] { ignoreTabUp = true; });
-    connect(m_editor, &SourceEditor::keyDown, this, &DocumentWindow::editorKeyDown);
-    connect(m_editor, &SourceEditor::keyUp, this, &DocumentWindow::editorKeyUp);
-    connect(m_editor, &SourceEditor::mouseDown, this, [this] {
-        ignoreTabUp = false;
-        scheduleCaretShape();
-    });
-    connect(m_editor, &SourceEditor::exited, this, &DocumentWindow::editorExited);
+    m_keys = new EditorKeys(*this, m_host);
     connect(m_splitView, &SourceEditor::keyUp, this, &DocumentWindow::splitViewKeyUp);
-    connect(splitViewRefreshItem, &QAction::triggered, this, &DocumentWindow::refreshSplitView);
     connect(m_structureTree, &StructureTreeView::mouseUp, this, &DocumentWindow::treeMouseReleased);
     connect(m_structureTree, &StructureTreeView::nodeExpanded, this, [this] { syncToCaret(editorInUse()); });
     connect(m_structureTree, &StructureTreeView::nodeCollapsed, this, [this] { syncToCaret(editorInUse()); });
@@ -110,108 +106,9 @@ DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(pa
             });
     connect(m_findResultsGrid, &QAbstractItemView::activated, this,
             [this](const QModelIndex &index) { goToFindResult(*this, index.row()); });
-    connect(clearFindResultsItem, &QAction::triggered, this, &DocumentWindow::clearFindResults);
-    connect(closeFindResultsItem, &QAction::triggered, this, &DocumentWindow::closeFindResults);
 }
 
 DocumentWindow::~DocumentWindow() = default;
-
-void DocumentWindow::createMenus()
-{
-    auto forward = [this](QMenu *menu, const QString &text, CommandId command) {
-        QAction *action = menu->addAction(text);
-        connect(action, &QAction::triggered, this, [this, command] { m_host.runCommand(command); });
-        return action;
-    };
-
-    treeMenu = new QMenu(this);
-    refreshTreeItem = forward(treeMenu, QStringLiteral("Refresh treeview"), CommandId::RefreshTree);
-    QMenu *options = treeMenu->addMenu(QStringLiteral("Options"));
-    showPerformedItem = options->addAction(QStringLiteral("Show performed sections / paragraphs"));
-    showPic01Item = options->addAction(QStringLiteral("Show 01 levels with PIC clause"));
-    showPerformedItem->setCheckable(true);
-    showPic01Item->setCheckable(true);
-    connect(treeMenu, &QMenu::aboutToShow, this, [this] {
-        showPerformedItem->setChecked(m_host.settings().ShowPerformOption);
-        showPic01Item->setChecked(m_host.settings().Pic01ShowOption);
-    });
-    connect(showPerformedItem, &QAction::triggered, this, [this](bool checked) {
-        m_host.settings().ShowPerformOption = checked;
-        m_host.saveSettings();
-        m_host.runCommand(CommandId::RefreshTree);
-    });
-    connect(showPic01Item, &QAction::triggered, this, [this](bool checked) {
-        m_host.settings().Pic01ShowOption = checked;
-        m_host.saveSettings();
-        m_host.runCommand(CommandId::RefreshTree);
-    });
-    m_structureTree->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_structureTree, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &point) { treeMenu->popup(m_structureTree->viewport()->mapToGlobal(point)); });
-
-    editorMenu = new QMenu(this);
-    editorCutItem = forward(editorMenu, QStringLiteral("Cut"), CommandId::Cut);
-    editorCopyItem = forward(editorMenu, QStringLiteral("Copy"), CommandId::Copy);
-    editorPasteItem = forward(editorMenu, QStringLiteral("Paste"), CommandId::Paste);
-    editorMenu->addSeparator();
-    editorFindItem = forward(editorMenu, QStringLiteral("Find"), CommandId::Find);
-    editorFindAllItem = forward(editorMenu, QStringLiteral("Find all"), CommandId::FindAll);
-    editorSplitItem = forward(editorMenu, QStringLiteral("Split screen"), CommandId::SplitScreen);
-    editorMenu->addSeparator();
-    editorTrackItem = forward(editorMenu, QStringLiteral("Track"), CommandId::Track);
-    editorBackTrackItem = forward(editorMenu, QStringLiteral("Back track"), CommandId::BackTrack);
-    connect(editorMenu, &QMenu::aboutToShow, this, [this] {
-        editorSplitItem->setVisible(m_splitView->isHidden());
-        editorCutItem->setEnabled(m_host.isCommandEnabled(CommandId::Cut));
-        editorCopyItem->setEnabled(m_host.isCommandEnabled(CommandId::Copy));
-        editorPasteItem->setEnabled(m_host.isCommandEnabled(CommandId::Paste));
-        editorTrackItem->setEnabled(m_host.isCommandEnabled(CommandId::Track));
-        editorBackTrackItem->setEnabled(m_host.isCommandEnabled(CommandId::BackTrack));
-    });
-    m_editor->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_editor, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &point) { editorMenu->popup(m_editor->viewport()->mapToGlobal(point)); });
-
-    splitViewMenu = new QMenu(this);
-    splitViewCopyItem = forward(splitViewMenu, QStringLiteral("Copy"), CommandId::Copy);
-    splitViewFindItem = forward(splitViewMenu, QStringLiteral("Find"), CommandId::Find);
-    splitViewMenu->addSeparator();
-    splitViewTrackItem = forward(splitViewMenu, QStringLiteral("Track"), CommandId::Track);
-    splitViewBackTrackItem = forward(splitViewMenu, QStringLiteral("Back track"), CommandId::BackTrack);
-    splitViewMenu->addSeparator();
-    splitViewRefreshItem = splitViewMenu->addAction(QStringLiteral("Refresh"));
-    splitViewCloseItem = forward(splitViewMenu, QStringLiteral("Close"), CommandId::SplitScreen);
-    connect(splitViewMenu, &QMenu::aboutToShow, this, [this] {
-        splitViewCopyItem->setEnabled(m_host.isCommandEnabled(CommandId::Copy));
-        splitViewTrackItem->setEnabled(m_host.isCommandEnabled(CommandId::Track));
-        splitViewBackTrackItem->setEnabled(m_host.isCommandEnabled(CommandId::BackTrack));
-    });
-    m_splitView->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_splitView, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &point) { splitViewMenu->popup(m_splitView->viewport()->mapToGlobal(point)); });
-
-    dataMenu = new QMenu(this);
-    dataCutItem = forward(dataMenu, QStringLiteral("Cut"), CommandId::Cut);
-    dataCopyItem = forward(dataMenu, QStringLiteral("Copy"), CommandId::Copy);
-    dataPasteItem = forward(dataMenu, QStringLiteral("Paste"), CommandId::Paste);
-    dataMenu->addSeparator();
-    insertRecordItem = dataMenu->addAction(QStringLiteral("Insert Line"));
-    copyRecordItem = dataMenu->addAction(QStringLiteral("Copy Line"));
-    deleteRecordItem = dataMenu->addAction(QStringLiteral("Delete Line"));
-    connect(insertRecordItem, &QAction::triggered, this, [this] { insertDataRow(*this, false); });
-    connect(copyRecordItem, &QAction::triggered, this, [this] { insertDataRow(*this, true); });
-    connect(deleteRecordItem, &QAction::triggered, this, [this] { deleteDataRow(*this); });
-    m_dataGrid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_dataGrid, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &point) { dataMenu->popup(m_dataGrid->viewport()->mapToGlobal(point)); });
-
-    findResultsMenu = new QMenu(this);
-    clearFindResultsItem = findResultsMenu->addAction(QStringLiteral("Clear"));
-    closeFindResultsItem = findResultsMenu->addAction(QStringLiteral("Close"));
-    m_findResultsGrid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_findResultsGrid, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &point) { findResultsMenu->popup(m_findResultsGrid->viewport()->mapToGlobal(point)); });
-}
 
 void DocumentWindow::setTreeWidth(int width)
 {
@@ -281,7 +178,7 @@ void DocumentWindow::applySourceCommandStates()
     facts.treeShown = treeShown();
     facts.historyEmpty = historyInUse().empty();
     m_host.applyCommandStates(sourceCommandStates(facts));
-    editorSplitItem->setEnabled(!facts.blank);
+    m_menus->editorSplitItem->setEnabled(!facts.blank);
 }
 
 void DocumentWindow::applyLayoutCommandStates()
@@ -314,7 +211,7 @@ void DocumentWindow::showEditMode()
 
 void DocumentWindow::editorSelectionChanged()
 {
-    scheduleCaretShape();
+    m_keys->scheduleCaretShape();
     syncToCaret(m_editor);
 }
 
@@ -413,14 +310,14 @@ void DocumentWindow::goToSelectedNode(SourceEditor *editor)
 
 void DocumentWindow::editorTextChanged()
 {
-    scheduleCaretShape();
+    m_keys->scheduleCaretShape();
     if (!syncSuspended && !keyIsDown)
         updateSaveCommands();
 }
 
 void DocumentWindow::editorEntered()
 {
-    scheduleCaretShape();
+    m_keys->scheduleCaretShape();
     mainEditorActive = true;
     enterPending = false;
     m_host.applyCommandStates(backTrackStates(!editorHistory.empty()));
@@ -435,189 +332,10 @@ void DocumentWindow::splitViewEntered()
     splitViewSelectionChanged();
 }
 
-int DocumentWindow::indentLength() const
-{
-    return m_host.settings().IndentOption;
-}
-
-void DocumentWindow::scheduleCaretShape()
-{
-    QMetaObject::invokeMethod(this, &DocumentWindow::setCaretShape, Qt::QueuedConnection);
-}
-
-void DocumentWindow::setCaretShape()
-{
-    const bool block = (m_host.settings().optFatCarat || !insertMode) && m_editor->selLength() == 0;
-    m_editor->setCursorWidth(block ? 8 : 1);
-}
-
-void DocumentWindow::editorExited()
-{
-    m_editor->setCursorWidth(1);
-}
-
-namespace {
-
-bool isEnter(int key)
-{
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
-bool isTab(int key)
-{
-    return key == Qt::Key_Tab || key == Qt::Key_Backtab;
-}
-
-} // namespace
-
-void DocumentWindow::editorKeyDown(QKeyEvent *event, bool &consumed)
-{
-    scheduleCaretShape();
-    m_host.keyUpDone() = false;
-    const int key = event->key();
-    if (isEnter(key))
-        enterPending = true;
-    if (!keyIsDown) {
-        keyIsDown = true;
-        if (isEnter(key) || key == Qt::Key_Backspace || key == Qt::Key_Delete)
-            syncSuspended = true;
-    }
-    // Tab is handled when it comes up: it inserts blanks, never a tab character.
-    if (isTab(key))
-        consumed = true;
-}
-
-void DocumentWindow::editorKeyUp(QKeyEvent *event)
-{
-    keyIsDown = false;
-    updateSaveCommands();
-    syncToCaret(m_editor);
-    const int key = event->key();
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    bool &keyUpDone = m_host.keyUpDone();
-    if (!ignoreTabUp && isTab(key))
-        keyUpDone = false;
-    ignoreTabUp = false;
-    if (keyUpDone)
-        return;
-    keyUpDone = true;
-
-    if (isEnter(key) && enterPending) {
-        enterPending = false;
-        const bool acted = autoIndentNewLine();
-        if (modifiers & Qt::ShiftModifier)
-            insertIndentAtCaret();
-        else if (modifiers & Qt::ControlModifier)
-            deleteIndentChars(DeleteMode::BeforeCaret);
-        syncSuspended = false;
-        if (acted)
-            updateTree();
-        editorSelectionChanged();
-        return;
-    }
-    if (key == Qt::Key_Backspace && (modifiers & Qt::ShiftModifier))
-        deleteIndentChars(DeleteMode::Backspace);
-    else if (key == Qt::Key_Delete && (modifiers & Qt::ShiftModifier))
-        deleteIndentChars(DeleteMode::Delete);
-
-    if (isTab(key)) {
-        if (modifiers & (Qt::AltModifier | Qt::ControlModifier))
-            return;
-        if ((modifiers & Qt::ShiftModifier) || key == Qt::Key_Backtab)
-            m_editor->setSelStart(std::max(0, m_editor->selStart() - indentLength()));
-        else
-            insertIndentAtCaret();
-        return;
-    }
-    if (key == Qt::Key_Insert) {
-        if (m_editor->isReadOnly() || (modifiers & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier)))
-            return;
-        insertMode = !insertMode;
-        m_editor->setOverwriteMode(!insertMode);
-        m_host.setStatusPanel(0, insertMode ? QStringLiteral("Insert   ") : QStringLiteral("Overtype   "));
-        scheduleCaretShape();
-        return;
-    }
-    if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
-        editorSelectionChanged();
-        return;
-    }
-    syncSuspended = false;
-    updateTree();
-    if (key == Qt::Key_Delete || key == Qt::Key_Backspace)
-        editorSelectionChanged();
-}
-
 void DocumentWindow::splitViewKeyUp(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown)
         splitViewSelectionChanged();
-}
-
-void DocumentWindow::insertTextAtCaret(const QString &text)
-{
-    if (!text.isEmpty())
-        m_editor->replaceSelection(text);
-}
-
-void DocumentWindow::insertIndentAtCaret()
-{
-    insertTextAtCaret(QString(indentLength(), u' '));
-    updateTree();
-}
-
-void DocumentWindow::deleteIndentChars(DeleteMode mode)
-{
-    const int n = indentLength();
-    m_editor->suspendRedraw();
-    int count = m_editor->selStart() - m_editor->lineIndex(-1);
-    switch (mode) {
-    case DeleteMode::Backspace:
-        if (count >= n)
-            count = std::max(n - 1, 0);
-        break;
-    case DeleteMode::Delete:
-        count = n;
-        break;
-    case DeleteMode::BeforeCaret:
-        count = std::min(count, n);
-        break;
-    }
-    if (mode != DeleteMode::Delete)
-        m_editor->setSelStart(m_editor->selStart() - count);
-    if (count > 0) {
-        m_editor->setSelLength(count);
-        m_editor->clearSelection();
-    }
-    m_editor->setSelLength(0);
-    m_editor->resumeRedraw();
-}
-
-bool DocumentWindow::autoIndentNewLine()
-{
-    if (m_editor->selStart() != m_editor->lineIndex(-1))
-        return false;
-    const int line = m_editor->lineFromChar(m_editor->selStart());
-    if (line < 1)
-        return true;
-    const QString above = m_editor->lineText(line - 1);
-    qsizetype blanks = 0;
-    while (blanks < above.size() && above.at(blanks) == u' ')
-        ++blanks;
-    const bool indented = blanks > 0 && blanks < above.size();
-    if (indented)
-        insertTextAtCaret(QString(blanks, u' '));
-    qsizetype end = above.size();
-    while (end > 0 && above.at(end - 1) == u' ')
-        --end;
-    if (end < above.size()) {
-        m_editor->suspendRedraw();
-        m_editor->setLineText(line - 1, above.left(end));
-        m_editor->setSelStart(m_editor->lineIndex(line - 1) + static_cast<int>(end) + 2 +
-                               static_cast<int>(indented ? blanks : 0));
-        m_editor->resumeRedraw();
-    }
-    return true;
 }
 
 void DocumentWindow::transformSelectedLines(BlockEdit edit)
@@ -639,7 +357,8 @@ void DocumentWindow::transformSelectedLines(BlockEdit edit)
     }
     const BlockEditPlan plan =
         planSelectedLines(lines, static_cast<std::size_t>(selection.selectionStart() - first.position()),
-                          static_cast<std::size_t>(selection.selectionEnd() - last.position()), edit, indentLength());
+                          static_cast<std::size_t>(selection.selectionEnd() - last.position()), edit,
+                          m_host.settings().IndentOption);
     if (plan.edits.empty())
         return;
 

@@ -10,15 +10,15 @@
 #include <memory>
 #include <vector>
 
-class QMenu;
 class QSplitter;
 class QTableView;
-class QAction;
 
 namespace norvane {
 
 class DataGridModel;
 class DocumentHost;
+class DocumentMenus;
+class EditorKeys;
 class LayoutTableModel;
 class ShiftLog;
 class FindResultsModel;
@@ -58,22 +58,6 @@ public:
     void updateTree();
     // Moves the stored lines and positions by a run of edits made in one go.
     void shiftStoredValues(const ShiftLog &lines, const ShiftLog &positions);
-
-    // The caret of the editor: a block for overtype or the block-caret option,
-    // a bar otherwise and whenever text is selected. Run after the editor has
-    // finished its own handling of an event.
-    void setCaretShape();
-    void scheduleCaretShape();
-
-    // Replaces the selection of the editor (or inserts at the caret) as one undo step.
-    void insertTextAtCaret(const QString &text);
-    // The indent length of blanks at the caret.
-    void insertIndentAtCaret();
-    enum class DeleteMode { Backspace, Delete, BeforeCaret };
-    // Takes up to the indent length of characters away around the caret.
-    void deleteIndentChars(DeleteMode mode);
-    // After Enter: continues the indentation of the line above and trims it.
-    bool autoIndentNewLine();
 
     // Indent, Unindent, Comment or Uncomment of the selected lines of the editor,
     // as one undo step; the changed block stays selected.
@@ -115,37 +99,7 @@ public:
     [[nodiscard]] QTableView *dataGrid() const { return m_dataGrid; }
     [[nodiscard]] QTableView *findResultsGrid() const { return m_findResultsGrid; }
 
-    // Popup menus and their items.
-    QMenu *treeMenu = nullptr;
-    QMenu *editorMenu = nullptr;
-    QMenu *splitViewMenu = nullptr;
-    QMenu *dataMenu = nullptr;
-    QMenu *findResultsMenu = nullptr;
-    QAction *refreshTreeItem = nullptr;
-    QAction *showPerformedItem = nullptr;
-    QAction *showPic01Item = nullptr;
-    QAction *editorCutItem = nullptr;
-    QAction *editorCopyItem = nullptr;
-    QAction *editorPasteItem = nullptr;
-    QAction *editorFindItem = nullptr;
-    QAction *editorFindAllItem = nullptr;
-    QAction *editorSplitItem = nullptr;
-    QAction *editorTrackItem = nullptr;
-    QAction *editorBackTrackItem = nullptr;
-    QAction *splitViewCopyItem = nullptr;
-    QAction *splitViewFindItem = nullptr;
-    QAction *splitViewTrackItem = nullptr;
-    QAction *splitViewBackTrackItem = nullptr;
-    QAction *splitViewRefreshItem = nullptr;
-    QAction *splitViewCloseItem = nullptr;
-    QAction *dataCutItem = nullptr;
-    QAction *dataCopyItem = nullptr;
-    QAction *dataPasteItem = nullptr;
-    QAction *insertRecordItem = nullptr;
-    QAction *copyRecordItem = nullptr;
-    QAction *deleteRecordItem = nullptr;
-    QAction *clearFindResultsItem = nullptr;
-    QAction *closeFindResultsItem = nullptr;
+    [[nodiscard]] DocumentMenus *menus() const { return m_menus; }
 
     // The record layout of a layout window, the records of a data window.
     LayoutTableModel *layoutModel = nullptr;
@@ -177,18 +131,13 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void createMenus();
     void applySourceCommandStates();
     void applyLayoutCommandStates();
     void applyDataCommandStates();
     void editorTextChanged();
     void editorEntered();
     void splitViewEntered();
-    void editorKeyDown(QKeyEvent *event, bool &consumed);
-    void editorKeyUp(QKeyEvent *event);
-    void editorExited();
     void splitViewKeyUp(QKeyEvent *event);
-    [[nodiscard]] int indentLength() const;
     void treeMouseReleased(QMouseEvent *event);
     void goToSelectedNode(SourceEditor *editor);
     void highlightNodeOfLine(int line);
@@ -197,6 +146,8 @@ private:
     void releaseOnClose();
 
     DocumentHost &m_host;
+    EditorKeys *m_keys = nullptr;   // the COBOL keys of the editor
+    DocumentMenus *m_menus = nullptr;
     StructureTreeView *m_structureTree = nullptr;
     QSplitter *m_treeSplitter = nullptr;
     QWidget *m_editorPanel = nullptr;

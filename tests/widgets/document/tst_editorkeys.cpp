@@ -226,7 +226,7 @@ void TestEditorKeys::splitViewShowsACopyUntilRefreshed()
     split->scrollLines(100 - split->firstVisibleLine());
     const int firstVisible = split->firstVisibleLine();
     const int caret = split->selStart();
-    doc->child->splitViewRefreshItem->trigger();
+    doc->child->menus()->splitViewRefreshItem->trigger();
     QCOMPARE(split->lineText(0), QStringLiteral("NEW        LINE 0"));
     QCOMPARE(split->selStart(), caret);
     QCOMPARE(split->firstVisibleLine(), firstVisible);
@@ -246,8 +246,8 @@ void TestEditorKeys::splitViewHasItsOwnHistoryAndPopup()
 {
     auto doc = open("       PROCEDURE DIVISION.\r\n       A-PARA.\r\n           PERFORM A-PARA.\r\n");
     doc->fixture.window->runCommand(CommandId::SplitScreen);
-    QMetaObject::invokeMethod(doc->child->editorMenu, "aboutToShow");
-    QVERIFY(!doc->child->editorSplitItem->isVisible());
+    QMetaObject::invokeMethod(doc->child->menus()->editorMenu, "aboutToShow");
+    QVERIFY(!doc->child->menus()->editorSplitItem->isVisible());
 
     SourceEditor *split = doc->child->splitView();
     split->setFocus();
@@ -258,15 +258,15 @@ void TestEditorKeys::splitViewHasItsOwnHistoryAndPopup()
     QVERIFY(doc->child->editorHistory.empty());
     QVERIFY(doc->fixture.window->action(CommandId::BackTrack)->isEnabled());
 
-    doc->child->splitViewCloseItem->trigger();
+    doc->child->menus()->splitViewCloseItem->trigger();
     QVERIFY(split->isHidden());
     QVERIFY(doc->child->splitViewHistory.empty());
     doc->fixture.window->runCommand(CommandId::SplitScreen);
     QVERIFY(!doc->fixture.window->action(CommandId::BackTrack)->isEnabled());
-    QMetaObject::invokeMethod(doc->child->editorMenu, "aboutToShow");
+    QMetaObject::invokeMethod(doc->child->menus()->editorMenu, "aboutToShow");
     doc->fixture.window->runCommand(CommandId::SplitScreen);
-    QMetaObject::invokeMethod(doc->child->editorMenu, "aboutToShow");
-    QVERIFY(doc->child->editorSplitItem->isVisible());
+    QMetaObject::invokeMethod(doc->child->menus()->editorMenu, "aboutToShow");
+    QVERIFY(doc->child->menus()->editorSplitItem->isVisible());
 }
 
 QTEST_MAIN(TestEditorKeys)

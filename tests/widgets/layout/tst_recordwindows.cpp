@@ -201,7 +201,7 @@ void TestRecordWindows::linesAndCellClipboard()
     grid->setCurrentIndex(model->index(3, 0));
     fixture.window->runCommand(CommandId::Paste);
     QCOMPARE(model->index(3, 0).data().toString().trimmed(), QStringLiteral("ZERO"));
-    window->dataMenu->actions().at(0)->trigger();   // Cut
+    window->menus()->dataMenu->actions().at(0)->trigger();   // Cut
     QCOMPARE(model->index(3, 0).data().toString().trimmed(), QString());
 }
 

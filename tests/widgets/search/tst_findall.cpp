@@ -208,7 +208,7 @@ void TestFindAll::searchesWhileShownAppend()
     QCOMPARE(child->findResults()->cellText(0, 0), QStringLiteral("line 2"));
 
     // A cleared grid starts again at the first row.
-    child->clearFindResultsItem->trigger();
+    child->menus()->clearFindResultsItem->trigger();
     findAll(fixture, QStringLiteral("PERFORM"));
     QCOMPARE(child->findResults()->rowCount(), 1);
     QCOMPARE(child->findResults()->cellText(0, 0), QStringLiteral("line 15"));
@@ -282,14 +282,14 @@ void TestFindAll::clearAndClose()
     child->findResultsGrid()->selectRow(1);
     const int caret = child->editor()->selStart();
 
-    child->clearFindResultsItem->trigger();
+    child->menus()->clearFindResultsItem->trigger();
     QCOMPARE(child->findResults()->rowCount(), 0);
     QVERIFY(child->findResultsGrid()->isVisible());
     QVERIFY(!child->findResultsGrid()->selectionModel()->hasSelection());
     QCOMPARE(child->editor()->selStart(), caret);
 
     findAll(fixture, QStringLiteral("MOVE"));
-    child->closeFindResultsItem->trigger();
+    child->menus()->closeFindResultsItem->trigger();
     QVERIFY(!child->findResultsGrid()->isVisible());
     QCOMPARE(child->findResults()->rowCount(), 0);
     QVERIFY(child->editor()->hasFocus());

@@ -158,9 +158,9 @@ void TestOptions::treePopupTogglesAreSaved()
                                  "       SUB-PARA.\r\n"));
     DocumentWindow *child = fixture.window->activeDocument();
     QCOMPARE(child->structureTree()->count(), 3);
-    QMetaObject::invokeMethod(child->treeMenu, "aboutToShow");
-    QVERIFY(!child->showPerformedItem->isChecked());
-    child->showPerformedItem->trigger();
+    QMetaObject::invokeMethod(child->menus()->treeMenu, "aboutToShow");
+    QVERIFY(!child->menus()->showPerformedItem->isChecked());
+    child->menus()->showPerformedItem->trigger();
     QVERIFY(fixture.settings.ShowPerformOption);
     QCOMPARE(child->structureTree()->count(), 4);
     QCOMPARE(valueOf(iniLines(fixture), QStringLiteral("[show performed paragraphs/sections in tree view]")),

@@ -3,6 +3,7 @@
 #include "app/CommandActions.h"
 #include "app/MainWindow.h"
 #include "document/widgets/DocumentArea.h"
+#include "document/widgets/DocumentMenus.h"
 #include "document/widgets/FileCommands.h"
 #include "settings/core/Settings.h"
 #include "support/ScriptedDialogs.h"
