@@ -110,22 +110,22 @@ public:
     std::unique_ptr<TPathName> filePath;   // the opened file's path; none for blank, layout and data windows
     LineEnding lineEnding = LineEnding::None;
     QString dataFileName;                  // the record name, then the data file's path, of a data window
-    int lastLineCount = 0;
-    int lastTextLength = 0;
+    int lastLineCount = 0;                 // the editor's line count and text length when the
+    int lastTextLength = 0;                //   stored lines and positions were last brought in step
     int dataDivisionLine = 0;
     int procedureDivisionLine = 0;
-    TrackHistory editorHistory;
-    TrackHistory splitViewHistory;
-    bool mainEditorActive = true;
-    bool insertMode = true;
+    TrackHistory editorHistory;            // where Track started from, in the editor
+    TrackHistory splitViewHistory;         // and in the split view
+    bool mainEditorActive = true;          // the editor, not the split view, is in use
+    bool insertMode = true;                // insert, or overtype
     bool isSourceWindow = false;
     bool isLayoutWindow = false;
-    bool enterPending = false;
+    bool enterPending = false;             // an Enter went down in the editor; its key-up is to come
     bool isDataWindow = false;
-    bool dataModified = false;
-    bool syncSuspended = false;
-    bool keyIsDown = false;
-    bool ignoreTabUp = false;
+    bool dataModified = false;             // the data grid was edited since it was loaded or saved
+    bool syncSuspended = false;            // the program moves the caret: no syncing to it meanwhile
+    bool keyIsDown = false;                // a key is down in the editor
+    bool ignoreTabUp = false;              // the next Tab key-up may come from a change of focus
 
 protected:
     void closeEvent(QCloseEvent *event) override;
