@@ -1,5 +1,6 @@
 #include "layout/core/Picture.h"
 
+#include "layout/core/NumericPicture.h"
 #include "layout/core/Words.h"
 
 #include <algorithm>
@@ -139,6 +140,9 @@ Result<PictureClass> ClassifyPicture(std::string_view rawPicture)
 
 NumericLimits NumericCapacity(std::string_view rawPicture)
 {
+    if (const std::optional<NumericPicture> numeric = NumericPicture::parse(rawPicture))
+        return {numeric->integerPlaces(), numeric->decimalPlaces(), numeric->canBeNegative()};
+    // A picture the editor cannot place digits in: its digit symbols counted.
     const std::string picture = ToUpperAscii(rawPicture);
     NumericLimits limits;
     bool decimalPart = false;

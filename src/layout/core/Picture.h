@@ -45,9 +45,10 @@ struct NumericLimits {
     friend bool operator==(const NumericLimits &, const NumericLimits &) = default;
 };
 
-// Counts the digit positions the way the display-field formatter places digits:
-// 9 and Z count, a "$" or sign counts only after a comma of the integer part
-// (a floating position), a repeat count adds its count less one.
+// Counts the digit places the way the display-field editing places digits:
+// 9, Z, * and P count, and every symbol of a floating insertion string ($$$,
+// +++, ---) but the first, which is where the currency sign or sign goes.
+// Signed: S, a sign symbol, CR or DB.
 [[nodiscard]] NumericLimits NumericCapacity(std::string_view picture);
 
 // The characters an alphanumeric picture holds: its width in bytes.
