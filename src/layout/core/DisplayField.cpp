@@ -231,6 +231,11 @@ std::optional<DecimalNumber> ReadDisplayNumber(std::string_view bytes, const Dis
     return pic.valueOf(stored, negative);
 }
 
+DecimalNumber ParseTypedNumber(std::string_view text, const DisplayPicture &picture)
+{
+    return typedZonedNumber(text, picture.zoned() && picture.numeric->hasS());
+}
+
 std::optional<std::string> WriteDisplayNumber(const DecimalNumber &value, const DisplayPicture &picture)
 {
     if (!picture.numeric)

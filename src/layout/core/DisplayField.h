@@ -72,6 +72,11 @@ struct DisplayPicture {
 // result. Nothing for any other bytes (spaces, letters, a misplaced sign).
 [[nodiscard]] std::optional<DecimalNumber> ReadDisplayNumber(std::string_view bytes, const DisplayPicture &picture);
 
+// A typed value for a numeric display field: digits, a point, a sign ("-"
+// anywhere, "CR" or "DB" at the end) and, for a signed zoned picture, a
+// NegativeDigits character read as its digit and a minus sign.
+[[nodiscard]] DecimalNumber ParseTypedNumber(std::string_view text, const DisplayPicture &picture);
+
 // The bytes of a display field holding the value, or nothing when the value
 // has more digits than the picture holds, a digit where a P stands, or a sign
 // the picture cannot write.

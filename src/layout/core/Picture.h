@@ -28,6 +28,13 @@ struct FieldSizeResult {
 // items digits/2 + 1. A repeat count that is not a number is an error.
 [[nodiscard]] Result<FieldSizeResult> FieldSize(std::string_view picture, Usage usage, bool signSeparate = false);
 
+// Why a compiler rejects a picture, or empty when it takes it: an unclosed
+// parenthesis, a symbol that is not a picture symbol, a repeat count of 0, a
+// second V, an S that is not first or comes twice, a P between digits, more
+// than 38 digits in a number, or no character or digit position at all.
+// A repeat count that is not a number is FieldSize's error, not a complaint.
+[[nodiscard]] std::string PictureComplaint(std::string_view picture);
+
 // The class by which the data editor checks a value against its picture.
 enum class PictureClass { Numeric, NumericEdited, Alphanumeric };
 

@@ -81,7 +81,12 @@ TEST(DataColumns, FieldsTheGridCannotShowAreRefusedByName)
     const Case cases[] = {
         {{"01 R.", "05 F PIC X.", "05 RATE COMP-1."}, "RATE is COMP-1 (floating point), which the data editor cannot show"},
         {{"01 R.", "05 RATE USAGE COMP-2."}, "RATE is COMP-2 (floating point), which the data editor cannot show"},
-        {{"01 R.", "05 P USAGE POINTER."}, "P has unsupported usage POINTER"},
+        {{"01 R.", "05 P USAGE POINTER."}, "P is POINTER, which the data editor cannot show"},
+        {{"01 R.", "05 I INDEX."}, "I is INDEX, which the data editor cannot show"},
+        {{"01 R.", "05 N PIC N(4)."}, "N is national (PIC N), which the data editor cannot show"},
+        {{"01 R.", "05 P USAGE COMP-X."}, "P has unsupported usage COMP-X"},
+        {{"01 R.", "05 A PIC S9(40)."}, "A: PIC S9(40) has more than 38 digits"},
+        {{"01 R.", "05 A PIC X(4).", "05 B REDEFINES A PIC 9V9V9."}, "B: PIC 9V9V9 has more than one V"},
         {{"01 R.", "05 N PIC S9(3) SIGN LEADING SEPARATE."}, "N has SIGN SEPARATE, which the data editor cannot show"},
         {{"01 R."}, "The record definition has no elementary items"},
     };

@@ -99,7 +99,9 @@ TEST_F(DataCommand, RefusalsExitWith1AndWriteNothing)
     ASSERT_EQ(good.exitCode, 0);
     const std::string heading = good.output.substr(0, good.output.find("\"1\","));
     std::string badCell = good.output;
-    badCell.replace(badCell.find("\"00042\""), 7, "\"0a042\"");
+    // Not five characters, so not the field's bytes as they stand (which
+    // would be written back as they are): a typed value, and a bad one.
+    badCell.replace(badCell.find("\"00042\""), 7, "\"0a04\"");
 
     struct Case {
         std::string arguments;

@@ -95,7 +95,7 @@ TEST(Picture, ComplaintsKeepTheSizeCountedSoFar)
     } cases[] = {
         {"X(10", 1, kUnclosedPictureParentheses},
         {"9(4)Q", 4, kInvalidPictureCharacter},
-        {"9(4)N", 4, kInvalidPictureCharacter},
+        {"9(4)K", 4, kInvalidPictureCharacter},
         {"C9", 1, kInvalidPictureCharacter},
         {"9(2)D", 2, kInvalidPictureCharacter},
         {"9#9", 2, kInvalidPictureCharacter},
