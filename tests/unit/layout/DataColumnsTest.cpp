@@ -97,6 +97,23 @@ TEST(DataColumns, FieldsTheGridCannotShowAreRefusedByName)
     }
 }
 
+// Usages that fix their own size hold whatever their bytes hold.
+TEST(DataColumns, BinaryUsagesWithoutAPictureShowAndStoreTheirBytesRange)
+{
+    const Result<std::vector<DataColumn>> columns = columnsOf(
+        {"01 R.", "05 C BINARY-CHAR.", "05 U BINARY-CHAR UNSIGNED.", "05 L BINARY-LONG.", "05 D BINARY-DOUBLE."});
+    ASSERT_TRUE(columns) << columns.error();
+    ASSERT_EQ(columns.value().size(), 4u);
+    const std::vector<DataColumn> &c = columns.value();
+    EXPECT_EQ(c[0].size, 1u);
+    EXPECT_EQ(DecodeCell(c[0], "\xFF", ByteOrder::BigEndian), "-001");
+    EXPECT_EQ(DecodeCell(c[1], "\xFF", ByteOrder::BigEndian), "255");
+    EXPECT_EQ(CellBytes(c[1], "255", ByteOrder::BigEndian).value(), "\xFF");
+    EXPECT_EQ(CheckCell(c[1], "256", ByteOrder::BigEndian), " cannot be stored: Value too large for field");
+    EXPECT_EQ(CellBytes(c[2], "-2147483648", ByteOrder::LittleEndian).value(), std::string("\0\0\0\x80", 4));
+    EXPECT_EQ(c[3].size, 8u);
+}
+
 TEST(DataColumns, RecordCountNeedsAWholeNumberOfRecords)
 {
     EXPECT_EQ(RecordCount(0, 10).value(), 0u);
