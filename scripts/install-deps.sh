@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
+    python3 xvfb openbox xdotool x11-utils
     librsvg2-bin gzip groff-base
     desktop-file-utils appstream shared-mime-info
     dpkg-dev file
