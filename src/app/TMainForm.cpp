@@ -123,7 +123,7 @@ TMainForm::TMainForm(const Environment &environment, QWidget *parent)
     createStatusBar();
     applyCommandStates(initialCommandStates());
 
-    ExePath.SetPath(QDir(environment.programFolder).filePath(QStringLiteral("norvane")).toStdString());
+    m_programFiles = ProgramFiles::locate(environment.programFolder);
     OSName = QSysInfo::prettyProductName();
     fitStatusPanels();
 
@@ -135,8 +135,7 @@ TMainForm::TMainForm(const Environment &environment, QWidget *parent)
         KeyUpDone = true;
     });
 
-    ExePath.FileName = "readme.txt";
-    AboutBox = new TAboutBox(QString::fromStdString(ExePath.GetFullName()), m_dialogs, this);
+    AboutBox = new TAboutBox(m_programFiles.readmePath(), m_dialogs, this);
     m_options = new TOptionsDialog(m_settings, this);
     connect(m_options, &QDialog::accepted, this, [this] {
         m_settings = m_options->chosenSettings();
@@ -144,7 +143,7 @@ TMainForm::TMainForm(const Environment &environment, QWidget *parent)
     });
     FindAllDlg = new TFindAllDlg(*this, this);
     Search = new SearchCommands(*this, this);
-    loadSettings(environment.settingsFolder, environment.programFolder);
+    loadSettings(environment.settingsFolder);
 }
 
 QString TMainForm::defaultSettingsFolder()
@@ -157,15 +156,11 @@ QString TMainForm::defaultSettingsFolder()
 }
 
 // Reads the settings file (or creates it) and builds the Recent menu. A new
-// file goes beside the program; where the program's folder cannot be written
-// (an installed program) it goes to the per-user folder instead, which is then
-// made, so that the settings are kept.
-void TMainForm::loadSettings(const QString &settingsFolder, const QString &programFolder)
+// file goes beside the program, or to the per-user folder when the program is
+// installed or its folder cannot be written (see ProgramFiles).
+void TMainForm::loadSettings(const QString &settingsFolder)
 {
-    QString fallback = programFolder;
-    const QFileInfo folder(programFolder);
-    if (!folder.isWritable() && qEnvironmentVariableIsEmpty("APPDATA") && QDir().mkpath(settingsFolder))
-        fallback = settingsFolder;
+    const QString fallback = m_programFiles.settingsFallbackFolder(settingsFolder);
     auto withSeparator = [](const QString &path) {
         return QFile::encodeName(QDir::toNativeSeparators(QDir::cleanPath(path)) + QDir::separator()).toStdString();
     };
@@ -1167,7 +1162,7 @@ void TMainForm::rebuildWindowMenu()
 void TMainForm::Help2Click()
 {
     if (!m_help) {
-        m_help = new HelpWindow(QString::fromStdString(ExePath.Dir) + QStringLiteral("help/manual.html"));
+        m_help = new HelpWindow(m_programFiles.manualPath());
         m_help->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_help->show();

@@ -5,6 +5,7 @@
 #include "common/core/TabBook.h"
 #include "document/widgets/DocumentHost.h"
 #include "app/HelpWindow.h"
+#include "app/ProgramFiles.h"
 #include "document/widgets/TMDIChild.h"
 #include "settings/core/SettingsStore.h"
 
@@ -40,7 +41,7 @@ public:
     struct Environment {
         Settings &settings;
         Dialogs &dialogs;
-        QString programFolder;    // where readme.txt and the manual are, and the settings file by default
+        QString programFolder;    // the executable's folder: readme.txt, the manual and the settings are found from it
         QString settingsFolder;   // the per-user folder for the settings file, used when it exists
     };
 
@@ -184,13 +185,13 @@ private:
     void transformSelectedLines(BlockEdit edit);
     void clipboardEdit(void (QPlainTextEdit::*edit)(), void (*dataCell)(TMDIChild &));
     void CalcRecordLayout(bool dataMode);
-    void loadSettings(const QString &settingsFolder, const QString &programFolder);
+    void loadSettings(const QString &settingsFolder);
     void ShowRecentList();
     void reportSettingsSave(const Result<void> &saved);
 
     Settings &m_settings;
     Dialogs &m_dialogs;
-    TPathName ExePath;
+    ProgramFiles m_programFiles; // readme.txt, the manual, and where the settings go
 
     using Handler = void (TMainForm::*)();
     std::array<QAction *, CommandCount> m_actions{};
