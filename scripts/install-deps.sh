@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Norvane need.
+# Installs the Debian packages that building, running, testing and packaging
+# Norvane need (rsvg-convert renders the icons, the desktop tools check the
+# desktop files, dpkg-dev finds the package's dependencies).
 # Only what is missing is installed; sudo is used only when not running as root.
 set -euo pipefail
 
@@ -8,6 +10,10 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
+    python3 xvfb openbox xdotool x11-utils
+    librsvg2-bin gzip groff-base
+    desktop-file-utils appstream shared-mime-info
+    dpkg-dev file
 )
 
 missing=()

@@ -1,5 +1,6 @@
 #include "app/AboutBox.h"
 
+#include "common/core/Version.h"
 #include "common/widgets/Dialogs.h"
 #include "common/widgets/FontChoice.h"
 

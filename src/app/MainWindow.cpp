@@ -24,7 +24,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -68,7 +67,7 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     m_files = new FileCommands(*m_area, *this, *m_recent, this);
     bindCommands();
 
-    m_programPath.SetPath(QDir(environment.programFolder).filePath(QStringLiteral("norvane")).toStdString());
+    m_programFiles = ProgramFiles::locate(environment.programFolder);
     fitStatusPanels();
 
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
@@ -79,8 +78,7 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
         m_keyUpDone = true;
     });
 
-    m_programPath.FileName = "readme.txt";
-    m_aboutBox = new AboutBox(QString::fromStdString(m_programPath.GetFullName()), m_dialogs, this);
+    m_aboutBox = new AboutBox(m_programFiles.readmePath(), m_dialogs, this);
     m_options = new OptionsDialog(m_settings, this);
     connect(m_options, &QDialog::accepted, this, [this] {
         m_settings = m_options->chosenSettings();
@@ -88,7 +86,8 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     });
     m_findAllDialog = new FindAllDialog(*this, this);
     m_search = new SearchCommands(*this, this);
-    m_recent->load(environment.settingsFolder, environment.programFolder);
+    m_recent->load(environment.settingsFolder,
+                   m_programFiles.settingsFallbackFolder(environment.settingsFolder));
 }
 
 MainWindow::~MainWindow() = default;
@@ -195,7 +194,7 @@ void MainWindow::transformSelectedLines(BlockEdit edit)
 void MainWindow::showHelp()
 {
     if (!m_help) {
-        m_help = new HelpWindow(QString::fromStdString(m_programPath.Dir) + QStringLiteral("help/manual.html"));
+        m_help = new HelpWindow(m_programFiles.manualPath());
         m_help->setAttribute(Qt::WA_DeleteOnClose);
     }
     m_help->show();

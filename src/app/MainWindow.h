@@ -1,10 +1,11 @@
 #pragma once
 
 #include "app/HelpWindow.h"
+#include "app/ProgramFiles.h"
 #include "common/core/CommandState.h"
-#include "common/core/PathName.h"
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/DocumentWindow.h"
+#include "settings/core/SettingsStore.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -21,7 +22,6 @@ class FindAllDialog;
 class OptionsDialog;
 class RecentFiles;
 class SearchCommands;
-class SettingsStore;
 
 // The main window: the menus and the toolbar, the document area with its tab
 // strip, and the status bar. It composes the concerns: each command's handler
@@ -34,7 +34,7 @@ public:
     struct Environment {
         Settings &settings;
         Dialogs &dialogs;
-        QString programFolder;    // where readme.txt and the manual are, and the settings file by default
+        QString programFolder;    // the executable's folder: readme.txt, the manual and the settings are found from it
         QString settingsFolder;   // the per-user folder for the settings file, used when it exists
     };
 
@@ -104,7 +104,7 @@ private:
 
     Settings &m_settings;
     Dialogs &m_dialogs;
-    TPathName m_programPath;
+    ProgramFiles m_programFiles;   // readme.txt, the manual, and where the settings go
 
     CommandActions *m_commands = nullptr;
     DocumentArea *m_area = nullptr;

@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QMenu>
 #include <QStandardPaths>
 
@@ -34,19 +33,12 @@ RecentFiles::RecentFiles(Settings &settings, Dialogs &dialogs, QMenu *menu, QObj
     }
 }
 
-// A new file goes beside the program; where the program's folder cannot be
-// written (an installed program) it goes to the per-user folder instead, which
-// is then made, so that the settings are kept.
-void RecentFiles::load(const QString &settingsFolder, const QString &programFolder)
+void RecentFiles::load(const QString &settingsFolder, const QString &fallbackFolder)
 {
-    QString fallback = programFolder;
-    const QFileInfo folder(programFolder);
-    if (!folder.isWritable() && qEnvironmentVariableIsEmpty("APPDATA") && QDir().mkpath(settingsFolder))
-        fallback = settingsFolder;
     auto withSeparator = [](const QString &path) {
         return QFile::encodeName(QDir::toNativeSeparators(QDir::cleanPath(path)) + QDir::separator()).toStdString();
     };
-    for (const std::string &text : m_store.load(withSeparator(settingsFolder), withSeparator(fallback)))
+    for (const std::string &text : m_store.load(withSeparator(settingsFolder), withSeparator(fallbackFolder)))
         m_dialogs.message(Dialogs::Icon::Warning, QString::fromLocal8Bit(text), Dialogs::Buttons::Ok);
     showList();
 }

@@ -26,10 +26,9 @@ public:
     // Fills the menu with its entries, hidden until the list names files.
     RecentFiles(Settings &settings, Dialogs &dialogs, QMenu *menu, QObject *parent = nullptr);
 
-    // Reads the settings file from the per-user folder, else from beside the
-    // program (creating it there, or in the per-user folder where the program's
-    // folder cannot be written), and shows its list.
-    void load(const QString &settingsFolder, const QString &programFolder);
+    // Reads the settings file from the per-user folder, else from the fallback
+    // folder (creating it there), and shows its list.
+    void load(const QString &settingsFolder, const QString &fallbackFolder);
     // Writes the live settings to the settings file.
     void writeSettings();
     // A source window closed: its caption goes to the top of the list.
