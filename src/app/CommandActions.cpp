@@ -109,8 +109,11 @@ void CommandActions::createActions()
             action->setShortcut(spec.shortcut);
             action->setShortcutContext(Qt::WindowShortcut);
         }
-        if (spec.icon != nullptr)
+        if (spec.icon != nullptr) {
+            // The icon is the button's; the menus show captions only.
             action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(spec.icon))));
+            action->setIconVisibleInMenu(false);
+        }
         if (spec.toolTip != nullptr)
             action->setToolTip(QString::fromLatin1(spec.toolTip));
         m_actions[index(spec.id)] = action;

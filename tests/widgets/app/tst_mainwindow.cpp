@@ -100,6 +100,11 @@ void TestMainWindow::menusHoldTheirItemsShortcutsAndSeparators()
                                                   "Select &all\tCtrl+A"));
     for (CommandId id : {CommandId::Undo, CommandId::Cut, CommandId::Copy, CommandId::Paste, CommandId::SelectAll})
         QVERIFY2(fixture.window->action(id)->shortcut().isEmpty(), commandName(id).data());
+    // The icons are the buttons': menus show captions only.
+    for (QAction *menu : fixture.window->menuBar()->actions()) {
+        for (QAction *item : menu->menu()->actions())
+            QVERIFY2(item->icon().isNull() || !item->isIconVisibleInMenu(), qPrintable(item->text()));
+    }
     QCOMPARE(layout(3).join(u'|'),
              QStringLiteral("&Find|&Replace|Find all|-|&Go to|&Split screen|Refresh &tree|-|&Indent|&Unindent|-|"
                             "Ca&lc offset|&Edit data file|-|Comment|Uncomment|-|Trac&k|&Back track|-|&Hide toolbar|"
