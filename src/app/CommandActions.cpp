@@ -18,7 +18,7 @@ constexpr int ToolbarHeight = 33;
 // A command's caption and shortcut in the menus, and its icon and tooltip on
 // the toolbar. Edit items show their keys without owning them: the editor
 // handles those keys itself.
-struct CommandSpec {
+struct CommandEntry {
     CommandId id;
     const char *text;
     QKeySequence shortcut;
@@ -57,7 +57,7 @@ CommandActions::CommandActions(QMainWindow &window) : QObject(&window)
 
 void CommandActions::createActions()
 {
-    const CommandSpec specs[] = {
+    const CommandEntry entries[] = {
         {Open, "&Open", ctrl(Qt::Key_O), "open", "Open"},
         {New, "&New", ctrl(Qt::Key_N), "new", "New"},
         {Close, "&Close", ctrl(Qt::Key_Q)},
@@ -101,24 +101,24 @@ void CommandActions::createActions()
         {UndoButton, "Undo", {}, "undo", "Undo"},
     };
 
-    for (const CommandSpec &spec : specs) {
-        auto *action = new QAction(QString::fromLatin1(spec.text), this);
-        const std::string_view name = commandName(spec.id);
+    for (const CommandEntry &entry : entries) {
+        auto *action = new QAction(QString::fromLatin1(entry.text), this);
+        const std::string_view name = commandName(entry.id);
         action->setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-        if (!spec.shortcut.isEmpty()) {
-            action->setShortcut(spec.shortcut);
+        if (!entry.shortcut.isEmpty()) {
+            action->setShortcut(entry.shortcut);
             action->setShortcutContext(Qt::WindowShortcut);
         }
-        if (spec.icon != nullptr) {
+        if (entry.icon != nullptr) {
             // The icon is the button's; the menus show captions only.
-            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(spec.icon))));
+            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(entry.icon))));
             action->setIconVisibleInMenu(false);
         }
-        if (spec.toolTip != nullptr)
-            action->setToolTip(QString::fromLatin1(spec.toolTip));
-        m_actions[index(spec.id)] = action;
-        if (spec.id != HideToolbar)
-            connect(action, &QAction::triggered, this, [this, id = spec.id] { run(id); });
+        if (entry.toolTip != nullptr)
+            action->setToolTip(QString::fromLatin1(entry.toolTip));
+        m_actions[index(entry.id)] = action;
+        if (entry.id != HideToolbar)
+            connect(action, &QAction::triggered, this, [this, id = entry.id] { run(id); });
     }
     action(Cut)->setStatusTip(QStringLiteral("Cut to clipboard"));
     action(Copy)->setStatusTip(QStringLiteral("Copy to clipboard"));
