@@ -1,10 +1,11 @@
 #include "app/CommandLine.h"
 #include "app/InstallLayout.h"
 #include "app/OneInstance.h"
-#include "app/TMainForm.h"
+#include "app/MainWindow.h"
 #include "common/core/Version.h"
 #include "common/widgets/QtDialogs.h"
 #include "settings/core/Settings.h"
+#include "settings/widgets/RecentFiles.h"
 
 #include <QApplication>
 
@@ -37,11 +38,12 @@ int main(int argc, char *argv[])
 
     Settings settings;
     QtDialogs dialogs(nullptr);
-    TMainForm mainForm({settings, dialogs, QApplication::applicationDirPath(), TMainForm::defaultSettingsFolder()});
-    dialogs.setParentWidget(&mainForm);
-    QObject::connect(&instance, &OneInstance::activationRequested, &mainForm,
-                     &TMainForm::activateFromOtherInstance);
-    mainForm.setStartFiles(files);
-    mainForm.showMaximized();
+    MainWindow mainWindow(
+        {settings, dialogs, QApplication::applicationDirPath(), RecentFiles::defaultSettingsFolder()});
+    dialogs.setParentWidget(&mainWindow);
+    QObject::connect(&instance, &OneInstance::activationRequested, &mainWindow,
+                     &MainWindow::activateFromOtherInstance);
+    mainWindow.setStartFiles(files);
+    mainWindow.showMaximized();
     return QApplication::exec();
 }

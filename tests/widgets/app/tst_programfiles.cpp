@@ -1,7 +1,7 @@
+#include "app/AboutBox.h"
 #include "app/HelpWindow.h"
+#include "app/MainWindow.h"
 #include "app/ProgramFiles.h"
-#include "app/TAboutBox.h"
-#include "app/TMainForm.h"
 #include "settings/core/Settings.h"
 #include "support/ScriptedDialogs.h"
 
@@ -184,7 +184,7 @@ void TestProgramFiles::anInstalledMainWindowFindsItsHelpAndKeepsItsSettingsPerUs
 
     Settings settings;
     ScriptedDialogs dialogs;
-    TMainForm window({settings, dialogs, root.filePath(QStringLiteral("bin")), user});
+    MainWindow window({settings, dialogs, root.filePath(QStringLiteral("bin")), user});
     QVERIFY2(dialogs.asked().isEmpty(), qPrintable(dialogs.lastMessage()));
     QCOMPARE(window.aboutBox()->readmeText(), QStringLiteral("Installed readme\n"));
 
