@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing Norvane need
-# (clang, its sanitizer and fuzzer runtime and llvm's symbolizer for
-# scripts/sanitize.sh and scripts/fuzz.sh).
+# Installs the Debian packages that building, running, testing and packaging
+# Norvane need (rsvg-convert renders the icons, the desktop tools check the
+# desktop files, dpkg-dev finds the package's dependencies; clang, its
+# sanitizer and fuzzer runtime and llvm's symbolizer serve scripts/sanitize.sh
+# and scripts/fuzz.sh).
 # Only what is missing is installed; sudo is used only when not running as root.
 set -euo pipefail
 
@@ -11,6 +13,9 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-dejavu-core
     python3 xvfb openbox xdotool x11-utils
+    librsvg2-bin gzip groff-base
+    desktop-file-utils appstream shared-mime-info
+    dpkg-dev file
     clang libclang-rt-dev llvm
 )
 

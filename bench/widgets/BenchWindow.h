@@ -3,7 +3,7 @@
 // A main window for the widget benchmarks: real dialogs that are never shown,
 // and a temporary program folder with a readme, so start-up asks nothing.
 
-#include "app/TMainForm.h"
+#include "app/MainWindow.h"
 #include "common/widgets/QtDialogs.h"
 #include "settings/core/Settings.h"
 
@@ -41,7 +41,7 @@ struct BenchWindow {
     bool readme = writeReadme(folder);
     Settings settings;
     QtDialogs dialogs{nullptr};
-    TMainForm window{{settings, dialogs, folder.path(), folder.filePath(QStringLiteral("settings"))}};
+    MainWindow window{{settings, dialogs, folder.path(), folder.filePath(QStringLiteral("settings"))}};
 };
 
 // The main of a widget benchmark: an offscreen application around the runs.

@@ -19,8 +19,8 @@ struct LargeDocument : bench::BenchWindow {
     {
         window.resize(1200, 800);
         window.show();
-        window.OpenSourceFile(writeProgram(bench::LargeProgram::make(200000)));
-        editor = window.activeChild()->RichEdit1;
+        window.openSourceFile(writeProgram(bench::LargeProgram::make(200000)));
+        editor = window.activeDocument()->editor();
         editor->setFocus();
     }
 
@@ -84,9 +84,9 @@ void BlockCommandOn10000Lines(benchmark::State &state)
         doc.editor->setSelection(start, length);
         state.ResumeTiming();
         if (state.range(0) == 0)
-            doc.window.IndentBtnClick();
+            doc.window.runCommand(CommandId::Indent);
         else
-            doc.window.CommentBtnClick();
+            doc.window.runCommand(CommandId::Comment);
         state.PauseTiming();
         doc.editor->undo();
         state.ResumeTiming();

@@ -3,7 +3,7 @@
 // undo step while the grid's rows are kept on their text.
 
 #include "LargeProgram.h"
-#include "app/TMainForm.h"
+#include "app/MainWindow.h"
 #include "common/widgets/Dialogs.h"
 #include "document/widgets/SourceEditor.h"
 #include "search/widgets/FindAll.h"
@@ -76,16 +76,16 @@ struct MarkedDocument {
         file.close();
         window.resize(1200, 800);
         window.show();
-        window.OpenSourceFile(path);
-        child = window.activeChild();
+        window.openSourceFile(path);
+        child = window.activeDocument();
     }
 
     QTemporaryDir folder;
     QString path;
     Settings settings;
     SilentDialogs dialogs;
-    TMainForm window{{settings, dialogs, folder.path(), folder.filePath(QStringLiteral("settings"))}};
-    TMDIChild *child = nullptr;
+    MainWindow window{{settings, dialogs, folder.path(), folder.filePath(QStringLiteral("settings"))}};
+    DocumentWindow *child = nullptr;
 };
 
 // Made on first use and freed before the application object goes.
@@ -103,13 +103,13 @@ void FindAllOfAWord(benchmark::State &state)
 {
     MarkedDocument &doc = document();
     for (auto _ : state) {
-        doc.child->CloseGridClick();
+        doc.child->closeFindResults();
         const auto start = std::chrono::steady_clock::now();
-        FindAllSearch(*doc.child, doc.window, {Word, true, true});
+        findAllOccurrences(*doc.child, doc.window, {Word, true, true});
         const auto stop = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
     }
-    state.counters["rows"] = doc.child->FindResults->rowCount();
+    state.counters["rows"] = doc.child->findResults()->rowCount();
     state.counters["tree"] = doc.child->treeShown() ? 1 : 0;
 }
 BENCHMARK(FindAllOfAWord)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -119,27 +119,27 @@ BENCHMARK(FindAllOfAWord)->UseManualTime()->Unit(benchmark::kMillisecond)->Itera
 void ReplaceAllOfAWord(benchmark::State &state)
 {
     MarkedDocument &doc = document();
-    SourceEditor &editor = *doc.child->RichEdit1;
-    doc.child->CloseGridClick();
-    FindAllSearch(*doc.child, doc.window, {Word, true, true});
-    FindReplaceDialog &dialog = *doc.window.searchCommands()->ReplaceDialog1;
-    dialog.WholeWord->setChecked(true);
+    SourceEditor &editor = *doc.child->editor();
+    doc.child->closeFindResults();
+    findAllOccurrences(*doc.child, doc.window, {Word, true, true});
+    FindReplaceDialog &dialog = *doc.window.searchCommands()->replaceDialog;
+    dialog.wholeWordBox->setChecked(true);
     bool forth = true;
     int undoSteps = 0;
     QObject::connect(editor.document(), &QTextDocument::undoCommandAdded, &editor, [&undoSteps] { ++undoSteps; });
     for (auto _ : state) {
         editor.setSelStart(0);
-        dialog.FindWhat->setText(forth ? Word : LongerWord);
-        dialog.ReplaceWith->setText(forth ? LongerWord : Word);
+        dialog.findWhatEdit->setText(forth ? Word : LongerWord);
+        dialog.replaceWithEdit->setText(forth ? LongerWord : Word);
         undoSteps = 0;
         const auto start = std::chrono::steady_clock::now();
-        doc.window.searchCommands()->ReplaceDialog1Replace(true);
+        doc.window.searchCommands()->replaceFromReplaceDialog(true);
         const auto stop = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
         forth = !forth;
     }
     state.counters["undoSteps"] = undoSteps;   // of the last run
-    state.counters["rows"] = doc.child->FindResults->rowCount();
+    state.counters["rows"] = doc.child->findResults()->rowCount();
 }
 BENCHMARK(ReplaceAllOfAWord)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(4);
 

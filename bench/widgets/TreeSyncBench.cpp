@@ -24,12 +24,12 @@ struct LargeDocument : bench::BenchWindow {
         path = writeProgram(bench::LargeProgram::make(200000));
         window.resize(1200, 800);
         window.show();
-        window.OpenSourceFile(path);
-        child = window.activeChild();
+        window.openSourceFile(path);
+        child = window.activeDocument();
     }
 
     QString path;
-    TMDIChild *child = nullptr;
+    DocumentWindow *child = nullptr;
 };
 
 // Enter in the middle of the program, then Backspace: each followed by what
@@ -37,8 +37,8 @@ struct LargeDocument : bench::BenchWindow {
 void UpdateTreeAndSyncAfterAKey(benchmark::State &state)
 {
     static LargeDocument document;
-    TMDIChild *child = document.child;
-    SourceEditor *editor = child->RichEdit1;
+    DocumentWindow *child = document.child;
+    SourceEditor *editor = child->editor();
     bool insert = true;
     for (auto _ : state) {
         QTextCursor cursor = editor->textCursor();
@@ -51,12 +51,12 @@ void UpdateTreeAndSyncAfterAKey(benchmark::State &state)
         insert = !insert;
 
         const auto start = std::chrono::steady_clock::now();
-        child->UpdateTree();
-        child->RichEdit1SelectionChange();
+        child->updateTree();
+        child->editorSelectionChanged();
         const auto stop = std::chrono::steady_clock::now();
         state.SetIterationTime(std::chrono::duration<double>(stop - start).count());
     }
-    state.counters["nodes"] = child->TreeView1->count();
+    state.counters["nodes"] = child->structureTree()->count();
     state.counters["lines"] = editor->lineCount();
 }
 BENCHMARK(UpdateTreeAndSyncAfterAKey)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(400);
@@ -67,9 +67,9 @@ void OpenLargeProgram(benchmark::State &state)
     static LargeDocument document;
     for (auto _ : state) {
         state.PauseTiming();
-        document.window.FileCloseItemClick();   // unchanged, so no question
+        document.window.runCommand(CommandId::Close);   // unchanged, so no question
         state.ResumeTiming();
-        document.window.OpenSourceFile(document.path);
+        document.window.openSourceFile(document.path);
     }
 }
 BENCHMARK(OpenLargeProgram)->Unit(benchmark::kMillisecond)->Iterations(3);

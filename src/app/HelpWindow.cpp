@@ -54,16 +54,16 @@ HelpWindow::HelpWindow(const QString &manualPath, QWidget *parent) : QWidget(par
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter);
 
-    connect(m_contents, &QTreeWidget::itemActivated, this,
-            [this](QTreeWidgetItem *item) { showSection(item->data(0, AnchorRole).toString()); });
-    connect(m_contents, &QTreeWidget::itemClicked, this,
-            [this](QTreeWidgetItem *item) { showSection(item->data(0, AnchorRole).toString()); });
+    // A click or Enter on a contents entry or a search result shows its section.
+    auto showIndex = [this](const QModelIndex &index) {
+        showSection(index.siblingAtColumn(0).data(AnchorRole).toString());
+    };
+    connect(m_contents, &QAbstractItemView::activated, this, showIndex);
+    connect(m_contents, &QAbstractItemView::clicked, this, showIndex);
     connect(m_query, &QLineEdit::returnPressed, this, &HelpWindow::runSearch);
     connect(m_query, &QLineEdit::textChanged, this, &HelpWindow::runSearch);
-    connect(m_results, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem *item) { showSection(item->data(AnchorRole).toString()); });
-    connect(m_results, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { showSection(item->data(AnchorRole).toString()); });
+    connect(m_results, &QAbstractItemView::activated, this, showIndex);
+    connect(m_results, &QAbstractItemView::clicked, this, showIndex);
 
     loadManual(manualPath);
 }

@@ -2,6 +2,7 @@
 // batch conversion and acceptance checks.
 
 #include "app/cli/CliCommands.h"
+#include "common/core/Version.h"
 
 #include <cstdio>
 #include <string>
@@ -31,7 +32,7 @@ void printUsage(std::FILE *out)
         std::fprintf(out, "  %-10.*s %.*s\n", static_cast<int>(command.name.size()), command.name.data(),
                      static_cast<int>(command.synopsis.size()), command.synopsis.data());
     }
-    std::fputs("\n  help       this text\n", out);
+    std::fputs("\n  help       this text (also --help)\n  --version  the version\n", out);
 }
 
 } // namespace
@@ -45,6 +46,10 @@ int main(int argc, char **argv)
     const std::string_view name = argv[1];
     if (name == "help" || name == "--help" || name == "-h") {
         printUsage(stdout);
+        return 0;
+    }
+    if (name == "--version" || name == "-v") {
+        std::printf("norvane-cli %s\n", norvane::ProgramVersion);
         return 0;
     }
     const std::vector<std::string> arguments(argv + 2, argv + argc);

@@ -166,12 +166,13 @@ int readCsv(const Layout &layout, const std::string &path, ByteOrder order)
         for (std::size_t column = 0; column < layout.columns.size(); ++column) {
             const DataColumn &c = layout.columns[column];
             const std::string &text = cells[column + 1];
-            const std::string complaint = CheckCell(c, text, order);
-            if (!complaint.empty()) {
-                std::fprintf(stderr, "%s\n", CellMessage(index, c.header, complaint).c_str());
+            // The CSV holds the cells as `data` showed them: a cell showing a
+            // field's bytes as they stand is written back as those bytes.
+            const Result<std::string> bytes = CellBytes(c, text, order, CellSource::Shown);
+            if (!bytes) {
+                std::fprintf(stderr, "%s\n", CellMessage(index, c.header, bytes.error()).c_str());
                 return kRefused;
             }
-            const Result<std::string> bytes = EncodeCell(c, text, order);
             record.replace(c.offset, c.size, bytes.value());
         }
         out += record;

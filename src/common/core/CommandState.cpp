@@ -5,16 +5,13 @@ namespace norvane {
 namespace {
 
 constexpr std::array<std::string_view, CommandCount> kNames = {
-    "FileOpenItem", "New1", "FileCloseItem", "ReadOnly1", "UpdateMode1", "FileSaveItem", "SaveAll1", "FileSaveAsItem",
-    "Print1", "PrintSetup1", "FileExitItem",
-    "UndoItem", "CutItem", "CopyItem", "PasteItem", "SelectAll",
-    "Find1", "Replace1", "FindAll1", "Goto1", "Splitscreen1", "RefreshTree1", "Indent1", "Unindent1", "Offset1",
-    "Editflatfile1", "mmComment", "mmUnComment", "mmTrack", "Trackback1", "Hidetoolbar1", "Options", "Font1",
-    "WindowCascadeItem", "WindowTileItem", "WindowMinimizeItem", "Next1", "Previous1",
-    "Help2", "HelpAboutItem",
-    "NewBtn", "OpenBtn", "SaveBtn", "PrintButton", "CutBtn", "CopyBtn", "PasteBtn", "RefreshTree", "FindBtn", "Replace",
-    "FindAllBtn", "btnTrack", "btnTrackback", "UndoButton1", "GotoBtn", "SplitBtn", "UnindentBtn", "IndentBtn",
-    "CommentBtn", "UncommentBtn", "CalcOffset", "EditBtn",
+    "Open", "New", "Close", "ReadOnlyMode", "UpdateMode", "Save", "SaveAll", "SaveAs", "Print", "PrintSetup", "Exit",
+    "Undo", "Cut", "Copy", "Paste", "SelectAll",
+    "Find", "Replace", "FindAll", "GoTo", "SplitScreen", "RefreshTree", "Indent", "Unindent", "CalcOffset",
+    "EditDataFile", "Comment", "Uncomment", "Track", "BackTrack", "HideToolbar", "Options", "Font",
+    "Cascade", "Tile", "MinimizeAll", "NextWindow", "PreviousWindow",
+    "Help", "About",
+    "UndoButton",
 };
 
 using enum CommandId;
@@ -39,9 +36,8 @@ CommandStates initialCommandStates()
     CommandStates states;
     for (std::size_t i = 0; i < CommandCount; ++i)
         states.set(static_cast<CommandId>(i), false);
-    states.set({FileOpenItem, New1, FileCloseItem, SaveAll1, PrintSetup1, FileExitItem, Hidetoolbar1, Options, Font1,
-                WindowCascadeItem, WindowTileItem, WindowMinimizeItem, Next1, Previous1, Help2, HelpAboutItem, NewBtn,
-                OpenBtn},
+    states.set({Open, New, Close, SaveAll, PrintSetup, Exit, HideToolbar, Options, Font, Cascade, Tile, MinimizeAll,
+                NextWindow, PreviousWindow, Help, About},
                true);
     return states;
 }
@@ -49,12 +45,9 @@ CommandStates initialCommandStates()
 CommandStates noDocumentLeftStates()
 {
     CommandStates states;
-    states.set({FileCloseItem, FileSaveAsItem, CutItem, CopyItem, PasteItem, SelectAll, FileSaveItem, ReadOnly1,
-                UpdateMode1, SaveBtn, CutBtn, CopyBtn, PasteBtn, WindowCascadeItem, WindowTileItem,
-                WindowMinimizeItem, CalcOffset, Offset1, EditBtn, Editflatfile1, FindBtn, Find1, FindAllBtn, FindAll1,
-                GotoBtn, Goto1, PrintButton, Print1, Replace, Replace1, mmTrack, Trackback1, btnTrack, btnTrackback,
-                UndoButton1, UndoItem, RefreshTree, RefreshTree1, IndentBtn, UnindentBtn, Indent1, Unindent1,
-                CommentBtn, UncommentBtn, mmComment, mmUnComment, SplitBtn, Splitscreen1},
+    states.set({Close, SaveAs, Cut, Copy, Paste, SelectAll, Save, ReadOnlyMode, UpdateMode, Cascade, Tile, MinimizeAll,
+                CalcOffset, EditDataFile, Find, FindAll, GoTo, Print, Replace, Track, BackTrack, Undo, UndoButton,
+                RefreshTree, Indent, Unindent, Comment, Uncomment, SplitScreen},
                false);
     return states;
 }
@@ -62,12 +55,10 @@ CommandStates noDocumentLeftStates()
 CommandStates noDocumentState()
 {
     CommandStates states;
-    states.set({OpenBtn, FileOpenItem, WindowMinimizeItem}, true);
-    states.set({FileCloseItem, FileSaveAsItem, PasteItem, SelectAll, PasteBtn, WindowCascadeItem, WindowTileItem,
-                FindBtn, Find1, FindAllBtn, FindAll1, PrintButton, Print1, ReadOnly1, UpdateMode1, SaveBtn,
-                FileSaveItem, RefreshTree, RefreshTree1, UndoButton1, UndoItem, CutBtn, CutItem, CopyBtn, CopyItem,
-                GotoBtn, Goto1, CalcOffset, Offset1, EditBtn, Editflatfile1, SplitBtn, Splitscreen1, Replace, Replace1,
-                mmTrack, Trackback1, btnTrack, btnTrackback},
+    states.set({Open, MinimizeAll}, true);
+    states.set({Close, SaveAs, Paste, SelectAll, Cascade, Tile, Find, FindAll, Print, ReadOnlyMode, UpdateMode, Save,
+                RefreshTree, Undo, UndoButton, Cut, Copy, GoTo, CalcOffset, EditDataFile, SplitScreen, Replace, Track,
+                BackTrack},
                false);
     return states;
 }
@@ -75,16 +66,14 @@ CommandStates noDocumentState()
 CommandStates activationCommonStates()
 {
     CommandStates states;
-    states.set({FileCloseItem, FileSaveAsItem, PasteItem, SelectAll, PasteBtn, WindowCascadeItem, WindowTileItem,
-                WindowMinimizeItem, FindBtn, Find1, FindAllBtn, FindAll1, PrintButton, Print1},
-               true);
+    states.set({Close, SaveAs, Paste, SelectAll, Cascade, Tile, MinimizeAll, Find, FindAll, Print}, true);
     return states;
 }
 
 CommandStates backTrackStates(bool enabled)
 {
     CommandStates states;
-    states.set({Trackback1, btnTrackback}, enabled);
+    states.set(BackTrack, enabled);
     return states;
 }
 
@@ -92,12 +81,12 @@ CommandStates saveCommandStates(bool readOnly, bool modified)
 {
     CommandStates states;
     if (readOnly) {
-        states.set({SaveBtn, FileSaveItem, ReadOnly1}, false);
-        states.set(UpdateMode1, true);
+        states.set({Save, ReadOnlyMode}, false);
+        states.set(UpdateMode, true);
     } else {
-        states.set(ReadOnly1, true);
-        states.set(UpdateMode1, false);
-        states.set({SaveBtn, FileSaveItem}, modified);
+        states.set(ReadOnlyMode, true);
+        states.set(UpdateMode, false);
+        states.set(Save, modified);
     }
     return states;
 }
@@ -105,14 +94,13 @@ CommandStates saveCommandStates(bool readOnly, bool modified)
 CommandStates sourceCommandStates(const SourceWindowFacts &facts)
 {
     CommandStates states;
-    states.set({FileOpenItem, OpenBtn, FileSaveAsItem, FileCloseItem, WindowCascadeItem, WindowTileItem,
-                WindowMinimizeItem, Print1, PrintButton, Find1, FindBtn, FindAll1, FindAllBtn, RefreshTree1,
-                RefreshTree, UndoItem, UndoButton1, SelectAll, Goto1, GotoBtn},
+    states.set({Open, SaveAs, Close, Cascade, Tile, MinimizeAll, Print, Find, FindAll, RefreshTree, Undo, UndoButton,
+                SelectAll, GoTo},
                true);
-    states.set({CutItem, CutBtn, CopyItem, CopyBtn, Offset1, CalcOffset, Editflatfile1, EditBtn}, false);
-    states.set({PasteItem, PasteBtn, Replace1, Replace}, !facts.readOnly);
-    states.set({Splitscreen1, SplitBtn}, !facts.blank);
-    states.set({mmTrack, btnTrack}, facts.treeShown);
+    states.set({Cut, Copy, CalcOffset, EditDataFile}, false);
+    states.set({Paste, Replace}, !facts.readOnly);
+    states.set(SplitScreen, !facts.blank);
+    states.set(Track, facts.treeShown);
     states.merge(backTrackStates(facts.treeShown && !facts.historyEmpty));
     states.merge(saveCommandStates(facts.readOnly, facts.modified));
     return states;
@@ -122,29 +110,23 @@ CommandStates sourceCommandStates(const SourceWindowFacts &facts)
 static CommandStates gridWindowStates(bool clipboard)
 {
     CommandStates states;
-    states.set({FileOpenItem, OpenBtn, FileSaveItem, SaveBtn, FileCloseItem, WindowCascadeItem, WindowTileItem,
-                WindowMinimizeItem},
-               true);
-    states.set({FileSaveAsItem, ReadOnly1, UpdateMode1, Print1, PrintButton, Find1, FindBtn, FindAll1, FindAllBtn,
-                RefreshTree1, RefreshTree, UndoItem, UndoButton1, SelectAll, Goto1, GotoBtn, Replace1, Replace,
-                Offset1, CalcOffset, Editflatfile1, EditBtn, Splitscreen1, SplitBtn, mmTrack, btnTrack, Trackback1,
-                btnTrackback, Indent1, Unindent1, IndentBtn, UnindentBtn, mmComment, mmUnComment, CommentBtn,
-                UncommentBtn},
+    states.set({Open, Save, Close, Cascade, Tile, MinimizeAll}, true);
+    states.set({SaveAs, ReadOnlyMode, UpdateMode, Print, Find, FindAll, RefreshTree, Undo, UndoButton, SelectAll, GoTo,
+                Replace, CalcOffset, EditDataFile, SplitScreen, Track, BackTrack, Indent, Unindent, Comment, Uncomment},
                false);
-    states.set({CutItem, CutBtn, CopyItem, CopyBtn, PasteItem, PasteBtn}, clipboard);
+    states.set({Cut, Copy, Paste}, clipboard);
     return states;
 }
 
+// The Undo menu item is left as it is: only its button follows the selection.
 CommandStates caretCommandStates(bool treeShown, bool historyEmpty, bool hasSelection, bool writable)
 {
     CommandStates states;
-    states.set({mmTrack, btnTrack}, treeShown);
+    states.set(Track, treeShown);
     states.merge(backTrackStates(treeShown && !historyEmpty));
-    states.set({PasteBtn, PasteItem, Replace, Replace1, UndoButton1}, writable);
-    states.set({CopyBtn, CopyItem, CalcOffset, Offset1, EditBtn, Editflatfile1}, hasSelection);
-    states.set({CutBtn, CutItem, IndentBtn, UnindentBtn, Indent1, Unindent1, CommentBtn, UncommentBtn, mmComment,
-                mmUnComment},
-               hasSelection && writable);
+    states.set({Paste, Replace, UndoButton}, writable);
+    states.set({Copy, CalcOffset, EditDataFile}, hasSelection);
+    states.set({Cut, Indent, Unindent, Comment, Uncomment}, hasSelection && writable);
     return states;
 }
 

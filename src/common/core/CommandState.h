@@ -6,26 +6,23 @@
 
 namespace norvane {
 
-// Every command element of the main window: each menu item and each toolbar
-// button is an element of its own, because some pairs are enabled apart
-// (the Undo menu item does not follow the selection, the Undo button does).
+// Every command of the main window. A command is one action, shown by its menu
+// item, its toolbar button and the popups alike; only Undo has two, because
+// its button follows the selection while its menu item does not.
 enum class CommandId {
     // File menu
-    FileOpenItem, New1, FileCloseItem, ReadOnly1, UpdateMode1, FileSaveItem, SaveAll1, FileSaveAsItem,
-    Print1, PrintSetup1, FileExitItem,
+    Open, New, Close, ReadOnlyMode, UpdateMode, Save, SaveAll, SaveAs, Print, PrintSetup, Exit,
     // Edit menu
-    UndoItem, CutItem, CopyItem, PasteItem, SelectAll,
+    Undo, Cut, Copy, Paste, SelectAll,
     // Tools menu
-    Find1, Replace1, FindAll1, Goto1, Splitscreen1, RefreshTree1, Indent1, Unindent1, Offset1, Editflatfile1,
-    mmComment, mmUnComment, mmTrack, Trackback1, Hidetoolbar1, Options, Font1,
+    Find, Replace, FindAll, GoTo, SplitScreen, RefreshTree, Indent, Unindent, CalcOffset, EditDataFile, Comment,
+    Uncomment, Track, BackTrack, HideToolbar, Options, Font,
     // Window menu
-    WindowCascadeItem, WindowTileItem, WindowMinimizeItem, Next1, Previous1,
+    Cascade, Tile, MinimizeAll, NextWindow, PreviousWindow,
     // Help menu
-    Help2, HelpAboutItem,
-    // Toolbar buttons, in toolbar order
-    NewBtn, OpenBtn, SaveBtn, PrintButton, CutBtn, CopyBtn, PasteBtn, RefreshTree, FindBtn, Replace, FindAllBtn,
-    btnTrack, btnTrackback, UndoButton1, GotoBtn, SplitBtn, UnindentBtn, IndentBtn, CommentBtn, UncommentBtn,
-    CalcOffset, EditBtn,
+    Help, About,
+    // The toolbar's Undo button
+    UndoButton,
     Count
 };
 
@@ -64,7 +61,7 @@ private:
 // What every document window's activation enables, whatever its kind.
 [[nodiscard]] CommandStates activationCommonStates();
 
-// Back track's menu item and button.
+// Back track.
 [[nodiscard]] CommandStates backTrackStates(bool enabled);
 
 // The Save and mode commands from the editor's read-only and modified flags.

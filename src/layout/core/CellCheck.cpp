@@ -1,5 +1,6 @@
 #include "layout/core/CellCheck.h"
 
+#include "layout/core/DisplayField.h"
 #include "layout/core/Picture.h"
 
 namespace norvane {
@@ -19,6 +20,22 @@ std::string ValidateField(std::string_view value, std::string_view picture)
     }
 
     const bool edited = pictureClass.value() == PictureClass::NumericEdited;
+    if (edited) {
+        // The field's own characters, as a MOVE writes them, are always right.
+        const DisplayPicture display = AnalyzeDisplayPicture(picture);
+        if (display.numeric && display.numeric->deEdit(value))
+            return {};
+        // A trailing CR or DB is a minus sign.
+        const std::size_t end = value.find_last_not_of(' ');
+        if (end != std::string_view::npos && end >= 1) {
+            const std::string_view last2 = value.substr(end - 1, 2);
+            if (last2 == "CR" || last2 == "DB" || last2 == "cr" || last2 == "db") {
+                std::string signedValue(value.substr(0, end - 1));
+                signedValue += '-';
+                return ValidateField(signedValue, picture);
+            }
+        }
+    }
     int significantIntegers = 0;
     int decimals = 0;
     int signs = 0;
@@ -36,7 +53,7 @@ std::string ValidateField(std::string_view value, std::string_view picture)
             signAt = i;
         } else if (c == '.') {
             ++points;
-        } else if (c == ' ' || (edited && (c == '$' || c == ','))) {
+        } else if (c == ' ' || (edited && (c == '$' || c == ',' || c == '*'))) {
             // allowed anywhere
         } else {
             return std::string(kNonNumericCharacter);

@@ -23,7 +23,9 @@ inline constexpr std::string_view kShouldBeUnsigned = " should be unsigned";
 // complaints above or " has invalid PIC clause". An alphanumeric picture limits
 // the length (trailing spaces aside); a numeric or edited one allows digits, at
 // most one point and one sign (first or last), spaces anywhere, and "$" and ","
-// for an edited picture. Leading zeros are not significant digits, so a field's
+// for an edited picture, which also takes "*" and a trailing CR or DB as a
+// minus sign, and any text exactly in its own edited form (12/31/99 for
+// 99/99/99). Leading zeros are not significant digits, so a field's
 // own text (a packed S9(4) reads "00012+") always passes.
 [[nodiscard]] std::string ValidateField(std::string_view value, std::string_view picture);
 

@@ -66,7 +66,9 @@ Result<std::int64_t> scaledValue(std::string_view text, const CompPic &pic)
         return Error{"Too many decimal places"};
 
     const int scale = pic.decimals - typedDecimals;
-    if (value != 0 && significant + scale > pic.digits)
+    if (value != 0 && significant + scale > MaxCompDigits)
+        return Error{"Invalid value"};
+    if (value != 0 && !pic.native && significant + scale > pic.digits)
         return Error{"Invalid value"};
     if (negative && !pic.isSigned)
         return Error{"Negative value for unsigned PIC"};

@@ -35,6 +35,9 @@ struct CompPic {
     bool hasV = false;
     int decimals = 0;
     int width = 0;
+    // No picture limits the digits, only the field's bytes: a usage that
+    // fixes its own size (BINARY-LONG ...), or a value read back as it was.
+    bool native = false;
 
     // The field's size: 2 bytes up to 4 digits, 4 up to 9, 8 up to 18.
     [[nodiscard]] int byteCount() const { return digits <= 4 ? 2 : digits <= 9 ? 4 : 8; }

@@ -29,14 +29,21 @@ struct DataColumn {
     DisplayPicture display;     // display items
     Result<CompPic> comp{CompPic{}};     // binary items: the picture, or why it is unusable
     Result<PackedPic> packed{PackedPic{}}; // packed items
+    // Bytes no item shows (the rest of a longer redefinition, slack before a
+    // synchronized item): a column of their own, so that they are seen and
+    // written back as they are.
+    bool uncovered = false;
 };
 
 // The grid's columns for a layout built in data mode: one per elementary row,
 // in layout order, headed by the name and, inside occurring groups or for an
 // occurring item, the occurrence numbers from the outermost inwards
-// ("TABLE-ENTRY (3)", "QTY (2,1)"). Floating-point items (COMP-1, COMP-2),
+// ("TABLE-ENTRY (3)", "QTY (2,1)"). Bytes of the record that no column would
+// show get a column of their own, headed "(bytes 5-8)" with picture X(4).
+// Floating-point items (COMP-1, COMP-2), pointers, indexes, national items,
 // items of a usage the layout cannot size and SIGN SEPARATE items are refused
-// with a message naming the item; so is a layout without elementary items.
+// with a message naming the item; so is a layout with an entry a compiler
+// rejects, and a layout without elementary items.
 [[nodiscard]] Result<std::vector<DataColumn>> BuildDataHeaders(const LayoutTable &table);
 
 inline constexpr std::string_view kLengthNotMultiple = "This file's length is not a multiple of the record length";
@@ -46,20 +53,40 @@ inline constexpr std::string_view kLengthNotMultiple = "This file's length is no
 
 // The grid's text of a field's bytes: display items edited by their picture,
 // binary items in the given byte order padded to 4, 9 or 18 digits (more when
-// the bytes hold more) and edited, packed items as the codec reads them. Bytes
-// the codecs cannot read show the codec's message instead.
+// the bytes hold more) and edited, packed items as the codec reads them.
+// Bytes a numeric display item cannot hold as a value (spaces, letters) are
+// shown as they stand; bytes the packed codec cannot read show its message.
 [[nodiscard]] std::string DecodeCell(const DataColumn &column, std::string_view bytes, ByteOrder order);
-// The same, appended to out, for callers decoding many cells.
-void AppendDecodedCell(const DataColumn &column, std::string_view bytes, ByteOrder order, std::string &out);
+// The same, appended to out, for callers decoding many cells. Returns whether
+// the cell is flagged (see IsCellFlagged).
+bool AppendDecodedCell(const DataColumn &column, std::string_view bytes, ByteOrder order, std::string &out);
+// Whether a field's bytes are not a value its picture can take: a numeric
+// display item's bytes shown as they stand, packed bytes the codec cannot
+// read, a binary or packed number with more digits than its picture. Such a
+// cell is marked in the grid and written back as it was unless it is edited.
+[[nodiscard]] bool IsCellFlagged(const DataColumn &column, std::string_view bytes, ByteOrder order);
 
-// The field's bytes (exactly column.size of them) for a cell's text that has
-// passed ValidateField, or the reason it cannot be stored: a codec's message,
-// or "Value does not fit the field" when the value would be cut or changed.
-[[nodiscard]] Result<std::string> EncodeCell(const DataColumn &column, std::string_view text, ByteOrder order);
+// Where a cell's text comes from. Typed text is a value to store and must
+// suit the picture. Shown text is a field's text as the grid showed it (the
+// command line's CSV): when it is exactly what some bytes of the field are
+// shown as, those bytes are stored, so that a round trip changes nothing
+// even for fields that hold what their picture does not allow.
+enum class CellSource { Typed, Shown };
 
-// ValidateField and EncodeCell together: the complaint for a cell's text as it
-// follows the header (" has too many decimal digits", " cannot be stored:
-// Invalid value"), or empty when the text can be saved. Empty text passes.
-[[nodiscard]] std::string CheckCell(const DataColumn &column, std::string_view text, ByteOrder order);
+// The field's bytes (exactly column.size of them) for a cell's text, or the
+// reason it cannot be stored: a codec's message, or "Value does not fit the
+// field" when the value would be cut or changed. Typed text should have
+// passed ValidateField (CellBytes checks both).
+[[nodiscard]] Result<std::string> EncodeCell(const DataColumn &column, std::string_view text, ByteOrder order,
+                                             CellSource source = CellSource::Typed);
+
+// ValidateField and EncodeCell together: the bytes, or the complaint for the
+// cell's text as it follows the header (" has too many decimal digits",
+// " cannot be stored: Invalid value"). Empty text stands for zero or spaces.
+[[nodiscard]] Result<std::string> CellBytes(const DataColumn &column, std::string_view text, ByteOrder order,
+                                            CellSource source = CellSource::Typed);
+// CellBytes' complaint, or empty when the text can be stored.
+[[nodiscard]] std::string CheckCell(const DataColumn &column, std::string_view text, ByteOrder order,
+                                    CellSource source = CellSource::Typed);
 
 } // namespace norvane

@@ -27,7 +27,7 @@ bool isClauseWord(std::string_view word)
 
 bool DataEntry::isElementary() const
 {
-    return !picture.empty() || !unsupportedUsage.empty() || (usage && FixedUsageSize(*usage) > 0);
+    return !picture.empty() || !unsupportedUsage.empty() || usageBytes > 0 || (usage && FixedUsageSize(*usage) > 0);
 }
 
 std::optional<int> LevelNumber(std::string_view token)
@@ -50,12 +50,21 @@ Result<std::optional<DataEntry>> RecognizeEntry(const Statement &statement)
         return std::optional<DataEntry>();
 
     DataEntry entry;
+    entry.unclosedLiteral = statement.unclosedLiteral;
     entry.levelText = tokens[0];
     entry.level = *level;
     const auto token = [&tokens](std::size_t i) -> std::string_view {
         return i < tokens.size() ? std::string_view(tokens[i]) : std::string_view();
     };
     const auto is = [&token](std::size_t i, std::string_view keyword) { return EqualsKeyword(token(i), keyword); };
+
+    const auto takeUsage = [&](const UsageSpelling &usage, std::size_t at) {
+        entry.usage = usage.usage;
+        entry.usageWord = token(at);
+        entry.usageBytes = usage.bytes;
+        if (usage.bytes > 0 && usage.usage == Usage::Binary && is(at + 1, "UNSIGNED"))
+            entry.usageUnsigned = true;
+    };
 
     std::size_t i = 1;
     if (i < tokens.size() && !isClauseWord(tokens[i]))
@@ -78,13 +87,13 @@ Result<std::optional<DataEntry>> RecognizeEntry(const Statement &statement)
             std::size_t j = i + 1;
             if (is(j, "IS"))
                 ++j;
-            if (std::optional<Usage> usage = UsageFromWord(token(j)))
-                entry.usage = usage;
+            if (std::optional<UsageSpelling> usage = UsageSpellingFromWord(token(j)))
+                takeUsage(*usage, j);
             else
                 entry.unsupportedUsage = token(j);
             i = j + 1;
-        } else if (std::optional<Usage> usage = UsageFromWord(word)) {
-            entry.usage = usage;
+        } else if (std::optional<UsageSpelling> usage = UsageSpellingFromWord(word)) {
+            takeUsage(*usage, i);
             ++i;
         } else if (IsUnsupportedUsageWord(word)) {
             entry.unsupportedUsage = word;
@@ -110,12 +119,16 @@ Result<std::optional<DataEntry>> RecognizeEntry(const Statement &statement)
                 if (is(j, "LEADING") || is(j, "TRAILING"))
                     ++j;
             }
+            entry.signLeading = is(i, "LEADING") || (is(i, "SIGN") && is(j - 1, "LEADING"));
             entry.signSeparate = is(j, "SEPARATE");
             if (*entry.signSeparate && is(++j, "CHARACTER"))
                 ++j;
             i = j;
         } else if (is(i, "DEPENDING")) {
             i += is(i + 1, "ON") ? 3 : 2; // the counter's name is no clause
+        } else if (is(i, "BLANK")) {
+            entry.blankWhenZero = true;
+            i += is(i + 1, "WHEN") ? 3 : 2;
         } else if (is(i, "SYNC") || is(i, "SYNCHRONIZED")) {
             entry.synchronized = true;
             ++i;

@@ -19,10 +19,16 @@ struct DataEntry {
     std::string redefines; // the redefined item's name, or empty
     std::string picture;   // as written, empty without PIC/PICTURE
     std::optional<Usage> usage;         // the entry's own USAGE, if it has one
+    std::string usageWord;              // the usage as written
+    int usageBytes = 0;                 // bytes the usage alone fixes (BINARY-LONG 4 ...)
+    bool usageUnsigned = false;         // BINARY-CHAR ... UNSIGNED
     std::string unsupportedUsage;       // a usage word we cannot lay out
     std::optional<std::int64_t> occurs; // OCCURS n, or the maximum of OCCURS n TO m
     std::optional<bool> signSeparate;   // SIGN ... [SEPARATE]: whether separate
+    std::optional<bool> signLeading;    // SIGN ...: LEADING (true) or TRAILING
+    bool blankWhenZero = false;
     bool synchronized = false;
+    bool unclosedLiteral = false;       // a literal of the entry is not closed
 
     // Elementary items have a picture, or a usage that fixes their size.
     [[nodiscard]] bool isElementary() const;

@@ -194,6 +194,11 @@ bool DataFile::isEdited(std::size_t record, std::size_t column) const
     return ref < 0 && m_edits[static_cast<std::size_t>(-1 - ref)].texts[column].has_value();
 }
 
+bool DataFile::isFlagged(std::size_t record, std::size_t column) const
+{
+    return !isEdited(record, column) && IsCellFlagged(m_columns[column], fieldBytes(record, column), m_order);
+}
+
 void DataFile::materializeOrder()
 {
     if (!m_inFileOrder)

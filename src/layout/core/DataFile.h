@@ -50,6 +50,9 @@ public:
     void appendCell(std::size_t record, std::size_t column, std::string &out) const;
     // Whether the cell holds typed text not yet saved.
     [[nodiscard]] bool isEdited(std::size_t record, std::size_t column) const;
+    // Whether the cell shows bytes that are no value of its picture (see
+    // IsCellFlagged); they are written back as they are unless edited.
+    [[nodiscard]] bool isFlagged(std::size_t record, std::size_t column) const;
 
     // Puts text into a cell; the text is checked at the save. Returns false,
     // changing nothing, when the cell already shows that text.

@@ -12,7 +12,7 @@ std::string LayoutRow::cell(int column) const
     case PicColumn:
         return pic;
     case UsageColumn:
-        return std::string(UsageText(usage));
+        return usageName.empty() ? std::string(UsageText(usage)) : usageName;
     case OccurenceColumn:
         return occurrence > 0 ? std::to_string(occurrence) : std::string();
     case OffsetColumn:

@@ -30,6 +30,13 @@ struct LayoutRow {
 
     bool elementary = false;
     bool signSeparate = false;
+    bool signLeading = false;
+    bool blankWhenZero = false;
+    // The usage word when it names more than the Usage column's few texts
+    // (BINARY-LONG, POINTER ...), as the column shows it.
+    std::string usageName;
+    int usageBytes = 0; // bytes the usage alone fixes, 0 when the picture decides
+    bool usageUnsigned = false;
     bool synchronized = false;
     // A further level-01 record: it shares the storage of the record before it,
     // as the records of one file do.
@@ -41,6 +48,9 @@ struct LayoutRow {
     std::int64_t size = 0;
     // The complaint about this row's picture or usage, if any.
     std::string message;
+    // A compiler rejects the entry: its size is a guess, and the data editor
+    // refuses the layout.
+    bool rejected = false;
 
     // The text of a column as the table shows it.
     [[nodiscard]] std::string cell(int column) const;

@@ -45,12 +45,19 @@ public:
         row.recordRedefinition = laterRecord && entry.redefines.empty();
         row.usage = entry.usage.value_or(outer.usage.value_or(Usage::Display));
         row.signSeparate = entry.signSeparate.value_or(outer.signSeparate.value_or(false));
+        row.signLeading = entry.signLeading.value_or(outer.signLeading.value_or(false));
+        row.blankWhenZero = entry.blankWhenZero;
+        if (entry.unclosedLiteral) {
+            row.message = entry.name + ": a literal is not closed";
+            row.rejected = true;
+        }
         row.synchronized = entry.synchronized;
         row.hidden = hidden;
 
         if (!entry.isElementary()) {
             m_handedDown.push_back({entry.level, entry.usage ? entry.usage : outer.usage,
-                                    entry.signSeparate ? entry.signSeparate : outer.signSeparate});
+                                    entry.signSeparate ? entry.signSeparate : outer.signSeparate,
+                                    entry.signLeading ? entry.signLeading : outer.signLeading});
             if (entry.occurs) {
                 row.occurrence = 1;
                 m_openGroups.push_back({entry.level, *entry.occurs, m_table.rows.size()});
@@ -62,13 +69,26 @@ public:
         row.pic = ToUpperAscii(entry.picture);
         if (!entry.unsupportedUsage.empty())
             row.usage = Usage::Display;
+        if (entry.usage == row.usage && entry.usageBytes > 0) {
+            row.usageBytes = entry.usageBytes;
+            row.usageUnsigned = entry.usageUnsigned;
+        }
+        if (entry.usage && (entry.usageBytes > 0 || *entry.usage == Usage::Pointer || *entry.usage == Usage::Index))
+            row.usageName = ToUpperAscii(entry.usageWord);
         Result<FieldSizeResult> size = FieldSize(row.pic, row.usage, row.signSeparate);
         if (!size)
             return Error{size.error()};
-        row.size = size.value().bytes;
-        row.message = entry.unsupportedUsage.empty()
-            ? size.value().message
-            : entry.name + " has unsupported usage " + ToUpperAscii(entry.unsupportedUsage);
+        row.size = row.usageBytes > 0 ? row.usageBytes : size.value().bytes;
+        if (!entry.unsupportedUsage.empty()) {
+            row.message = entry.name + " has unsupported usage " + ToUpperAscii(entry.unsupportedUsage);
+        } else if (!row.pic.empty() && !row.rejected) {
+            const std::string complaint = PictureComplaint(row.pic);
+            if (!complaint.empty()) {
+                const bool worded = complaint.starts_with("has ") || complaint.starts_with("holds ");
+                row.message = entry.name + ": " + (worded ? "PIC " + row.pic + " " : std::string()) + complaint;
+                row.rejected = true;
+            }
+        }
         if (!entry.occurs)
             return append(std::move(row), 1);
         // OCCURS n: n rows numbered 1 to n (OCCURS 0 keeps one row, numbered 0).
@@ -103,6 +123,7 @@ private:
         int level = 0;
         std::optional<Usage> usage;
         std::optional<bool> signSeparate;
+        std::optional<bool> signLeading;
     };
 
     // Data mode leaves out a redefinition with everything under it, and any
@@ -224,6 +245,9 @@ Result<LayoutTable> CalcRecordLayout(const std::vector<std::string> &lines, Layo
     if (std::all_of(table.rows.begin(), table.rows.end(), [](const LayoutRow &row) { return row.hidden; }))
         return Error{std::string(kNoRecordDefinition)};
     table.message = ComputeOffsets(table.rows, table.RecData);
+    const auto rejected = std::find_if(table.rows.begin(), table.rows.end(), [](const LayoutRow &row) { return row.rejected; });
+    if (rejected != table.rows.end())
+        table.rejection = rejected->message;
     std::erase_if(table.rows, [](const LayoutRow &row) { return row.hidden; });
     return table;
 }

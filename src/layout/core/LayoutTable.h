@@ -30,6 +30,9 @@ struct LayoutTable {
     // The last complaint raised while building (a picture, a redefinition
     // without its redefined item), to show once the table is shown.
     std::string message;
+    // The first entry a compiler rejects, hidden redefinitions included: the
+    // layout's sizes are guesses, and the data editor refuses it.
+    std::string rejection;
 
     // The rows as the grid shows them, the title row (kLayoutTitles) first.
     [[nodiscard]] std::size_t rowCount() const { return rows.size() + 1; }

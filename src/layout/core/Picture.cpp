@@ -1,5 +1,6 @@
 #include "layout/core/Picture.h"
 
+#include "layout/core/NumericPicture.h"
 #include "layout/core/Words.h"
 
 #include <algorithm>
@@ -24,6 +25,8 @@ Symbol symbolAt(std::string_view picture, std::size_t i)
     case '9': case 'X': case 'A': case 'Z': case '*': case '+': case '-': case '.': case ',': case '$':
     case 'B': case '0': case '/': case 'E':
         return {1, 1, true};
+    case 'N': // national: two bytes a character
+        return {2, 1, true};
     case 'C':
         return next == 'R' ? Symbol{2, 2, true} : Symbol{0, 1, false};
     case 'D':
@@ -98,10 +101,73 @@ Result<FieldSizeResult> FieldSize(std::string_view picture, Usage usage, bool si
         break;
     case Usage::Float4:
     case Usage::Float8:
+    case Usage::Pointer:
+    case Usage::Index:
         result.bytes = FixedUsageSize(usage);
         break;
     }
     return result;
+}
+
+std::string PictureComplaint(std::string_view rawPicture)
+{
+    const std::string picture = ToUpperAscii(rawPicture);
+    // The picture's symbols, repeat counts written out (bounded: only their
+    // kinds and counts matter here).
+    std::string symbols;
+    std::int64_t nines = 0;
+    for (std::size_t i = 0; i < picture.size(); ++i) {
+        const char c = picture[i];
+        if (c == '(') {
+            const std::size_t close = picture.find(')', i + 1);
+            if (close == std::string::npos)
+                return std::string(kUnclosedPictureParentheses);
+            const Result<std::int64_t> count = ToCount(std::string_view(picture).substr(i + 1, close - i - 1));
+            if (count && count.value() == 0)
+                return "has a repeat count of 0";
+            const std::int64_t repeat = count ? count.value() : 1;
+            if (!symbols.empty()) {
+                if (symbols.back() == '9' || symbols.back() == 'P')
+                    nines += repeat - 1;
+                symbols.append(static_cast<std::size_t>(std::min<std::int64_t>(repeat - 1, 64)), symbols.back());
+            }
+            i = close;
+            continue;
+        }
+        const Symbol symbol = symbolAt(picture, i);
+        if (!symbol.valid)
+            return std::string(kInvalidPictureCharacter);
+        if (c == '9' || c == 'P')
+            ++nines;
+        symbols += c;
+        i += symbol.length - 1;
+    }
+    const auto count = [&symbols](char c) { return std::count(symbols.begin(), symbols.end(), c); };
+    if (count('V') > 1)
+        return "has more than one V";
+    if (count('S') > 1 || (count('S') == 1 && symbols.front() != 'S'))
+        return "has S elsewhere than first";
+    // P stands at one end of the digits, never between them.
+    std::string withoutSignAndPoint;
+    for (const char c : symbols) {
+        if (c != 'S' && c != 'V')
+            withoutSignAndPoint += c;
+    }
+    const std::size_t firstP = withoutSignAndPoint.find('P');
+    if (firstP != std::string::npos) {
+        const std::size_t lastP = withoutSignAndPoint.rfind('P');
+        const bool oneRun = withoutSignAndPoint.find_first_not_of('P', firstP) > lastP;
+        if (!oneRun || (firstP != 0 && lastP + 1 != withoutSignAndPoint.size()))
+            return "has P elsewhere than at one end";
+    }
+    const bool text = count('X') + count('A') + count('N') > 0;
+    const bool edited = symbols.find_first_of("Z*$+-.,B0/CDE") != std::string::npos;
+    if (!text && !edited && nines > 38)
+        return "has more than 38 digits";
+    const auto floating = std::max({count('+'), count('-'), count('$')});
+    if (!text && count('9') + count('Z') + count('*') == 0 && floating < 2)
+        return "holds no character or digit";
+    return {};
 }
 
 Result<PictureClass> ClassifyPicture(std::string_view rawPicture)
@@ -126,6 +192,8 @@ Result<PictureClass> ClassifyPicture(std::string_view rawPicture)
         const Symbol symbol = symbolAt(picture, i);
         if (!symbol.valid)
             return Error{std::string(kInvalidPicClause)};
+        if (c == 'N') // national text, which the editor does not check
+            return Error{std::string(kInvalidPicClause)};
         if (c == 'X' || c == 'A')
             alphanumeric = true;
         else if (c != 'S' && c != 'V' && c != 'P')
@@ -139,6 +207,9 @@ Result<PictureClass> ClassifyPicture(std::string_view rawPicture)
 
 NumericLimits NumericCapacity(std::string_view rawPicture)
 {
+    if (const std::optional<NumericPicture> numeric = NumericPicture::parse(rawPicture))
+        return {numeric->integerPlaces(), numeric->decimalPlaces(), numeric->canBeNegative()};
+    // A picture the editor cannot place digits in: its digit symbols counted.
     const std::string picture = ToUpperAscii(rawPicture);
     NumericLimits limits;
     bool decimalPart = false;

@@ -28,6 +28,13 @@ struct FieldSizeResult {
 // items digits/2 + 1. A repeat count that is not a number is an error.
 [[nodiscard]] Result<FieldSizeResult> FieldSize(std::string_view picture, Usage usage, bool signSeparate = false);
 
+// Why a compiler rejects a picture, or empty when it takes it: an unclosed
+// parenthesis, a symbol that is not a picture symbol, a repeat count of 0, a
+// second V, an S that is not first or comes twice, a P between digits, more
+// than 38 digits in a number, or no character or digit position at all.
+// A repeat count that is not a number is FieldSize's error, not a complaint.
+[[nodiscard]] std::string PictureComplaint(std::string_view picture);
+
 // The class by which the data editor checks a value against its picture.
 enum class PictureClass { Numeric, NumericEdited, Alphanumeric };
 
@@ -45,9 +52,10 @@ struct NumericLimits {
     friend bool operator==(const NumericLimits &, const NumericLimits &) = default;
 };
 
-// Counts the digit positions the way the display-field formatter places digits:
-// 9 and Z count, a "$" or sign counts only after a comma of the integer part
-// (a floating position), a repeat count adds its count less one.
+// Counts the digit places the way the display-field editing places digits:
+// 9, Z, * and P count, and every symbol of a floating insertion string ($$$,
+// +++, ---) but the first, which is where the currency sign or sign goes.
+// Signed: S, a sign symbol, CR or DB.
 [[nodiscard]] NumericLimits NumericCapacity(std::string_view picture);
 
 // The characters an alphanumeric picture holds: its width in bytes.

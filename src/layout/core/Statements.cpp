@@ -29,13 +29,12 @@ public:
             else if (m_quote == 0)
                 reopenLastWord();
         } else if (m_quote != 0) {
-            endWord(); // a literal left open without a continuation line ends here
-            m_quote = 0;
+            closeOpenLiteral();
         }
 
         for (; i < text.size(); ++i) {
             const char c = text[i];
-            const bool atEnd = i + 1 == text.size() || isBlank(text[i + 1]);
+            const bool atEnd = i + 1 == text.size() || isBlank(text[i + 1]) || text.substr(i + 1, 2) == "*>";
             if (m_quote != 0) {
                 m_word += c;
                 if (c == m_quote) {
@@ -44,6 +43,8 @@ public:
                     else
                         m_quote = 0;
                 }
+            } else if (c == '*' && i + 1 < text.size() && text[i + 1] == '>') {
+                break; // a floating comment: the rest of the line is not read
             } else if (isBlank(c)) {
                 endWord();
             } else if ((c == '.' || c == ',' || c == ';') && atEnd) {
@@ -67,11 +68,27 @@ public:
 
     StatementTable finish()
     {
+        if (m_quote != 0)
+            closeOpenLiteral();
         endWord();
         return std::move(m_table);
     }
 
 private:
+    // A literal left open without a continuation line ends at the line's end;
+    // a period it ends with was meant to end the entry, so that the entries
+    // after it are not taken into it.
+    void closeOpenLiteral()
+    {
+        const bool endsEntry = !m_word.empty() && m_word.back() == '.';
+        m_quote = 0;
+        endWord();
+        if (!m_table.empty())
+            m_table.back().unclosedLiteral = true;
+        if (endsEntry)
+            m_statementOpen = false;
+    }
+
     void endWord()
     {
         if (m_word.empty())
@@ -101,13 +118,33 @@ private:
     bool m_statementOpen = false;
 };
 
+// The line with each tab replaced by the spaces up to the next multiple of 8
+// columns.
+std::string withTabsExpanded(std::string_view line)
+{
+    std::string out;
+    out.reserve(line.size() + 16);
+    for (const char c : line) {
+        if (c == '\t')
+            out.append(8 - out.size() % 8, ' ');
+        else
+            out += c;
+    }
+    return out;
+}
+
 } // namespace
 
 StatementTable SplitStatements(const std::vector<std::string> &lines)
 {
     Splitter splitter;
+    std::string expanded;
     for (std::size_t index = 0; index < lines.size(); ++index) {
         std::string_view line = lines[index];
+        if (line.find('\t') != std::string_view::npos) {
+            expanded = withTabsExpanded(line);
+            line = expanded;
+        }
         if (line.size() > kLastColumn)
             line = line.substr(0, kLastColumn);
         if (line.size() <= kIndicatorColumn)

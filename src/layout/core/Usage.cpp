@@ -8,12 +8,20 @@ namespace norvane {
 
 std::optional<Usage> UsageFromWord(std::string_view word)
 {
+    const std::optional<UsageSpelling> spelling = UsageSpellingFromWord(word);
+    return spelling ? std::optional<Usage>(spelling->usage) : std::nullopt;
+}
+
+std::optional<UsageSpelling> UsageSpellingFromWord(std::string_view word)
+{
     struct Spelling {
         std::string_view word;
         Usage usage;
+        int bytes = 0;
     };
     static constexpr std::array kSpellings = {
         Spelling{"DISPLAY", Usage::Display},
+        Spelling{"NATIONAL", Usage::Display}, // PIC N: two bytes a character
         Spelling{"COMP", Usage::Binary},
         Spelling{"COMPUTATIONAL", Usage::Binary},
         Spelling{"BINARY", Usage::Binary},
@@ -30,21 +38,29 @@ std::optional<Usage> UsageFromWord(std::string_view word)
         Spelling{"COMP-2", Usage::Float8},
         Spelling{"COMPUTATIONAL-2", Usage::Float8},
         Spelling{"FLOAT-LONG", Usage::Float8},
+        // Sizes as GnuCOBOL gives them on a 64-bit system.
+        Spelling{"BINARY-CHAR", Usage::Binary, 1},
+        Spelling{"BINARY-SHORT", Usage::Binary, 2},
+        Spelling{"BINARY-LONG", Usage::Binary, 4},
+        Spelling{"BINARY-DOUBLE", Usage::Binary, 8},
+        Spelling{"POINTER", Usage::Pointer, 8},
+        Spelling{"PROCEDURE-POINTER", Usage::Pointer, 8},
+        Spelling{"PROGRAM-POINTER", Usage::Pointer, 8},
+        Spelling{"FUNCTION-POINTER", Usage::Pointer, 8},
+        Spelling{"INDEX", Usage::Index, 4},
     };
     for (const Spelling &spelling : kSpellings) {
         if (EqualsKeyword(word, spelling.word))
-            return spelling.usage;
+            return UsageSpelling{spelling.usage, spelling.bytes};
     }
     return std::nullopt;
 }
 
 bool IsUnsupportedUsageWord(std::string_view word)
 {
-    static constexpr std::array<std::string_view, 20> kWords = {
-        "INDEX",          "POINTER",         "PROGRAM-POINTER", "FUNCTION-POINTER", "NATIONAL",
-        "BINARY-CHAR",    "BINARY-SHORT",    "BINARY-LONG",     "BINARY-DOUBLE",    "FLOAT-EXTENDED",
-        "OBJECT",         "BIT",             "COMP-6",          "COMP-X",           "COMP-N",
-        "COMP-9",         "COMPUTATIONAL-6", "COMPUTATIONAL-X", "COMPUTATIONAL-N",  "COMPUTATIONAL-9",
+    static constexpr std::array<std::string_view, 11> kWords = {
+        "FLOAT-EXTENDED", "OBJECT",          "BIT",         "COMP-6",          "COMP-X",          "COMP-N",
+        "COMP-9",         "COMPUTATIONAL-6", "COMPUTATIONAL-X", "COMPUTATIONAL-N", "COMPUTATIONAL-9",
     };
     for (std::string_view known : kWords) {
         if (EqualsKeyword(word, known))
@@ -66,6 +82,10 @@ std::string_view UsageText(Usage usage)
         return "COMP-1";
     case Usage::Float8:
         return "COMP-2";
+    case Usage::Pointer:
+        return "POINTER";
+    case Usage::Index:
+        return "INDEX";
     }
     return "";
 }
@@ -76,7 +96,10 @@ int FixedUsageSize(Usage usage)
     case Usage::Float4:
         return 4;
     case Usage::Float8:
+    case Usage::Pointer:
         return 8;
+    case Usage::Index:
+        return 4;
     default:
         return 0;
     }

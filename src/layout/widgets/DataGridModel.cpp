@@ -2,6 +2,9 @@
 
 #include "common/widgets/Latin1.h"
 
+#include <QGuiApplication>
+#include <QPalette>
+
 namespace norvane {
 
 DataGridModel::DataGridModel(DataFile file, QObject *parent) : QAbstractTableModel(parent), m_file(std::move(file)) {}
@@ -53,9 +56,28 @@ int DataGridModel::columnCount(const QModelIndex &parent) const
 
 QVariant DataGridModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid())
         return {};
-    return toQString(m_file.cell(static_cast<std::size_t>(index.row()), static_cast<std::size_t>(index.column())));
+    const auto record = static_cast<std::size_t>(index.row());
+    const auto column = static_cast<std::size_t>(index.column());
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return toQString(m_file.cell(record, column));
+    case Qt::BackgroundRole:
+        // Bytes that are no value of the field's picture stand out, in the
+        // palette's colour for highlighted text that is not selected.
+        if (m_file.isFlagged(record, column))
+            return QGuiApplication::palette().brush(QPalette::Inactive, QPalette::Highlight);
+        return {};
+    case Qt::ToolTipRole:
+        if (m_file.isFlagged(record, column))
+            return tr("Shown as the file holds it: not a value of this field's picture. "
+                      "Saved unchanged unless you edit it.");
+        return {};
+    default:
+        return {};
+    }
 }
 
 bool DataGridModel::setData(const QModelIndex &index, const QVariant &value, int role)

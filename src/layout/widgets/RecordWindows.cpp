@@ -6,8 +6,10 @@
 #include "common/widgets/FontChoice.h"
 #include "common/widgets/Latin1.h"
 #include "common/widgets/WaitCursor.h"
+#include "document/widgets/DocumentArea.h"
 #include "document/widgets/DocumentHost.h"
-#include "document/widgets/TMDIChild.h"
+#include "document/widgets/DocumentWindow.h"
+#include "document/widgets/SourceEditor.h"
 #include "layout/core/LayoutCsv.h"
 #include "layout/widgets/DataGridModel.h"
 #include "layout/widgets/LayoutTableModel.h"
@@ -43,7 +45,7 @@ QString dataCaption(const std::string &path)
 // Enter, Ctrl+Enter and Alt+Enter in the data grid insert, copy and delete records.
 class DataGridKeys : public QObject {
 public:
-    DataGridKeys(TMDIChild &child) : QObject(&child), m_child(child) {}
+    DataGridKeys(DocumentWindow &child) : QObject(&child), m_child(child) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -54,22 +56,22 @@ protected:
         if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
             return false;
         if (key->modifiers() & Qt::ControlModifier)
-            InsertDataRow(m_child, true);
+            insertDataRow(m_child, true);
         else if (key->modifiers() & Qt::AltModifier)
-            DeleteDataRow(m_child);
+            deleteDataRow(m_child);
         else
-            InsertDataRow(m_child, false);
+            insertDataRow(m_child, false);
         return true;
     }
 
 private:
-    TMDIChild &m_child;
+    DocumentWindow &m_child;
 };
 
-void prepareGridWindow(TMDIChild &child, QTableView *grid)
+void prepareGridWindow(DocumentWindow &child, QTableView *grid)
 {
     child.setTreeWidth(0);
-    child.Splitter2->hide();
+    child.editorSplitter()->hide();
     grid->setFont(fixedPitchFont(QStringLiteral("Lucida Console"), 0));
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     grid->show();
@@ -77,38 +79,82 @@ void prepareGridWindow(TMDIChild &child, QTableView *grid)
 
 } // namespace
 
-void showLayoutWindow(TMDIChild &child, LayoutTable table)
+void openRecordWindow(DocumentWindow &source, LayoutMode mode, DocumentArea &area, DocumentHost &host)
 {
-    child.RecData = table.RecData;
+    const bool dataMode = mode == LayoutMode::Data;
+    const std::string selected = toBytes(source.editorInUse()->selectedText());
+    auto refuse = [&host](const std::string &message) {
+        host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(message), Dialogs::Buttons::Ok);
+    };
+    if (selected.empty()) {
+        refuse("select a record definition");
+        return;
+    }
+    std::optional<WaitCursor> wait(std::in_place);
+    Result<LayoutTable> table = CalcRecordLayout(selected, mode);
+    if (!table) {
+        wait.reset();
+        refuse(table.error());
+        return;
+    }
+    std::vector<DataColumn> columns;
+    if (dataMode) {
+        Result<std::vector<DataColumn>> built = BuildDataHeaders(table.value());
+        if (!built) {
+            wait.reset();
+            refuse(built.error());
+            return;
+        }
+        columns = std::move(built).value();
+    }
+
+    DocumentWindow *child = area.addDocument();
+    const std::string message = table.value().message;
+    if (dataMode)
+        showDataWindow(*child, table.value(), std::move(columns), orderOf(host));
+    else
+        showLayoutWindow(*child, std::move(table).value());
+    area.showNewDocument(child);
+    wait.reset();
+    if (!message.empty())
+        refuse(message);
+    if (dataMode)
+        child->dataGrid()->setFocus();
+}
+
+void showLayoutWindow(DocumentWindow &child, LayoutTable table)
+{
+    child.layoutTotals = table.RecData;
     auto *model = new LayoutTableModel(std::move(table), &child);
     child.layoutModel = model;
-    child.StringGrid1->setModel(model);
-    child.StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    child.StringGrid1->horizontalHeader()->setStretchLastSection(true);
-    prepareGridWindow(child, child.StringGrid1);
-    child.StringGrid1->resizeColumnsToContents();
+    child.layoutGrid()->setModel(model);
+    child.layoutGrid()->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    child.layoutGrid()->horizontalHeader()->setStretchLastSection(true);
+    prepareGridWindow(child, child.layoutGrid());
+    child.layoutGrid()->resizeColumnsToContents();
     child.setCaption(toQString(LayoutCaption(model->table())));
 }
 
-void showDataWindow(TMDIChild &child, const LayoutTable &table, std::vector<DataColumn> columns, ByteOrder order)
+void showDataWindow(DocumentWindow &child, const LayoutTable &table, std::vector<DataColumn> columns, ByteOrder order)
 {
-    child.RecData = table.RecData;
+    child.layoutTotals = table.RecData;
     const auto recordLength = static_cast<std::size_t>(table.RecData.RecordLength);
     auto *model = new DataGridModel(DataFile(std::move(columns), recordLength, order), &child);
     child.dataModel = model;
-    QObject::connect(model, &DataGridModel::edited, &child, [&child] { child.DataModified = true; });
-    child.StringGrid2->setModel(model);
-    child.StringGrid2->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                                       QAbstractItemView::AnyKeyPressed);
-    child.StringGrid2->verticalHeader()->setMinimumWidth(50);
-    child.StringGrid2->installEventFilter(new DataGridKeys(child));
-    prepareGridWindow(child, child.StringGrid2);
-    child.StringGrid2->resizeColumnsToContents();
-    child.DataFileName = toQString(table.recordName());
+    QObject::connect(model, &DataGridModel::edited, &child, [&child] { child.dataModified = true; });
+    child.dataGrid()->setModel(model);
+    // Besides the view's own triggers (a double click, F2), any typed key starts
+    // editing the cell; moving to a cell or clicking it once does not.
+    child.dataGrid()->setEditTriggers(child.dataGrid()->editTriggers() | QAbstractItemView::AnyKeyPressed);
+    child.dataGrid()->verticalHeader()->setMinimumWidth(50);
+    child.dataGrid()->installEventFilter(new DataGridKeys(child));
+    prepareGridWindow(child, child.dataGrid());
+    child.dataGrid()->resizeColumnsToContents();
+    child.dataFileName = toQString(table.recordName());
     child.setCaption(toQString(DataCaption(table)));
 }
 
-bool ExportLayoutCsv(TMDIChild &child, DocumentHost &host)
+bool exportLayoutCsv(DocumentWindow &child, DocumentHost &host)
 {
     if (child.layoutModel == nullptr)
         return false;
@@ -126,7 +172,7 @@ bool ExportLayoutCsv(TMDIChild &child, DocumentHost &host)
     return true;
 }
 
-void OpenDataFile(TMDIChild &child, DocumentHost &host)
+void openDataFile(DocumentWindow &child, DocumentHost &host)
 {
     if (child.dataModel == nullptr)
         return;
@@ -142,27 +188,27 @@ void OpenDataFile(TMDIChild &child, DocumentHost &host)
         return;
     }
     child.dataModel->replaceFile(std::move(opened).value());
-    child.DataModified = false;
-    child.DataFileName = QString::fromLocal8Bit(path);
+    child.dataModified = false;
+    child.dataFileName = QString::fromLocal8Bit(path);
     child.setCaption(dataCaption(path));
     host.renameTab(child.caption());
-    child.StringGrid2->resizeColumnsToContents();
-    child.StringGrid2->setCurrentIndex(child.dataModel->index(0, 0));
+    child.dataGrid()->resizeColumnsToContents();
+    child.dataGrid()->setCurrentIndex(child.dataModel->index(0, 0));
 }
 
-bool SaveDataFile(TMDIChild &child, DocumentHost &host)
+bool saveDataFile(DocumentWindow &child, DocumentHost &host)
 {
     if (child.dataModel == nullptr)
         return false;
     DataFile &file = child.dataModel->file();
     if (const std::optional<CellFailure> failure = file.validate()) {
         host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(failure->message), Dialogs::Buttons::Ok);
-        child.StringGrid2->setCurrentIndex(
+        child.dataGrid()->setCurrentIndex(
             child.dataModel->index(static_cast<int>(failure->record), static_cast<int>(failure->column)));
         return false;
     }
     const std::optional<QString> chosen =
-        host.dialogs().saveFile(QStringLiteral("Save data file"), kDataFilter, child.DataFileName);
+        host.dialogs().saveFile(QStringLiteral("Save data file"), kDataFilter, child.dataFileName);
     if (!chosen)
         return false;
     WaitCursor wait;
@@ -173,57 +219,57 @@ bool SaveDataFile(TMDIChild &child, DocumentHost &host)
         return false;
     }
     child.dataModel->refresh();
-    child.DataFileName = *chosen;
+    child.dataFileName = *chosen;
     child.setCaption(dataCaption(path));
     host.renameTab(child.caption());
-    child.StringGrid2->resizeColumnsToContents();
-    child.DataModified = false;
+    child.dataGrid()->resizeColumnsToContents();
+    child.dataModified = false;
     return true;
 }
 
-void CutDataCell(TMDIChild &child)
+void cutDataCell(DocumentWindow &child)
 {
-    CopyDataCell(child);
-    const QModelIndex current = child.StringGrid2->currentIndex();
+    copyDataCell(child);
+    const QModelIndex current = child.dataGrid()->currentIndex();
     if (child.dataModel != nullptr && current.isValid())
         child.dataModel->setData(current, QString());
 }
 
-void CopyDataCell(TMDIChild &child)
+void copyDataCell(DocumentWindow &child)
 {
-    const QModelIndex current = child.StringGrid2->currentIndex();
+    const QModelIndex current = child.dataGrid()->currentIndex();
     if (child.dataModel != nullptr && current.isValid())
         QApplication::clipboard()->setText(child.dataModel->data(current).toString());
 }
 
-void PasteDataCell(TMDIChild &child)
+void pasteDataCell(DocumentWindow &child)
 {
-    const QModelIndex current = child.StringGrid2->currentIndex();
+    const QModelIndex current = child.dataGrid()->currentIndex();
     if (child.dataModel != nullptr && current.isValid())
         child.dataModel->setData(current, QApplication::clipboard()->text());
 }
 
-void InsertDataRow(TMDIChild &child, bool copy)
+void insertDataRow(DocumentWindow &child, bool copy)
 {
     if (child.dataModel == nullptr)
         return;
-    const int row = child.StringGrid2->currentIndex().isValid() ? child.StringGrid2->currentIndex().row()
+    const int row = child.dataGrid()->currentIndex().isValid() ? child.dataGrid()->currentIndex().row()
                                                                  : child.dataModel->rowCount() - 1;
     child.dataModel->insertRecordAfter(row, copy);
-    child.StringGrid2->setCurrentIndex(child.dataModel->index(row + 1, 0));
+    child.dataGrid()->setCurrentIndex(child.dataModel->index(row + 1, 0));
 }
 
-void DeleteDataRow(TMDIChild &child)
+void deleteDataRow(DocumentWindow &child)
 {
     if (child.dataModel == nullptr)
         return;
-    const QModelIndex current = child.StringGrid2->currentIndex();
+    const QModelIndex current = child.dataGrid()->currentIndex();
     if (!current.isValid())
         return;
     child.dataModel->deleteRecord(current.row());
     const int row = std::min(current.row(), child.dataModel->rowCount() - 1);
     if (row >= 0)
-        child.StringGrid2->setCurrentIndex(child.dataModel->index(row, 0));
+        child.dataGrid()->setCurrentIndex(child.dataModel->index(row, 0));
 }
 
 } // namespace norvane

@@ -6,32 +6,38 @@
 
 namespace norvane {
 
+class DocumentArea;
 class DocumentHost;
-class TMDIChild;
+class DocumentWindow;
 
 // Layout and data windows: a document window that shows a record layout
 // table, or the records of a data file in a grid, built from a selected
 // record definition.
 
+// Calc offset (layout mode) or Edit data file (data mode) on the source window:
+// a new layout or data window for the record definition selected in the editor
+// in use. Nothing is built when the selection holds no usable definition.
+void openRecordWindow(DocumentWindow &source, LayoutMode mode, DocumentArea &area, DocumentHost &host);
+
 // Makes the window a layout window showing the table.
-void showLayoutWindow(TMDIChild &child, LayoutTable table);
+void showLayoutWindow(DocumentWindow &child, LayoutTable table);
 // Makes the window a data window with the columns and no records yet.
-void showDataWindow(TMDIChild &child, const LayoutTable &table, std::vector<DataColumn> columns, ByteOrder order);
+void showDataWindow(DocumentWindow &child, const LayoutTable &table, std::vector<DataColumn> columns, ByteOrder order);
 
 // File/Save in a layout window: the table as a CSV file. False when nothing was written.
-bool ExportLayoutCsv(TMDIChild &child, DocumentHost &host);
+bool exportLayoutCsv(DocumentWindow &child, DocumentHost &host);
 // File/Open in a data window: a data file into its grid.
-void OpenDataFile(TMDIChild &child, DocumentHost &host);
+void openDataFile(DocumentWindow &child, DocumentHost &host);
 // File/Save in a data window: checks every edited cell, then writes the file.
 // False when a cell failed, the dialog was cancelled or the file could not be written.
-bool SaveDataFile(TMDIChild &child, DocumentHost &host);
+bool saveDataFile(DocumentWindow &child, DocumentHost &host);
 
 // The current cell of the data grid and the clipboard.
-void CutDataCell(TMDIChild &child);
-void CopyDataCell(TMDIChild &child);
-void PasteDataCell(TMDIChild &child);
+void cutDataCell(DocumentWindow &child);
+void copyDataCell(DocumentWindow &child);
+void pasteDataCell(DocumentWindow &child);
 // A new empty record, or a copy of the current one, after the current row; or its deletion.
-void InsertDataRow(TMDIChild &child, bool copy);
-void DeleteDataRow(TMDIChild &child);
+void insertDataRow(DocumentWindow &child, bool copy);
+void deleteDataRow(DocumentWindow &child);
 
 } // namespace norvane

@@ -6,7 +6,7 @@
 #include "common/widgets/WaitCursor.h"
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/SourceEditor.h"
-#include "document/widgets/TMDIChild.h"
+#include "document/widgets/DocumentWindow.h"
 #include "search/core/HeaderScan.h"
 #include "search/core/SearchMessages.h"
 #include "search/widgets/EditorMoves.h"
@@ -82,7 +82,7 @@ private:
 
 } // namespace
 
-void setUpFindGrid(QTableView &grid, FindResultsModel &model)
+void setUpFindResultsGrid(QTableView &grid, FindResultsModel &model)
 {
     grid.setModel(&model);
     grid.setFont(fixedPitchFont(QStringLiteral("Lucida Console"), 9));
@@ -101,17 +101,17 @@ void setUpFindGrid(QTableView &grid, FindResultsModel &model)
     grid.setColumnHidden(FindResultsModel::PositionColumn, true);
 }
 
-void FindAllSearch(TMDIChild &child, DocumentHost &host, const FindAllQuery &query)
+void findAllOccurrences(DocumentWindow &child, DocumentHost &host, const FindAllQuery &query)
 {
-    SourceEditor &editor = *child.RichEdit1;
-    FindResultsModel &model = *child.FindResults;
-    const bool append = !child.FindGrid->isHidden() && !model.isEmpty();
+    SourceEditor &editor = *child.editor();
+    FindResultsModel &model = *child.findResults();
+    const bool append = !child.findResultsGrid()->isHidden() && !model.isEmpty();
 
     std::vector<FindResult> rows;
     {
         WaitCursor wait;
         const int length = editor.textLength();
-        child.SyncSuspended = true;
+        child.syncSuspended = true;
         host.setStatusPanel(1, toQString(findingAllStatus(toBytes(query.text))));
         repaintStatusBar(child);
 
@@ -140,8 +140,8 @@ void FindAllSearch(TMDIChild &child, DocumentHost &host, const FindAllQuery &que
     }
 
     if (rows.empty()) {
-        child.SyncSuspended = false;
-        child.SyncToCaret(child.RichEdit1);
+        child.syncSuspended = false;
+        child.syncToCaret(child.editor());
         host.dialogs().message(Dialogs::Icon::Information, toQString(notFoundMessage(toBytes(query.text))),
                                Dialogs::Buttons::Ok);
         return;
@@ -151,27 +151,27 @@ void FindAllSearch(TMDIChild &child, DocumentHost &host, const FindAllQuery &que
     if (!append)
         model.clear();
     model.append(std::move(rows));
-    fitColumns(*child.FindGrid, model);
-    child.FindGrid->selectionModel()->clear();
-    child.showFindGrid();
-    child.SyncSuspended = false;
-    child.SyncToCaret(child.RichEdit1);
+    fitColumns(*child.findResultsGrid(), model);
+    child.findResultsGrid()->selectionModel()->clear();
+    child.showFindResults();
+    child.syncSuspended = false;
+    child.syncToCaret(child.editor());
 }
 
-void FindGridSelectCell(TMDIChild &child, int row)
+void goToFindResult(DocumentWindow &child, int row)
 {
-    if (child.SyncSuspended || row < 0 || row >= child.FindResults->rowCount())
+    if (child.syncSuspended || row < 0 || row >= child.findResults()->rowCount())
         return;
-    const FindResult &result = child.FindResults->result(row);
-    SourceEditor &editor = *child.RichEdit1;
+    const FindResult &result = child.findResults()->result(row);
+    SourceEditor &editor = *child.editor();
     editor.suspendRedraw();
     editor.scrollToContext(result.line);
-    child.SyncSuspended = true;
+    child.syncSuspended = true;
     editor.setSelection(result.position, static_cast<int>(result.found.size()));
     if (editor.selectedText() != result.found)
         editor.setSelStart(result.position);
-    child.SyncSuspended = false;
-    child.SyncToCaret(child.RichEdit1);
+    child.syncSuspended = false;
+    child.syncToCaret(child.editor());
     editor.resumeRedraw();
     editor.setFocus();
 }

@@ -8,7 +8,7 @@ namespace norvane {
 
 class DocumentHost;
 class FindResultsModel;
-class TMDIChild;
+class DocumentWindow;
 
 struct FindAllQuery {
     QString text;
@@ -21,14 +21,14 @@ struct FindAllQuery {
 // (when the structure tree is shown) and the line's text. Rows are added to
 // those the grid shows; a hidden or cleared grid starts again. Nothing found:
 // the user is told and the grid is left as it was.
-void FindAllSearch(TMDIChild &child, DocumentHost &host, const FindAllQuery &query);
+void findAllOccurrences(DocumentWindow &child, DocumentHost &host, const FindAllQuery &query);
 
 // Moves the main editor to the occurrence of the grid's row: the match selected
 // when it still stands there, else only the caret at its position.
-void FindGridSelectCell(TMDIChild &child, int row);
+void goToFindResult(DocumentWindow &child, int row);
 
 // The look of a results grid: fixed-pitch cells, whole rows selected, no
 // headers or grid lines, out of the Tab order.
-void setUpFindGrid(QTableView &grid, FindResultsModel &model);
+void setUpFindResultsGrid(QTableView &grid, FindResultsModel &model);
 
 } // namespace norvane

@@ -19,43 +19,43 @@ FindReplaceDialog::FindReplaceDialog(Mode mode, QWidget *parent) : QDialog(paren
                    Qt::WindowCloseButtonHint);
 
     auto *fields = new QGridLayout;
-    FindWhat = new QLineEdit(this);
+    findWhatEdit = new QLineEdit(this);
     auto *findLabel = new QLabel(QStringLiteral("Fi&nd what:"), this);
-    findLabel->setBuddy(FindWhat);
+    findLabel->setBuddy(findWhatEdit);
     fields->addWidget(findLabel, 0, 0);
-    fields->addWidget(FindWhat, 0, 1);
+    fields->addWidget(findWhatEdit, 0, 1);
     if (replacing) {
-        ReplaceWith = new QLineEdit(this);
+        replaceWithEdit = new QLineEdit(this);
         auto *replaceLabel = new QLabel(QStringLiteral("Re&place with:"), this);
-        replaceLabel->setBuddy(ReplaceWith);
+        replaceLabel->setBuddy(replaceWithEdit);
         fields->addWidget(replaceLabel, 1, 0);
-        fields->addWidget(ReplaceWith, 1, 1);
+        fields->addWidget(replaceWithEdit, 1, 1);
     }
-    WholeWord = new QCheckBox(QStringLiteral("Match &whole word only"), this);
-    MatchCase = new QCheckBox(QStringLiteral("Match &case"), this);
-    MatchCase->setChecked(replacing);
+    wholeWordBox = new QCheckBox(QStringLiteral("Match &whole word only"), this);
+    matchCaseBox = new QCheckBox(QStringLiteral("Match &case"), this);
+    matchCaseBox->setChecked(replacing);
 
     auto *left = new QVBoxLayout;
     left->addLayout(fields);
     left->addSpacing(8);
-    left->addWidget(WholeWord);
-    left->addWidget(MatchCase);
+    left->addWidget(wholeWordBox);
+    left->addWidget(matchCaseBox);
     left->addStretch();
 
     auto *buttons = new QVBoxLayout;
-    FindNextBtn = new QPushButton(QStringLiteral("&Find Next"), this);
-    FindNextBtn->setDefault(true);
-    buttons->addWidget(FindNextBtn);
+    findNextButton = new QPushButton(QStringLiteral("&Find Next"), this);
+    findNextButton->setDefault(true);
+    buttons->addWidget(findNextButton);
     if (replacing) {
-        ReplaceBtn = new QPushButton(QStringLiteral("&Replace"), this);
-        ReplaceAllBtn = new QPushButton(QStringLiteral("Replace &All"), this);
-        buttons->addWidget(ReplaceBtn);
-        buttons->addWidget(ReplaceAllBtn);
-        connect(ReplaceBtn, &QPushButton::clicked, this, &FindReplaceDialog::replace);
-        connect(ReplaceAllBtn, &QPushButton::clicked, this, &FindReplaceDialog::replaceAll);
+        replaceButton = new QPushButton(QStringLiteral("&Replace"), this);
+        replaceAllButton = new QPushButton(QStringLiteral("Replace &All"), this);
+        buttons->addWidget(replaceButton);
+        buttons->addWidget(replaceAllButton);
+        connect(replaceButton, &QPushButton::clicked, this, &FindReplaceDialog::replace);
+        connect(replaceAllButton, &QPushButton::clicked, this, &FindReplaceDialog::replaceAll);
     }
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    buttons->addWidget(CancelBtn);
+    cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
+    buttons->addWidget(cancelButton);
     buttons->addStretch();
 
     auto *layout = new QHBoxLayout(this);
@@ -63,35 +63,35 @@ FindReplaceDialog::FindReplaceDialog(Mode mode, QWidget *parent) : QDialog(paren
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(FindNextBtn, &QPushButton::clicked, this, &FindReplaceDialog::findNext);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(FindWhat, &QLineEdit::textChanged, this, &FindReplaceDialog::updateButtons);
+    connect(findNextButton, &QPushButton::clicked, this, &FindReplaceDialog::findNext);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(findWhatEdit, &QLineEdit::textChanged, this, &FindReplaceDialog::updateButtons);
     updateButtons();
 }
 
 QString FindReplaceDialog::findText() const
 {
-    return FindWhat->text();
+    return findWhatEdit->text();
 }
 
 void FindReplaceDialog::setFindText(const QString &text)
 {
-    FindWhat->setText(text);
+    findWhatEdit->setText(text);
 }
 
 QString FindReplaceDialog::replaceText() const
 {
-    return ReplaceWith != nullptr ? ReplaceWith->text() : QString();
+    return replaceWithEdit != nullptr ? replaceWithEdit->text() : QString();
 }
 
 bool FindReplaceDialog::matchCase() const
 {
-    return MatchCase->isChecked();
+    return matchCaseBox->isChecked();
 }
 
 bool FindReplaceDialog::wholeWord() const
 {
-    return WholeWord->isChecked();
+    return wholeWordBox->isChecked();
 }
 
 void FindReplaceDialog::showAt(const QPoint &topLeft)
@@ -100,15 +100,15 @@ void FindReplaceDialog::showAt(const QPoint &topLeft)
     show();
     raise();
     activateWindow();
-    FindWhat->setFocus();
-    FindWhat->selectAll();
+    findWhatEdit->setFocus();
+    findWhatEdit->selectAll();
 }
 
 // Nothing to find, nothing to do: the buttons wait for a text.
 void FindReplaceDialog::updateButtons()
 {
-    const bool hasText = !FindWhat->text().isEmpty();
-    for (QPushButton *button : {FindNextBtn, ReplaceBtn, ReplaceAllBtn}) {
+    const bool hasText = !findWhatEdit->text().isEmpty();
+    for (QPushButton *button : {findNextButton, replaceButton, replaceAllButton}) {
         if (button != nullptr)
             button->setEnabled(hasText);
     }

@@ -30,14 +30,14 @@ public:
     // Shows the dialog with its top-left corner at the point, on top and with the focus.
     void showAt(const QPoint &topLeft);
 
-    QLineEdit *FindWhat = nullptr;
-    QLineEdit *ReplaceWith = nullptr;   // the Replace dialog only
-    QCheckBox *WholeWord = nullptr;
-    QCheckBox *MatchCase = nullptr;
-    QPushButton *FindNextBtn = nullptr;
-    QPushButton *ReplaceBtn = nullptr;      // the Replace dialog only
-    QPushButton *ReplaceAllBtn = nullptr;   // the Replace dialog only
-    QPushButton *CancelBtn = nullptr;
+    QLineEdit *findWhatEdit = nullptr;
+    QLineEdit *replaceWithEdit = nullptr;   // the Replace dialog only
+    QCheckBox *wholeWordBox = nullptr;
+    QCheckBox *matchCaseBox = nullptr;
+    QPushButton *findNextButton = nullptr;
+    QPushButton *replaceButton = nullptr;      // the Replace dialog only
+    QPushButton *replaceAllButton = nullptr;   // the Replace dialog only
+    QPushButton *cancelButton = nullptr;
 
 signals:
     void findNext();

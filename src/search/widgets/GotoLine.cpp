@@ -3,16 +3,16 @@
 #include "common/widgets/Dialogs.h"
 #include "common/widgets/Latin1.h"
 #include "document/widgets/SourceEditor.h"
-#include "document/widgets/TMDIChild.h"
+#include "document/widgets/DocumentWindow.h"
 #include "search/core/LineNumberInput.h"
 
 namespace norvane {
 
-void GotoClick(TMDIChild *child, Dialogs &dialogs)
+void goToLine(DocumentWindow *child, Dialogs &dialogs)
 {
     if (child == nullptr)
         return;
-    child->KeyIsDown = false;
+    child->keyIsDown = false;
     SourceEditor &editor = *child->editorInUse();
     const std::optional<QString> answer =
         dialogs.inputText(QStringLiteral("Goto line"), QStringLiteral("Line number:"), QString());

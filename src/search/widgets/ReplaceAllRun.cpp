@@ -1,7 +1,7 @@
 #include "search/widgets/ReplaceAllRun.h"
 
 #include "document/widgets/SourceEditor.h"
-#include "document/widgets/TMDIChild.h"
+#include "document/widgets/DocumentWindow.h"
 #include "search/core/ShiftLog.h"
 
 #include <QTextCursor>
@@ -27,11 +27,11 @@ QString asEditorText(QString text)
 
 } // namespace
 
-ReplaceAllRun::ReplaceAllRun(TMDIChild &child, QString findText, QString replaceText, bool matchCase, bool wholeWord)
+ReplaceAllRun::ReplaceAllRun(DocumentWindow &child, QString findText, QString replaceText, bool matchCase, bool wholeWord)
     : m_child(child), m_find(std::move(findText)), m_replace(std::move(replaceText)), m_matchCase(matchCase),
       m_wholeWord(wholeWord)
 {
-    const SourceEditor &editor = *child.RichEdit1;
+    const SourceEditor &editor = *child.editor();
     m_caret = editor.selStart();
     m_selectionEnd = m_caret + editor.selLength();
     // A selection inside one line does not limit Replace All.
@@ -42,10 +42,10 @@ int ReplaceAllRun::replace()
 {
     if (m_find.isEmpty())
         return 0;
-    SourceEditor &editor = *m_child.RichEdit1;
+    SourceEditor &editor = *m_child.editor();
     // Stored values must be in step with the text before the run shifts them.
-    m_child.UpdateTree();
-    m_child.SyncSuspended = true;
+    m_child.updateTree();
+    m_child.syncSuspended = true;
 
     const QString inserted = asEditorText(m_replace);
     const auto insertedLines = static_cast<int>(inserted.count(u'\n'));
@@ -95,7 +95,7 @@ int ReplaceAllRun::replace()
 
     m_child.shiftStoredValues(lineShifts, positionShifts);
     editor.setSelStart(caret);
-    m_child.SyncSuspended = false;
+    m_child.syncSuspended = false;
     return count;
 }
 

@@ -4,7 +4,7 @@
 
 namespace norvane {
 
-class TMDIChild;
+class DocumentWindow;
 
 // One Replace All in a document window's main editor: every match in the whole
 // text, or, when the selection spans lines, every match inside the selection
@@ -14,14 +14,14 @@ class TMDIChild;
 // step after each replacement, and the caret stays on its text.
 class ReplaceAllRun {
 public:
-    ReplaceAllRun(TMDIChild &child, QString findText, QString replaceText, bool matchCase, bool wholeWord);
+    ReplaceAllRun(DocumentWindow &child, QString findText, QString replaceText, bool matchCase, bool wholeWord);
 
     [[nodiscard]] bool inSelection() const { return m_inSelection; }
     // Replaces every match; the number replaced.
     int replace();
 
 private:
-    TMDIChild &m_child;
+    DocumentWindow &m_child;
     QString m_find;
     QString m_replace;
     bool m_matchCase;

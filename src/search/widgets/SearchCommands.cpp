@@ -5,7 +5,7 @@
 #include "common/widgets/WaitCursor.h"
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/SourceEditor.h"
-#include "document/widgets/TMDIChild.h"
+#include "document/widgets/DocumentWindow.h"
 #include "search/core/SearchMessages.h"
 #include "search/widgets/EditorMoves.h"
 #include "search/widgets/FindReplaceDialog.h"
@@ -26,56 +26,56 @@ const QPoint DialogOffset(100, 200);
 
 SearchCommands::SearchCommands(DocumentHost &host, QWidget *mainWindow) : QObject(mainWindow), m_host(host)
 {
-    FindDialog1 = new FindReplaceDialog(FindReplaceDialog::Mode::Find, mainWindow);
-    ReplaceDialog1 = new FindReplaceDialog(FindReplaceDialog::Mode::Replace, mainWindow);
-    connect(FindDialog1, &FindReplaceDialog::findNext, this, &SearchCommands::FindDialog1Find);
-    connect(ReplaceDialog1, &FindReplaceDialog::findNext, this, &SearchCommands::ReplaceDialog1Find);
-    connect(ReplaceDialog1, &FindReplaceDialog::replace, this, [this] { ReplaceDialog1Replace(false); });
-    connect(ReplaceDialog1, &FindReplaceDialog::replaceAll, this, [this] { ReplaceDialog1Replace(true); });
+    findDialog = new FindReplaceDialog(FindReplaceDialog::Mode::Find, mainWindow);
+    replaceDialog = new FindReplaceDialog(FindReplaceDialog::Mode::Replace, mainWindow);
+    connect(findDialog, &FindReplaceDialog::findNext, this, &SearchCommands::findNextFromFindDialog);
+    connect(replaceDialog, &FindReplaceDialog::findNext, this, &SearchCommands::findNextFromReplaceDialog);
+    connect(replaceDialog, &FindReplaceDialog::replace, this, [this] { replaceFromReplaceDialog(false); });
+    connect(replaceDialog, &FindReplaceDialog::replaceAll, this, [this] { replaceFromReplaceDialog(true); });
 }
 
 // The dialogs stay open while the user moves between windows; they act on the
 // active window when it holds a source text.
-TMDIChild *SearchCommands::activeSourceWindow() const
+DocumentWindow *SearchCommands::activeSourceWindow() const
 {
-    TMDIChild *child = m_host.activeChild();
-    return child != nullptr && child->IsSourceWindow ? child : nullptr;
+    DocumentWindow *child = m_host.activeDocument();
+    return child != nullptr && child->isSourceWindow ? child : nullptr;
 }
 
-void SearchCommands::placeDialog(FindReplaceDialog &dialog, const TMDIChild &child)
+void SearchCommands::placeDialog(FindReplaceDialog &dialog, const DocumentWindow &child)
 {
-    const SourceEditor &editor = *child.RichEdit1;
+    const SourceEditor &editor = *child.editor();
     const QWidget *parent = editor.parentWidget();
     dialog.showAt(parent != nullptr ? parent->mapToGlobal(editor.pos() + DialogOffset) : DialogOffset);
 }
 
-void SearchCommands::FindBtnClick(TMDIChild *child)
+void SearchCommands::find(DocumentWindow *child)
 {
     if (child == nullptr)
         return;
     SourceEditor *editor = child->editorInUse();
     if (editor->selLength() > 0)
-        FindDialog1->setFindText(editor->selectedText());
-    child->KeyIsDown = false;
-    placeDialog(*FindDialog1, *child);
+        findDialog->setFindText(editor->selectedText());
+    child->keyIsDown = false;
+    placeDialog(*findDialog, *child);
 }
 
-void SearchCommands::ReplaceClick(TMDIChild *child)
+void SearchCommands::replace(DocumentWindow *child)
 {
     if (child == nullptr)
         return;
     // A selection over several lines is what Replace All works in, not a text to find.
-    SourceEditor *editor = child->RichEdit1;
+    SourceEditor *editor = child->editor();
     if (editor->selLength() > 0) {
         const QString selected = editor->selectedText();
         if (!selected.contains(u'\n'))
-            ReplaceDialog1->setFindText(selected);
+            replaceDialog->setFindText(selected);
     }
-    child->KeyIsDown = false;
-    placeDialog(*ReplaceDialog1, *child);
+    child->keyIsDown = false;
+    placeDialog(*replaceDialog, *child);
 }
 
-int SearchCommands::SearchAndSelect(SourceEditor &editor, const QString &text, bool matchCase, bool wholeWord)
+int SearchCommands::searchAndSelect(SourceEditor &editor, const QString &text, bool matchCase, bool wholeWord)
 {
     const int start = editor.selStart() + editor.selLength();
     const int match = editor.findText(start, editor.textLength(), text, matchCase, wholeWord);
@@ -87,14 +87,14 @@ int SearchCommands::SearchAndSelect(SourceEditor &editor, const QString &text, b
     return match;
 }
 
-void SearchCommands::FindInEditor(SourceEditor &editor, const FindReplaceDialog &dialog)
+void SearchCommands::findInEditor(SourceEditor &editor, const FindReplaceDialog &dialog)
 {
     const QString text = dialog.findText();
     if (text.isEmpty())
         return;
     std::optional<WaitCursor> wait(std::in_place);
     editor.suspendRedraw();
-    int match = SearchAndSelect(editor, text, dialog.matchCase(), dialog.wholeWord());
+    int match = searchAndSelect(editor, text, dialog.matchCase(), dialog.wholeWord());
     editor.resumeRedraw();
     if (match >= 0)
         return;
@@ -105,96 +105,96 @@ void SearchCommands::FindInEditor(SourceEditor &editor, const FindReplaceDialog 
     wait.emplace();
     editor.suspendRedraw();
     editor.setSelStart(0);
-    match = SearchAndSelect(editor, text, dialog.matchCase(), dialog.wholeWord());
+    match = searchAndSelect(editor, text, dialog.matchCase(), dialog.wholeWord());
     editor.resumeRedraw();
 }
 
-void SearchCommands::FindDialog1Find()
+void SearchCommands::findNextFromFindDialog()
 {
-    TMDIChild *child = activeSourceWindow();
+    DocumentWindow *child = activeSourceWindow();
     if (child == nullptr)
         return;
-    m_host.setCurrentChild(child);
-    FindInEditor(*child->editorInUse(), *FindDialog1);
+    m_host.setCurrentDocument(child);
+    findInEditor(*child->editorInUse(), *findDialog);
 }
 
-void SearchCommands::ReplaceDialog1Find()
+void SearchCommands::findNextFromReplaceDialog()
 {
-    TMDIChild *child = activeSourceWindow();
+    DocumentWindow *child = activeSourceWindow();
     if (child == nullptr)
         return;
-    m_host.setCurrentChild(child);
-    FindInEditor(*child->RichEdit1, *ReplaceDialog1);
+    m_host.setCurrentDocument(child);
+    findInEditor(*child->editor(), *replaceDialog);
 }
 
-void SearchCommands::ReplaceDialog1Replace(bool all)
+void SearchCommands::replaceFromReplaceDialog(bool all)
 {
-    TMDIChild *child = activeSourceWindow();
-    const QString findText = ReplaceDialog1->findText();
+    DocumentWindow *child = activeSourceWindow();
+    const QString findText = replaceDialog->findText();
     if (child == nullptr || findText.isEmpty())
         return;
-    m_host.setCurrentChild(child);
-    SourceEditor &editor = *child->RichEdit1;
+    m_host.setCurrentDocument(child);
+    SourceEditor &editor = *child->editor();
     if (editor.isReadOnly()) {
         m_host.dialogs().message(Dialogs::Icon::Information, QStringLiteral("This file is read only"),
                                  Dialogs::Buttons::Ok);
         return;
     }
     if (all) {
-        ReplaceAll(*child);
+        replaceAll(*child);
         return;
     }
 
     // One occurrence: the selection when it is the find text exactly, else the
     // next match, replaced at once.
-    child->KeyIsDown = true;
+    child->keyIsDown = true;
     std::optional<WaitCursor> wait(std::in_place);
     editor.suspendRedraw();
     bool replace = editor.selectedText() == findText;
     if (!replace)
-        replace = SearchAndSelect(editor, findText, ReplaceDialog1->matchCase(), ReplaceDialog1->wholeWord()) >= 0;
+        replace = searchAndSelect(editor, findText, replaceDialog->matchCase(), replaceDialog->wholeWord()) >= 0;
     if (replace) {
-        editor.replaceSelection(ReplaceDialog1->replaceText());
-        child->UpdateTree();
+        editor.replaceSelection(replaceDialog->replaceText());
+        child->updateTree();
     } else {
         wait.reset();
         editor.resumeRedraw();
         m_host.dialogs().message(Dialogs::Icon::Warning, QStringLiteral("End of document"), Dialogs::Buttons::Ok);
         editor.suspendRedraw();
     }
-    child->KeyIsDown = false;
+    child->keyIsDown = false;
     editor.resumeRedraw();
     // The change notifications were skipped while the key flag was up.
-    child->UpdateSaveCommands();
-    child->RichEdit1SelectionChange();
+    child->updateSaveCommands();
+    child->editorSelectionChanged();
 }
 
-void SearchCommands::ReplaceAll(TMDIChild &child)
+void SearchCommands::replaceAll(DocumentWindow &child)
 {
-    ReplaceDialog1->hide();
-    SourceEditor &editor = *child.RichEdit1;
-    ReplaceAllRun run(child, ReplaceDialog1->findText(), ReplaceDialog1->replaceText(), ReplaceDialog1->matchCase(),
-                      ReplaceDialog1->wholeWord());
+    replaceDialog->hide();
+    SourceEditor &editor = *child.editor();
+    ReplaceAllRun run(child, replaceDialog->findText(), replaceDialog->replaceText(), replaceDialog->matchCase(),
+                      replaceDialog->wholeWord());
     const QString status = toQString(
-        replaceAllStatus(run.inSelection(), toBytes(ReplaceDialog1->findText()), toBytes(ReplaceDialog1->replaceText())));
+        replaceAllStatus(run.inSelection(), toBytes(replaceDialog->findText()), toBytes(replaceDialog->replaceText())));
     m_host.setStatusPanel(1, status);
     repaintStatusBar(child);
     emit progress(status);
 
-    child.KeyIsDown = true;
+    child.keyIsDown = true;
     int count = 0;
     {
         WaitCursor wait;
         editor.suspendRedraw();
         count = run.replace();
-        child.KeyIsDown = false;
+        child.keyIsDown = false;
         editor.resumeRedraw();
     }
-    child.UpdateSaveCommands();
-    child.RichEdit1SelectionChange();
+    child.updateSaveCommands();
+    child.editorSelectionChanged();
     m_host.dialogs().message(Dialogs::Icon::Information,
-                             toQString(replaceAllReport(run.inSelection(), count, toBytes(ReplaceDialog1->findText()),
-                                                        toBytes(ReplaceDialog1->replaceText()))),
+                             toQString(replaceAllReport(run.inSelection(), count, toBytes(replaceDialog->findText()),
+                                                        toBytes(replaceDialog->replaceText()))),
                              Dialogs::Buttons::Ok);
 }
 

@@ -9,7 +9,7 @@ namespace norvane {
 class DocumentHost;
 class FindReplaceDialog;
 class SourceEditor;
-class TMDIChild;
+class DocumentWindow;
 
 // Find and Replace: the two modeless dialogs of the main window and what their
 // buttons do to the document window active at the moment of the press. A
@@ -24,30 +24,30 @@ public:
 
     // The main window's Find and Replace: the selection becomes the find text,
     // and the dialog is shown over the document's editor.
-    void FindBtnClick(TMDIChild *child);
-    void ReplaceClick(TMDIChild *child);
+    void find(DocumentWindow *child);
+    void replace(DocumentWindow *child);
 
     // The dialogs' buttons.
-    void FindDialog1Find();
-    void ReplaceDialog1Find();
-    void ReplaceDialog1Replace(bool all);
+    void findNextFromFindDialog();
+    void findNextFromReplaceDialog();
+    void replaceFromReplaceDialog(bool all);
 
     // Selects the next match after the selection (or the caret) and scrolls it
     // into context; the match's position, or -1 when there is none.
-    static int SearchAndSelect(SourceEditor &editor, const QString &text, bool matchCase, bool wholeWord);
+    static int searchAndSelect(SourceEditor &editor, const QString &text, bool matchCase, bool wholeWord);
 
-    FindReplaceDialog *FindDialog1 = nullptr;
-    FindReplaceDialog *ReplaceDialog1 = nullptr;
+    FindReplaceDialog *findDialog = nullptr;
+    FindReplaceDialog *replaceDialog = nullptr;
 
 signals:
     // The progress text Replace All writes into the status bar.
     void progress(const QString &text);
 
 private:
-    void FindInEditor(SourceEditor &editor, const FindReplaceDialog &dialog);
-    void ReplaceAll(TMDIChild &child);
-    void placeDialog(FindReplaceDialog &dialog, const TMDIChild &child);
-    [[nodiscard]] TMDIChild *activeSourceWindow() const;
+    void findInEditor(SourceEditor &editor, const FindReplaceDialog &dialog);
+    void replaceAll(DocumentWindow &child);
+    void placeDialog(FindReplaceDialog &dialog, const DocumentWindow &child);
+    [[nodiscard]] DocumentWindow *activeSourceWindow() const;
 
     DocumentHost &m_host;
 };

@@ -4,7 +4,7 @@
 #include "common/widgets/WaitCursor.h"
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/SourceEditor.h"
-#include "document/widgets/TMDIChild.h"
+#include "document/widgets/DocumentWindow.h"
 #include "settings/core/Settings.h"
 #include "structure/core/StructureScan.h"
 #include "structure/widgets/StructureTreeView.h"
@@ -12,16 +12,16 @@
 
 namespace norvane {
 
-void BuildTree(TMDIChild &child, DocumentHost &host)
+void buildTree(DocumentWindow &child, DocumentHost &host)
 {
     WaitCursor wait;
     host.setStatusPanel(1, QStringLiteral("loading TreeView..."));
 
     const Settings &settings = host.settings();
     const StructureTree scan =
-        scanStructure(child.RichEdit1->byteLines(), {settings.Pic01ShowOption, settings.ShowPerformOption});
+        scanStructure(child.editor()->byteLines(), {settings.Pic01ShowOption, settings.ShowPerformOption});
 
-    StructureTreeView *tree = child.TreeView1;
+    StructureTreeView *tree = child.structureTree();
     tree->clearNodes();
     tree->beginUpdate();
     std::vector<StructureTreeView::Node> created;
@@ -34,14 +34,22 @@ void BuildTree(TMDIChild &child, DocumentHost &host)
         if (node.expanded)
             tree->expandNode(created.back());
     }
-    child.DataDivisionLine = scan.DataDivisionLine;
-    child.ProcedureDivisionLine = scan.ProcedureDivisionLine;
+    child.dataDivisionLine = scan.DataDivisionLine;
+    child.procedureDivisionLine = scan.ProcedureDivisionLine;
     if (scan.nodes.empty())
         child.setTreeWidth(0);
     else
         child.fitTreeWidth();
     tree->endUpdate();
-    child.ShowEditMode();
+    child.showEditMode();
+}
+
+void refreshTree(DocumentWindow &child, DocumentHost &host)
+{
+    child.syncSuspended = true;
+    buildTree(child, host);
+    child.syncSuspended = false;
+    child.editorSelectionChanged();
 }
 
 } // namespace norvane

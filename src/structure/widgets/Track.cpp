@@ -5,7 +5,7 @@
 #include "common/widgets/Latin1.h"
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/SourceEditor.h"
-#include "document/widgets/TMDIChild.h"
+#include "document/widgets/DocumentWindow.h"
 #include "structure/core/ReservedWords.h"
 #include "structure/core/WordTools.h"
 #include "structure/widgets/StructureTreeView.h"
@@ -16,7 +16,7 @@ namespace norvane {
 
 namespace {
 
-bool treeRequired(TMDIChild &child, DocumentHost &host)
+bool treeRequired(DocumentWindow &child, DocumentHost &host)
 {
     if (child.treeShown())
         return true;
@@ -39,7 +39,7 @@ bool isDefinition(const std::string &line, int column, const std::string &name)
 
 } // namespace
 
-int FindInTree(const StructureTreeView &tree, const std::vector<std::string> &words)
+int findInTree(const StructureTreeView &tree, const std::vector<std::string> &words)
 {
     for (int index = tree.count() - 1; index >= 0; --index) {
         const std::vector<std::string> nodeWords = SplitWords(toBytes(tree.nodeText(tree.nodeAt(index))));
@@ -51,14 +51,14 @@ int FindInTree(const StructureTreeView &tree, const std::vector<std::string> &wo
     return -1;
 }
 
-int DefinitionSearch(const TMDIChild &child, SourceEditor &editor, const std::string &name, Dialogs &dialogs)
+int definitionSearch(const DocumentWindow &child, SourceEditor &editor, const std::string &name, Dialogs &dialogs)
 {
-    int from = editor.lineIndex(child.DataDivisionLine);
+    int from = editor.lineIndex(child.dataDivisionLine);
     if (from == -1) {
         dialogs.message(Dialogs::Icon::Error, QStringLiteral("no DATA DIVISION found"), Dialogs::Buttons::Ok);
         return -1;
     }
-    const int end = editor.lineIndex(child.ProcedureDivisionLine);
+    const int end = editor.lineIndex(child.procedureDivisionLine);
     if (end == -1) {
         dialogs.message(Dialogs::Icon::Error, QStringLiteral("no PROCEDURE DIVISION found"), Dialogs::Buttons::Ok);
         return -1;
@@ -99,12 +99,12 @@ int DefinitionSearch(const TMDIChild &child, SourceEditor &editor, const std::st
     }
 }
 
-void mmTrackClick(TMDIChild *child, DocumentHost &host)
+void track(DocumentWindow *child, DocumentHost &host)
 {
     if (child == nullptr || !treeRequired(*child, host))
         return;
     SourceEditor &editor = *child->editorInUse();
-    MyIntArray history = child->historyInUse();
+    TrackHistory history = child->historyInUse();
 
     const int start = editor.selStart();
     const int line = editor.lineFromChar(start);
@@ -116,7 +116,7 @@ void mmTrackClick(TMDIChild *child, DocumentHost &host)
     if (isReservedWord(name))
         return;
 
-    int target = FindInTree(*child->TreeView1, {name});
+    int target = findInTree(*child->structureTree(), {name});
     if (target != -1) {
         const int lineStart = editor.lineIndex(target);
         const int match = editor.findText(lineStart, lineStart + static_cast<int>(editor.lineText(target).size()),
@@ -125,7 +125,7 @@ void mmTrackClick(TMDIChild *child, DocumentHost &host)
             return;
         editor.setSelection(match, static_cast<int>(name.size()));
     } else {
-        target = DefinitionSearch(*child, editor, name, host.dialogs());
+        target = definitionSearch(*child, editor, name, host.dialogs());
         if (target == -1)
             return;
     }
@@ -137,12 +137,12 @@ void mmTrackClick(TMDIChild *child, DocumentHost &host)
     editor.scrollToContext(target);
 }
 
-void Trackback1Click(TMDIChild *child, DocumentHost &host)
+void backTrack(DocumentWindow *child, DocumentHost &host)
 {
     if (child == nullptr || !treeRequired(*child, host))
         return;
     SourceEditor &editor = *child->editorInUse();
-    MyIntArray &history = child->historyInUse();
+    TrackHistory &history = child->historyInUse();
     if (history.empty())
         return;
     editor.setSelStart(history.back());

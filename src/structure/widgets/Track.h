@@ -9,21 +9,21 @@ class Dialogs;
 class DocumentHost;
 class SourceEditor;
 class StructureTreeView;
-class TMDIChild;
+class DocumentWindow;
 
 // Track jumps from the name under the caret of the editor in use to its
 // paragraph or section (a tree node whose text begins with the name) or, failing
 // that, to its definition between the DATA and PROCEDURE DIVISION headers. Each
 // editor keeps its own history of the places Track started from; Back track
 // returns to the latest.
-void mmTrackClick(TMDIChild *child, DocumentHost &host);
-void Trackback1Click(TMDIChild *child, DocumentHost &host);
+void track(DocumentWindow *child, DocumentHost &host);
+void backTrack(DocumentWindow *child, DocumentHost &host);
 
 // The line of the last node (in tree order) whose first words are the words; -1 when none.
-[[nodiscard]] int FindInTree(const StructureTreeView &tree, const std::vector<std::string> &words);
+[[nodiscard]] int findInTree(const StructureTreeView &tree, const std::vector<std::string> &words);
 
 // The line of the first qualifying occurrence of the name between the DATA and
 // PROCEDURE DIVISION headers, left selected; -1 after telling the user why not.
-int DefinitionSearch(const TMDIChild &child, SourceEditor &editor, const std::string &name, Dialogs &dialogs);
+int definitionSearch(const DocumentWindow &child, SourceEditor &editor, const std::string &name, Dialogs &dialogs);
 
 } // namespace norvane

@@ -81,7 +81,12 @@ TEST(DataColumns, FieldsTheGridCannotShowAreRefusedByName)
     const Case cases[] = {
         {{"01 R.", "05 F PIC X.", "05 RATE COMP-1."}, "RATE is COMP-1 (floating point), which the data editor cannot show"},
         {{"01 R.", "05 RATE USAGE COMP-2."}, "RATE is COMP-2 (floating point), which the data editor cannot show"},
-        {{"01 R.", "05 P USAGE POINTER."}, "P has unsupported usage POINTER"},
+        {{"01 R.", "05 P USAGE POINTER."}, "P is POINTER, which the data editor cannot show"},
+        {{"01 R.", "05 I INDEX."}, "I is INDEX, which the data editor cannot show"},
+        {{"01 R.", "05 N PIC N(4)."}, "N is national (PIC N), which the data editor cannot show"},
+        {{"01 R.", "05 P USAGE COMP-X."}, "P has unsupported usage COMP-X"},
+        {{"01 R.", "05 A PIC S9(40)."}, "A: PIC S9(40) has more than 38 digits"},
+        {{"01 R.", "05 A PIC X(4).", "05 B REDEFINES A PIC 9V9V9."}, "B: PIC 9V9V9 has more than one V"},
         {{"01 R.", "05 N PIC S9(3) SIGN LEADING SEPARATE."}, "N has SIGN SEPARATE, which the data editor cannot show"},
         {{"01 R."}, "The record definition has no elementary items"},
     };
@@ -90,6 +95,23 @@ TEST(DataColumns, FieldsTheGridCannotShowAreRefusedByName)
         ASSERT_FALSE(columns) << c.message;
         EXPECT_EQ(columns.error(), c.message);
     }
+}
+
+// Usages that fix their own size hold whatever their bytes hold.
+TEST(DataColumns, BinaryUsagesWithoutAPictureShowAndStoreTheirBytesRange)
+{
+    const Result<std::vector<DataColumn>> columns = columnsOf(
+        {"01 R.", "05 C BINARY-CHAR.", "05 U BINARY-CHAR UNSIGNED.", "05 L BINARY-LONG.", "05 D BINARY-DOUBLE."});
+    ASSERT_TRUE(columns) << columns.error();
+    ASSERT_EQ(columns.value().size(), 4u);
+    const std::vector<DataColumn> &c = columns.value();
+    EXPECT_EQ(c[0].size, 1u);
+    EXPECT_EQ(DecodeCell(c[0], "\xFF", ByteOrder::BigEndian), "-001");
+    EXPECT_EQ(DecodeCell(c[1], "\xFF", ByteOrder::BigEndian), "255");
+    EXPECT_EQ(CellBytes(c[1], "255", ByteOrder::BigEndian).value(), "\xFF");
+    EXPECT_EQ(CheckCell(c[1], "256", ByteOrder::BigEndian), " cannot be stored: Value too large for field");
+    EXPECT_EQ(CellBytes(c[2], "-2147483648", ByteOrder::LittleEndian).value(), std::string("\0\0\0\x80", 4));
+    EXPECT_EQ(c[3].size, 8u);
 }
 
 TEST(DataColumns, RecordCountNeedsAWholeNumberOfRecords)

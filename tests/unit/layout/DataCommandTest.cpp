@@ -99,7 +99,9 @@ TEST_F(DataCommand, RefusalsExitWith1AndWriteNothing)
     ASSERT_EQ(good.exitCode, 0);
     const std::string heading = good.output.substr(0, good.output.find("\"1\","));
     std::string badCell = good.output;
-    badCell.replace(badCell.find("\"00042\""), 7, "\"0a042\"");
+    // Not five characters, so not the field's bytes as they stand (which
+    // would be written back as they are): a typed value, and a bad one.
+    badCell.replace(badCell.find("\"00042\""), 7, "\"0a04\"");
 
     struct Case {
         std::string arguments;
@@ -128,6 +130,36 @@ TEST_F(DataCommand, RefusalsExitWith1AndWriteNothing)
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 3)
         << "out.dat, odd.dat and in.csv only: no temporary file is left behind";
+}
+
+TEST_F(DataCommand, GnuCobolRecordsOfEveryKindGoBackByteForByte)
+{
+    const std::string folder = NORVANE_TEST_DATA "/layout/roundtrip/";
+    const std::string copybook = quoted(folder + "ROUNDFIX.cpy");
+    const Outcome csv = runCli("data " + copybook + " " + quoted(folder + "roundfix.dat"));
+    ASSERT_EQ(csv.exitCode, 0);
+    // The bytes no item shows, a numeric field holding letters and binary
+    // values beyond their pictures are shown as they are.
+    EXPECT_NE(csv.output.find("\"(bytes 87-91)\""), std::string::npos);
+    EXPECT_NE(csv.output.find("\"x1y2\",\"z3w4v\",\"65535\",\"-32768\",\"123-\",\"1A2\",\"END\""), std::string::npos)
+        << csv.output;
+    ASSERT_TRUE(norvane::writeFileAtomically(file("in.csv"), csv.output));
+    const Outcome written = runCli("data " + copybook + " --write " + quoted(file("out.dat")) + " < " + quoted(file("in.csv")), true);
+    ASSERT_EQ(written.exitCode, 0) << written.output;
+    EXPECT_EQ(norvane::readFileBytes(file("out.dat")).value(), norvane::readFileBytes(folder + "roundfix.dat").value());
+}
+
+TEST_F(DataCommand, AnEmptyCellOfAPictureNoCodecTakesIsRefusedByName)
+{
+    ASSERT_TRUE(norvane::writeFileAtomically(file("odd.cpy"), "       01 R.\n           05 F PIC X(4) COMP.\n"));
+    ASSERT_TRUE(norvane::writeFileAtomically(file("in.csv"), "\"\",\"F\"\r\n\"\",\"X(4)\"\r\n\"1\",\"\"\r\n"));
+    const Outcome outcome =
+        runCli("data " + quoted(file("odd.cpy")) + " --write " + quoted(file("out.dat")) + " < " + quoted(file("in.csv")), true);
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_EQ(outcome.output, "line 1 F cannot be stored: Invalid Pic\n");
+    EXPECT_FALSE(fs::exists(file("out.dat")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()), 2)
+        << "odd.cpy and in.csv only: no temporary file is left behind";
 }
 
 TEST_F(DataCommand, UnreadableFilesExitWith2)

@@ -217,8 +217,13 @@ TEST(DataFile, RecordsNobodyTouchedKeepTheirBytes)
     Result<DataFile> opened = DataFile::open(path, layout.columns, layout.recordLength, ByteOrder::BigEndian);
     ASSERT_TRUE(opened);
     DataFile &data = opened.value();
-    EXPECT_EQ(data.cell(0, 1), "000");
+    // Shown as they stand, and marked.
+    EXPECT_EQ(data.cell(0, 1), "   ");
     EXPECT_EQ(data.cell(0, 2), "Invalid packed decimal");
+    EXPECT_TRUE(data.isFlagged(0, 1));
+    EXPECT_TRUE(data.isFlagged(0, 2));
+    EXPECT_FALSE(data.isFlagged(0, 0));
+    EXPECT_FALSE(data.isFlagged(1, 1));
 
     EXPECT_FALSE(data.setCell(1, 1, "001")) << "the same text is no change";
     EXPECT_FALSE(data.modified());

@@ -22,6 +22,14 @@ std::vector<std::string> source(std::initializer_list<const char *> entries)
     return lines;
 }
 
+std::vector<std::string> source(const std::vector<std::string> &entries)
+{
+    std::vector<std::string> lines;
+    for (const std::string &entry : entries)
+        lines.push_back(std::string(7, ' ') + entry);
+    return lines;
+}
+
 std::vector<Row> rowsOf(const LayoutTable &table)
 {
     std::vector<Row> rows;
@@ -304,18 +312,89 @@ TEST(LayoutTable, PictureComplaintsDoNotStopTheLayoutAndTheLastOneIsKept)
         {"an unclosed parenthesis",
          {"01 R.", "05 A PIC X(10.", "05 B PIC X."},
          {{"01", "R", "", "", "", "1", ""}, {"05", "A", "X(10", "", "", "1", ""}, {"05", "B", "X", "", "", "2", ""}},
-         2, std::string(kUnclosedPictureParentheses)},
+         2, "A: " + std::string(kUnclosedPictureParentheses)},
         {"the last complaint wins",
          {"01 R.", "05 A PIC X(10.", "05 B PIC 9(4)Q."},
          {{"01", "R", "", "", "", "1", ""}, {"05", "A", "X(10", "", "", "1", ""}, {"05", "B", "9(4)Q", "", "", "2", ""}},
-         5, std::string(kInvalidPictureCharacter)},
+         5, "B: " + std::string(kInvalidPictureCharacter)},
         {"a usage that cannot be laid out is reported",
-         {"01 R.", "05 P USAGE POINTER.", "05 B PIC X."},
+         {"01 R.", "05 P USAGE COMP-X.", "05 B PIC X."},
          {{"01", "R", "", "", "", "1", ""}, {"05", "P", "", "", "", "1", ""}, {"05", "B", "X", "", "", "1", ""}},
-         1, "P has unsupported usage POINTER"},
+         1, "P has unsupported usage COMP-X"},
     };
     for (const LayoutCase &c : cases)
         check(c, LayoutMode::Layout);
+}
+
+// Entries a compiler rejects (cobc -std=ibm) are reported by name; the layout
+// goes on so that the user sees where the entry is.
+TEST(LayoutTable, EntriesACompilerRejectsAreNamed)
+{
+    const struct {
+        std::vector<std::string> lines;
+        std::string message;
+    } cases[] = {
+        {{"01 R.", "05 A PIC X(5) VALUE 'ABC.", "05 B PIC X."}, "A: a literal is not closed"},
+        {{"01 R.", "05 A PIC 9(3)V9(2)V9.", "05 B PIC X."}, "A: PIC 9(3)V9(2)V9 has more than one V"},
+        {{"01 R.", "05 A PIC S9(40).", "05 B PIC X."}, "A: PIC S9(40) has more than 38 digits"},
+        {{"01 R.", "05 A PIC X(0).", "05 B PIC X."}, "A: PIC X(0) has a repeat count of 0"},
+        {{"01 R.", "05 A PIC 9S9.", "05 B PIC X."}, "A: PIC 9S9 has S elsewhere than first"},
+        {{"01 R.", "05 A PIC SS9.", "05 B PIC X."}, "A: PIC SS9 has S elsewhere than first"},
+        {{"01 R.", "05 A PIC 9P9.", "05 B PIC X."}, "A: PIC 9P9 has P elsewhere than at one end"},
+        {{"01 R.", "05 A PIC +.", "05 B PIC X."}, "A: PIC + holds no character or digit"},
+    };
+    for (const auto &c : cases) {
+        for (const LayoutMode mode : {LayoutMode::Layout, LayoutMode::Data}) {
+            Result<LayoutTable> table = CalcRecordLayout(source(c.lines), mode);
+            ASSERT_TRUE(table) << c.message;
+            EXPECT_EQ(table.value().message, c.message);
+            // Every entry is still there: B follows A.
+            ASSERT_EQ(table.value().rows.size(), 3u) << c.message;
+            EXPECT_EQ(table.value().rows[2].field, "B") << c.message;
+        }
+    }
+    // Pictures a compiler takes raise nothing.
+    for (const char *picture : {"S9(38)", "9(3)PP", "SVPP99", "P(3)9", "---9", "ZZ", "X9", "9(3)V", "$$", "N(3)"}) {
+        Result<LayoutTable> table = CalcRecordLayout(source(std::vector<std::string>{"01 R.", std::string("05 A PIC ") + picture + "."}),
+                                                     LayoutMode::Layout);
+        ASSERT_TRUE(table) << picture;
+        EXPECT_EQ(table.value().message, "") << picture;
+    }
+}
+
+// Usages that fix their own size, as GnuCOBOL (cobc -std=ibm, 64-bit) sizes
+// them (FUNCTION LENGTH), and national pictures.
+TEST(LayoutTable, UsagesWithoutAPictureTakeTheirSize)
+{
+    const struct {
+        const char *entry;
+        std::int64_t size;
+        const char *usageColumn;
+    } cases[] = {
+        {"05 F USAGE POINTER.", 8, "POINTER"},
+        {"05 F USAGE PROCEDURE-POINTER.", 8, "PROCEDURE-POINTER"},
+        {"05 F PROGRAM-POINTER.", 8, "PROGRAM-POINTER"},
+        {"05 F USAGE INDEX.", 4, "INDEX"},
+        {"05 F USAGE BINARY-CHAR.", 1, "BINARY-CHAR"},
+        {"05 F BINARY-CHAR UNSIGNED.", 1, "BINARY-CHAR"},
+        {"05 F USAGE IS BINARY-SHORT.", 2, "BINARY-SHORT"},
+        {"05 F BINARY-LONG.", 4, "BINARY-LONG"},
+        {"05 F BINARY-DOUBLE SIGNED.", 8, "BINARY-DOUBLE"},
+        {"05 F COMP-1.", 4, "COMP-1"},
+        {"05 F COMP-2.", 8, "COMP-2"},
+        {"05 F PIC N(5).", 10, ""},
+        {"05 F PIC N(5) USAGE NATIONAL.", 10, ""},
+    };
+    for (const auto &c : cases) {
+        Result<LayoutTable> table =
+            CalcRecordLayout(source(std::vector<std::string>{"01 R.", c.entry, "05 G PIC X."}), LayoutMode::Layout);
+        ASSERT_TRUE(table) << c.entry;
+        EXPECT_EQ(table.value().message, "") << c.entry;
+        ASSERT_EQ(table.value().rows.size(), 3u) << c.entry;
+        EXPECT_EQ(table.value().rows[1].size, c.size) << c.entry;
+        EXPECT_EQ(table.value().rows[1].cell(UsageColumn), c.usageColumn) << c.entry;
+        EXPECT_EQ(table.value().rows[2].offset, 1 + c.size) << c.entry;
+    }
 }
 
 TEST(LayoutTable, FailuresLeaveNothingHalfBuilt)

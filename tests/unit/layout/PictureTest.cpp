@@ -95,7 +95,7 @@ TEST(Picture, ComplaintsKeepTheSizeCountedSoFar)
     } cases[] = {
         {"X(10", 1, kUnclosedPictureParentheses},
         {"9(4)Q", 4, kInvalidPictureCharacter},
-        {"9(4)N", 4, kInvalidPictureCharacter},
+        {"9(4)K", 4, kInvalidPictureCharacter},
         {"C9", 1, kInvalidPictureCharacter},
         {"9(2)D", 2, kInvalidPictureCharacter},
         {"9#9", 2, kInvalidPictureCharacter},
@@ -160,13 +160,20 @@ TEST(Picture, NumericCapacity)
         NumericLimits expected;
     } cases[] = {
         {"ZZ,ZZ9.99", {5, 2, false}},
-        {"$$$,$$9.99", {3, 2, false}},
+        // A floating string's first symbol is where the "$" or sign goes, the
+        // others are digit places: $99,999.99 fits $$$,$$9.99.
+        {"$$$,$$9.99", {5, 2, false}},
+        {"+++,++9.99", {5, 2, true}},
+        {"---9", {3, 0, true}},
         {"S9(5)V99", {5, 2, true}},
         {"s9(5)v99", {5, 2, true}},
         {"9(4)", {4, 0, false}},
         {"-ZZ9", {3, 0, true}},
-        {"ZZ,ZZ9-", {6, 0, true}}, // a sign after the comma floats
-        {"Z,--9", {4, 0, true}},
+        {"ZZ,ZZ9-", {5, 0, true}}, // a single sign is no digit place
+        {"Z,--9", {3, 0, true}},
+        {"9(3)PP", {5, 0, false}}, // P scales: 12300
+        {"SVPP99", {0, 4, true}},  // .0001
+        {"ZZ9.99CR", {3, 2, true}},
         {"9.9(3)", {1, 3, false}},
         {"X(5)", {4, 0, false}},
         {"9(3", {1, 0, false}},

@@ -189,4 +189,54 @@ TEST(Statements, AnOccurrenceCountThatIsNotANumberIsAnError)
     }
 }
 
+// A floating comment ends what is read of its line and never the entry after
+// it; cobc -std=ibm gives this record 27 bytes.
+TEST(Statements, FloatingCommentsEndTheLineNotTheEntry)
+{
+    const std::vector<std::string> lines = {
+        "       01  REC.",
+        "           05  A           PIC X(2). *> first field",
+        "           05  B           PIC X(3).",
+        "           05  C           *> the picture follows",
+        "                           PIC X(4).",
+        "           05  D           PIC X(5).*>glued",
+        "           05  E           PIC X(6) VALUE '*> not'.",
+        "           05  F           PIC X(7).                                    XXXXXXXX",
+    };
+    const StatementTable table = SplitStatements(lines);
+    ASSERT_EQ(table.size(), 7u);
+    EXPECT_EQ(table[3].tokens, (std::vector<std::string>{"05", "C", "PIC", "X(4)"}));
+    EXPECT_EQ(table[5].tokens, (std::vector<std::string>{"05", "E", "PIC", "X(6)", "VALUE", "'*> not'"}));
+    EXPECT_EQ(table[6].tokens, (std::vector<std::string>{"05", "F", "PIC", "X(7)"}));
+}
+
+// A tab advances to the next multiple of 8 columns, so that columns 73 on are
+// the same columns the compiler ignores.
+TEST(Statements, TabsCountAsTheColumnsTheyReach)
+{
+    const std::vector<std::string> lines = {
+        "       01  REC.",
+        "\t   05  A PIC X(2).",
+        "           05  B PIC X(3).\t\t\t\t\t\t\t   XXXXXXXXXXXXXX",
+        "           05  C PIC X(4).",
+    };
+    const StatementTable table = SplitStatements(lines);
+    ASSERT_EQ(table.size(), 4u);
+    EXPECT_EQ(table[1].tokens, (std::vector<std::string>{"05", "A", "PIC", "X(2)"}));
+    EXPECT_EQ(table[2].tokens, (std::vector<std::string>{"05", "B", "PIC", "X(3)"}));
+    EXPECT_EQ(table[3].tokens, (std::vector<std::string>{"05", "C", "PIC", "X(4)"}));
+}
+
+// A literal left open at a line's end ends there, and its entry with it when
+// its last character is a period: the entries after it are kept.
+TEST(Statements, AnUnclosedLiteralIsMarkedAndKeepsTheNextEntry)
+{
+    const StatementTable table =
+        SplitStatements({"       01  R.", "           05  A PIC X(5) VALUE 'ABC.", "           05  B PIC X."});
+    ASSERT_EQ(table.size(), 3u);
+    EXPECT_FALSE(table[0].unclosedLiteral);
+    EXPECT_TRUE(table[1].unclosedLiteral);
+    EXPECT_EQ(table[2].tokens, (std::vector<std::string>{"05", "B", "PIC", "X"}));
+}
+
 } // namespace

@@ -1,5 +1,5 @@
+#include "app/AboutBox.h"
 #include "app/HelpWindow.h"
-#include "app/TAboutBox.h"
 #include "support/MainWindowFixture.h"
 
 #include <QLabel>
@@ -21,7 +21,7 @@ using namespace norvane::test;
 
 namespace {
 
-QStringList enabledCommands(const TMainForm &window)
+QStringList enabledCommands(const MainWindow &window)
 {
     QStringList names;
     for (std::size_t i = 0; i < CommandCount; ++i) {
@@ -68,13 +68,12 @@ void TestMainWindow::startsWithOnlyTheAlwaysAvailableCommands()
     MainWindowFixture fixture;
     fixture.show();
     QTRY_COMPARE(enabledCommands(*fixture.window),
-                 sorted({QStringLiteral("FileOpenItem"), QStringLiteral("New1"), QStringLiteral("SaveAll1"),
-                         QStringLiteral("PrintSetup1"), QStringLiteral("FileExitItem"), QStringLiteral("Hidetoolbar1"),
-                         QStringLiteral("Options"), QStringLiteral("Font1"), QStringLiteral("Next1"),
-                         QStringLiteral("Previous1"), QStringLiteral("Help2"), QStringLiteral("HelpAboutItem"),
-                         QStringLiteral("NewBtn"), QStringLiteral("OpenBtn")}));
+                 sorted({QStringLiteral("Open"), QStringLiteral("New"), QStringLiteral("SaveAll"),
+                         QStringLiteral("PrintSetup"), QStringLiteral("Exit"), QStringLiteral("HideToolbar"),
+                         QStringLiteral("Options"), QStringLiteral("Font"), QStringLiteral("NextWindow"),
+                         QStringLiteral("PreviousWindow"), QStringLiteral("Help"), QStringLiteral("About")}));
     QCOMPARE(fixture.window->windowTitle(), QStringLiteral("Norvane"));
-    QCOMPARE(fixture.window->tabs().LastTabIndex(), -1);
+    QCOMPARE(fixture.window->documentArea()->tabs().LastTabIndex(), -1);
     QVERIFY(fixture.dialogs.asked().isEmpty());
 }
 
@@ -96,8 +95,16 @@ void TestMainWindow::menusHoldTheirItemsShortcutsAndSeparators()
     };
     QCOMPARE(layout(0).join(u'|'), QStringLiteral("&Open|&New|&Close|-|&Read Only mode|&Update mode|-|&Save|Save a&ll|"
                                                   "Save &as...|-|Print|Print setup|-|E&xit"));
-    QCOMPARE(layout(2).join(u'|'), QStringLiteral("&Undo         Ctrl+Z|-|Cu&t           Ctrl+X|&Copy        Ctrl+C|"
-                                                  "&Paste        Ctrl+V|-|Select &all   Ctrl+A"));
+    // The Edit items show the editor's own keys, aligned as shortcuts, without owning them.
+    QCOMPARE(layout(2).join(u'|'), QStringLiteral("&Undo\tCtrl+Z|-|Cu&t\tCtrl+X|&Copy\tCtrl+C|&Paste\tCtrl+V|-|"
+                                                  "Select &all\tCtrl+A"));
+    for (CommandId id : {CommandId::Undo, CommandId::Cut, CommandId::Copy, CommandId::Paste, CommandId::SelectAll})
+        QVERIFY2(fixture.window->action(id)->shortcut().isEmpty(), commandName(id).data());
+    // The icons are the buttons': menus show captions only.
+    for (QAction *menu : fixture.window->menuBar()->actions()) {
+        for (QAction *item : menu->menu()->actions())
+            QVERIFY2(item->icon().isNull() || !item->isIconVisibleInMenu(), qPrintable(item->text()));
+    }
     QCOMPARE(layout(3).join(u'|'),
              QStringLiteral("&Find|&Replace|Find all|-|&Go to|&Split screen|Refresh &tree|-|&Indent|&Unindent|-|"
                             "Ca&lc offset|&Edit data file|-|Comment|Uncomment|-|Trac&k|&Back track|-|&Hide toolbar|"
@@ -110,15 +117,15 @@ void TestMainWindow::menusHoldTheirItemsShortcutsAndSeparators()
         CommandId id;
         QKeySequence keys;
     } shortcuts[] = {
-        {CommandId::FileOpenItem, QKeySequence(QStringLiteral("Ctrl+O"))},
-        {CommandId::FileCloseItem, QKeySequence(QStringLiteral("Ctrl+Q"))},
-        {CommandId::SaveAll1, QKeySequence(QStringLiteral("Ctrl+Y"))},
-        {CommandId::FileExitItem, QKeySequence(QStringLiteral("Ctrl+Del"))},
-        {CommandId::FindAll1, QKeySequence(QStringLiteral("Ctrl+D"))},
-        {CommandId::mmUnComment, QKeySequence(QStringLiteral("Ctrl+W"))},
-        {CommandId::mmTrack, QKeySequence(QStringLiteral("F4"))},
-        {CommandId::Trackback1, QKeySequence(QStringLiteral("F5"))},
-        {CommandId::Help2, QKeySequence(QStringLiteral("F1"))},
+        {CommandId::Open, QKeySequence(QStringLiteral("Ctrl+O"))},
+        {CommandId::Close, QKeySequence(QStringLiteral("Ctrl+Q"))},
+        {CommandId::SaveAll, QKeySequence(QStringLiteral("Ctrl+Y"))},
+        {CommandId::Exit, QKeySequence(QStringLiteral("Ctrl+Del"))},
+        {CommandId::FindAll, QKeySequence(QStringLiteral("Ctrl+D"))},
+        {CommandId::Uncomment, QKeySequence(QStringLiteral("Ctrl+W"))},
+        {CommandId::Track, QKeySequence(QStringLiteral("F4"))},
+        {CommandId::BackTrack, QKeySequence(QStringLiteral("F5"))},
+        {CommandId::Help, QKeySequence(QStringLiteral("F1"))},
     };
     for (const auto &shortcut : shortcuts)
         QCOMPARE(fixture.window->action(shortcut.id)->shortcut(), shortcut.keys);
@@ -129,7 +136,7 @@ void TestMainWindow::toolbarButtonsInOrderWithTooltipsAndIcons()
     MainWindowFixture fixture;
     QStringList tips;
     int separators = 0;
-    for (QAction *button : fixture.window->toolBar()->actions()) {
+    for (QAction *button : fixture.window->commands()->toolBar()->actions()) {
         if (button->isSeparator()) {
             ++separators;
             continue;
@@ -141,6 +148,25 @@ void TestMainWindow::toolbarButtonsInOrderWithTooltipsAndIcons()
                                              "Track|Back track|Undo|Go to|Split screen|Unindent|Indent|Comment|"
                                              "un-Comment|Calc Offset|Edit data file"));
     QCOMPARE(separators, 7);
+
+    // A button is its command's menu item; only Undo has a button of its own,
+    // which follows the selection where the menu item does not.
+    QList<QAction *> menuItems;
+    for (QAction *menu : fixture.window->menuBar()->actions())
+        menuItems += menu->menu()->actions();
+    QAction *undoButton = fixture.window->action(CommandId::UndoButton);
+    for (QAction *button : fixture.window->commands()->toolBar()->actions()) {
+        if (!button->isSeparator() && button != undoButton)
+            QVERIFY2(menuItems.contains(button), qPrintable(button->toolTip()));
+    }
+    QVERIFY(!menuItems.contains(undoButton));
+
+    // Hovering a button leaves the status panels shown: the buttons have no status text.
+    fixture.show();
+    QWidget *cut = fixture.window->commands()->toolBar()->widgetForAction(fixture.window->action(CommandId::Cut));
+    QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+    QCoreApplication::sendEvent(cut, &enter);
+    QVERIFY(fixture.window->statusBar()->currentMessage().isEmpty());
 }
 
 void TestMainWindow::commandLineFilesOpenInOrder()
@@ -150,16 +176,16 @@ void TestMainWindow::commandLineFilesOpenInOrder()
     const QString second = fixture.writeFile(QStringLiteral("second.cob"), "       PROGRAM-ID. X.\n");
     fixture.window->setStartFiles({first, second});
     fixture.show();
-    QTRY_COMPARE(fixture.window->documents().size(), 2);
-    QCOMPARE(fixture.window->activeChild()->caption(), second);
-    QCOMPARE(fixture.window->tabBar()->currentIndex(), 1);
-    QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("FIRST.CBL"));
-    QCOMPARE(fixture.window->tabBar()->tabText(1), QStringLiteral("second.cob"));
-    QCOMPARE(fixture.window->tabs().pathAt(0), first.toStdString());
+    QTRY_COMPARE(fixture.window->documentArea()->documents().size(), 2);
+    QCOMPARE(fixture.window->activeDocument()->caption(), second);
+    QCOMPARE(fixture.window->documentArea()->tabBar()->currentIndex(), 1);
+    QCOMPARE(fixture.window->documentArea()->tabBar()->tabText(0), QStringLiteral("FIRST.CBL"));
+    QCOMPARE(fixture.window->documentArea()->tabBar()->tabText(1), QStringLiteral("second.cob"));
+    QCOMPARE(fixture.window->documentArea()->tabs().pathAt(0), first.toStdString());
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Insert   "));
     QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 1 column 1"));
-    QVERIFY(fixture.window->action(CommandId::FileCloseItem)->isEnabled());
-    QVERIFY(!fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Close)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::Save)->isEnabled());
 }
 
 void TestMainWindow::tabsFollowDocuments()
@@ -170,23 +196,23 @@ void TestMainWindow::tabsFollowDocuments()
     for (const char *name : {"A.cbl", "B.cbl", "C.cbl"})
         paths.append(fixture.writeFile(QString::fromLatin1(name), "X\n"));
     for (const QString &path : paths)
-        fixture.window->OpenSourceFile(path);
-    QCOMPARE(fixture.window->tabBar()->count(), 3);
+        fixture.window->openSourceFile(path);
+    QCOMPARE(fixture.window->documentArea()->tabBar()->count(), 3);
 
     // Clicking the first tab brings its document to the front.
-    QTest::mouseClick(fixture.window->tabBar(), Qt::LeftButton, {},
-                      fixture.window->tabBar()->tabRect(0).center());
-    QCOMPARE(fixture.window->activeChild()->caption(), paths[0]);
+    QTest::mouseClick(fixture.window->documentArea()->tabBar(), Qt::LeftButton, {},
+                      fixture.window->documentArea()->tabBar()->tabRect(0).center());
+    QCOMPARE(fixture.window->activeDocument()->caption(), paths[0]);
 
     // Closing the middle one leaves the first and third.
-    fixture.window->tabBar()->setCurrentIndex(1);
-    QCOMPARE(fixture.window->activeChild()->caption(), paths[1]);
-    fixture.window->FileCloseItemClick();
-    QCOMPARE(fixture.window->tabs().LastTabIndex(), 1);
-    QCOMPARE(fixture.window->tabs().pathAt(0), paths[0].toStdString());
-    QCOMPARE(fixture.window->tabs().pathAt(1), paths[2].toStdString());
-    QCOMPARE(fixture.window->tabBar()->count(), 2);
-    QCOMPARE(fixture.window->tabBar()->tabText(1), QStringLiteral("C.cbl"));
+    fixture.window->documentArea()->tabBar()->setCurrentIndex(1);
+    QCOMPARE(fixture.window->activeDocument()->caption(), paths[1]);
+    fixture.window->runCommand(CommandId::Close);
+    QCOMPARE(fixture.window->documentArea()->tabs().LastTabIndex(), 1);
+    QCOMPARE(fixture.window->documentArea()->tabs().pathAt(0), paths[0].toStdString());
+    QCOMPARE(fixture.window->documentArea()->tabs().pathAt(1), paths[2].toStdString());
+    QCOMPARE(fixture.window->documentArea()->tabBar()->count(), 2);
+    QCOMPARE(fixture.window->documentArea()->tabBar()->tabText(1), QStringLiteral("C.cbl"));
     QVERIFY(fixture.dialogs.asked().isEmpty());
 }
 
@@ -194,16 +220,16 @@ void TestMainWindow::selectingTheTabOfAMinimisedDocumentRestoresIt()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\n"));
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\n"));
-    fixture.window->WindowMinimizeItemClick();
-    const QList<QMdiSubWindow *> windows = fixture.window->mdiArea()->subWindowList(QMdiArea::CreationOrder);
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\n"));
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\n"));
+    fixture.window->runCommand(CommandId::MinimizeAll);
+    const QList<QMdiSubWindow *> windows = fixture.window->documentArea()->mdiArea()->subWindowList(QMdiArea::CreationOrder);
     QVERIFY(windows[0]->isMinimized());
     QVERIFY(windows[1]->isMinimized());
-    const int other = 1 - fixture.window->tabBar()->currentIndex();
-    fixture.window->tabBar()->setCurrentIndex(other);
+    const int other = 1 - fixture.window->documentArea()->tabBar()->currentIndex();
+    fixture.window->documentArea()->tabBar()->setCurrentIndex(other);
     QVERIFY(windows[other]->isMaximized());
-    QCOMPARE(fixture.window->activeChild()->caption(),
+    QCOMPARE(fixture.window->activeDocument()->caption(),
              fixture.path(other == 0 ? QStringLiteral("A.cbl") : QStringLiteral("B.cbl")));
 }
 
@@ -211,9 +237,9 @@ void TestMainWindow::windowMenuListsTheDocuments()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\n"));
-    fixture.window->New1Click();
-    QMenu *menu = fixture.window->windowMenu();
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\n"));
+    fixture.window->runCommand(CommandId::New);
+    QMenu *menu = fixture.window->commands()->windowMenu();
     QMetaObject::invokeMethod(menu, "aboutToShow");
     QStringList entries;
     for (QAction *item : menu->actions()) {
@@ -224,20 +250,20 @@ void TestMainWindow::windowMenuListsTheDocuments()
                                           QStringLiteral("&2 blank 0")}));
     QVERIFY(menu->actions().constLast()->isChecked());
     menu->actions().at(menu->actions().size() - 2)->trigger();
-    QCOMPARE(fixture.window->activeChild()->caption(), fixture.path(QStringLiteral("A.cbl")));
+    QCOMPARE(fixture.window->activeDocument()->caption(), fixture.path(QStringLiteral("A.cbl")));
 }
 
 void TestMainWindow::hidingTheToolbarFromItsPopup()
 {
     MainWindowFixture fixture;
     fixture.show();
-    QAction *hideItem = fixture.window->action(CommandId::Hidetoolbar1);
-    fixture.window->toolbarMenu()->actions().constFirst()->trigger();
-    QVERIFY(!fixture.window->toolBar()->isVisible());
+    QAction *hideItem = fixture.window->action(CommandId::HideToolbar);
+    fixture.window->commands()->toolbarMenu()->actions().constFirst()->trigger();
+    QVERIFY(!fixture.window->commands()->toolBar()->isVisible());
     QVERIFY(hideItem->isChecked());
-    QVERIFY(!fixture.window->toolbarMenu()->actions().constFirst()->isCheckable());
+    QVERIFY(!fixture.window->commands()->toolbarMenu()->actions().constFirst()->isCheckable());
     hideItem->trigger();
-    QVERIFY(fixture.window->toolBar()->isVisible());
+    QVERIFY(fixture.window->commands()->toolBar()->isVisible());
     QVERIFY(!hideItem->isChecked());
 }
 
@@ -269,8 +295,8 @@ void TestMainWindow::droppedFilesOpen()
     QVERIFY(enter.isAccepted());
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(fixture.window.get(), &drop);
-    QCOMPARE(fixture.window->documents().size(), 2);
-    QCOMPARE(fixture.window->activeChild()->caption(), b);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 2);
+    QCOMPARE(fixture.window->activeDocument()->caption(), b);
 }
 
 void TestMainWindow::aboutBoxShowsTheReadme()
@@ -314,8 +340,8 @@ void TestMainWindow::activationFromASecondStartOpensItsFiles()
     const QString file = fixture.writeFile(QStringLiteral("PAY.CBL"), "PAY\n");
     fixture.window->activateFromOtherInstance({file});
     QVERIFY(!fixture.window->isMinimized());
-    QCOMPARE(fixture.window->documents().size(), 1);
-    QCOMPARE(fixture.window->activeChild()->caption(), file);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 1);
+    QCOMPARE(fixture.window->activeDocument()->caption(), file);
 }
 
 QTEST_MAIN(TestMainWindow)

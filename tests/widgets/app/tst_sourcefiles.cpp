@@ -38,11 +38,11 @@ private slots:
     void printingWritesTheWholeText();
 
 private:
-    static TMDIChild *active(MainWindowFixture &fixture) { return fixture.window->activeChild(); }
-    static void type(TMDIChild *child, const QString &text)
+    static DocumentWindow *active(MainWindowFixture &fixture) { return fixture.window->activeDocument(); }
+    static void type(DocumentWindow *child, const QString &text)
     {
-        child->RichEdit1->setFocus();
-        QTest::keyClicks(child->RichEdit1, text);
+        child->editor()->setFocus();
+        QTest::keyClicks(child->editor(), text);
     }
 };
 
@@ -54,15 +54,15 @@ void TestSourceFiles::openDialogOpensEveryChosenFile()
     const QString b = fixture.writeFile(QStringLiteral("B.uex"), "B\r\n");
     fixture.dialogs.planOpen({a, b});
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+O")));
-    QCOMPARE(fixture.window->documents().size(), 2);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 2);
     QCOMPARE(active(fixture)->caption(), b);
     QVERIFY(fixture.dialogs.unexpected().isEmpty());
-    QVERIFY(fixture.window->action(CommandId::ReadOnly1)->isEnabled());
-    QVERIFY(!fixture.window->action(CommandId::UpdateMode1)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::ReadOnlyMode)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::UpdateMode)->isEnabled());
 
     fixture.dialogs.planOpenCancelled();
-    fixture.window->FileOpenItemClick();
-    QCOMPARE(fixture.window->documents().size(), 2);
+    fixture.window->runCommand(CommandId::Open);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 2);
 }
 
 void TestSourceFiles::readOnlyOpenShowsTheModeAndDisablesSave()
@@ -71,22 +71,22 @@ void TestSourceFiles::readOnlyOpenShowsTheModeAndDisablesSave()
     fixture.show();
     const QString a = fixture.writeFile(QStringLiteral("PAY.CBL"), "PAY\r\n");
     fixture.dialogs.planOpen({a}, true);
-    fixture.window->FileOpenItemClick();
-    TMDIChild *child = active(fixture);
+    fixture.window->runCommand(CommandId::Open);
+    DocumentWindow *child = active(fixture);
     QCOMPARE(child->caption(), a + QStringLiteral(" (read only)"));
-    QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("PAY.CBL (read only)"));
-    QVERIFY(child->RichEdit1->isReadOnly());
-    QVERIFY(!fixture.window->action(CommandId::FileSaveItem)->isEnabled());
-    QVERIFY(!fixture.window->action(CommandId::ReadOnly1)->isEnabled());
-    QVERIFY(fixture.window->action(CommandId::UpdateMode1)->isEnabled());
-    QVERIFY(!fixture.window->action(CommandId::PasteItem)->isEnabled());
+    QCOMPARE(fixture.window->documentArea()->tabBar()->tabText(0), QStringLiteral("PAY.CBL (read only)"));
+    QVERIFY(child->editor()->isReadOnly());
+    QVERIFY(!fixture.window->action(CommandId::Save)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::ReadOnlyMode)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::UpdateMode)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::Paste)->isEnabled());
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Read Only   "));
-    QVERIFY(fixture.window->OpenReadOnly);
+    QVERIFY(fixture.window->fileCommands()->openReadOnly);
 
     // The same file in update mode is another document.
-    fixture.window->OpenReadOnly = false;
-    fixture.window->OpenSourceFile(a);
-    QCOMPARE(fixture.window->documents().size(), 2);
+    fixture.window->fileCommands()->openReadOnly = false;
+    fixture.window->openSourceFile(a);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 2);
     QCOMPARE(fixture.dialogs.asked().size(), 1);   // the open dialog, no reload question
     QVERIFY(fixture.dialogs.unexpected().isEmpty());
 }
@@ -96,21 +96,21 @@ void TestSourceFiles::reopeningAsksToReload()
     MainWindowFixture fixture;
     fixture.show();
     const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "OLD\r\n");
-    fixture.window->OpenSourceFile(a);
+    fixture.window->openSourceFile(a);
     type(active(fixture), QStringLiteral("EDIT "));
     fixture.writeFile(QStringLiteral("A.cbl"), "NEW\r\n");
 
     fixture.dialogs.planMessage(Answer::Cancel);
-    fixture.window->OpenSourceFile(a);
+    fixture.window->openSourceFile(a);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("reload ") + a + QStringLiteral(" ?"));
-    QCOMPARE(fixture.window->documents().size(), 1);
-    QCOMPARE(active(fixture)->RichEdit1->lineText(0), QStringLiteral("EDIT OLD"));
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 1);
+    QCOMPARE(active(fixture)->editor()->lineText(0), QStringLiteral("EDIT OLD"));
 
     fixture.dialogs.planMessage(Answer::Ok);
-    fixture.window->OpenSourceFile(a);
-    QCOMPARE(fixture.window->documents().size(), 1);
-    QCOMPARE(active(fixture)->RichEdit1->lineText(0), QStringLiteral("NEW"));
-    QCOMPARE(fixture.window->tabBar()->count(), 1);
+    fixture.window->openSourceFile(a);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 1);
+    QCOMPARE(active(fixture)->editor()->lineText(0), QStringLiteral("NEW"));
+    QCOMPARE(fixture.window->documentArea()->tabBar()->count(), 1);
     QVERIFY(fixture.dialogs.unexpected().isEmpty());
     QVERIFY(fixture.dialogs.allAnswered());
 }
@@ -121,12 +121,12 @@ void TestSourceFiles::anotherSpellingOfThePathIsTheSameDocument()
     fixture.show();
     const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n");
     QDir(fixture.folder.path()).mkdir(QStringLiteral("sub"));
-    fixture.window->OpenSourceFile(a);
+    fixture.window->openSourceFile(a);
     const QString other = fixture.folder.path() + QStringLiteral("/sub/../A.cbl");
     fixture.dialogs.planMessage(Answer::Cancel);
-    fixture.window->OpenSourceFile(other);
+    fixture.window->openSourceFile(other);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("reload ") + a + QStringLiteral(" ?"));
-    QCOMPARE(fixture.window->documents().size(), 1);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 1);
 }
 
 void TestSourceFiles::missingAndUnreadableFilesOpenNothing()
@@ -134,17 +134,17 @@ void TestSourceFiles::missingAndUnreadableFilesOpenNothing()
     MainWindowFixture fixture;
     fixture.show();
     const QString missing = fixture.path(QStringLiteral("GONE.CBL"));
-    fixture.window->OpenSourceFile(missing);
+    fixture.window->openSourceFile(missing);
     QCOMPARE(fixture.dialogs.lastMessage(), missing + QStringLiteral("\nno longer exists"));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Information);
 
     QDir(fixture.folder.path()).mkdir(QStringLiteral("folder.cbl"));
-    fixture.window->OpenSourceFile(fixture.path(QStringLiteral("folder.cbl")));
+    fixture.window->openSourceFile(fixture.path(QStringLiteral("folder.cbl")));
     QVERIFY(fixture.dialogs.lastMessage().contains(QStringLiteral("folder.cbl")));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
 
-    QVERIFY(fixture.window->documents().isEmpty());
-    QCOMPARE(fixture.window->tabBar()->count(), 0);
+    QVERIFY(fixture.window->documentArea()->documents().isEmpty());
+    QCOMPARE(fixture.window->documentArea()->tabBar()->count(), 0);
 }
 
 void TestSourceFiles::savingKeepsTheLineEnding_data()
@@ -169,14 +169,14 @@ void TestSourceFiles::savingKeepsTheLineEnding()
     fixture.settings.UnixLineFeedOption = unixForNewFiles;
     fixture.show();
     const QString file = fixture.writeFile(QStringLiteral("P.cbl"), original);
-    fixture.window->OpenSourceFile(file);
-    TMDIChild *child = active(fixture);
+    fixture.window->openSourceFile(file);
+    DocumentWindow *child = active(fixture);
     type(child, QStringLiteral("X"));
-    QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Save)->isEnabled());
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+S")));
     QCOMPARE(fixture.readFile(file), saved);
-    QVERIFY(!child->RichEdit1->isModified());
-    QVERIFY(!fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(!child->editor()->isModified());
+    QVERIFY(!fixture.window->action(CommandId::Save)->isEnabled());
     QVERIFY(fixture.dialogs.asked().isEmpty());
 }
 
@@ -191,9 +191,9 @@ void TestSourceFiles::anUnchangedFileSavesByteForByte()
     MainWindowFixture fixture;
     fixture.show();
     const QString file = fixture.writeFile(QStringLiteral("BYTES.CBL"), bytes);
-    fixture.window->OpenSourceFile(file);
-    active(fixture)->RichEdit1->setModified(true);
-    fixture.window->FileSaveItemClick();
+    fixture.window->openSourceFile(file);
+    active(fixture)->editor()->setModified(true);
+    fixture.window->runCommand(CommandId::Save);
     QCOMPARE(fixture.readFile(file), bytes);
 }
 
@@ -203,18 +203,18 @@ void TestSourceFiles::strippingTrailingSpacesKeepsTheCaret()
     fixture.settings.TrailSpaceOption = true;
     fixture.show();
     const QString file = fixture.writeFile(QStringLiteral("T.cbl"), "AAA   \r\nBBBBBB    \r\n   \r\nC\r\n");
-    fixture.window->OpenSourceFile(file);
-    TMDIChild *child = active(fixture);
-    child->RichEdit1->setSelStart(child->RichEdit1->lineIndex(1) + 3);
+    fixture.window->openSourceFile(file);
+    DocumentWindow *child = active(fixture);
+    child->editor()->setSelStart(child->editor()->lineIndex(1) + 3);
     type(child, QStringLiteral("x"));
-    fixture.window->FileSaveItemClick();
+    fixture.window->runCommand(CommandId::Save);
     QCOMPARE(fixture.readFile(file), QByteArray("AAA\r\nBBBxBBB\r\n\r\nC\r\n"));
-    QCOMPARE(child->RichEdit1->text(), QStringLiteral("AAA\r\nBBBxBBB\r\n\r\nC\r\n"));
-    QCOMPARE(child->RichEdit1->lineFromChar(child->RichEdit1->selStart()), 1);
-    QCOMPARE(child->RichEdit1->selStart() - child->RichEdit1->lineIndex(1), 4);
+    QCOMPARE(child->editor()->text(), QStringLiteral("AAA\r\nBBBxBBB\r\n\r\nC\r\n"));
+    QCOMPARE(child->editor()->lineFromChar(child->editor()->selStart()), 1);
+    QCOMPARE(child->editor()->selStart() - child->editor()->lineIndex(1), 4);
     // The stripping is one step that Undo takes back.
-    child->RichEdit1->undo();
-    QCOMPARE(child->RichEdit1->lineText(0), QStringLiteral("AAA   "));
+    child->editor()->undo();
+    QCOMPARE(child->editor()->lineText(0), QStringLiteral("AAA   "));
 }
 
 void TestSourceFiles::newNumbersBlankDocuments()
@@ -224,51 +224,51 @@ void TestSourceFiles::newNumbersBlankDocuments()
     for (int i = 0; i < 4; ++i)
         QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+N")));
     QCOMPARE(active(fixture)->caption(), QStringLiteral("blank 3"));
-    QVERIFY(!fixture.window->action(CommandId::SplitBtn)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::SplitScreen)->isEnabled());
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Insert   "));
     // Close blank 1 and 2: the next is still one above the highest.
     for (const char *name : {"blank 1", "blank 2"}) {
-        for (TMDIChild *child : fixture.window->documents()) {
+        for (DocumentWindow *child : fixture.window->documentArea()->documents()) {
             if (child->caption() == QLatin1String(name))
                 fixture.window->bringToFront(child);
         }
-        fixture.window->FileCloseItemClick();
+        fixture.window->runCommand(CommandId::Close);
     }
-    fixture.window->New1Click();
+    fixture.window->runCommand(CommandId::New);
     QCOMPARE(active(fixture)->caption(), QStringLiteral("blank 4"));
 
     for (int i = 5; i <= 9; ++i)
-        fixture.window->New1Click();
+        fixture.window->runCommand(CommandId::New);
     QCOMPARE(active(fixture)->caption(), QStringLiteral("blank 9"));
-    fixture.window->New1Click();
+    fixture.window->runCommand(CommandId::New);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("only 10 blank forms allowed"));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
-    QCOMPARE(fixture.window->documents().size(), 8);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 8);
 }
 
 void TestSourceFiles::savingABlankDocumentAsksForAName()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->New1Click();
-    TMDIChild *child = active(fixture);
+    fixture.window->runCommand(CommandId::New);
+    DocumentWindow *child = active(fixture);
     type(child, QStringLiteral("HELLO"));
 
     fixture.dialogs.planSaveCancelled();
-    fixture.window->FileSaveItemClick();
+    fixture.window->runCommand(CommandId::Save);
     QCOMPARE(fixture.dialogs.asked().constLast().kind, QStringLiteral("save"));
     QCOMPARE(fixture.dialogs.asked().constLast().text, QStringLiteral("blank 0"));
     QCOMPARE(child->caption(), QStringLiteral("blank 0"));
-    QVERIFY(child->RichEdit1->isModified());
+    QVERIFY(child->editor()->isModified());
 
     const QString target = fixture.path(QStringLiteral("HELLO.CBL"));
     fixture.dialogs.planSave(target);
-    fixture.window->FileSaveItemClick();
+    fixture.window->runCommand(CommandId::Save);
     QCOMPARE(child->caption(), QDir::toNativeSeparators(target));
-    QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("HELLO.CBL"));
-    QCOMPARE(fixture.window->tabs().pathAt(0), target.toStdString());
+    QCOMPARE(fixture.window->documentArea()->tabBar()->tabText(0), QStringLiteral("HELLO.CBL"));
+    QCOMPARE(fixture.window->documentArea()->tabs().pathAt(0), target.toStdString());
     QCOMPARE(fixture.readFile(target), QByteArray("HELLO\n"));
-    QVERIFY(!child->RichEdit1->isModified());
+    QVERIFY(!child->editor()->isModified());
 }
 
 void TestSourceFiles::failedSaveKeepsTheOldFileAndTheChanges()
@@ -276,19 +276,19 @@ void TestSourceFiles::failedSaveKeepsTheOldFileAndTheChanges()
     MainWindowFixture fixture;
     fixture.show();
     const QString file = fixture.writeFile(QStringLiteral("KEEP.CBL"), "KEEP\r\n");
-    fixture.window->OpenSourceFile(file);
-    TMDIChild *child = active(fixture);
+    fixture.window->openSourceFile(file);
+    DocumentWindow *child = active(fixture);
     type(child, QStringLiteral("X"));
 
     const QString unwritable = fixture.path(QStringLiteral("no-such-folder/OUT.CBL"));
     fixture.dialogs.planSave(unwritable);
-    fixture.window->FileSaveAsItemClick();
+    fixture.window->runCommand(CommandId::SaveAs);
     QVERIFY(fixture.dialogs.lastMessage().contains(QStringLiteral("OUT.CBL")));
     QVERIFY(fixture.dialogs.lastMessage().contains(QStringLiteral("No such file or directory")));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
     QCOMPARE(child->caption(), file);
-    QVERIFY(child->RichEdit1->isModified());
-    QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(child->editor()->isModified());
+    QVERIFY(fixture.window->action(CommandId::Save)->isEnabled());
     QCOMPARE(fixture.readFile(file), QByteArray("KEEP\r\n"));
     QVERIFY(!QFile::exists(unwritable));
 }
@@ -298,23 +298,23 @@ void TestSourceFiles::readOnlyAndUpdateModeRenameTheTab()
     MainWindowFixture fixture;
     fixture.show();
     const QString file = fixture.writeFile(QStringLiteral("M.cbl"), "M\r\n");
-    fixture.window->OpenSourceFile(file);
-    TMDIChild *child = active(fixture);
+    fixture.window->openSourceFile(file);
+    DocumentWindow *child = active(fixture);
 
-    fixture.window->action(CommandId::ReadOnly1)->trigger();
+    fixture.window->action(CommandId::ReadOnlyMode)->trigger();
     QCOMPARE(child->caption(), file + QStringLiteral(" (read only)"));
-    QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("M.cbl (read only)"));
-    QCOMPARE(fixture.window->tabs().pathAt(0), child->caption().toStdString());
-    QVERIFY(child->RichEdit1->isReadOnly());
-    QVERIFY(fixture.window->OpenReadOnly);
-    QVERIFY(fixture.window->action(CommandId::UpdateMode1)->isEnabled());
-    QVERIFY(!fixture.window->action(CommandId::ReadOnly1)->isEnabled());
+    QCOMPARE(fixture.window->documentArea()->tabBar()->tabText(0), QStringLiteral("M.cbl (read only)"));
+    QCOMPARE(fixture.window->documentArea()->tabs().pathAt(0), child->caption().toStdString());
+    QVERIFY(child->editor()->isReadOnly());
+    QVERIFY(fixture.window->fileCommands()->openReadOnly);
+    QVERIFY(fixture.window->action(CommandId::UpdateMode)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::ReadOnlyMode)->isEnabled());
 
-    fixture.window->action(CommandId::UpdateMode1)->trigger();
+    fixture.window->action(CommandId::UpdateMode)->trigger();
     QCOMPARE(child->caption(), file);
-    QCOMPARE(fixture.window->tabBar()->tabText(0), QStringLiteral("M.cbl"));
-    QVERIFY(!child->RichEdit1->isReadOnly());
-    QVERIFY(!fixture.window->OpenReadOnly);
+    QCOMPARE(fixture.window->documentArea()->tabBar()->tabText(0), QStringLiteral("M.cbl"));
+    QVERIFY(!child->editor()->isReadOnly());
+    QVERIFY(!fixture.window->fileCommands()->openReadOnly);
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("Insert   "));
 }
 
@@ -325,78 +325,78 @@ void TestSourceFiles::closeQuestionAnswers()
     const QString file = fixture.writeFile(QStringLiteral("Q.cbl"), "Q\r\n");
 
     // No: closes and discards.
-    fixture.window->OpenSourceFile(file);
+    fixture.window->openSourceFile(file);
     type(active(fixture), QStringLiteral("X"));
     fixture.dialogs.planMessage(Answer::No);
-    fixture.window->FileCloseItemClick();
+    fixture.window->runCommand(CommandId::Close);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("save Q.cbl ?"));
     QCOMPARE(fixture.dialogs.asked().constLast().buttons, Dialogs::Buttons::YesNoCancel);
-    QVERIFY(fixture.window->documents().isEmpty());
+    QVERIFY(fixture.window->documentArea()->documents().isEmpty());
     QCOMPARE(fixture.readFile(file), QByteArray("Q\r\n"));
 
     // Yes: saves and closes.
-    fixture.window->OpenSourceFile(file);
+    fixture.window->openSourceFile(file);
     type(active(fixture), QStringLiteral("Y"));
     fixture.dialogs.planMessage(Answer::Yes);
-    fixture.window->FileCloseItemClick();
-    QVERIFY(fixture.window->documents().isEmpty());
+    fixture.window->runCommand(CommandId::Close);
+    QVERIFY(fixture.window->documentArea()->documents().isEmpty());
     QCOMPARE(fixture.readFile(file), QByteArray("YQ\r\n"));
 
     // Nothing changed, or read-only: no question.
     fixture.dialogs.clear();
-    fixture.window->OpenSourceFile(file);
-    fixture.window->FileCloseItemClick();
-    fixture.window->OpenSourceFile(file);
+    fixture.window->openSourceFile(file);
+    fixture.window->runCommand(CommandId::Close);
+    fixture.window->openSourceFile(file);
     type(active(fixture), QStringLiteral("Z"));
-    fixture.window->ReadOnly1Click();
-    fixture.window->FileCloseItemClick();
+    fixture.window->runCommand(CommandId::ReadOnlyMode);
+    fixture.window->runCommand(CommandId::Close);
     QVERIFY(fixture.dialogs.asked().isEmpty());
-    QVERIFY(fixture.window->documents().isEmpty());
+    QVERIFY(fixture.window->documentArea()->documents().isEmpty());
 }
 
 void TestSourceFiles::cancellingTheCloseQuestionKeepsTheCommands()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("C.cbl"), "C\r\n"));
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("C.cbl"), "C\r\n"));
     type(active(fixture), QStringLiteral("X"));
     fixture.dialogs.planMessage(Answer::Cancel);
-    fixture.window->FileCloseItemClick();
-    QCOMPARE(fixture.window->documents().size(), 1);
-    QCOMPARE(fixture.window->tabBar()->count(), 1);
-    QVERIFY(fixture.window->action(CommandId::FileCloseItem)->isEnabled());
-    QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
-    QVERIFY(fixture.window->action(CommandId::FindBtn)->isEnabled());
-    QVERIFY(active(fixture)->RichEdit1->isModified());
+    fixture.window->runCommand(CommandId::Close);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 1);
+    QCOMPARE(fixture.window->documentArea()->tabBar()->count(), 1);
+    QVERIFY(fixture.window->action(CommandId::Close)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Save)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Find)->isEnabled());
+    QVERIFY(active(fixture)->editor()->isModified());
 }
 
 void TestSourceFiles::closingABlankDocumentWhoseSaveAsIsCancelledKeepsIt()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->New1Click();
+    fixture.window->runCommand(CommandId::New);
     type(active(fixture), QStringLiteral("WORK"));
     fixture.dialogs.planMessage(Answer::Yes);
     fixture.dialogs.planSaveCancelled();
-    fixture.window->FileCloseItemClick();
+    fixture.window->runCommand(CommandId::Close);
     QCOMPARE(fixture.dialogs.asked().at(0).text, QStringLiteral("save blank 0 ?"));
-    QCOMPARE(fixture.window->documents().size(), 1);
-    QCOMPARE(active(fixture)->RichEdit1->text(), QStringLiteral("WORK"));
-    QVERIFY(fixture.window->action(CommandId::FileCloseItem)->isEnabled());
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 1);
+    QCOMPARE(active(fixture)->editor()->text(), QStringLiteral("WORK"));
+    QVERIFY(fixture.window->action(CommandId::Close)->isEnabled());
 }
 
 void TestSourceFiles::closingTheLastDocumentDisablesItsCommands()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("L.cbl"), "L\r\n"));
-    fixture.window->FileCloseItemClick();
-    for (CommandId id : {CommandId::FileCloseItem, CommandId::FileSaveAsItem, CommandId::FindBtn, CommandId::Print1,
-                         CommandId::PasteItem, CommandId::SelectAll, CommandId::WindowMinimizeItem,
-                         CommandId::RefreshTree, CommandId::SplitBtn, CommandId::UndoItem})
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("L.cbl"), "L\r\n"));
+    fixture.window->runCommand(CommandId::Close);
+    for (CommandId id : {CommandId::Close, CommandId::SaveAs, CommandId::Find, CommandId::Print,
+                         CommandId::Paste, CommandId::SelectAll, CommandId::MinimizeAll,
+                         CommandId::RefreshTree, CommandId::SplitScreen, CommandId::Undo})
         QVERIFY2(!fixture.window->action(id)->isEnabled(), commandName(id).data());
-    QVERIFY(fixture.window->action(CommandId::OpenBtn)->isEnabled());
-    QVERIFY(fixture.window->action(CommandId::New1)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Open)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::New)->isEnabled());
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral(" "));
 }
 
@@ -408,11 +408,11 @@ void TestSourceFiles::saveAllSavesChangedSourceDocuments()
     const QString b = fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n");
     const QString c = fixture.writeFile(QStringLiteral("C.cbl"), "C\r\n");
     for (const QString &file : {a, b, c})
-        fixture.window->OpenSourceFile(file);
-    const QList<TMDIChild *> children = fixture.window->documents();
+        fixture.window->openSourceFile(file);
+    const QList<DocumentWindow *> children = fixture.window->documentArea()->documents();
     type(children[0], QStringLiteral("1"));
     type(children[2], QStringLiteral("3"));
-    fixture.window->New1Click();
+    fixture.window->runCommand(CommandId::New);
     type(active(fixture), QStringLiteral("NEW"));
     fixture.dialogs.planSave(fixture.path(QStringLiteral("NEW.CBL")));
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+Y")));
@@ -427,20 +427,20 @@ void TestSourceFiles::exitStopsAtCancel()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n"));
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n"));
-    for (TMDIChild *child : fixture.window->documents())
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n"));
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n"));
+    for (DocumentWindow *child : fixture.window->documentArea()->documents())
         type(child, QStringLiteral("X"));
     fixture.dialogs.planMessage(Answer::Cancel);
-    fixture.window->FileExitItemClick();
+    fixture.window->runCommand(CommandId::Exit);
     QVERIFY(fixture.window->isVisible());
-    QCOMPARE(fixture.window->documents().size(), 2);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 2);
     QCOMPARE(fixture.dialogs.asked().size(), 1);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("save B.cbl ?"));
 
     fixture.dialogs.planMessage(Answer::No);
     fixture.dialogs.planMessage(Answer::No);
-    fixture.window->FileExitItemClick();
+    fixture.window->runCommand(CommandId::Exit);
     QVERIFY(!fixture.window->isVisible());
     QVERIFY(fixture.dialogs.allAnswered());
 }
@@ -449,14 +449,14 @@ void TestSourceFiles::printingWritesTheWholeText()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("P.cbl"), "       PROGRAM-ID. PRINTME.\r\n"));
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("P.cbl"), "       PROGRAM-ID. PRINTME.\r\n"));
     const QString pdf = fixture.path(QStringLiteral("out.pdf"));
     fixture.dialogs.planPrint(pdf);
-    fixture.window->PrintButtonClick();
+    fixture.window->runCommand(CommandId::Print);
     QVERIFY(fixture.readFile(pdf).startsWith("%PDF"));
 
     fixture.dialogs.planPrint(QString());
-    fixture.window->PrintButtonClick();
+    fixture.window->runCommand(CommandId::Print);
     QVERIFY(fixture.dialogs.allAnswered());
 }
 

@@ -31,7 +31,7 @@ private slots:
 private:
     struct Document {
         MainWindowFixture fixture;
-        TMDIChild *child = nullptr;
+        DocumentWindow *child = nullptr;
         SourceEditor *editor = nullptr;
     };
     static std::unique_ptr<Document> open(const QByteArray &text, int indent = 4)
@@ -39,9 +39,9 @@ private:
         auto document = std::make_unique<Document>();
         document->fixture.settings.IndentOption = indent;
         document->fixture.show();
-        document->fixture.window->OpenSourceFile(document->fixture.writeFile(QStringLiteral("K.cbl"), text));
-        document->child = document->fixture.window->activeChild();
-        document->editor = document->child->RichEdit1;
+        document->fixture.window->openSourceFile(document->fixture.writeFile(QStringLiteral("K.cbl"), text));
+        document->child = document->fixture.window->activeDocument();
+        document->editor = document->child->editor();
         document->editor->setFocus();
         return document;
     }
@@ -94,7 +94,7 @@ void TestEditorKeys::tabInsertsBlanksAsOneUndoStep()
     QCOMPARE(doc->editor->lineText(0), QStringLiteral("A   B"));
     QCOMPARE(column(doc->editor), 4);
     QVERIFY(doc->editor->hasFocus());
-    QVERIFY(doc->fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(doc->fixture.window->action(CommandId::Save)->isEnabled());
     doc->editor->undo();
     QCOMPARE(doc->editor->lineText(0), QStringLiteral("AB"));
 
@@ -166,7 +166,7 @@ void TestEditorKeys::insertTogglesOvertypeAndTheCaret()
     QCOMPARE(doc->fixture.window->statusPanel(0), QStringLiteral("Insert   "));
     QTRY_COMPARE(doc->editor->cursorWidth(), 1);
     QTest::keyClick(doc->editor, Qt::Key_Insert);
-    QVERIFY(!doc->child->InsertMode);
+    QVERIFY(!doc->child->insertMode);
     QCOMPARE(doc->fixture.window->statusPanel(0), QStringLiteral("Overtype   "));
     QTRY_COMPARE(doc->editor->cursorWidth(), 8);
     QTest::keyClicks(doc->editor, QStringLiteral("XY"));
@@ -181,10 +181,10 @@ void TestEditorKeys::insertTogglesOvertypeAndTheCaret()
 void TestEditorKeys::insertInAReadOnlyDocumentChangesNothing()
 {
     auto doc = open("ABC\r\n");
-    doc->fixture.window->ReadOnly1Click();
+    doc->fixture.window->runCommand(CommandId::ReadOnlyMode);
     doc->editor->setFocus();
     QTest::keyClick(doc->editor, Qt::Key_Insert);
-    QVERIFY(doc->child->InsertMode);
+    QVERIFY(doc->child->insertMode);
     QCOMPARE(doc->fixture.window->statusPanel(0), QStringLiteral("Read Only   "));
 }
 
@@ -205,12 +205,12 @@ void TestEditorKeys::splitViewShowsACopyUntilRefreshed()
     for (int i = 0; i < 200; ++i)
         text += QByteArray("       LINE ") + QByteArray::number(i) + "\r\n";
     auto doc = open(text);
-    SourceEditor *split = doc->child->RichEdit2;
+    SourceEditor *split = doc->child->splitView();
     QVERIFY(split->isHidden());
     QTest::keySequence(doc->fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+J")));
     QVERIFY(split->isVisible());
     QVERIFY(split->hasFocus());
-    QVERIFY(!doc->child->MainEditorActive);
+    QVERIFY(!doc->child->mainEditorActive);
     QCOMPARE(split->text(), doc->editor->text());
     QCOMPARE(doc->fixture.window->statusPanel(0), QStringLiteral("Read Only   "));
     const int expectedHeight = qRound(doc->child->height() * 3 / 5.0) - 4;
@@ -226,7 +226,7 @@ void TestEditorKeys::splitViewShowsACopyUntilRefreshed()
     split->scrollLines(100 - split->firstVisibleLine());
     const int firstVisible = split->firstVisibleLine();
     const int caret = split->selStart();
-    doc->child->Refresh1->trigger();
+    doc->child->menus()->splitViewRefreshItem->trigger();
     QCOMPARE(split->lineText(0), QStringLiteral("NEW        LINE 0"));
     QCOMPARE(split->selStart(), caret);
     QCOMPARE(split->firstVisibleLine(), firstVisible);
@@ -234,39 +234,39 @@ void TestEditorKeys::splitViewShowsACopyUntilRefreshed()
     // Copy while the split view is in use copies its selection.
     split->setFocus();
     split->setSelection(split->lineIndex(5), 13);
-    doc->fixture.window->CopyItemClick();
+    doc->fixture.window->runCommand(CommandId::Copy);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("       LINE 5"));
 
-    doc->fixture.window->SplitBtnClick();
+    doc->fixture.window->runCommand(CommandId::SplitScreen);
     QVERIFY(split->isHidden());
-    QVERIFY(doc->child->MainEditorActive);
+    QVERIFY(doc->child->mainEditorActive);
 }
 
 void TestEditorKeys::splitViewHasItsOwnHistoryAndPopup()
 {
     auto doc = open("       PROCEDURE DIVISION.\r\n       A-PARA.\r\n           PERFORM A-PARA.\r\n");
-    doc->fixture.window->SplitBtnClick();
-    QMetaObject::invokeMethod(doc->child->RichEditMenu, "aboutToShow");
-    QVERIFY(!doc->child->Splitscreen1->isVisible());
+    doc->fixture.window->runCommand(CommandId::SplitScreen);
+    QMetaObject::invokeMethod(doc->child->menus()->editorMenu, "aboutToShow");
+    QVERIFY(!doc->child->menus()->editorSplitItem->isVisible());
 
-    SourceEditor *split = doc->child->RichEdit2;
+    SourceEditor *split = doc->child->splitView();
     split->setFocus();
     split->setSelStart(split->lineIndex(2) + 21);
-    doc->fixture.window->mmTrackClick();
+    doc->fixture.window->runCommand(CommandId::Track);
     QCOMPARE(split->lineFromChar(split->selStart()), 1);
-    QCOMPARE(doc->child->TrackHistory2.size(), 1u);
-    QVERIFY(doc->child->TrackHistory1.empty());
-    QVERIFY(doc->fixture.window->action(CommandId::btnTrackback)->isEnabled());
+    QCOMPARE(doc->child->splitViewHistory.size(), 1u);
+    QVERIFY(doc->child->editorHistory.empty());
+    QVERIFY(doc->fixture.window->action(CommandId::BackTrack)->isEnabled());
 
-    doc->child->Close4->trigger();
+    doc->child->menus()->splitViewCloseItem->trigger();
     QVERIFY(split->isHidden());
-    QVERIFY(doc->child->TrackHistory2.empty());
-    doc->fixture.window->SplitBtnClick();
-    QVERIFY(!doc->fixture.window->action(CommandId::btnTrackback)->isEnabled());
-    QMetaObject::invokeMethod(doc->child->RichEditMenu, "aboutToShow");
-    doc->fixture.window->SplitBtnClick();
-    QMetaObject::invokeMethod(doc->child->RichEditMenu, "aboutToShow");
-    QVERIFY(doc->child->Splitscreen1->isVisible());
+    QVERIFY(doc->child->splitViewHistory.empty());
+    doc->fixture.window->runCommand(CommandId::SplitScreen);
+    QVERIFY(!doc->fixture.window->action(CommandId::BackTrack)->isEnabled());
+    QMetaObject::invokeMethod(doc->child->menus()->editorMenu, "aboutToShow");
+    doc->fixture.window->runCommand(CommandId::SplitScreen);
+    QMetaObject::invokeMethod(doc->child->menus()->editorMenu, "aboutToShow");
+    QVERIFY(doc->child->menus()->editorSplitItem->isVisible());
 }
 
 QTEST_MAIN(TestEditorKeys)

@@ -49,8 +49,8 @@ void TestBlockCommands::commandsTransformTheSelectedLines()
     MainWindowFixture fixture;
     fixture.settings.IndentOption = indent;
     fixture.show();
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), text.toLatin1()));
-    SourceEditor *editor = fixture.window->activeChild()->RichEdit1;
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), text.toLatin1()));
+    SourceEditor *editor = fixture.window->activeDocument()->editor();
     editor->setFocus();
     editor->selectAllText();
     QApplication::clipboard()->setText(QStringLiteral("the user's clipboard"));
@@ -70,20 +70,20 @@ void TestBlockCommands::needASelectionAndAWritableEditor()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "       MOVE A TO B.\r\n"));
-    SourceEditor *editor = fixture.window->activeChild()->RichEdit1;
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "       MOVE A TO B.\r\n"));
+    SourceEditor *editor = fixture.window->activeDocument()->editor();
     editor->setFocus();
     QTest::keyClick(editor, Qt::Key_End);
-    QVERIFY(!fixture.window->action(CommandId::Indent1)->isEnabled());
-    QVERIFY(!fixture.window->action(CommandId::CommentBtn)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::Indent)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::Comment)->isEnabled());
     QTest::keyClick(editor, Qt::Key_Home, Qt::ShiftModifier);
-    QVERIFY(fixture.window->action(CommandId::Indent1)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Indent)->isEnabled());
     QVERIFY(fixture.window->action(CommandId::CalcOffset)->isEnabled());
-    fixture.window->ReadOnly1Click();
+    fixture.window->runCommand(CommandId::ReadOnlyMode);
     editor->setFocus();
     QTest::keyClick(editor, Qt::Key_Home, Qt::ShiftModifier);
-    QVERIFY(!fixture.window->action(CommandId::Indent1)->isEnabled());
-    fixture.window->IndentBtnClick();
+    QVERIFY(!fixture.window->action(CommandId::Indent)->isEnabled());
+    fixture.window->runCommand(CommandId::Indent);
     QCOMPARE(editor->text(), QStringLiteral("       MOVE A TO B.\r\n"));
 }
 

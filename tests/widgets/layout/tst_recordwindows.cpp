@@ -44,21 +44,21 @@ private slots:
 
 private:
     // A source window holding the copybook, all of it selected.
-    static TMDIChild *selectCopybook(MainWindowFixture &fixture)
+    static DocumentWindow *selectCopybook(MainWindowFixture &fixture)
     {
-        fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("DATAFIX.cpy"), ::fixture(QStringLiteral("DATAFIX.cpy"))));
-        TMDIChild *source = fixture.window->activeChild();
-        source->RichEdit1->setFocus();
-        source->RichEdit1->selectAllText();
+        fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("DATAFIX.cpy"), ::fixture(QStringLiteral("DATAFIX.cpy"))));
+        DocumentWindow *source = fixture.window->activeDocument();
+        source->editor()->setFocus();
+        source->editor()->selectAllText();
         return source;
     }
-    static TMDIChild *openDataWindow(MainWindowFixture &fixture, const QString &dataFile)
+    static DocumentWindow *openDataWindow(MainWindowFixture &fixture, const QString &dataFile)
     {
         selectCopybook(fixture);
-        fixture.window->EditBtnClick();
-        TMDIChild *data = fixture.window->activeChild();
+        fixture.window->runCommand(CommandId::EditDataFile);
+        DocumentWindow *data = fixture.window->activeDocument();
         fixture.dialogs.planOpen({dataFile});
-        fixture.window->FileOpenItemClick();
+        fixture.window->runCommand(CommandId::Open);
         return data;
     }
 };
@@ -70,21 +70,21 @@ void TestRecordWindows::calcOffsetShowsTheLayoutAndSavesItAsCsv()
     selectCopybook(fixture);
     QVERIFY(fixture.window->action(CommandId::CalcOffset)->isEnabled());
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+L")));
-    TMDIChild *layout = fixture.window->activeChild();
-    QVERIFY(layout->IsLayoutWindow);
+    DocumentWindow *layout = fixture.window->activeDocument();
+    QVERIFY(layout->isLayoutWindow);
     QVERIFY(layout->caption().startsWith(QStringLiteral("offset: DATA-REC length ")));
-    QVERIFY(layout->StringGrid1->isVisible());
-    QVERIFY(layout->RichEdit1->isHidden() || !layout->RichEdit1->isVisible());
+    QVERIFY(layout->layoutGrid()->isVisible());
+    QVERIFY(layout->editor()->isHidden() || !layout->editor()->isVisible());
     QAbstractItemModelTester tester(layout->layoutModel, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QCOMPARE(layout->layoutModel->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Field"));
     QCOMPARE(layout->layoutModel->index(1, 1).data().toString(), QStringLiteral("D-NAME"));
     QCOMPARE(fixture.window->statusPanel(0), QStringLiteral(" "));
-    QVERIFY(!fixture.window->action(CommandId::FileSaveAsItem)->isEnabled());
-    QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::SaveAs)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Save)->isEnabled());
 
     const QString csv = fixture.path(QStringLiteral("layout"));
     fixture.dialogs.planSave(csv);
-    fixture.window->FileSaveItemClick();
+    fixture.window->runCommand(CommandId::Save);
     QCOMPARE(fixture.dialogs.asked().constLast().text, QStringLiteral("DATA-REC.csv"));
     const QByteArray written = fixture.readFile(csv + QStringLiteral(".csv"));
     QVERIFY(written.startsWith("\"Level\",\"Field\",\"Pic\",\"Usage\",\"Occurence\",\"Offset\",\"Redefines\"\r\n"));
@@ -95,14 +95,14 @@ void TestRecordWindows::nothingSelectedIsRefused()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *source = selectCopybook(fixture);
-    source->RichEdit1->setSelStart(0);
-    fixture.window->CalcOffsetClick();
+    DocumentWindow *source = selectCopybook(fixture);
+    source->editor()->setSelStart(0);
+    fixture.window->runCommand(CommandId::CalcOffset);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("select a record definition"));
-    source->RichEdit1->setSelection(0, 20);   // only the comment line
-    fixture.window->CalcOffsetClick();
+    source->editor()->setSelection(0, 20);   // only the comment line
+    fixture.window->runCommand(CommandId::CalcOffset);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("No record definition selected"));
-    QCOMPARE(fixture.window->documents().size(), 1);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 1);
 }
 
 void TestRecordWindows::dataFileOpensIntoTheGridAndSavesBack()
@@ -111,29 +111,32 @@ void TestRecordWindows::dataFileOpensIntoTheGridAndSavesBack()
     fixture.settings.BigEndianOption = true;
     fixture.show();
     const QString data = fixture.writeFile(QStringLiteral("datafix.dat"), ::fixture(QStringLiteral("datafix-big.dat")));
-    TMDIChild *window = openDataWindow(fixture, data);
-    QVERIFY(window->IsDataWindow);
+    DocumentWindow *window = openDataWindow(fixture, data);
+    QVERIFY(window->isDataWindow);
     QCOMPARE(window->caption(), QStringLiteral("data: datafix.dat"));
-    QCOMPARE(fixture.window->tabBar()->tabText(fixture.window->tabBar()->currentIndex()), QStringLiteral("data: datafix.dat"));
+    QCOMPARE(fixture.window->documentArea()->tabBar()->tabText(fixture.window->documentArea()->tabBar()->currentIndex()), QStringLiteral("data: datafix.dat"));
     DataGridModel *model = window->dataModel;
     QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QVERIFY(model->rowCount() >= 2);
     QCOMPARE(model->index(1, 0).data().toString().trimmed(), QStringLiteral("ONE"));
     QVERIFY(model->headerData(0, Qt::Horizontal).toString().startsWith(QStringLiteral("D-NAME\nX(8)")));
-    QVERIFY(!window->DataModified);
+    QVERIFY(!window->dataModified);
 
+    // A double click, F2 or typing starts editing a cell; moving to it or clicking it once does not.
+    QCOMPARE(window->dataGrid()->editTriggers(), QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                                     QAbstractItemView::AnyKeyPressed);
     // Moving around is no edit; typing is.
-    window->StringGrid2->setFocus();
-    window->StringGrid2->setCurrentIndex(model->index(0, 1));
-    QTest::keyClick(window->StringGrid2, Qt::Key_Down);
-    QVERIFY(!window->DataModified);
+    window->dataGrid()->setFocus();
+    window->dataGrid()->setCurrentIndex(model->index(0, 1));
+    QTest::keyClick(window->dataGrid(), Qt::Key_Down);
+    QVERIFY(!window->dataModified);
     model->setData(model->index(0, 1), QStringLiteral("42"));
-    QVERIFY(window->DataModified);
+    QVERIFY(window->dataModified);
 
     const QString copy = fixture.path(QStringLiteral("copy.dat"));
     fixture.dialogs.planSave(copy);
     QVERIFY(fixture.window->saveDocument(window));
-    QVERIFY(!window->DataModified);
+    QVERIFY(!window->dataModified);
     QCOMPARE(window->caption(), QStringLiteral("data: copy.dat"));
     QByteArray expected = ::fixture(QStringLiteral("datafix-big.dat"));
     const QByteArray saved = fixture.readFile(copy);
@@ -147,16 +150,16 @@ void TestRecordWindows::aCellThatDoesNotFitIsReportedAndNothingWritten()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat"))));
+    DocumentWindow *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat"))));
     window->dataModel->setData(window->dataModel->index(2, 1), QStringLiteral("12a"));
     const QString target = fixture.path(QStringLiteral("never.dat"));
     fixture.dialogs.planSave(target);
     QVERIFY(!fixture.window->saveDocument(window));
     QVERIFY(fixture.dialogs.lastMessage().startsWith(QStringLiteral("line 3 D-COUNT")));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
-    QCOMPARE(window->StringGrid2->currentIndex().row(), 2);
+    QCOMPARE(window->dataGrid()->currentIndex().row(), 2);
     QVERIFY(!QFile::exists(target));
-    QVERIFY(window->DataModified);
+    QVERIFY(window->dataModified);
 }
 
 void TestRecordWindows::wrongLengthIsReported()
@@ -165,7 +168,7 @@ void TestRecordWindows::wrongLengthIsReported()
     fixture.show();
     QByteArray bytes = ::fixture(QStringLiteral("datafix-big.dat"));
     bytes.chop(1);
-    TMDIChild *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("short.dat"), bytes));
+    DocumentWindow *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("short.dat"), bytes));
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("This file's length is not a multiple of the record length"));
     QCOMPARE(window->dataModel->rowCount(), 0);
     QVERIFY(window->caption().startsWith(QStringLiteral("data: DATA-REC")));
@@ -175,10 +178,10 @@ void TestRecordWindows::linesAndCellClipboard()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat"))));
+    DocumentWindow *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat"))));
     DataGridModel *model = window->dataModel;
     const int records = model->rowCount();
-    QTableView *grid = window->StringGrid2;
+    QTableView *grid = window->dataGrid();
     grid->setFocus();
     grid->setCurrentIndex(model->index(1, 0));
 
@@ -193,12 +196,12 @@ void TestRecordWindows::linesAndCellClipboard()
     QCOMPARE(model->index(2, 0).data().toString().trimmed(), QStringLiteral("ONE"));
 
     grid->setCurrentIndex(model->index(0, 0));
-    fixture.window->CopyItemClick();
+    fixture.window->runCommand(CommandId::Copy);
     QCOMPARE(QApplication::clipboard()->text().trimmed(), QStringLiteral("ZERO"));
     grid->setCurrentIndex(model->index(3, 0));
-    fixture.window->PasteItemClick();
+    fixture.window->runCommand(CommandId::Paste);
     QCOMPARE(model->index(3, 0).data().toString().trimmed(), QStringLiteral("ZERO"));
-    window->DataMenu->actions().at(0)->trigger();   // Cut
+    window->menus()->dataMenu->actions().at(0)->trigger();   // Cut
     QCOMPARE(model->index(3, 0).data().toString().trimmed(), QString());
 }
 
@@ -206,18 +209,18 @@ void TestRecordWindows::closingAChangedDataWindowAsks()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat"))));
+    DocumentWindow *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat"))));
     window->dataModel->setData(window->dataModel->index(0, 1), QStringLiteral("7"));
-    const int before = fixture.window->documents().size();
+    const int before = fixture.window->documentArea()->documents().size();
     fixture.dialogs.planMessage(Answer::Yes);
     fixture.dialogs.planSaveCancelled();
-    fixture.window->FileCloseItemClick();
+    fixture.window->runCommand(CommandId::Close);
     QCOMPARE(fixture.dialogs.asked().at(fixture.dialogs.asked().size() - 2).text, QStringLiteral("save d.dat ?"));
-    QCOMPARE(fixture.window->documents().size(), before);   // nothing saved: the window stays
+    QCOMPARE(fixture.window->documentArea()->documents().size(), before);   // nothing saved: the window stays
 
     fixture.dialogs.planMessage(Answer::No);
-    fixture.window->FileCloseItemClick();
-    QCOMPARE(fixture.window->documents().size(), before - 1);
+    fixture.window->runCommand(CommandId::Close);
+    QCOMPARE(fixture.window->documentArea()->documents().size(), before - 1);
 }
 
 QTEST_MAIN(TestRecordWindows)

@@ -2,7 +2,7 @@
 #include "document/widgets/SourceEditor.h"
 #include "search/core/ShiftLog.h"
 #include "search/widgets/FindResultsModel.h"
-#include "search/widgets/TFindAllDlg.h"
+#include "search/widgets/FindAllDialog.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAbstractItemModelTester>
@@ -90,20 +90,20 @@ private slots:
     void modelKeepsItsContract();
 
 private:
-    static TMDIChild *open(MainWindowFixture &fixture, const QByteArray &text,
+    static DocumentWindow *open(MainWindowFixture &fixture, const QByteArray &text,
                            const QString &name = QStringLiteral("FINDER.cbl"))
     {
-        fixture.window->OpenSourceFile(fixture.writeFile(name, text));
-        return fixture.window->activeChild();
+        fixture.window->openSourceFile(fixture.writeFile(name, text));
+        return fixture.window->activeDocument();
     }
     static void findAll(MainWindowFixture &fixture, const QString &text, bool matchCase = true, bool wholeWord = true)
     {
-        fixture.window->FindAllBtnClick();
-        TFindAllDlg *dialog = fixture.window->findAllDialog();
-        dialog->FindText->setText(text);
-        dialog->MatchCase->setChecked(matchCase);
-        dialog->WholeWord->setChecked(wholeWord);
-        dialog->FindAllBtn->click();
+        fixture.window->runCommand(CommandId::FindAll);
+        FindAllDialog *dialog = fixture.window->findAllDialog();
+        dialog->findTextEdit->setText(text);
+        dialog->matchCaseBox->setChecked(matchCase);
+        dialog->wholeWordBox->setChecked(wholeWord);
+        dialog->findAllButton->click();
     }
 };
 
@@ -111,62 +111,62 @@ void TestFindAll::dialogWaitsForAText()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, finderProgram());
-    TFindAllDlg *dialog = fixture.window->findAllDialog();
-    QVERIFY(dialog->WholeWord->isChecked());
-    QVERIFY(dialog->MatchCase->isChecked());
-    QVERIFY(!dialog->FindAllBtn->isEnabled());
+    DocumentWindow *child = open(fixture, finderProgram());
+    FindAllDialog *dialog = fixture.window->findAllDialog();
+    QVERIFY(dialog->wholeWordBox->isChecked());
+    QVERIFY(dialog->matchCaseBox->isChecked());
+    QVERIFY(!dialog->findAllButton->isEnabled());
 
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+D")));
     QVERIFY(dialog->isVisible());
     QVERIFY(!dialog->isModal());
-    QCOMPARE(dialog->focusWidget(), dialog->FindText);
-    QTest::keyClick(dialog->FindText, Qt::Key_W);
-    QVERIFY(dialog->FindAllBtn->isEnabled());
-    QTest::keyClick(dialog->FindText, Qt::Key_Backspace);
-    QVERIFY(!dialog->FindAllBtn->isEnabled());
+    QCOMPARE(dialog->focusWidget(), dialog->findTextEdit);
+    QTest::keyClick(dialog->findTextEdit, Qt::Key_W);
+    QVERIFY(dialog->findAllButton->isEnabled());
+    QTest::keyClick(dialog->findTextEdit, Qt::Key_Backspace);
+    QVERIFY(!dialog->findAllButton->isEnabled());
     QTest::keyClick(dialog, Qt::Key_Escape);
     QVERIFY(!dialog->isVisible());
 
     // The selection becomes the text to find; without one the last text stays.
-    child->RichEdit1->setSelection(child->RichEdit1->lineIndex(5) + 10, 4);
-    fixture.window->FindAllBtnClick();
-    QCOMPARE(dialog->FindText->text(), QStringLiteral("WS-A"));
+    child->editor()->setSelection(child->editor()->lineIndex(5) + 10, 4);
+    fixture.window->runCommand(CommandId::FindAll);
+    QCOMPARE(dialog->findTextEdit->text(), QStringLiteral("WS-A"));
     dialog->reject();
-    child->RichEdit1->setSelStart(0);
-    fixture.window->FindAllBtnClick();
-    QCOMPARE(dialog->FindText->text(), QStringLiteral("WS-A"));
+    child->editor()->setSelStart(0);
+    fixture.window->runCommand(CommandId::FindAll);
+    QCOMPARE(dialog->findTextEdit->text(), QStringLiteral("WS-A"));
     QTest::keyClick(dialog, Qt::Key_Return);   // the default button
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(child->FindResults->rowCount(), 6);
+    QCOMPARE(child->findResults()->rowCount(), 6);
 }
 
 void TestFindAll::rowsNameLineHeaderAndText()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, finderProgram());
+    DocumentWindow *child = open(fixture, finderProgram());
     QVERIFY(child->treeShown());
-    SourceEditor *editor = child->RichEdit1;
+    SourceEditor *editor = child->editor();
     editor->setSelStart(editor->lineIndex(4) + 3);
 
     findAll(fixture, QStringLiteral("MOVE"));
-    QVERIFY(child->FindGrid->isVisible());
+    QVERIFY(child->findResultsGrid()->isVisible());
     const QList<Row> expected{
         {QStringLiteral("line 2"), QString(), QStringLiteral("MOVE 0 TO WS-A.")},   // line 0 is never a header
         {QStringLiteral("line 9"), QStringLiteral("MAIN-PARA."), QStringLiteral("MOVE 1 TO WS-A.")},
         {QStringLiteral("line 16"), QStringLiteral("MOVE-PARA."), QStringLiteral("MOVE 3 TO WS-A.")},
     };
-    QCOMPARE(rowsOf(*child->FindResults), expected);
-    QCOMPARE(child->FindResults->cellText(1, 3), QString::number(editor->lineIndex(8) + 11));
-    QVERIFY(child->FindGrid->isColumnHidden(3));
+    QCOMPARE(rowsOf(*child->findResults()), expected);
+    QCOMPARE(child->findResults()->cellText(1, 3), QString::number(editor->lineIndex(8) + 11));
+    QVERIFY(child->findResultsGrid()->isColumnHidden(3));
     // The search leaves the caret where it was.
     QCOMPARE(editor->selStart(), editor->lineIndex(4) + 3);
     QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 5 column 4"));
 
     // Inside an EXEC block the header is the one above the EXEC line; on a
     // paragraph's own line there is none.
-    child->CloseGridClick();
+    child->closeFindResults();
     findAll(fixture, QStringLiteral("MOVE-PARA"));
     findAll(fixture, QStringLiteral(":WS-A"), true, false);
     const QList<Row> more{
@@ -174,57 +174,57 @@ void TestFindAll::rowsNameLineHeaderAndText()
         {QStringLiteral("line 15"), QStringLiteral("MOVE-PARA."), QStringLiteral("PERFORM MOVE-PARA.")},
         {QStringLiteral("line 11"), QStringLiteral("MAIN-PARA."), QStringLiteral("SELECT COL INTO :WS-A FROM T")},
     };
-    QCOMPARE(rowsOf(*child->FindResults), more);
+    QCOMPARE(rowsOf(*child->findResults()), more);
 
     // Without match case the other letter cases are found too.
-    child->CloseGridClick();
+    child->closeFindResults();
     findAll(fixture, QStringLiteral("MOVE"), false, true);
-    QCOMPARE(child->FindResults->rowCount(), 4);
-    QCOMPARE(child->FindResults->cellText(2, 2), QStringLiteral("move 2 to WS-A."));
-    QCOMPARE(child->FindResults->cellText(2, 1), QStringLiteral("MAIN-PARA."));
+    QCOMPARE(child->findResults()->rowCount(), 4);
+    QCOMPARE(child->findResults()->cellText(2, 2), QStringLiteral("move 2 to WS-A."));
+    QCOMPARE(child->findResults()->cellText(2, 1), QStringLiteral("MAIN-PARA."));
 }
 
 void TestFindAll::withoutATreeThereAreNoHeaders()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, finderProgram(), QStringLiteral("FINDER.txt"));
+    DocumentWindow *child = open(fixture, finderProgram(), QStringLiteral("FINDER.txt"));
     QVERIFY(!child->treeShown());
     findAll(fixture, QStringLiteral("MOVE"));
-    QCOMPARE(child->FindResults->rowCount(), 3);
+    QCOMPARE(child->findResults()->rowCount(), 3);
     for (int row = 0; row < 3; ++row)
-        QCOMPARE(child->FindResults->cellText(row, 1), QString());
+        QCOMPARE(child->findResults()->cellText(row, 1), QString());
 }
 
 void TestFindAll::searchesWhileShownAppend()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, finderProgram());
+    DocumentWindow *child = open(fixture, finderProgram());
     findAll(fixture, QStringLiteral("MOVE"));
     findAll(fixture, QStringLiteral("PERFORM"));
-    QCOMPARE(child->FindResults->rowCount(), 4);
-    QCOMPARE(child->FindResults->cellText(3, 0), QStringLiteral("line 15"));
-    QCOMPARE(child->FindResults->cellText(0, 0), QStringLiteral("line 2"));
+    QCOMPARE(child->findResults()->rowCount(), 4);
+    QCOMPARE(child->findResults()->cellText(3, 0), QStringLiteral("line 15"));
+    QCOMPARE(child->findResults()->cellText(0, 0), QStringLiteral("line 2"));
 
     // A cleared grid starts again at the first row.
-    child->ClearGrid->trigger();
+    child->menus()->clearFindResultsItem->trigger();
     findAll(fixture, QStringLiteral("PERFORM"));
-    QCOMPARE(child->FindResults->rowCount(), 1);
-    QCOMPARE(child->FindResults->cellText(0, 0), QStringLiteral("line 15"));
+    QCOMPARE(child->findResults()->rowCount(), 1);
+    QCOMPARE(child->findResults()->cellText(0, 0), QStringLiteral("line 15"));
 }
 
 void TestFindAll::nothingFoundSaysSoAndLeavesTheGrid()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, finderProgram());
+    DocumentWindow *child = open(fixture, finderProgram());
     findAll(fixture, QStringLiteral("PERFORM"));
     findAll(fixture, QStringLiteral("GOBACK"));
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("\"GOBACK\" was not found"));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Information);
-    QCOMPARE(child->FindResults->rowCount(), 1);
-    QVERIFY(child->FindGrid->isVisible());
+    QCOMPARE(child->findResults()->rowCount(), 1);
+    QVERIFY(child->findResultsGrid()->isVisible());
     QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 1 column 1"));
 }
 
@@ -238,13 +238,13 @@ void TestFindAll::selectingARowMovesTheEditor()
     text += areaB("MOVE 4 TO WS-A.");   // line 76
     for (int i = 0; i < 60; ++i)
         text += areaB("DISPLAY 'FILLER'.");
-    TMDIChild *child = open(fixture, text);
-    SourceEditor *editor = child->RichEdit1;
+    DocumentWindow *child = open(fixture, text);
+    SourceEditor *editor = child->editor();
     findAll(fixture, QStringLiteral("MOVE"), false, true);
-    QCOMPARE(child->FindResults->rowCount(), 5);
+    QCOMPARE(child->findResults()->rowCount(), 5);
 
     // A match far down: five lines of context above it.
-    child->FindGrid->selectRow(4);
+    child->findResultsGrid()->selectRow(4);
     QCOMPARE(editor->selStart(), editor->lineIndex(76) + 11);
     QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
     QCOMPARE(editor->firstVisibleLine(), 71);
@@ -252,23 +252,23 @@ void TestFindAll::selectingARowMovesTheEditor()
     QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 77 column 12"));
 
     // A match near the top: the text from its first line; another letter case is selected as found.
-    child->FindGrid->selectRow(2);
+    child->findResultsGrid()->selectRow(2);
     QCOMPARE(editor->firstVisibleLine(), 7);
     QCOMPARE(editor->selectedText(), QStringLiteral("move"));
-    child->FindGrid->selectRow(0);
+    child->findResultsGrid()->selectRow(0);
     QCOMPARE(editor->firstVisibleLine(), 0);
 
     // Rows from an earlier search select their own text after another was appended.
     findAll(fixture, QStringLiteral("PERFORM"));
-    child->FindGrid->selectRow(1);
+    child->findResultsGrid()->selectRow(1);
     QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
-    child->FindGrid->selectRow(5);
+    child->findResultsGrid()->selectRow(5);
     QCOMPARE(editor->selectedText(), QStringLiteral("PERFORM"));
 
     // A row whose text changed since places only the caret.
     editor->setSelection(editor->lineIndex(8) + 11, 4);
     editor->replaceSelection(QStringLiteral("SET "));
-    child->FindGrid->selectRow(1);
+    child->findResultsGrid()->selectRow(1);
     QCOMPARE(editor->selStart(), editor->lineIndex(8) + 11);
     QCOMPARE(editor->selLength(), 0);
 }
@@ -277,85 +277,85 @@ void TestFindAll::clearAndClose()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, finderProgram());
+    DocumentWindow *child = open(fixture, finderProgram());
     findAll(fixture, QStringLiteral("MOVE"));
-    child->FindGrid->selectRow(1);
-    const int caret = child->RichEdit1->selStart();
+    child->findResultsGrid()->selectRow(1);
+    const int caret = child->editor()->selStart();
 
-    child->ClearGrid->trigger();
-    QCOMPARE(child->FindResults->rowCount(), 0);
-    QVERIFY(child->FindGrid->isVisible());
-    QVERIFY(!child->FindGrid->selectionModel()->hasSelection());
-    QCOMPARE(child->RichEdit1->selStart(), caret);
+    child->menus()->clearFindResultsItem->trigger();
+    QCOMPARE(child->findResults()->rowCount(), 0);
+    QVERIFY(child->findResultsGrid()->isVisible());
+    QVERIFY(!child->findResultsGrid()->selectionModel()->hasSelection());
+    QCOMPARE(child->editor()->selStart(), caret);
 
     findAll(fixture, QStringLiteral("MOVE"));
-    child->CloseGrid->trigger();
-    QVERIFY(!child->FindGrid->isVisible());
-    QCOMPARE(child->FindResults->rowCount(), 0);
-    QVERIFY(child->RichEdit1->hasFocus());
+    child->menus()->closeFindResultsItem->trigger();
+    QVERIFY(!child->findResultsGrid()->isVisible());
+    QCOMPARE(child->findResults()->rowCount(), 0);
+    QVERIFY(child->editor()->hasFocus());
     QCoreApplication::processEvents();
-    QCOMPARE(child->RichEdit1->height(), child->Splitter2->height());
+    QCOMPARE(child->editor()->height(), child->editorSplitter()->height());
 
     // A closed grid starts again.
     findAll(fixture, QStringLiteral("PERFORM"));
-    QCOMPARE(child->FindResults->rowCount(), 1);
+    QCOMPARE(child->findResults()->rowCount(), 1);
 }
 
 void TestFindAll::rowsFollowEdits()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, finderProgram());
-    SourceEditor *editor = child->RichEdit1;
+    DocumentWindow *child = open(fixture, finderProgram());
+    SourceEditor *editor = child->editor();
     findAll(fixture, QStringLiteral("MOVE"));
-    const int before = child->FindResults->result(2).position;
+    const int before = child->findResults()->result(2).position;
 
     // Two lines typed in front of line 8: the rows from line 8 on move down two lines.
     editor->setFocus();
     editor->setSelStart(editor->lineIndex(8));
     QTest::keyClick(editor, Qt::Key_Return);
     QTest::keyClick(editor, Qt::Key_Return);
-    QCOMPARE(child->FindResults->cellText(0, 0), QStringLiteral("line 2"));
-    QCOMPARE(child->FindResults->cellText(1, 0), QStringLiteral("line 11"));
-    QCOMPARE(child->FindResults->cellText(2, 0), QStringLiteral("line 18"));
-    QCOMPARE(child->FindResults->result(2).position, before + 4);
+    QCOMPARE(child->findResults()->cellText(0, 0), QStringLiteral("line 2"));
+    QCOMPARE(child->findResults()->cellText(1, 0), QStringLiteral("line 11"));
+    QCOMPARE(child->findResults()->cellText(2, 0), QStringLiteral("line 18"));
+    QCOMPARE(child->findResults()->result(2).position, before + 4);
 
     // Characters typed on a line move the positions after them, not the lines.
     editor->setSelStart(editor->lineIndex(10));
     QTest::keyClicks(editor, QStringLiteral("XY"));
-    QCOMPARE(child->FindResults->cellText(1, 0), QStringLiteral("line 11"));
-    QCOMPARE(child->FindResults->result(2).position, before + 6);
-    child->FindGrid->selectRow(2);
+    QCOMPARE(child->findResults()->cellText(1, 0), QStringLiteral("line 11"));
+    QCOMPARE(child->findResults()->result(2).position, before + 6);
+    child->findResultsGrid()->selectRow(2);
     QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
     QCOMPARE(editor->lineFromChar(editor->selStart()), 17);
-    QCOMPARE(child->FindResults->result(0).position, editor->lineIndex(1) + 11);
+    QCOMPARE(child->findResults()->result(0).position, editor->lineIndex(1) + 11);
 }
 
 void TestFindAll::resultsTakeTwoFifthsAndCloseTheSplit()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, finderProgram());
+    DocumentWindow *child = open(fixture, finderProgram());
     // The split view as its command leaves it.
-    child->RichEdit2->loadText(child->RichEdit1->text());
-    child->RichEdit2->show();
-    child->MainEditorActive = false;
-    child->TrackHistory2.push_back(3);
+    child->splitView()->loadText(child->editor()->text());
+    child->splitView()->show();
+    child->mainEditorActive = false;
+    child->splitViewHistory.push_back(3);
 
     findAll(fixture, QStringLiteral("MOVE"));
-    QVERIFY(child->RichEdit2->isHidden());
-    QCOMPARE(child->RichEdit2->textLength(), 0);
-    QCOMPARE(child->TrackHistory2.size(), 1u);
-    QVERIFY(child->MainEditorActive);
-    QVERIFY(child->RichEdit1->hasFocus());
+    QVERIFY(child->splitView()->isHidden());
+    QCOMPARE(child->splitView()->textLength(), 0);
+    QCOMPARE(child->splitViewHistory.size(), 1u);
+    QVERIFY(child->mainEditorActive);
+    QVERIFY(child->editor()->hasFocus());
     QCoreApplication::processEvents();
-    QCOMPARE(child->RichEdit1->height(), roundHalfEven(child->height() * 3 / 5.0) - 4);
+    QCOMPARE(child->editor()->height(), roundHalfEven(child->height() * 3 / 5.0) - 4);
 
     // The rule holds again after the main window is resized.
     fixture.window->resize(900, 640);
     QCoreApplication::processEvents();
-    QCOMPARE(child->RichEdit1->height(), roundHalfEven(child->height() * 3 / 5.0) - 4);
-    QVERIFY(child->FindGrid->height() > 0);
+    QCOMPARE(child->editor()->height(), roundHalfEven(child->height() * 3 / 5.0) - 4);
+    QVERIFY(child->findResultsGrid()->height() > 0);
 }
 
 void TestFindAll::modelKeepsItsContract()

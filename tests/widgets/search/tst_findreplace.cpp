@@ -2,7 +2,7 @@
 #include "search/widgets/FindReplaceDialog.h"
 #include "search/widgets/FindResultsModel.h"
 #include "search/widgets/SearchCommands.h"
-#include "search/widgets/TFindAllDlg.h"
+#include "search/widgets/FindAllDialog.h"
 #include "structure/widgets/StructureTreeView.h"
 #include "support/MainWindowFixture.h"
 
@@ -60,19 +60,19 @@ private slots:
     void replaceAllKeepsStoredPlacesOnTheirText();
 
 private:
-    static TMDIChild *open(MainWindowFixture &fixture, const QByteArray &text,
+    static DocumentWindow *open(MainWindowFixture &fixture, const QByteArray &text,
                            const QString &name = QStringLiteral("TEXT.txt"))
     {
-        fixture.window->OpenSourceFile(fixture.writeFile(name, text));
-        return fixture.window->activeChild();
+        fixture.window->openSourceFile(fixture.writeFile(name, text));
+        return fixture.window->activeDocument();
     }
     static FindReplaceDialog *findDialog(MainWindowFixture &fixture)
     {
-        return fixture.window->searchCommands()->FindDialog1;
+        return fixture.window->searchCommands()->findDialog;
     }
     static FindReplaceDialog *replaceDialog(MainWindowFixture &fixture)
     {
-        return fixture.window->searchCommands()->ReplaceDialog1;
+        return fixture.window->searchCommands()->replaceDialog;
     }
     static int lineOfCaret(const SourceEditor *editor) { return editor->lineFromChar(editor->selStart()); }
 };
@@ -81,30 +81,30 @@ void TestFindReplace::findNextStartsAfterASelectedMatch()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, longText());
-    SourceEditor *editor = child->RichEdit1;
+    DocumentWindow *child = open(fixture, longText());
+    SourceEditor *editor = child->editor();
     editor->setSelection(editor->lineIndex(40) + MatchColumn, 4);
-    child->KeyIsDown = true;
+    child->keyIsDown = true;
 
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+F")));
     FindReplaceDialog *dialog = findDialog(fixture);
     QVERIFY(dialog->isVisible());
     QVERIFY(!dialog->isModal());
     QCOMPARE(dialog->findText(), QStringLiteral("MOVE"));
-    QVERIFY(!dialog->MatchCase->isChecked());
-    QVERIFY(!dialog->WholeWord->isChecked());
-    QVERIFY(!child->KeyIsDown);
+    QVERIFY(!dialog->matchCaseBox->isChecked());
+    QVERIFY(!dialog->wholeWordBox->isChecked());
+    QVERIFY(!child->keyIsDown);
 
-    dialog->FindNextBtn->click();
+    dialog->findNextButton->click();
     QCOMPARE(editor->selStart(), editor->lineIndex(41) + MatchColumn);
     QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
-    dialog->FindNextBtn->click();
+    dialog->findNextButton->click();
     QCOMPARE(lineOfCaret(editor), 120);
     QVERIFY(fixture.dialogs.asked().isEmpty());
 
     // Without a selection the search starts at the caret.
     editor->setSelStart(editor->lineIndex(41) + MatchColumn + 1);
-    dialog->FindNextBtn->click();
+    dialog->findNextButton->click();
     QCOMPARE(lineOfCaret(editor), 120);
 }
 
@@ -112,15 +112,15 @@ void TestFindReplace::endOfTextAsksToRestart()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, longText());
-    SourceEditor *editor = child->RichEdit1;
+    DocumentWindow *child = open(fixture, longText());
+    SourceEditor *editor = child->editor();
     editor->setSelection(editor->lineIndex(120) + MatchColumn, 4);
-    fixture.window->FindBtnClick();
+    fixture.window->runCommand(CommandId::Find);
     FindReplaceDialog *dialog = findDialog(fixture);
 
     // Cancel: the selection stays.
     fixture.dialogs.planMessage(Answer::Cancel);
-    dialog->FindNextBtn->click();
+    dialog->findNextButton->click();
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("End of file - restart from top?"));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Confirmation);
     QCOMPARE(fixture.dialogs.asked().constLast().buttons, Dialogs::Buttons::OkCancel);
@@ -129,15 +129,15 @@ void TestFindReplace::endOfTextAsksToRestart()
 
     // OK: the search goes on from the top.
     fixture.dialogs.planMessage(Answer::Ok);
-    dialog->FindNextBtn->click();
+    dialog->findNextButton->click();
     QCOMPARE(editor->selStart(), editor->lineIndex(3) + MatchColumn);
     QCOMPARE(editor->selLength(), 4);
     QCOMPARE(fixture.dialogs.asked().size(), 2);
 
     // Nothing anywhere: after the restart nothing more is said.
-    dialog->FindWhat->setText(QStringLiteral("GOBACK"));
+    dialog->findWhatEdit->setText(QStringLiteral("GOBACK"));
     fixture.dialogs.planMessage(Answer::Ok);
-    dialog->FindNextBtn->click();
+    dialog->findNextButton->click();
     QCOMPARE(fixture.dialogs.asked().size(), 3);
     QCOMPARE(editor->selStart(), 0);
     QVERIFY(fixture.dialogs.unexpected().isEmpty());
@@ -158,13 +158,13 @@ void TestFindReplace::matchesScrollIntoContext()
     QFETCH(int, firstVisible);
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, longText());
-    SourceEditor *editor = child->RichEdit1;
+    DocumentWindow *child = open(fixture, longText());
+    SourceEditor *editor = child->editor();
     editor->scrollLines(60);
     editor->setSelStart(editor->lineIndex(line));
-    fixture.window->FindBtnClick();
-    findDialog(fixture)->FindWhat->setText(QStringLiteral("MOVE"));
-    findDialog(fixture)->FindNextBtn->click();
+    fixture.window->runCommand(CommandId::Find);
+    findDialog(fixture)->findWhatEdit->setText(QStringLiteral("MOVE"));
+    findDialog(fixture)->findNextButton->click();
     QCOMPARE(lineOfCaret(editor), line);
     QCOMPARE(editor->firstVisibleLine(), firstVisible);
 }
@@ -173,98 +173,98 @@ void TestFindReplace::findWorksInTheSplitView()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, longText());
+    DocumentWindow *child = open(fixture, longText());
     // The split view as its command leaves it, and in use.
-    child->RichEdit2->loadText(child->RichEdit1->text());
-    child->RichEdit2->show();
-    child->MainEditorActive = false;
-    SourceEditor *view = child->RichEdit2;
+    child->splitView()->loadText(child->editor()->text());
+    child->splitView()->show();
+    child->mainEditorActive = false;
+    SourceEditor *view = child->splitView();
     view->setSelection(view->lineIndex(40) + MatchColumn, 4);
 
-    fixture.window->FindBtnClick();
+    fixture.window->runCommand(CommandId::Find);
     QCOMPARE(findDialog(fixture)->findText(), QStringLiteral("MOVE"));
-    findDialog(fixture)->FindNextBtn->click();
+    findDialog(fixture)->findNextButton->click();
     QCOMPARE(lineOfCaret(view), 41);
-    QCOMPARE(child->RichEdit1->selStart(), 0);
+    QCOMPARE(child->editor()->selStart(), 0);
 }
 
 void TestFindReplace::replaceTakesTheExactSelectionOrTheNextMatch()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, areaB("move A TO B.") + areaB("MOVE C TO D.") + areaB("MOVE E TO F."));
-    SourceEditor *editor = child->RichEdit1;
+    DocumentWindow *child = open(fixture, areaB("move A TO B.") + areaB("MOVE C TO D.") + areaB("MOVE E TO F."));
+    SourceEditor *editor = child->editor();
     FindReplaceDialog *dialog = replaceDialog(fixture);
-    QVERIFY(!fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(!fixture.window->action(CommandId::Save)->isEnabled());
 
     // A selection over lines is no text to find.
     editor->setSelection(editor->lineIndex(0) + MatchColumn, 20);
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+R")));
     QVERIFY(dialog->isVisible());
-    QVERIFY(dialog->MatchCase->isChecked());
+    QVERIFY(dialog->matchCaseBox->isChecked());
     QCOMPARE(dialog->findText(), QString());
 
     // The selection differs in case only: it stays, the next match is replaced.
     editor->setSelection(editor->lineIndex(0) + MatchColumn, 4);
-    fixture.window->ReplaceClick();
+    fixture.window->runCommand(CommandId::Replace);
     QCOMPARE(dialog->findText(), QStringLiteral("move"));
-    dialog->FindWhat->setText(QStringLiteral("MOVE"));
-    dialog->MatchCase->setChecked(false);
-    dialog->ReplaceWith->setText(QStringLiteral("SET"));
-    dialog->ReplaceBtn->click();
+    dialog->findWhatEdit->setText(QStringLiteral("MOVE"));
+    dialog->matchCaseBox->setChecked(false);
+    dialog->replaceWithEdit->setText(QStringLiteral("SET"));
+    dialog->replaceButton->click();
     QCOMPARE(editor->lines(), (QStringList{QStringLiteral("           move A TO B."),
                                            QStringLiteral("           SET C TO D."),
                                            QStringLiteral("           MOVE E TO F.")}));
     QCOMPARE(editor->selLength(), 0);
-    QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::Save)->isEnabled());
 
     // The exact text selected is replaced where it stands.
     editor->setSelection(editor->lineIndex(2) + MatchColumn, 4);
-    dialog->ReplaceBtn->click();
+    dialog->replaceButton->click();
     QCOMPARE(editor->lineText(2), QStringLiteral("           SET E TO F."));
     QCOMPARE(editor->selStart(), editor->lineIndex(2) + MatchColumn + 3);
 
     // Nothing left after the caret.
-    dialog->ReplaceBtn->click();
+    dialog->replaceButton->click();
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("End of document"));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Warning);
     QCOMPARE(editor->lineText(0), QStringLiteral("           move A TO B."));
-    QVERIFY(!child->KeyIsDown);
+    QVERIFY(!child->keyIsDown);
 }
 
 void TestFindReplace::replaceRefusesAReadOnlyDocument()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenReadOnly = true;
-    TMDIChild *child = open(fixture, longText());
-    QVERIFY(child->RichEdit1->isReadOnly());
-    fixture.window->ReplaceClick();
+    fixture.window->fileCommands()->openReadOnly = true;
+    DocumentWindow *child = open(fixture, longText());
+    QVERIFY(child->editor()->isReadOnly());
+    fixture.window->runCommand(CommandId::Replace);
     FindReplaceDialog *dialog = replaceDialog(fixture);
-    dialog->FindWhat->setText(QStringLiteral("MOVE"));
-    dialog->ReplaceWith->setText(QStringLiteral("SET"));
-    for (QPushButton *button : {dialog->ReplaceBtn, dialog->ReplaceAllBtn}) {
+    dialog->findWhatEdit->setText(QStringLiteral("MOVE"));
+    dialog->replaceWithEdit->setText(QStringLiteral("SET"));
+    for (QPushButton *button : {dialog->replaceButton, dialog->replaceAllButton}) {
         button->click();
         QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("This file is read only"));
     }
     QCOMPARE(fixture.dialogs.asked().size(), 2);
-    QCOMPARE(child->RichEdit1->text().toLatin1(), longText());
+    QCOMPARE(child->editor()->text().toLatin1(), longText());
 }
 
 void TestFindReplace::replaceAllInTheWholeText()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, longText());
-    SourceEditor *editor = child->RichEdit1;
+    DocumentWindow *child = open(fixture, longText());
+    SourceEditor *editor = child->editor();
     QSignalSpy progress(fixture.window->searchCommands(), &SearchCommands::progress);
     // A selection inside one line does not limit Replace All.
     editor->setSelection(editor->lineIndex(40) + MatchColumn + 5, 6);
-    fixture.window->ReplaceClick();
+    fixture.window->runCommand(CommandId::Replace);
     FindReplaceDialog *dialog = replaceDialog(fixture);
-    dialog->FindWhat->setText(QStringLiteral("MOVE"));
-    dialog->ReplaceWith->setText(QStringLiteral("SET"));
-    dialog->ReplaceAllBtn->click();
+    dialog->findWhatEdit->setText(QStringLiteral("MOVE"));
+    dialog->replaceWithEdit->setText(QStringLiteral("SET"));
+    dialog->replaceAllButton->click();
 
     QVERIFY(!dialog->isVisible());
     QCOMPARE(progress.size(), 1);
@@ -276,17 +276,17 @@ void TestFindReplace::replaceAllInTheWholeText()
     // The caret stays on its text; the status line shows it again.
     QCOMPARE(editor->selStart(), editor->lineIndex(40) + MatchColumn + 4);
     QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 41 column 16"));
-    QVERIFY(!child->KeyIsDown);
-    QCOMPARE(child->LastTextLength, editor->textLength());
-    QVERIFY(fixture.window->action(CommandId::FileSaveItem)->isEnabled());
+    QVERIFY(!child->keyIsDown);
+    QCOMPARE(child->lastTextLength, editor->textLength());
+    QVERIFY(fixture.window->action(CommandId::Save)->isEnabled());
 
     // One undo takes all of it back.
     editor->undo();
     QCOMPARE(editor->text().toLatin1(), longText());
 
     // Nothing found still reports, with the count 0.
-    dialog->FindWhat->setText(QStringLiteral("GOBACK"));
-    dialog->ReplaceAllBtn->click();
+    dialog->findWhatEdit->setText(QStringLiteral("GOBACK"));
+    dialog->replaceAllButton->click();
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("All Text\n0 occurances of \"GOBACK\"\nreplaced with \"SET\""));
 }
 
@@ -306,18 +306,18 @@ void TestFindReplace::replaceAllInASelectionReplacesWhatWasSelected()
     QByteArray text;
     for (int line = 0; line < 8; ++line)
         text += "AB AB AB AB AB\r\n";
-    TMDIChild *child = open(fixture, text);
-    SourceEditor *editor = child->RichEdit1;
+    DocumentWindow *child = open(fixture, text);
+    SourceEditor *editor = child->editor();
     QSignalSpy progress(fixture.window->searchCommands(), &SearchCommands::progress);
 
     // From the middle of line 2 to the middle of line 5.
     const int start = editor->lineIndex(2) + 3;
     editor->setSelection(start, editor->lineIndex(5) + 8 - start);
-    fixture.window->ReplaceClick();
+    fixture.window->runCommand(CommandId::Replace);
     FindReplaceDialog *dialog = replaceDialog(fixture);
-    dialog->FindWhat->setText(QStringLiteral("AB"));
-    dialog->ReplaceWith->setText(replacement);
-    dialog->ReplaceAllBtn->click();
+    dialog->findWhatEdit->setText(QStringLiteral("AB"));
+    dialog->replaceWithEdit->setText(replacement);
+    dialog->replaceAllButton->click();
 
     const QString line = QStringLiteral("AB AB AB AB AB");
     const QString r = replacement;
@@ -347,36 +347,36 @@ void TestFindReplace::replaceAllKeepsStoredPlacesOnTheirText()
                                areaA("WORKING-STORAGE SECTION.") + areaA("01 WS-A PIC 9.") +
                                areaA("PROCEDURE DIVISION.") + areaA("MAIN-PARA.") + areaB("MOVE 1 TO WS-A.") +
                                areaB("MOVE 2 TO WS-A.") + areaA("NEXT-PARA.") + areaB("MOVE 3 TO WS-A.");
-    TMDIChild *child = open(fixture, program, QStringLiteral("KEEP.cbl"));
-    SourceEditor *editor = child->RichEdit1;
+    DocumentWindow *child = open(fixture, program, QStringLiteral("KEEP.cbl"));
+    SourceEditor *editor = child->editor();
     QVERIFY(child->treeShown());
-    const int nodes = child->TreeView1->count();
+    const int nodes = child->structureTree()->count();
     QList<int> nodeLines;
     for (int i = 0; i < nodes; ++i)
-        nodeLines.append(child->TreeView1->dataAt(i));
+        nodeLines.append(child->structureTree()->dataAt(i));
 
-    fixture.window->FindAllBtnClick();
-    fixture.window->findAllDialog()->FindText->setText(QStringLiteral("WS-A"));
-    fixture.window->findAllDialog()->FindAllBtn->click();
-    QCOMPARE(child->FindResults->rowCount(), 4);
+    fixture.window->runCommand(CommandId::FindAll);
+    fixture.window->findAllDialog()->findTextEdit->setText(QStringLiteral("WS-A"));
+    fixture.window->findAllDialog()->findAllButton->click();
+    QCOMPARE(child->findResults()->rowCount(), 4);
     const int trackedLine = 9;
-    child->TrackHistory1.push_back(editor->lineIndex(trackedLine) + 6);
+    child->editorHistory.push_back(editor->lineIndex(trackedLine) + 6);
 
     editor->setSelStart(0);
-    fixture.window->ReplaceClick();
-    replaceDialog(fixture)->FindWhat->setText(QStringLiteral("MOVE"));
-    replaceDialog(fixture)->ReplaceWith->setText(QStringLiteral("COMPUTE-AND-MOVE"));
-    replaceDialog(fixture)->ReplaceAllBtn->click();
+    fixture.window->runCommand(CommandId::Replace);
+    replaceDialog(fixture)->findWhatEdit->setText(QStringLiteral("MOVE"));
+    replaceDialog(fixture)->replaceWithEdit->setText(QStringLiteral("COMPUTE-AND-MOVE"));
+    replaceDialog(fixture)->replaceAllButton->click();
     QCOMPARE(editor->lineText(9), QStringLiteral("           COMPUTE-AND-MOVE 3 TO WS-A."));
 
     for (int row = 0; row < 4; ++row) {
-        child->FindGrid->selectRow(row);
+        child->findResultsGrid()->selectRow(row);
         QCOMPARE(editor->selectedText(), QStringLiteral("WS-A"));
     }
-    QCOMPARE(child->TrackHistory1.back(), editor->lineIndex(trackedLine) + 6);
+    QCOMPARE(child->editorHistory.back(), editor->lineIndex(trackedLine) + 6);
     for (int i = 0; i < nodes; ++i)
-        QCOMPARE(child->TreeView1->dataAt(i), nodeLines[i]);
-    QCOMPARE(child->ProcedureDivisionLine, 4);
+        QCOMPARE(child->structureTree()->dataAt(i), nodeLines[i]);
+    QCOMPARE(child->procedureDivisionLine, 4);
 }
 
 QTEST_MAIN(TestFindReplace)

@@ -32,10 +32,10 @@ private slots:
     void theSplitViewMovesWhenInUse();
 
 private:
-    static TMDIChild *open(MainWindowFixture &fixture, int lines)
+    static DocumentWindow *open(MainWindowFixture &fixture, int lines)
     {
-        fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("LINES.cbl"), numberedLines(lines)));
-        return fixture.window->activeChild();
+        fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("LINES.cbl"), numberedLines(lines)));
+        return fixture.window->activeDocument();
     }
 };
 
@@ -55,10 +55,10 @@ void TestGotoLine::acceptedNumbersMoveTheCaret()
     QFETCH(int, line);
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, 300);
-    SourceEditor *editor = child->RichEdit1;
+    DocumentWindow *child = open(fixture, 300);
+    SourceEditor *editor = child->editor();
     editor->setSelection(editor->lineIndex(20) + 3, 5);
-    child->KeyIsDown = true;
+    child->keyIsDown = true;
 
     fixture.dialogs.planInput(answer);
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+G")));
@@ -67,7 +67,7 @@ void TestGotoLine::acceptedNumbersMoveTheCaret()
     QCOMPARE(fixture.dialogs.asked().constFirst().text, QStringLiteral("Line number:"));
     QCOMPARE(editor->selStart(), editor->lineIndex(line));
     QCOMPARE(editor->selLength(), 0);
-    QVERIFY(!child->KeyIsDown);
+    QVERIFY(!child->keyIsDown);
     // The line at the top, as far as the editor can scroll.
     if (line < 200)
         QCOMPARE(editor->firstVisibleLine(), line);
@@ -97,13 +97,13 @@ void TestGotoLine::refusedInputMovesNothing()
     QFETCH(QString, message);
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, 300);
-    SourceEditor *editor = child->RichEdit1;
+    DocumentWindow *child = open(fixture, 300);
+    SourceEditor *editor = child->editor();
     editor->setSelection(editor->lineIndex(20) + 3, 5);
     const int top = editor->firstVisibleLine();
 
     fixture.dialogs.planInput(answer);
-    fixture.window->GotoClick();
+    fixture.window->runCommand(CommandId::GoTo);
     QCOMPARE(fixture.dialogs.lastMessage(), message);
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Error);
     QCOMPARE(editor->selStart(), editor->lineIndex(20) + 3);
@@ -115,29 +115,29 @@ void TestGotoLine::anEmptyAnswerEndsSilently()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, 30);
-    child->RichEdit1->setSelStart(17);
+    DocumentWindow *child = open(fixture, 30);
+    child->editor()->setSelStart(17);
     fixture.dialogs.planInput(QString());
-    fixture.window->GotoClick();
+    fixture.window->runCommand(CommandId::GoTo);
     QCOMPARE(fixture.dialogs.asked().size(), 1);
-    QCOMPARE(child->RichEdit1->selStart(), 17);
+    QCOMPARE(child->editor()->selStart(), 17);
 }
 
 void TestGotoLine::theSplitViewMovesWhenInUse()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, 300);
-    child->RichEdit2->loadText(child->RichEdit1->text());
-    child->RichEdit2->show();
-    child->MainEditorActive = false;
-    child->RichEdit1->setSelStart(5);
+    DocumentWindow *child = open(fixture, 300);
+    child->splitView()->loadText(child->editor()->text());
+    child->splitView()->show();
+    child->mainEditorActive = false;
+    child->editor()->setSelStart(5);
 
     fixture.dialogs.planInput(QStringLiteral("100"));
-    fixture.window->GotoClick();
-    QCOMPARE(child->RichEdit2->selStart(), child->RichEdit2->lineIndex(99));
-    QCOMPARE(child->RichEdit2->firstVisibleLine(), 99);
-    QCOMPARE(child->RichEdit1->selStart(), 5);
+    fixture.window->runCommand(CommandId::GoTo);
+    QCOMPARE(child->splitView()->selStart(), child->splitView()->lineIndex(99));
+    QCOMPARE(child->splitView()->firstVisibleLine(), 99);
+    QCOMPARE(child->editor()->selStart(), 5);
 }
 
 QTEST_MAIN(TestGotoLine)

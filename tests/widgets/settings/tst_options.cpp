@@ -1,5 +1,5 @@
 #include "document/widgets/SourceEditor.h"
-#include "settings/widgets/TOptionsDialog.h"
+#include "settings/widgets/OptionsDialog.h"
 #include "structure/widgets/StructureTreeView.h"
 #include "support/MainWindowFixture.h"
 
@@ -31,17 +31,17 @@ QString valueOf(const QStringList &lines, const QString &key)
     return index >= 0 && index + 1 < lines.size() ? lines.at(index + 1) : QString();
 }
 
-QStringList visibleRecent(const TMainForm &window)
+QStringList visibleRecent(const MainWindow &window)
 {
     QStringList captions;
-    for (QAction *item : window.recentMenu()->actions()) {
+    for (QAction *item : window.commands()->recentMenu()->actions()) {
         if (item->isVisible())
             captions.append(item->text());
     }
     return captions;
 }
 
-void press(TOptionsDialog *dialog, QDialogButtonBox::StandardButton which)
+void press(OptionsDialog *dialog, QDialogButtonBox::StandardButton which)
 {
     QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(which), Qt::LeftButton);
 }
@@ -86,17 +86,17 @@ void TestOptions::okWritesTheChosenOptions()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OptionsClick();
-    TOptionsDialog *dialog = fixture.window->optionsDialog();
+    fixture.window->runCommand(CommandId::Options);
+    OptionsDialog *dialog = fixture.window->optionsDialog();
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Options"));
-    QVERIFY(dialog->UnixLineFeedOption->isChecked());
-    QCOMPARE(dialog->IndentOption->value(), 4);
-    QCOMPARE(dialog->IndentOption->maximum(), 9);
-    QCOMPARE(dialog->seRecent->minimum(), 10);
+    QVERIFY(dialog->unixLineFeedBox->isChecked());
+    QCOMPARE(dialog->indentSpin->value(), 4);
+    QCOMPARE(dialog->indentSpin->maximum(), 9);
+    QCOMPARE(dialog->recentCountSpin->minimum(), 10);
 
-    QTest::mouseClick(dialog->optFatCarat, Qt::LeftButton, {}, QPoint(5, dialog->optFatCarat->height() / 2));
-    dialog->IndentOption->setValue(2);
+    QTest::mouseClick(dialog->blockCaretBox, Qt::LeftButton, {}, QPoint(5, dialog->blockCaretBox->height() / 2));
+    dialog->indentSpin->setValue(2);
     press(dialog, QDialogButtonBox::Ok);
     QVERIFY(!dialog->isVisible());
     QVERIFY(fixture.settings.optFatCarat);
@@ -111,14 +111,14 @@ void TestOptions::cancelKeepsTheSettingsAsTheyWere()
     MainWindowFixture fixture;
     fixture.settings.optFatCarat = true;
     fixture.show();
-    fixture.window->OptionsClick();
-    TOptionsDialog *dialog = fixture.window->optionsDialog();
-    QVERIFY(dialog->optFatCarat->isChecked());
-    dialog->optFatCarat->setChecked(false);
+    fixture.window->runCommand(CommandId::Options);
+    OptionsDialog *dialog = fixture.window->optionsDialog();
+    QVERIFY(dialog->blockCaretBox->isChecked());
+    dialog->blockCaretBox->setChecked(false);
     press(dialog, QDialogButtonBox::Cancel);
     QVERIFY(fixture.settings.optFatCarat);
-    fixture.window->OptionsClick();
-    QVERIFY(dialog->optFatCarat->isChecked());
+    fixture.window->runCommand(CommandId::Options);
+    QVERIFY(dialog->blockCaretBox->isChecked());
     press(dialog, QDialogButtonBox::Cancel);
 }
 
@@ -126,43 +126,43 @@ void TestOptions::fontChangeKeepsModifiedMarksAndIsSaved()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n"));
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n"));
-    const QList<TMDIChild *> children = fixture.window->documents();
-    children[0]->RichEdit1->setFocus();
-    QTest::keyClicks(children[0]->RichEdit1, QStringLiteral("X"));
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n"));
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n"));
+    const QList<DocumentWindow *> children = fixture.window->documentArea()->documents();
+    children[0]->editor()->setFocus();
+    QTest::keyClicks(children[0]->editor(), QStringLiteral("X"));
 
     QFont chosen(QStringLiteral("DejaVu Sans Mono"), 13);
     chosen.setBold(true);
     fixture.dialogs.planFont(chosen);
-    fixture.window->Font1Click();
-    QVERIFY(children[0]->RichEdit1->isModified());
-    QVERIFY(!children[1]->RichEdit1->isModified());
-    QCOMPARE(children[1]->RichEdit1->font().pointSize(), 13);
-    QCOMPARE(children[1]->RichEdit2->font().pointSize(), 13);
+    fixture.window->runCommand(CommandId::Font);
+    QVERIFY(children[0]->editor()->isModified());
+    QVERIFY(!children[1]->editor()->isModified());
+    QCOMPARE(children[1]->editor()->font().pointSize(), 13);
+    QCOMPARE(children[1]->splitView()->font().pointSize(), 13);
     const QStringList lines = iniLines(fixture);
     QCOMPARE(valueOf(lines, QStringLiteral("[Font.Size]")), QStringLiteral("13"));
     QCOMPARE(valueOf(lines, QStringLiteral("[Font.Style]")), QStringLiteral("[fsBold]"));
 
     // Files opened later take the chosen font.
-    fixture.window->OpenSourceFile(fixture.writeFile(QStringLiteral("C.cbl"), "C\r\n"));
-    QCOMPARE(fixture.window->activeChild()->RichEdit1->font().pointSize(), 13);
+    fixture.window->openSourceFile(fixture.writeFile(QStringLiteral("C.cbl"), "C\r\n"));
+    QCOMPARE(fixture.window->activeDocument()->editor()->font().pointSize(), 13);
 }
 
 void TestOptions::treePopupTogglesAreSaved()
 {
     MainWindowFixture fixture;
     fixture.show();
-    fixture.window->OpenSourceFile(fixture.writeFile(
+    fixture.window->openSourceFile(fixture.writeFile(
         QStringLiteral("P.cbl"), "       PROCEDURE DIVISION.\r\n       MAIN-PARA.\r\n           PERFORM SUB-PARA.\r\n"
                                  "       SUB-PARA.\r\n"));
-    TMDIChild *child = fixture.window->activeChild();
-    QCOMPARE(child->TreeView1->count(), 3);
-    QMetaObject::invokeMethod(child->TreeViewMenu, "aboutToShow");
-    QVERIFY(!child->ShowPerformedSections->isChecked());
-    child->ShowPerformedSections->trigger();
+    DocumentWindow *child = fixture.window->activeDocument();
+    QCOMPARE(child->structureTree()->count(), 3);
+    QMetaObject::invokeMethod(child->menus()->treeMenu, "aboutToShow");
+    QVERIFY(!child->menus()->showPerformedItem->isChecked());
+    child->menus()->showPerformedItem->trigger();
     QVERIFY(fixture.settings.ShowPerformOption);
-    QCOMPARE(child->TreeView1->count(), 4);
+    QCOMPARE(child->structureTree()->count(), 4);
     QCOMPARE(valueOf(iniLines(fixture), QStringLiteral("[show performed paragraphs/sections in tree view]")),
              QStringLiteral("True"));
 }
@@ -174,17 +174,17 @@ void TestOptions::closedFilesEnterTheRecentMenu()
     const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n");
     const QString b = fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n");
     for (const QString &file : {a, b, a}) {
-        fixture.window->OpenSourceFile(file);
-        fixture.window->FileCloseItemClick();
+        fixture.window->openSourceFile(file);
+        fixture.window->runCommand(CommandId::Close);
     }
     QCOMPARE(visibleRecent(*fixture.window), (QStringList{QStringLiteral("1    ") + a, QStringLiteral("2    ") + b}));
 
     // A read-only window enters under its plain path; blank documents never do.
-    fixture.window->OpenReadOnly = true;
-    fixture.window->OpenSourceFile(b);
-    fixture.window->FileCloseItemClick();
-    fixture.window->New1Click();
-    fixture.window->FileCloseItemClick();
+    fixture.window->fileCommands()->openReadOnly = true;
+    fixture.window->openSourceFile(b);
+    fixture.window->runCommand(CommandId::Close);
+    fixture.window->runCommand(CommandId::New);
+    fixture.window->runCommand(CommandId::Close);
     QCOMPARE(visibleRecent(*fixture.window), (QStringList{QStringLiteral("1    ") + b, QStringLiteral("2    ") + a}));
     QCOMPARE(iniLines(fixture).at(27), b);
 }
@@ -196,17 +196,17 @@ void TestOptions::recentEntriesOpenTheirFiles()
     const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n");
     const QString gone = fixture.writeFile(QStringLiteral("GONE.cbl"), "G\r\n");
     for (const QString &file : {a, gone}) {
-        fixture.window->OpenSourceFile(file);
-        fixture.window->FileCloseItemClick();
+        fixture.window->openSourceFile(file);
+        fixture.window->runCommand(CommandId::Close);
     }
     QFile::remove(gone);
 
-    fixture.window->recentMenu()->actions().at(0)->trigger();   // GONE.cbl, the newest
+    fixture.window->commands()->recentMenu()->actions().at(0)->trigger();   // GONE.cbl, the newest
     QCOMPARE(fixture.dialogs.lastMessage(), gone + QStringLiteral("\nno longer exists"));
     QCOMPARE(visibleRecent(*fixture.window), QStringList{QStringLiteral("1    ") + a});
 
-    fixture.window->recentMenu()->actions().at(0)->trigger();
-    QCOMPARE(fixture.window->activeChild()->caption(), a);
+    fixture.window->commands()->recentMenu()->actions().at(0)->trigger();
+    QCOMPARE(fixture.window->activeDocument()->caption(), a);
 }
 
 void TestOptions::aCorruptFileStillStarts()
@@ -219,7 +219,7 @@ void TestOptions::aCorruptFileStillStarts()
     }
     Settings settings;
     ScriptedDialogs dialogs;
-    TMainForm window({settings, dialogs, programFolder.path(), programFolder.filePath(QStringLiteral("none"))});
+    MainWindow window({settings, dialogs, programFolder.path(), programFolder.filePath(QStringLiteral("none"))});
     QCOMPARE(settings.IndentOption, 4);
     QVERIFY(!settings.optFatCarat);
     QVERIFY(!dialogs.asked().isEmpty());

@@ -83,15 +83,15 @@ private slots:
     void trackNeedsTheTree();
 
 private:
-    static TMDIChild *open(MainWindowFixture &fixture, const QByteArray &text, const QString &name = QStringLiteral("P.cbl"))
+    static DocumentWindow *open(MainWindowFixture &fixture, const QByteArray &text, const QString &name = QStringLiteral("P.cbl"))
     {
-        fixture.window->OpenSourceFile(fixture.writeFile(name, text));
-        return fixture.window->activeChild();
+        fixture.window->openSourceFile(fixture.writeFile(name, text));
+        return fixture.window->activeDocument();
     }
-    static void placeCaret(TMDIChild *child, int line, int column)
+    static void placeCaret(DocumentWindow *child, int line, int column)
     {
-        child->RichEdit1->setFocus();
-        child->RichEdit1->setSelStart(child->RichEdit1->lineIndex(line) + column);
+        child->editor()->setFocus();
+        child->editor()->setSelStart(child->editor()->lineIndex(line) + column);
     }
 };
 
@@ -101,7 +101,7 @@ void TestStructureSync::workedExampleGivesItsTree()
     fixture.settings.Pic01ShowOption = true;
     fixture.settings.ShowPerformOption = true;
     fixture.show();
-    TMDIChild *child = open(fixture, workedExample());
+    DocumentWindow *child = open(fixture, workedExample());
     const QList<TreeRow> expected{
         {0, 0, QStringLiteral("IDENTIFICATION DIVISION.")},
         {2, 0, QStringLiteral("ENVIRONMENT DIVISION.")},
@@ -118,31 +118,31 @@ void TestStructureSync::workedExampleGivesItsTree()
         {14, 1, QStringLiteral("OTHER SECTION.")},
         {15, 2, QStringLiteral(">       300-END")},
     };
-    QCOMPARE(rowsOf(*child->TreeView1), expected);
-    QCOMPARE(child->DataDivisionLine, 4);
-    QCOMPARE(child->ProcedureDivisionLine, 9);
+    QCOMPARE(rowsOf(*child->structureTree()), expected);
+    QCOMPARE(child->dataDivisionLine, 4);
+    QCOMPARE(child->procedureDivisionLine, 9);
     QVERIFY(child->treeShown());
-    QVERIFY(child->TreeView1->nodeAt(4)->isExpanded());
-    QVERIFY(fixture.window->action(CommandId::mmTrack)->isEnabled());
+    QVERIFY(child->structureTree()->nodeAt(4)->isExpanded());
+    QVERIFY(fixture.window->action(CommandId::Track)->isEnabled());
 
     // The options are read when the tree is built again.
     fixture.settings.Pic01ShowOption = false;
     fixture.settings.ShowPerformOption = false;
     QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+T")));
-    QCOMPARE(child->TreeView1->count(), 11);
+    QCOMPARE(child->structureTree()->count(), 11);
 
     // A file of another kind gets no tree, and Track is off.
     open(fixture, workedExample(), QStringLiteral("P.txt"));
-    QVERIFY(!fixture.window->activeChild()->treeShown());
-    QVERIFY(!fixture.window->action(CommandId::mmTrack)->isEnabled());
+    QVERIFY(!fixture.window->activeDocument()->treeShown());
+    QVERIFY(!fixture.window->action(CommandId::Track)->isEnabled());
 }
 
 void TestStructureSync::caretHighlightsItsNode()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, QByteArray("      * heading\r\n") + workedExample());
-    StructureTreeView *tree = child->TreeView1;
+    DocumentWindow *child = open(fixture, QByteArray("      * heading\r\n") + workedExample());
+    StructureTreeView *tree = child->structureTree();
     placeCaret(child, 0, 3);
     QCOMPARE(tree->selectedNode(), nullptr);   // above the first node: unchanged
     QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 1 column 4"));
@@ -170,27 +170,27 @@ void TestStructureSync::clickingALabelMovesTheCaret()
     text += areaA("PROCEDURE DIVISION.");
     for (int i = 0; i < 100; ++i)
         text += areaB("DISPLAY 'Y'.");
-    TMDIChild *child = open(fixture, text);
-    StructureTreeView *tree = child->TreeView1;
+    DocumentWindow *child = open(fixture, text);
+    StructureTreeView *tree = child->structureTree();
     QCOMPARE(tree->count(), 1);
     QTreeWidgetItem *node = tree->nodeAt(0);
     const QRect row = tree->visualItemRect(node);
 
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(tree->viewport()->width() - 3, row.center().y()));
-    QCOMPARE(child->RichEdit1->lineFromChar(child->RichEdit1->selStart()), 0);   // past the text: no move
+    QCOMPARE(child->editor()->lineFromChar(child->editor()->selStart()), 0);   // past the text: no move
 
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, QPoint(row.left() + 20, row.center().y()));
-    QCOMPARE(child->RichEdit1->selStart(), child->RichEdit1->lineIndex(80));
-    QCOMPARE(child->RichEdit1->firstVisibleLine(), 80);
-    QVERIFY(child->RichEdit1->hasFocus());
+    QCOMPARE(child->editor()->selStart(), child->editor()->lineIndex(80));
+    QCOMPARE(child->editor()->firstVisibleLine(), 80);
+    QVERIFY(child->editor()->hasFocus());
 }
 
 void TestStructureSync::editsShiftStoredLines()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, workedExample());
-    StructureTreeView *tree = child->TreeView1;
+    DocumentWindow *child = open(fixture, workedExample());
+    StructureTreeView *tree = child->structureTree();
     const int nodes = tree->count();
     QList<int> before;
     for (int i = 0; i < nodes; ++i)
@@ -198,10 +198,10 @@ void TestStructureSync::editsShiftStoredLines()
 
     // Two new lines typed at the start of line 6: the stored lines from 6 on move down.
     placeCaret(child, 6, 0);
-    QTest::keyClick(child->RichEdit1, Qt::Key_Return);
-    QTest::keyClick(child->RichEdit1, Qt::Key_Return);
-    QCOMPARE(child->ProcedureDivisionLine, 11);
-    QCOMPARE(child->DataDivisionLine, 4);
+    QTest::keyClick(child->editor(), Qt::Key_Return);
+    QTest::keyClick(child->editor(), Qt::Key_Return);
+    QCOMPARE(child->procedureDivisionLine, 11);
+    QCOMPARE(child->dataDivisionLine, 4);
     QList<int> moved;
     for (int i = 0; i < nodes; ++i) {
         moved.append(before[i] >= 6 ? before[i] + 2 : before[i]);
@@ -209,29 +209,29 @@ void TestStructureSync::editsShiftStoredLines()
     }
 
     // Typing on a line moves no line numbers.
-    QTest::keyClicks(child->RichEdit1, QStringLiteral("ABC"));
-    QCOMPARE(child->ProcedureDivisionLine, 11);
+    QTest::keyClicks(child->editor(), QStringLiteral("ABC"));
+    QCOMPARE(child->procedureDivisionLine, 11);
 
     // Deleting two lines with the caret on line 6 lowers every stored line from
     // line 4 (the caret line less the lines deleted) by two.
-    child->RichEdit1->setSelection(child->RichEdit1->lineIndex(6),
-                                   child->RichEdit1->lineIndex(8) - child->RichEdit1->lineIndex(6));
-    QTest::keyClick(child->RichEdit1, Qt::Key_Delete);
-    QCOMPARE(child->ProcedureDivisionLine, 9);
-    QCOMPARE(child->DataDivisionLine, 2);
+    child->editor()->setSelection(child->editor()->lineIndex(6),
+                                   child->editor()->lineIndex(8) - child->editor()->lineIndex(6));
+    QTest::keyClick(child->editor(), Qt::Key_Delete);
+    QCOMPARE(child->procedureDivisionLine, 9);
+    QCOMPARE(child->dataDivisionLine, 2);
     for (int i = 0; i < nodes; ++i)
         QCOMPARE(tree->dataAt(i), moved[i] >= 4 ? moved[i] - 2 : moved[i]);
-    QCOMPARE(child->LastLineCount, child->RichEdit1->lineCount());
-    QCOMPARE(child->LastTextLength, child->RichEdit1->textLength());
+    QCOMPARE(child->lastLineCount, child->editor()->lineCount());
+    QCOMPARE(child->lastTextLength, child->editor()->textLength());
 }
 
 void TestStructureSync::trackFollowsNamesAndBackTrackReturns()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, trackProgram());
-    SourceEditor *editor = child->RichEdit1;
-    QVERIFY(!fixture.window->action(CommandId::Trackback1)->isEnabled());
+    DocumentWindow *child = open(fixture, trackProgram());
+    SourceEditor *editor = child->editor();
+    QVERIFY(!fixture.window->action(CommandId::BackTrack)->isEnabled());
 
     // To a paragraph: the name is selected on the paragraph's line.
     placeCaret(child, 9, 22);   // inside 2000-READ-FILE of the PERFORM
@@ -239,15 +239,15 @@ void TestStructureSync::trackFollowsNamesAndBackTrackReturns()
     QTest::keyClick(fixture.window.get(), Qt::Key_F4);
     QCOMPARE(editor->lineFromChar(editor->selStart()), 12);
     QCOMPARE(editor->selectedText(), QStringLiteral("2000-READ-FILE"));
-    QVERIFY(fixture.window->action(CommandId::Trackback1)->isEnabled());
-    QCOMPARE(child->TrackHistory1, (MyIntArray{start}));
+    QVERIFY(fixture.window->action(CommandId::BackTrack)->isEnabled());
+    QCOMPARE(child->editorHistory, (TrackHistory{start}));
 
     // To a data item: the first qualifying occurrence wins (the OCCURS clause).
     placeCaret(child, 10, 22);   // WS-COUNT
     QTest::keyClick(fixture.window.get(), Qt::Key_F4);
     QCOMPARE(editor->lineFromChar(editor->selStart()), 5);
     QCOMPARE(editor->selectedText(), QStringLiteral("WS-COUNT"));
-    QCOMPARE(child->TrackHistory1.size(), 2u);
+    QCOMPARE(child->editorHistory.size(), 2u);
 
     // Only on a comment line: the warning, and nothing moves.
     placeCaret(child, 11, 22);   // WS-GHOST
@@ -256,7 +256,7 @@ void TestStructureSync::trackFollowsNamesAndBackTrackReturns()
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("definition for \"WS-GHOST\" not found"));
     QCOMPARE(fixture.dialogs.asked().constLast().icon, Dialogs::Icon::Warning);
     QCOMPARE(editor->selStart(), ghost);
-    QCOMPARE(child->TrackHistory1.size(), 2u);
+    QCOMPARE(child->editorHistory.size(), 2u);
 
     // A reserved word ends Track silently.
     placeCaret(child, 10, 12);   // MOVE
@@ -267,28 +267,28 @@ void TestStructureSync::trackFollowsNamesAndBackTrackReturns()
     // Lines inserted above the saved places: Back track still returns to the same text.
     placeCaret(child, 0, 0);
     editor->insertPlainText(QStringLiteral("      * NEW LINE\n      * ANOTHER1\n"));
-    child->UpdateTree();
+    child->updateTree();
     QTest::keyClick(fixture.window.get(), Qt::Key_F5);
     QCOMPARE(editor->lineFromChar(editor->selStart()), 12);
     QCOMPARE(editor->selStart() - editor->lineIndex(12), 22);
     QTest::keyClick(fixture.window.get(), Qt::Key_F5);
     QCOMPARE(editor->selStart(), start + 2 * 18);
-    QVERIFY(child->TrackHistory1.empty());
-    QVERIFY(!fixture.window->action(CommandId::Trackback1)->isEnabled());
+    QVERIFY(child->editorHistory.empty());
+    QVERIFY(!fixture.window->action(CommandId::BackTrack)->isEnabled());
 }
 
 void TestStructureSync::trackNeedsTheTree()
 {
     MainWindowFixture fixture;
     fixture.show();
-    TMDIChild *child = open(fixture, trackProgram(), QStringLiteral("P.txt"));
-    child->TrackHistory1.push_back(3);
-    fixture.window->mmTrackClick();
+    DocumentWindow *child = open(fixture, trackProgram(), QStringLiteral("P.txt"));
+    child->editorHistory.push_back(3);
+    fixture.window->runCommand(CommandId::Track);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("TreeView must be active"));
-    fixture.window->Trackback1Click();
+    fixture.window->runCommand(CommandId::BackTrack);
     QCOMPARE(fixture.dialogs.asked().size(), 2);
     QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("TreeView must be active"));
-    QCOMPARE(child->TrackHistory1.size(), 1u);
+    QCOMPARE(child->editorHistory.size(), 1u);
 }
 
 QTEST_MAIN(TestStructureSync)

@@ -16,7 +16,7 @@ MainWindowFixture::MainWindowFixture(bool withReadme)
         QFile::copy(QStringLiteral(NORVANE_TEST_DATA "/../../doc/manual/manual.html"),
                     programFolder.filePath(QStringLiteral("help/manual.html")));
     }
-    window = std::make_unique<TMainForm>(TMainForm::Environment{
+    window = std::make_unique<MainWindow>(MainWindow::Environment{
         settings, dialogs, programFolder.path(), folder.filePath(QStringLiteral("appdata/zelkar/Norvane"))});
     window->resize(1000, 700);
 }

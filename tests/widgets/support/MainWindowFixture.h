@@ -1,6 +1,10 @@
 #pragma once
 
-#include "app/TMainForm.h"
+#include "app/CommandActions.h"
+#include "app/MainWindow.h"
+#include "document/widgets/DocumentArea.h"
+#include "document/widgets/DocumentMenus.h"
+#include "document/widgets/FileCommands.h"
 #include "settings/core/Settings.h"
 #include "support/ScriptedDialogs.h"
 
@@ -29,7 +33,7 @@ struct MainWindowFixture {
     QTemporaryDir programFolder;
     Settings settings;
     ScriptedDialogs dialogs;
-    std::unique_ptr<TMainForm> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 } // namespace norvane::test

@@ -10,11 +10,11 @@ class Dialogs;
 
 // The about box: the program's name and version above the text of readme.txt,
 // read once when the box is created.
-class TAboutBox : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
 
 public:
-    TAboutBox(const QString &readmePath, Dialogs &dialogs, QWidget *parent = nullptr);
+    AboutBox(const QString &readmePath, Dialogs &dialogs, QWidget *parent = nullptr);
 
     [[nodiscard]] QString readmeText() const;
 

@@ -11,26 +11,26 @@ namespace norvane {
 
 // The options dialog. It shows the live settings when it opens and puts its
 // controls' values into them when confirmed; Cancel leaves them as they were.
-class TOptionsDialog : public QDialog {
+class OptionsDialog : public QDialog {
     Q_OBJECT
 
 public:
-    TOptionsDialog(Settings &settings, QWidget *parent = nullptr);
+    OptionsDialog(Settings &settings, QWidget *parent = nullptr);
 
     // Shows the settings' current values in the controls.
     void showSettings();
     // The controls' values as settings (the font is not one of them).
     [[nodiscard]] Settings chosenSettings() const;
 
-    QCheckBox *UnixLineFeedOption = nullptr;
-    QCheckBox *Pic01ShowOption = nullptr;
-    QCheckBox *ShowPerformOption = nullptr;
-    QCheckBox *BigEndianOption = nullptr;
-    QCheckBox *TrailSpaceOption = nullptr;
-    QCheckBox *optFatCarat = nullptr;
-    QCheckBox *StartOption = nullptr;
-    QSpinBox *IndentOption = nullptr;
-    QSpinBox *seRecent = nullptr;
+    QCheckBox *unixLineFeedBox = nullptr;
+    QCheckBox *pic01ShowBox = nullptr;
+    QCheckBox *showPerformBox = nullptr;
+    QCheckBox *bigEndianBox = nullptr;
+    QCheckBox *trailSpaceBox = nullptr;
+    QCheckBox *blockCaretBox = nullptr;
+    QCheckBox *startDialogBox = nullptr;
+    QSpinBox *indentSpin = nullptr;
+    QSpinBox *recentCountSpin = nullptr;
 
 private:
     Settings &m_settings;

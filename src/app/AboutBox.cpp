@@ -1,5 +1,6 @@
-#include "app/TAboutBox.h"
+#include "app/AboutBox.h"
 
+#include "common/core/Version.h"
 #include "common/widgets/Dialogs.h"
 #include "common/widgets/FontChoice.h"
 
@@ -13,7 +14,7 @@
 
 namespace norvane {
 
-TAboutBox::TAboutBox(const QString &readmePath, Dialogs &dialogs, QWidget *parent) : QDialog(parent)
+AboutBox::AboutBox(const QString &readmePath, Dialogs &dialogs, QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("About"));
 
@@ -50,7 +51,7 @@ TAboutBox::TAboutBox(const QString &readmePath, Dialogs &dialogs, QWidget *paren
         dialogs.message(Dialogs::Icon::Information, QStringLiteral("missing readme.txt"), Dialogs::Buttons::Ok);
 }
 
-QString TAboutBox::readmeText() const
+QString AboutBox::readmeText() const
 {
     return m_text->toPlainText();
 }

@@ -11,40 +11,39 @@ class QPushButton;
 namespace norvane {
 
 class DocumentHost;
-class TMDIChild;
+class DocumentWindow;
 
 // The Find All dialog: the text to find and the two options, kept for the whole
 // run. Its Find all button lists every occurrence in the active document's
 // results grid.
-class TFindAllDlg : public QDialog {
+class FindAllDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit TFindAllDlg(DocumentHost &host, QWidget *parent = nullptr);
+    explicit FindAllDialog(DocumentHost &host, QWidget *parent = nullptr);
 
     // The main window's Find all: the editor's selection, if any, becomes the
     // text to find, and the dialog is shown without making it modal.
-    void showFor(TMDIChild *child);
+    void showFor(DocumentWindow *child);
 
-    void FindAllBtnClick();
-    void CancelBtnClick();
+    void findAll();
 
-    QLabel *Label1 = nullptr;
-    QLineEdit *FindText = nullptr;
-    QCheckBox *WholeWord = nullptr;
-    QCheckBox *MatchCase = nullptr;
-    QPushButton *FindAllBtn = nullptr;
-    QPushButton *CancelBtn = nullptr;
-    QAction *EditCut1 = nullptr;
-    QAction *EditCopy1 = nullptr;
-    QAction *EditPaste1 = nullptr;
-    QAction *EditSelectAll1 = nullptr;
+    QLabel *findLabel = nullptr;
+    QLineEdit *findTextEdit = nullptr;
+    QCheckBox *wholeWordBox = nullptr;
+    QCheckBox *matchCaseBox = nullptr;
+    QPushButton *findAllButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QAction *cutItem = nullptr;
+    QAction *copyItem = nullptr;
+    QAction *pasteItem = nullptr;
+    QAction *selectAllItem = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void FindTextChange();
+    void updateFindAllButton();
 
     DocumentHost &m_host;
 };

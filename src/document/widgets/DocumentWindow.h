@@ -1,0 +1,164 @@
+#pragma once
+
+#include "common/core/PathName.h"
+#include "document/core/LineEnding.h"
+#include "editing/core/LineRule.h"
+#include "layout/core/Offsets.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class QSplitter;
+class QTableView;
+
+namespace norvane {
+
+class DataGridModel;
+class DocumentHost;
+class DocumentMenus;
+class EditorKeys;
+class LayoutTableModel;
+class ShiftLog;
+class FindResultsModel;
+class SourceEditor;
+class StructureTreeView;
+
+// A growable array of integers: the back-track histories.
+using TrackHistory = std::vector<int>;
+
+// The window that holds one document: a source text with its structure tree,
+// a record layout table, or a data file grid. Which one it is follows from the
+// caption, its identity: a file path (with " (read only)" in read-only mode),
+// "blank " and a digit, "offset: " and a record name, or "data: " and a name.
+class DocumentWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit DocumentWindow(DocumentHost &host, QWidget *parent = nullptr);
+    ~DocumentWindow() override;
+
+    [[nodiscard]] QString caption() const { return windowTitle(); }
+    void setCaption(const QString &caption) { setWindowTitle(caption); }
+
+    // Sets the kind and the main window's commands; run on every activation.
+    void activate();
+    // The Save and mode commands from the editor's read-only and modified flags.
+    void updateSaveCommands();
+    // Writes the edit mode panel (and blanks both panels for other kinds).
+    void showEditMode();
+    // Status line, tree highlight and caret-dependent commands for the editor.
+    void syncToCaret(SourceEditor *editor);
+    void editorSelectionChanged();
+    void splitViewSelectionChanged();
+    // After an edit of the editor: shifts the stored lines (tree nodes, division
+    // lines, find-all rows) and positions (back-track history, find-all rows)
+    // that lie after the edit, instead of scanning the text again.
+    void updateTree();
+    // Moves the stored lines and positions by a run of edits made in one go.
+    void shiftStoredValues(const ShiftLog &lines, const ShiftLog &positions);
+
+    // Indent, Unindent, Comment or Uncomment of the selected lines of the editor,
+    // as one undo step; the changed block stays selected.
+    void transformSelectedLines(BlockEdit edit);
+
+    // Opens or closes the read-only second view below the editor.
+    void toggleSplitView();
+    // Copies the editor's current text into the split view again.
+    void refreshSplitView();
+
+    // The structure tree counts as shown while it has a width.
+    [[nodiscard]] bool treeShown() const { return m_treeWidth > 0; }
+    [[nodiscard]] int treeWidth() const { return m_treeWidth; }
+    void setTreeWidth(int width);
+    // A third of the window's width, less the splitter, as the tree pane's width.
+    void fitTreeWidth();
+    // Re-applies the pane rules after the main window was resized.
+    void applyPaneSizes();
+    // The editor in use: the editor, or the split view while it has the focus.
+    [[nodiscard]] SourceEditor *editorInUse() const;
+    [[nodiscard]] TrackHistory &historyInUse() { return mainEditorActive ? editorHistory : splitViewHistory; }
+
+    // Find-all results grid
+    // Empties the grid, leaving it shown.
+    void clearFindResults();
+    // Hides and empties the grid; the editor takes the whole panel again.
+    void closeFindResults();
+    // Shows the grid below the editor, which keeps three fifths of the height;
+    // the split view is closed.
+    void showFindResults();
+    [[nodiscard]] FindResultsModel *findResults() const { return m_findResults; }
+
+    // The parts of the window.
+    [[nodiscard]] StructureTreeView *structureTree() const { return m_structureTree; }
+    [[nodiscard]] SourceEditor *editor() const { return m_editor; }
+    [[nodiscard]] SourceEditor *splitView() const { return m_splitView; }
+    [[nodiscard]] QSplitter *editorSplitter() const { return m_editorSplitter; }
+    [[nodiscard]] QTableView *layoutGrid() const { return m_layoutGrid; }
+    [[nodiscard]] QTableView *dataGrid() const { return m_dataGrid; }
+    [[nodiscard]] QTableView *findResultsGrid() const { return m_findResultsGrid; }
+
+    [[nodiscard]] DocumentMenus *menus() const { return m_menus; }
+
+    // The record layout of a layout window, the records of a data window.
+    LayoutTableModel *layoutModel = nullptr;
+    DataGridModel *dataModel = nullptr;
+    TRecData layoutTotals;
+
+    // State
+    std::unique_ptr<TPathName> filePath;   // the opened file's path; none for blank, layout and data windows
+    LineEnding lineEnding = LineEnding::None;
+    QString dataFileName;                  // the record name, then the data file's path, of a data window
+    int lastLineCount = 0;                 // the editor's line count and text length when the
+    int lastTextLength = 0;                //   stored lines and positions were last brought in step
+    int dataDivisionLine = 0;
+    int procedureDivisionLine = 0;
+    TrackHistory editorHistory;            // where Track started from, in the editor
+    TrackHistory splitViewHistory;         // and in the split view
+    bool mainEditorActive = true;          // the editor, not the split view, is in use
+    bool insertMode = true;                // insert, or overtype
+    bool isSourceWindow = false;
+    bool isLayoutWindow = false;
+    bool enterPending = false;             // an Enter went down in the editor; its key-up is to come
+    bool isDataWindow = false;
+    bool dataModified = false;             // the data grid was edited since it was loaded or saved
+    bool syncSuspended = false;            // the program moves the caret: no syncing to it meanwhile
+    bool keyIsDown = false;                // a key is down in the editor
+    bool ignoreTabUp = false;              // the next Tab key-up may come from a change of focus
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void applySourceCommandStates();
+    void applyLayoutCommandStates();
+    void applyDataCommandStates();
+    void editorTextChanged();
+    void editorEntered();
+    void splitViewEntered();
+    void splitViewKeyUp(QKeyEvent *event);
+    void treeMouseReleased(QMouseEvent *event);
+    void goToSelectedNode(SourceEditor *editor);
+    void highlightNodeOfLine(int line);
+    // The close question; false keeps the window open.
+    bool confirmClose();
+    void releaseOnClose();
+
+    DocumentHost &m_host;
+    EditorKeys *m_keys = nullptr;   // the COBOL keys of the editor
+    DocumentMenus *m_menus = nullptr;
+    StructureTreeView *m_structureTree = nullptr;
+    QSplitter *m_treeSplitter = nullptr;
+    QWidget *m_editorPanel = nullptr;
+    SourceEditor *m_editor = nullptr;
+    QSplitter *m_editorSplitter = nullptr;
+    SourceEditor *m_splitView = nullptr;
+    QTableView *m_layoutGrid = nullptr;
+    QTableView *m_dataGrid = nullptr;
+    QTableView *m_findResultsGrid = nullptr;
+    FindResultsModel *m_findResults = nullptr;   // the rows of the results grid
+    int m_treeWidth = 0;
+};
+
+} // namespace norvane

@@ -1,0 +1,336 @@
+#include "document/widgets/FileCommands.h"
+
+#include "common/core/CommandState.h"
+#include "common/core/DocumentKind.h"
+#include "common/core/FileIO.h"
+#include "common/widgets/Dialogs.h"
+#include "common/widgets/Latin1.h"
+#include "common/widgets/WaitCursor.h"
+#include "document/core/LineEnding.h"
+#include "document/core/SourceText.h"
+#include "document/widgets/DocumentArea.h"
+#include "document/widgets/DocumentHost.h"
+#include "document/widgets/DocumentWindow.h"
+#include "document/widgets/SourceEditor.h"
+#include "layout/widgets/RecordWindows.h"
+#include "settings/core/Settings.h"
+#include "settings/widgets/RecentFiles.h"
+#include "structure/widgets/RefreshTree.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrinter>
+
+namespace norvane {
+
+namespace {
+
+const QString kSourceFilter = QStringLiteral(
+    "All Files (*);;Cobol (*.cbl *.CBL);;Source (*.cob *.COB);;User Exit (*.uex *.UEX)");
+
+// Paths name documents in absolute, clean form, so two spellings of one file
+// are one document.
+QString documentPath(const QString &name)
+{
+    return QDir::toNativeSeparators(QDir::cleanPath(QFileInfo(name).absoluteFilePath()));
+}
+
+bool sameCaption(const QString &a, const QString &b)
+{
+#ifdef Q_OS_WIN
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+#else
+    return a == b;
+#endif
+}
+
+// Paths cross into the core as the file system's own encoding.
+std::string pathBytes(const QString &path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+bool hasTreeExtension(const std::string &ext)
+{
+    return ext == ".cbl" || ext == ".cob" || ext == ".CBL" || ext == ".COB";
+}
+
+} // namespace
+
+FileCommands::FileCommands(DocumentArea &area, DocumentHost &host, RecentFiles &recent, QObject *parent)
+    : QObject(parent), m_area(area), m_host(host), m_recent(recent)
+{
+}
+
+void FileCommands::openAtStart(const QStringList &files)
+{
+    if (!files.isEmpty()) {
+        for (const QString &file : files)
+            openSourceFile(file);
+    } else if (m_host.settings().StartOption) {
+        if (const auto choice = m_host.dialogs().openFiles(QStringLiteral("Open"), kSourceFilter, QString(), true)) {
+            openReadOnly = choice->readOnly;
+            for (const QString &file : choice->files)
+                openSourceFile(file);
+        }
+    }
+}
+
+void FileCommands::openRecent(const QString &path, bool readOnly)
+{
+    openReadOnly = readOnly;
+    if (!path.isEmpty())
+        openSourceFile(path);
+}
+
+void FileCommands::openFiles()
+{
+    if (DocumentWindow *child = m_area.takeActiveDocument()) {
+        child->keyIsDown = false;
+        if (child->isDataWindow) {
+            openDataFile(*child, m_host);   // a data window opens data files into itself
+            return;
+        }
+    }
+    const auto choice = m_host.dialogs().openFiles(QStringLiteral("Open"), kSourceFilter, QString(), true);
+    if (!choice)
+        return;
+    openReadOnly = choice->readOnly;
+    for (const QString &file : choice->files)
+        openSourceFile(file);
+}
+
+void FileCommands::openSourceFile(const QString &name)
+{
+    const QString path = documentPath(name);
+    const QString wanted = QString::fromStdString(sourceCaption(path.toStdString(), openReadOnly));
+
+    const QList<DocumentWindow *> children = m_area.documents();
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        DocumentWindow *open = *it;
+        if (!sameCaption(open->caption(), wanted))
+            continue;
+        m_area.bringToFront(open);
+        const QString question = QStringLiteral("reload ") + open->caption() + QStringLiteral(" ?");
+        if (m_host.dialogs().message(Dialogs::Icon::Confirmation, question, Dialogs::Buttons::OkCancel) !=
+            Dialogs::Answer::Ok)
+            return;
+        open->editor()->setModified(false);
+        if (!m_area.closeDocument(open))
+            return;
+        break;
+    }
+
+    if (!QFileInfo::exists(path)) {
+        m_host.dialogs().message(Dialogs::Icon::Information,
+                                 name + QLatin1Char('\n') + QStringLiteral("no longer exists"), Dialogs::Buttons::Ok);
+        m_recent.remove(name);
+        return;
+    }
+
+    WaitCursor wait;
+    // The file is read before its window exists, so an unreadable file leaves nothing half-built.
+    const Result<std::string> bytes = readFileBytes(pathBytes(path));
+    if (!bytes) {
+        m_host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(bytes.error()), Dialogs::Buttons::Ok);
+        return;
+    }
+
+    DocumentWindow *child = m_area.addDocument();
+    m_host.setCurrentDocument(child);
+    m_host.showProgress(QStringLiteral("loading Program..."));
+    child->syncSuspended = true;
+    child->lineEnding = detectLineEnding(bytes.value());
+    // Breaks turned into line feeds on the bytes, the fastest place; loading also clears the modified flag.
+    child->editor()->loadText(toQString(withLineFeedBreaks(bytes.value())));
+    child->lastLineCount = child->editor()->lineCount();
+    child->lastTextLength = child->editor()->textLength();
+
+    child->setCaption(wanted);
+    child->editor()->setReadOnlyMode(openReadOnly);
+    m_area.showNewDocument(child);
+
+    child->filePath = std::make_unique<TPathName>();
+    child->filePath->SetPath(path.toStdString());
+    if (hasTreeExtension(child->filePath->Ext))
+        buildTree(*child, m_host);
+
+    child->editor()->setFocus();
+    child->syncSuspended = false;
+    child->keyIsDown = false;
+    child->syncToCaret(child->editor());
+}
+
+void FileCommands::newDocument()
+{
+    std::vector<std::string> captions;
+    for (const DocumentWindow *child : m_area.documents())
+        captions.push_back(child->caption().toStdString());
+    const int next = nextBlankNumber(captions);
+    if (next > MaxBlankNumber) {
+        m_host.dialogs().message(Dialogs::Icon::Error, QStringLiteral("only 10 blank forms allowed"),
+                                 Dialogs::Buttons::Ok);
+        return;
+    }
+    DocumentWindow *child = m_area.addDocument();
+    child->lineEnding = LineEnding::None;
+    child->setCaption(QStringLiteral("blank %1").arg(next));
+    child->keyIsDown = false;
+    m_area.showNewDocument(child);
+    child->editor()->setFocus();
+}
+
+void FileCommands::closeDocument()
+{
+    if (DocumentWindow *child = m_area.takeActiveDocument()) {
+        m_area.closeDocument(child);
+    }
+    // Only a close that happened leaves the window without documents; a
+    // cancelled question keeps the document and its commands.
+    if (m_area.documents().isEmpty()) {
+        m_host.applyCommandStates(noDocumentState());
+        m_area.updateMenuItems();
+    } else if (DocumentWindow *active = m_area.activeDocument()) {
+        active->keyIsDown = false;
+    }
+}
+
+void FileCommands::setReadOnlyMode()
+{
+    DocumentWindow *child = m_area.takeActiveDocument();
+    if (child == nullptr || child->editor()->isReadOnly())
+        return;
+    openReadOnly = true;
+    child->editor()->setReadOnlyMode(true);
+    child->setCaption(QString::fromStdString(sourceCaption(child->caption().toStdString(), true)));
+    m_area.renameTab(child->caption());
+    child->updateSaveCommands();
+    child->showEditMode();
+}
+
+void FileCommands::setUpdateMode()
+{
+    DocumentWindow *child = m_area.takeActiveDocument();
+    if (child == nullptr || !child->editor()->isReadOnly())
+        return;
+    openReadOnly = false;
+    child->editor()->setReadOnlyMode(false);
+    child->setCaption(QString::fromStdString(withoutReadOnlySuffix(child->caption().toStdString())));
+    m_area.renameTab(child->caption());
+    child->updateSaveCommands();
+    child->showEditMode();
+}
+
+void FileCommands::save()
+{
+    if (DocumentWindow *child = m_area.takeActiveDocument())
+        saveDocument(child);
+}
+
+bool FileCommands::saveDocument(DocumentWindow *child)
+{
+    child->keyIsDown = false;
+    const std::string caption = child->caption().toStdString();
+    switch (kindOfCaption(caption)) {
+    case DocumentKind::Layout:
+        return exportLayoutCsv(*child, m_host);
+    case DocumentKind::Data:
+        return saveDataFile(*child, m_host);
+    case DocumentKind::Source:
+        break;
+    }
+    if (isBlankCaption(caption)) {
+        m_host.keyUpDone() = true;
+        return saveDocumentAs(child);
+    }
+    // A read-only document is never written: its caption is not a file name.
+    if (child->editor()->isReadOnly())
+        return false;
+    m_area.renameTab(child->caption());
+    if (!writeSourceFile(child, child->caption()))
+        return false;
+    child->editor()->setModified(false);
+    child->updateSaveCommands();
+    return true;
+}
+
+void FileCommands::saveAs()
+{
+    if (DocumentWindow *child = m_area.takeActiveDocument())
+        saveDocumentAs(child);
+}
+
+bool FileCommands::saveDocumentAs(DocumentWindow *child)
+{
+    const bool readOnly = child->editor()->isReadOnly();
+    const QString proposed = QString::fromStdString(withoutReadOnlySuffix(child->caption().toStdString()));
+    const std::optional<QString> chosen = m_host.dialogs().saveFile(QStringLiteral("Save as"), kSourceFilter, proposed);
+    if (!chosen)
+        return false;
+    const QString path = documentPath(*chosen);
+    if (!writeSourceFile(child, path))
+        return false;
+    child->editor()->setModified(false);
+    // The mode stays visible in the caption, so Update mode still finds the path.
+    child->setCaption(QString::fromStdString(sourceCaption(path.toStdString(), readOnly)));
+    m_area.renameTab(child->caption());
+    child->updateSaveCommands();
+    child->keyIsDown = false;
+    return true;
+}
+
+void FileCommands::saveAll()
+{
+    for (DocumentWindow *child : m_area.documents()) {
+        if (kindOfCaption(child->caption().toStdString()) != DocumentKind::Source)
+            continue;
+        if (!child->editor()->isModified() || child->editor()->isReadOnly())
+            continue;
+        m_area.bringToFront(child);
+        child->activate();
+        saveDocument(child);
+    }
+    if (DocumentWindow *active = m_area.activeDocument())
+        active->keyIsDown = false;
+}
+
+bool FileCommands::writeSourceFile(DocumentWindow *child, const QString &path)
+{
+    SourceEditor *editor = child->editor();
+    const Settings &settings = m_host.settings();
+    if (settings.TrailSpaceOption)
+        editor->stripTrailingSpaces();
+    WaitCursor wait;
+    const std::string bytes = composeSourceFile(
+        editor->byteLines(), lineBreakFor(child->lineEnding, settings.UnixLineFeedOption), settings.TrailSpaceOption);
+    const Result<void> written = writeFileAtomically(pathBytes(path), bytes);
+    if (!written) {
+        m_host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(written.error()), Dialogs::Buttons::Ok);
+        return false;
+    }
+    return true;
+}
+
+void FileCommands::print()
+{
+    DocumentWindow *child = m_area.takeActiveDocument();
+    if (child == nullptr)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    if (m_host.dialogs().print(printer)) {
+        WaitCursor wait;
+        child->editor()->printText(printer, child->caption());
+    }
+    child->keyIsDown = false;
+}
+
+void FileCommands::printSetup()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    m_host.dialogs().printSetup(printer);
+    if (DocumentWindow *child = m_area.takeActiveDocument())
+        child->keyIsDown = false;
+}
+
+} // namespace norvane

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+namespace norvane {
+
+class DocumentArea;
+class DocumentHost;
+class DocumentWindow;
+class RecentFiles;
+
+// The File menu's commands on source files: open (a data window opens its data
+// file instead), new, close, the read-only and update modes, save, save as,
+// save all, print and print setup; and the opening of files from the command
+// line, the Recent menu, a drop or a second start. Layout and data windows save
+// through their own concern.
+class FileCommands : public QObject {
+    Q_OBJECT
+
+public:
+    FileCommands(DocumentArea &area, DocumentHost &host, RecentFiles &recent, QObject *parent = nullptr);
+
+    void openFiles();
+    void newDocument();
+    void closeDocument();
+    void setReadOnlyMode();
+    void setUpdateMode();
+    void save();
+    void saveAs();
+    void saveAll();
+    void print();
+    void printSetup();
+
+    // Opens one source file into a new document window; a document already
+    // showing it is reloaded when the user agrees.
+    void openSourceFile(const QString &name);
+    // The files of the command line; without any, the open dialog when the
+    // settings ask for it at start.
+    void openAtStart(const QStringList &files);
+    // A Recent menu entry: the file, in the mode it was closed in.
+    void openRecent(const QString &path, bool readOnly);
+    // The Save command on the window; false when nothing was saved.
+    bool saveDocument(DocumentWindow *child);
+
+    bool openReadOnly = false;   // the next source file opens read-only
+
+private:
+    bool saveDocumentAs(DocumentWindow *child);
+    bool writeSourceFile(DocumentWindow *child, const QString &path);
+
+    DocumentArea &m_area;
+    DocumentHost &m_host;
+    RecentFiles &m_recent;
+};
+
+} // namespace norvane

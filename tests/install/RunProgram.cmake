@@ -1,0 +1,52 @@
+# Runs one program the way a user would from a shell and checks what it says.
+#   PROGRAM        the program
+#   ARGUMENT       its one argument (optional)
+#   NO_DISPLAY     ON: DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM unset, as on a console
+#   EXIT_CODE      the exit code it must end with (default 0)
+#   OUTPUT         the standard output, exactly (optional)
+#   OUTPUT_HOLDS   text the standard output must hold (optional)
+#   ERROR_HOLDS    text the standard error must hold; without it, standard error must be empty
+cmake_minimum_required(VERSION 3.21)
+
+if(NOT DEFINED EXIT_CODE)
+    set(EXIT_CODE 0)
+endif()
+if(NO_DISPLAY)
+    unset(ENV{DISPLAY})
+    unset(ENV{WAYLAND_DISPLAY})
+    unset(ENV{QT_QPA_PLATFORM})
+endif()
+
+set(arguments)
+if(DEFINED ARGUMENT)
+    list(APPEND arguments "${ARGUMENT}")
+endif()
+execute_process(COMMAND "${PROGRAM}" ${arguments}
+                RESULT_VARIABLE code OUTPUT_VARIABLE output ERROR_VARIABLE error TIMEOUT 30)
+
+set(failures)
+if(NOT code STREQUAL EXIT_CODE)
+    list(APPEND failures "exit code ${code}, expected ${EXIT_CODE}")
+endif()
+if(DEFINED OUTPUT AND NOT output STREQUAL OUTPUT)
+    list(APPEND failures "output differs from the expected")
+endif()
+if(DEFINED OUTPUT_HOLDS)
+    string(FIND "${output}" "${OUTPUT_HOLDS}" at)
+    if(at EQUAL -1)
+        list(APPEND failures "the output lacks \"${OUTPUT_HOLDS}\"")
+    endif()
+endif()
+if(DEFINED ERROR_HOLDS)
+    string(FIND "${error}" "${ERROR_HOLDS}" at)
+    if(at EQUAL -1)
+        list(APPEND failures "standard error lacks \"${ERROR_HOLDS}\"")
+    endif()
+elseif(NOT error STREQUAL "")
+    list(APPEND failures "something was written to standard error")
+endif()
+
+if(failures)
+    list(JOIN failures "\n  " text)
+    message(FATAL_ERROR "${PROGRAM} ${ARGUMENT}:\n  ${text}\n--- output:\n${output}--- error:\n${error}")
+endif()
