@@ -204,26 +204,32 @@ std::string_view DataFile::fieldBytes(std::int64_t ref, std::size_t column, std:
 bool DataFile::presentIn(std::int64_t ref, std::size_t column) const
 {
     const DataColumn &c = m_columns[column];
-    if (format().records == RecordFormat::Rdw) {
+    const bool typed = ref < 0 && edited(ref).texts[column].has_value();
+    if (c.depending) {
+        std::string counter;
+        const bool counterTyped = ref < 0 && edited(ref).texts[c.depending->counter].has_value();
+        if (counterTyped) {
+            counter = *edited(ref).texts[c.depending->counter];
+        } else {
+            std::string scratch;
+            const DataColumn &counterColumn = m_columns[c.depending->counter];
+            const std::string_view bytes = fieldBytes(ref, c.depending->counter, scratch);
+            if (bytes.size() == counterColumn.size && !IsCellFlagged(counterColumn, bytes, m_format))
+                AppendDecodedCell(counterColumn, bytes, m_format, counter);
+        }
+        const std::optional<std::int64_t> count = counterValue(counter);
+        if (count && c.depending->occurrence > *count)
+            return false;
+        // A counter typed anew decides alone: the record grows to hold what it counts.
+        if (count && counterTyped)
+            return true;
+    }
+    if (format().records == RecordFormat::Rdw && !typed) {
         const std::size_t length = ref >= 0 ? fileRecord(ref).size() : edited(ref).length;
-        if (c.offset >= length && !(ref < 0 && edited(ref).texts[column]))
+        if (c.offset >= length)
             return false;
     }
-    if (!c.depending)
-        return true;
-    std::string counter;
-    if (ref < 0 && edited(ref).texts[c.depending->counter]) {
-        counter = *edited(ref).texts[c.depending->counter];
-    } else {
-        std::string scratch;
-        const DataColumn &counterColumn = m_columns[c.depending->counter];
-        const std::string_view bytes = fieldBytes(ref, c.depending->counter, scratch);
-        if (bytes.size() != counterColumn.size || IsCellFlagged(counterColumn, bytes, m_format))
-            return true;
-        AppendDecodedCell(counterColumn, bytes, m_format, counter);
-    }
-    const std::optional<std::int64_t> count = counterValue(counter);
-    return !count || c.depending->occurrence <= *count;
+    return true;
 }
 
 bool DataFile::isPresent(std::size_t record, std::size_t column) const
