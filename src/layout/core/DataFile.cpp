@@ -656,4 +656,33 @@ Result<void> DataFile::save(const std::string &path, ByteOrder order)
     return {};
 }
 
+DataFormat DetectFileFormat(const std::string &path, std::size_t recordLength, const DataFormat &start)
+{
+    const Result<std::shared_ptr<const FileBytes>> file = FileBytes::open(path);
+    if (!file)
+        return start;
+    return DetectFormat(file.value()->bytes(), recordLength, start);
+}
+
+std::optional<DataFormat> SuggestFileFormat(const std::string &path, std::size_t recordLength, const DataFormat &tried)
+{
+    const Result<std::shared_ptr<const FileBytes>> file = FileBytes::open(path);
+    if (!file)
+        return std::nullopt;
+    const std::string_view bytes = file.value()->bytes();
+    const FileGuess guess = GuessFile(bytes, recordLength);
+    DataFormat suggested = tried;
+    if (const std::optional<RecordFormat> records = SuggestedRecordFormat(guess); records && *records != tried.records)
+        suggested.records = *records;
+    else if (recordLength != 0 && bytes.size() % recordLength == 0)
+        suggested.records = RecordFormat::Fixed;
+    if (guess.ebcdic && !tried.ebcdic()) {
+        suggested.encoding = "IBM037";
+        suggested.sign = SignConvention::Ebcdic;
+    }
+    if (suggested == tried || !RecordIndex::scan(bytes, suggested.records, recordLength))
+        return std::nullopt;
+    return suggested;
+}
+
 } // namespace norvane

@@ -160,4 +160,14 @@ private:
     bool m_modified = false;
 };
 
+// What a file's bytes suggest for its format (see DetectFormat), starting from
+// the given one; that one when the file cannot be read.
+[[nodiscard]] DataFormat DetectFileFormat(const std::string &path, std::size_t recordLength, const DataFormat &start);
+
+// Another format for a file that is not records of the one tried, when its
+// bytes suggest one: the record format they show, EBCDIC for bytes that look
+// like it. Nothing when they suggest nothing new.
+[[nodiscard]] std::optional<DataFormat> SuggestFileFormat(const std::string &path, std::size_t recordLength,
+                                                          const DataFormat &tried);
+
 } // namespace norvane
