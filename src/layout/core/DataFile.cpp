@@ -641,10 +641,18 @@ Result<void> DataFile::save(const std::string &path, ByteOrder order)
     Result<std::shared_ptr<const FileBytes>> saved = FileBytes::open(path);
     if (!saved || !cells)
         return Error{"Saved " + path + ", but cannot read it back: " + (saved ? cells.error() : saved.error())};
-    Result<RecordIndex> index = RecordIndex::scan(saved.value()->bytes(), savedFormat.records, m_recordLength);
-    if (!index)
-        return Error{"Saved " + path + ", but cannot read it back: " + index.error()};
+    // The old bytes are let go before the new ones are read, so that the two
+    // are never held at once.
     m_file = std::move(saved).value();
+    Result<RecordIndex> index = RecordIndex::scan(m_file->bytes(), savedFormat.records, m_recordLength);
+    m_records.clear();
+    m_edits.clear();
+    m_inFileOrder = true;
+    m_path = path;
+    if (!index) {
+        m_index = RecordIndex();
+        return Error{"Saved " + path + ", but cannot read it back: " + index.error()};
+    }
     m_index = std::move(index).value();
     m_format = std::move(cells).value();
     m_records.clear();

@@ -97,6 +97,10 @@ Qt::ItemFlags DataGridModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
         return QAbstractTableModel::flags(index);
+    // Hexadecimal columns and cells a record does not have are read-only.
+    const auto column = static_cast<std::size_t>(index.column());
+    if (m_file.columns()[column].hex || !m_file.isPresent(static_cast<std::size_t>(index.row()), column))
+        return QAbstractTableModel::flags(index);
     return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
 }
 
