@@ -202,8 +202,9 @@ void DocumentWindow::updateSaveCommands()
 void DocumentWindow::showEditMode()
 {
     if (!isSourceWindow) {
-        m_host.setStatusPanel(0, QStringLiteral(" "));
-        m_host.setStatusPanel(1, isDataWindow && !dataStatus.isEmpty() ? dataStatus : QStringLiteral(" "));
+        // A data window's records and format take the wide first panel.
+        m_host.setStatusPanel(0, isDataWindow && !dataStatus.isEmpty() ? dataStatus : QStringLiteral(" "));
+        m_host.setStatusPanel(1, QStringLiteral(" "));
         return;
     }
     if (!mainEditorActive || m_editor->isReadOnly())

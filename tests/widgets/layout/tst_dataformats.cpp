@@ -75,7 +75,7 @@ void TestDataFormats::anEbcdicFileIsRecognizedShownAndRemembered()
     QCOMPARE(model->index(1, 1).data().toString(), QStringLiteral("Plus & co.  "));
     QCOMPARE(model->index(1, 2).data().toString(), QStringLiteral("+0000194.00"));
     QCOMPARE(model->index(2, 3).data().toString(), QStringLiteral("-009"));
-    QCOMPARE(fixture.window->statusPanel(1), QStringLiteral("6 records, EBCDIC IBM037, EBCDIC signs, fixed, big-endian"));
+    QCOMPARE(fixture.window->statusPanel(0), QStringLiteral("6 records, EBCDIC IBM037, EBCDIC signs, fixed, big-endian"));
 
     // An edit is written back in EBCDIC, its sign in the zone.
     model->setData(model->index(0, 3), QStringLiteral("-12"));
@@ -94,7 +94,7 @@ void TestDataFormats::anEbcdicFileIsRecognizedShownAndRemembered()
     overpunch[Signs] = 1;
     fixture.dialogs.planOptions(overpunch);
     fixture.window->runCommand(CommandId::Open);
-    QCOMPARE(fixture.window->statusPanel(1),
+    QCOMPARE(fixture.window->statusPanel(0),
              QStringLiteral("6 records, EBCDIC IBM037, overpunch signs, fixed, big-endian"));
     fixture.dialogs.planOpen({data});
     fixture.dialogs.planOptionsCancelled();
