@@ -3,6 +3,9 @@
 # UndefinedBehaviorSanitizer) into build-fuzz/ (or $NORVANE_FUZZ_BUILD_DIR) and
 # runs each for SECONDS seconds (default 60): usage: fuzz.sh [SECONDS].
 # $NORVANE_FUZZ_TARGETS may name some targets ("fuzz_layout fuzz_codecs").
+# $NORVANE_FUZZ_SEED fixes libFuzzer's random seed: a run then tries the same
+# inputs in the same order as every other run with that seed, so CI replays a
+# sequence that was fuzzed here for longer instead of a new one each time.
 #
 # Each target first replays the inputs in fuzz/regressions/<target>/, then
 # fuzzes from its seeds (assembled from tests/data) and its corpus, which
@@ -75,6 +78,7 @@ for target in $targets; do
     options=(-max_total_time="$seconds" -timeout=30 -rss_limit_mb=4096 -max_len=8192 -print_final_stats=1
         -artifact_prefix="$findings/$target-")
     [ -s "$dict" ] && options+=(-dict="$dict")
+    [ -n "${NORVANE_FUZZ_SEED:-}" ] && options+=(-seed="$NORVANE_FUZZ_SEED")
     mkdir -p "$build/fuzz-corpus/$target" "$seeds/$target"
 
     echo "== $target: fuzzing for $seconds s"
