@@ -37,17 +37,6 @@ inline bool shownTextHitsKnownFault(const DataColumn &column, std::string_view b
     return shown.size() == column.size && shown != bytes && DecodeCell(column, shown, order) == shown;
 }
 
-// Found by the fuzz targets and not yet filed: a data file saved in the other
-// byte order turns its COMP fields round but not its COMP-1 and COMP-2
-// fields, which the float codec reads in the file's order, so their values
-// change. Reproducer: known/fuzz_data_file/float-other-byte-order.
-inline bool floatsInOtherOrderHitKnownFault(const std::vector<DataColumn> &columns, ByteOrder from, ByteOrder to)
-{
-    return passOverKnownFaults() && from != to && std::any_of(columns.begin(), columns.end(), [](const DataColumn &c) {
-               return c.usage == Usage::Float4 || c.usage == Usage::Float8;
-           });
-}
-
 // A settings value that cannot be read is reported at start and its default
 // used, but the file keeps the value, so the same complaint comes at every
 // start until the settings are written. Reproducer:

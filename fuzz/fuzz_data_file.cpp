@@ -189,8 +189,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(!file.modified() && file.recordCount() == model.size() && file.byteOrder() == saveOrder);
 
     // Reopened, the file shows what the saved grid shows.
-    if (fuzz::floatsInOtherOrderHitKnownFault(columns, order, saveOrder))
-        return 0;
     Result<DataFile> reopened = DataFile::open(copy, columns, recordLength, saveOrder);
     FUZZ_CHECK(reopened && reopened.value().recordCount() == model.size());
     for (std::size_t r = 0; r < model.size(); ++r)

@@ -216,8 +216,13 @@ Result<std::size_t> RecordCount(std::size_t fileSize, std::size_t recordLength)
 
 ByteOrder ColumnOrder(const DataColumn &column, const CellFormat &format)
 {
+    return ColumnOrder(column, format.format());
+}
+
+ByteOrder ColumnOrder(const DataColumn &column, const DataFormat &format)
+{
     const bool native = column.native || column.usage == Usage::Float4 || column.usage == Usage::Float8;
-    return native ? format.format().nativeOrder : format.format().order;
+    return native ? format.nativeOrder : format.order;
 }
 
 std::string HexText(std::string_view bytes)
