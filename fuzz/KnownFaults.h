@@ -7,7 +7,6 @@
 // scripts/fuzz.sh runs the reproducers so to tell whether a fault is still
 // there, and says when a check below can go.
 
-#include "layout/core/DataColumns.h"
 #include "settings/core/Settings.h"
 #include "settings/core/SettingsFile.h"
 
@@ -22,19 +21,6 @@ inline bool passOverKnownFaults()
 {
     static const bool pass = std::getenv("NORVANE_FUZZ_KNOWN_FAULTS") == nullptr;
     return pass;
-}
-
-// Found by the fuzz targets and not yet filed: a display field's bytes that
-// are not a value are shown as they stand, and can then look exactly like the
-// value other bytes hold ("00" and ".0" in a PIC V90 field both show as
-// ".0"). The grid's text (the CSV of "norvane-cli data") is then written back
-// as the other bytes. Reproducer: known/fuzz_codecs/shown-text-ambiguous.
-inline bool shownTextHitsKnownFault(const DataColumn &column, std::string_view bytes, ByteOrder order)
-{
-    if (!passOverKnownFaults() || column.usage != Usage::Display)
-        return false;
-    const std::string shown = DecodeCell(column, bytes, order);
-    return shown.size() == column.size && shown != bytes && DecodeCell(column, shown, order) == shown;
 }
 
 // A settings value that cannot be read is reported at start and its default

@@ -478,7 +478,7 @@ Result<std::string> EncodeCell(const DataColumn &column, std::string_view text, 
     }
     // A text in an edited picture's own form is what the field holds.
     const NumericPicture &pic = *column.display.numeric;
-    if (pic.edited() && pic.showsValue() && text.size() == column.size &&
+    if (pic.edited() && text.size() == column.size &&
         pic.deEdit(text, column.display.options.blankWhenZero))
         return format.encodeText(text);
     const DecimalNumber typed = ParseTypedNumber(text, column.display);

@@ -278,6 +278,50 @@ TEST(DataColumns, CellsAreStoredInExactlyTheirFieldsBytes)
     }
 }
 
+// An edited field whose V or P keeps the point or digits out of its
+// characters shows them as COBOL's DISPLAY does, so that bytes that are no
+// value never show as the text of one: in PIC V90, 00 (zero) and .0 (no
+// value) once both showed ".0", and the grid's text was written back as 00.
+TEST(DataColumns, EditedPicturesWithVOrPShowTheirCharacters)
+{
+    struct Case {
+        const char *entry;
+        std::string bytes;
+        bool flagged;
+    };
+    const Case cases[] = {
+        {"05 F PIC V90.", "00", false},     {"05 F PIC V90.", ".0", true},   {"05 F PIC V90.", "50", false},
+        {"05 F PIC ZZ9V99.", "  050", false}, {"05 F PIC ZZ9V99.", "  0.5", true},
+        {"05 F PIC ZZ9PP.", "  5", false},  {"05 F PIC ZZ9PP.", "500", false}, {"05 F PIC PP90.", "50", false},
+        {"05 F PIC $$9V9.", " $00", false}, {"05 F PIC $$9V9.", "$0.0", true},
+    };
+    for (const Case &c : cases) {
+        const DataColumn field = column(c.entry);
+        EXPECT_EQ(DecodeCell(field, c.bytes, ByteOrder::BigEndian), c.bytes) << c.entry << " " << c.bytes;
+        EXPECT_EQ(IsCellFlagged(field, c.bytes, ByteOrder::BigEndian), c.flagged) << c.entry << " " << c.bytes;
+        const Result<std::string> back = EncodeCell(field, c.bytes, ByteOrder::BigEndian, CellSource::Shown);
+        ASSERT_TRUE(back) << c.entry << " " << c.bytes;
+        EXPECT_EQ(back.value(), c.bytes) << c.entry;
+    }
+
+    // Typed, a value is edited into the characters, and the characters
+    // themselves are what the field holds.
+    const struct {
+        const char *entry;
+        const char *typed;
+        const char *written;
+    } typed[] = {
+        {"05 F PIC V90.", ".5", "50"},     {"05 F PIC V90.", "50", "50"},         {"05 F PIC V90.", "0", "00"},
+        {"05 F PIC ZZ9V99.", "1.5", "  150"}, {"05 F PIC ZZ9V99.", "  150", "  150"}, {"05 F PIC ZZ9PP.", "1200", " 12"},
+        {"05 F PIC PP90.", ".005", "50"},
+    };
+    for (const auto &t : typed) {
+        const Result<std::string> stored = EncodeCell(column(t.entry), t.typed, ByteOrder::BigEndian);
+        ASSERT_TRUE(stored) << t.entry << " " << t.typed << " " << stored.error();
+        EXPECT_EQ(stored.value(), t.written) << t.entry << " " << t.typed;
+    }
+}
+
 TEST(DataColumns, CheckCellRefusesWhatTheFieldCannotHold)
 {
     struct Case {
