@@ -70,14 +70,6 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     m_programFiles = ProgramFiles::locate(environment.programFolder);
     fitStatusPanels();
 
-    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-        if (state != Qt::ApplicationActive)
-            return;
-        if (DocumentWindow *child = activeDocument())
-            child->ignoreTabUp = true;
-        m_keyUpDone = true;
-    });
-
     m_aboutBox = new AboutBox(m_programFiles.readmePath(), m_dialogs, this);
     m_options = new OptionsDialog(m_settings, this);
     connect(m_options, &QDialog::accepted, this, [this] {

@@ -63,7 +63,6 @@ public:
     // DocumentHost
     Settings &settings() override { return m_settings; }
     Dialogs &dialogs() override { return m_dialogs; }
-    bool &keyUpDone() override { return m_keyUpDone; }
     void saveSettings() override;
     void applyCommandStates(const CommandStates &states) override;
     bool isCommandEnabled(CommandId id) const override;
@@ -121,7 +120,6 @@ private:
     QPointer<HelpWindow> m_help;
     QPointer<DocumentWindow> m_currentDocument;   // the document the running command works on
     QPointer<DocumentWindow> m_dataDocument;      // the layout or data window activated last
-    bool m_keyUpDone = true;   // the latest key press in an editor has been handled
 };
 
 } // namespace norvane

@@ -89,9 +89,7 @@ DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(pa
     connect(m_splitView, &SourceEditor::selectionChange, this, &DocumentWindow::splitViewSelectionChanged);
     connect(m_editor, &SourceEditor::entered, this, &DocumentWindow::editorEntered);
     connect(m_splitView, &SourceEditor::entered, this, &DocumentWindow::splitViewEntered);
-    connect(m_splitView, &SourceEditor::exited, this, [this] { ignoreTabUp = true; });
     m_keys = new EditorKeys(*this, m_host);
-    connect(m_splitView, &SourceEditor::keyUp, this, &DocumentWindow::splitViewKeyUp);
     connect(m_structureTree, &StructureTreeView::mouseUp, this, &DocumentWindow::treeMouseReleased);
     connect(m_structureTree, &StructureTreeView::nodeExpanded, this, [this] { syncToCaret(editorInUse()); });
     connect(m_structureTree, &StructureTreeView::nodeCollapsed, this, [this] { syncToCaret(editorInUse()); });
@@ -319,7 +317,6 @@ void DocumentWindow::editorEntered()
 {
     m_keys->scheduleCaretShape();
     mainEditorActive = true;
-    enterPending = false;
     m_host.applyCommandStates(backTrackStates(!editorHistory.empty()));
     keyIsDown = false;
     editorSelectionChanged();
@@ -330,12 +327,6 @@ void DocumentWindow::splitViewEntered()
     mainEditorActive = false;
     m_host.applyCommandStates(backTrackStates(!splitViewHistory.empty()));
     splitViewSelectionChanged();
-}
-
-void DocumentWindow::splitViewKeyUp(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown)
-        splitViewSelectionChanged();
 }
 
 void DocumentWindow::transformSelectedLines(BlockEdit edit)

@@ -240,10 +240,8 @@ bool FileCommands::saveDocument(DocumentWindow *child)
     case DocumentKind::Source:
         break;
     }
-    if (isBlankCaption(caption)) {
-        m_host.keyUpDone() = true;
+    if (isBlankCaption(caption))
         return saveDocumentAs(child);
-    }
     // A read-only document is never written: its caption is not a file name.
     if (child->editor()->isReadOnly())
         return false;
