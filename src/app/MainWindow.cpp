@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/CommandActions.h"
 #include "app/HelpWindow.h"
+#include "app/StatusPanel.h"
 #include "common/core/Rounding.h"
 #include "common/widgets/Dialogs.h"
 #include "common/widgets/FontChoice.h"
@@ -24,7 +25,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QStatusBar>
@@ -221,9 +221,8 @@ void MainWindow::openSourceFile(const QString &name)
 
 void MainWindow::createStatusBar()
 {
-    for (QLabel *&panel : m_panels) {
-        panel = new QLabel(this);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    for (StatusPanel *&panel : m_panels) {
+        panel = new StatusPanel(this);
         statusBar()->addWidget(panel);
     }
     m_panels[0]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -10,7 +10,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-class QLabel;
 
 namespace norvane {
 
@@ -22,6 +21,7 @@ class FindAllDialog;
 class OptionsDialog;
 class RecentFiles;
 class SearchCommands;
+class StatusPanel;
 
 // The main window: the menus and the toolbar, the document area with its tab
 // strip, and the status bar. It composes the concerns: each command's handler
@@ -109,7 +109,7 @@ private:
     DocumentArea *m_area = nullptr;
     RecentFiles *m_recent = nullptr;
     FileCommands *m_files = nullptr;
-    QLabel *m_panels[2] = {nullptr, nullptr};
+    StatusPanel *m_panels[2] = {nullptr, nullptr};
     bool m_shown = false;
     QStringList m_startFiles;
 

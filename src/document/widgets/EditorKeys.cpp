@@ -48,13 +48,20 @@ int EditorKeys::indentLength() const
 
 void EditorKeys::scheduleCaretShape()
 {
+    if (m_caretShapePending)
+        return;
+    m_caretShapePending = true;
     QMetaObject::invokeMethod(this, &EditorKeys::setCaretShape, Qt::QueuedConnection);
 }
 
 void EditorKeys::setCaretShape()
 {
-    const bool block = (m_host.settings().optFatCarat || !m_window.insertMode) && m_editor.selLength() == 0;
-    m_editor.setCursorWidth(block ? 8 : 1);
+    m_caretShapePending = false;
+    const bool block = (m_host.settings().optFatCarat || !m_window.insertMode) && !m_editor.textCursor().hasSelection();
+    // A new width repaints the caret: only when it changes.
+    const int width = block ? 8 : 1;
+    if (m_editor.cursorWidth() != width)
+        m_editor.setCursorWidth(width);
 }
 
 void EditorKeys::keyPress(QKeyEvent *event, bool &handled)
@@ -158,7 +165,6 @@ void EditorKeys::deleteIndentChars(DeleteMode mode)
     if (m_editor.isReadOnly())
         return;
     const int n = indentLength();
-    m_editor.suspendRedraw();
     int count = m_editor.selStart() - m_editor.lineIndex(-1);
     switch (mode) {
     case DeleteMode::Backspace:
@@ -179,7 +185,6 @@ void EditorKeys::deleteIndentChars(DeleteMode mode)
         m_editor.clearSelection();
     }
     m_editor.setSelLength(0);
-    m_editor.resumeRedraw();
 }
 
 bool EditorKeys::autoIndentNewLine()
@@ -200,11 +205,9 @@ bool EditorKeys::autoIndentNewLine()
     while (end > 0 && above.at(end - 1) == u' ')
         --end;
     if (end < above.size()) {
-        m_editor.suspendRedraw();
         m_editor.setLineText(line - 1, above.left(end));
         m_editor.setSelStart(m_editor.lineIndex(line - 1) + static_cast<int>(end) + 2 +
-                               static_cast<int>(indented ? blanks : 0));
-        m_editor.resumeRedraw();
+                             static_cast<int>(indented ? blanks : 0));
     }
     return true;
 }

@@ -51,6 +51,7 @@ private:
     DocumentWindow &m_window;
     DocumentHost &m_host;
     SourceEditor &m_editor;
+    bool m_caretShapePending = false;   // a caret shape is to be set once the current event is handled
 };
 
 } // namespace norvane

@@ -169,6 +169,18 @@ int SourceEditor::selLength() const
     return toPosition(cursor.selectionEnd()) - toPosition(cursor.selectionStart());
 }
 
+int SourceEditor::selStartLine() const
+{
+    const QTextCursor cursor = textCursor();
+    return document()->findBlock(cursor.selectionStart()).blockNumber();
+}
+
+int SourceEditor::selStartColumn() const
+{
+    const QTextCursor cursor = textCursor();
+    return cursor.selectionStart() - document()->findBlock(cursor.selectionStart()).position();
+}
+
 void SourceEditor::setSelStart(int position)
 {
     QTextCursor cursor = textCursor();

@@ -46,6 +46,9 @@ public:
 
     [[nodiscard]] int selStart() const;
     [[nodiscard]] int selLength() const;
+    // The line of the selection start and its column there, counted from 0.
+    [[nodiscard]] int selStartLine() const;
+    [[nodiscard]] int selStartColumn() const;
     // Places the caret (selection length 0).
     void setSelStart(int position);
     // Selects from the selection start over that many positions.
