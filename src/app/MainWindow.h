@@ -64,6 +64,7 @@ public:
     Settings &settings() override { return m_settings; }
     Dialogs &dialogs() override { return m_dialogs; }
     void saveSettings() override;
+    [[nodiscard]] QString dataFormatsPath() const override;
     void applyCommandStates(const CommandStates &states) override;
     bool isCommandEnabled(CommandId id) const override;
     void runCommand(CommandId id) override;

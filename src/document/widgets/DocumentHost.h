@@ -19,6 +19,8 @@ public:
 
     [[nodiscard]] virtual Settings &settings() = 0;
     [[nodiscard]] virtual Dialogs &dialogs() = 0;
+    // The file beside the settings file that remembers each data file's format.
+    [[nodiscard]] virtual QString dataFormatsPath() const = 0;
     // Writes the live settings to the settings file.
     virtual void saveSettings() = 0;
 
