@@ -380,6 +380,11 @@ bool IsCellFlagged(const DataColumn &column, std::string_view bytes, const CellF
 
 namespace {
 
+bool isNanText(std::string_view text)
+{
+    return text == "nan" || text == "-nan" || text == "+nan";
+}
+
 // The bytes that show as exactly this text, when there are such bytes: the
 // text itself for a display item, the number it reads as, however many
 // digits, for a binary or packed one.
@@ -425,6 +430,8 @@ std::optional<std::string> bytesShownAs(const DataColumn &column, std::string_vi
     }
     if (bytes && DecodeCell(column, *bytes, format) != text)
         bytes.reset();
+    if (bytes && (column.usage == Usage::Float4 || column.usage == Usage::Float8) && !column.hex && isNanText(text))
+        bytes.reset();
     return bytes;
 }
 
@@ -442,6 +449,10 @@ Result<std::string> EncodeCell(const DataColumn &column, std::string_view text, 
     if (source == CellSource::Shown) {
         if (std::optional<std::string> bytes = bytesShownAs(column, text, format))
             return std::move(*bytes);
+        // "nan" is shown for every NaN, whatever its sign and payload bits:
+        // the text does not give the bytes back.
+        if ((column.usage == Usage::Float4 || column.usage == Usage::Float8) && !column.hex && isNanText(text))
+            return Error{"A NaN's bytes cannot be told from its text"};
     }
     if (column.hex) {
         if (text.empty())

@@ -322,6 +322,27 @@ TEST(DataColumns, EditedPicturesWithVOrPShowTheirCharacters)
     }
 }
 
+// Every NaN shows as "nan" or "-nan", whatever its payload: the shown text
+// is refused rather than stored as another NaN's bytes, and typed it is the
+// standard NaN.
+TEST(DataColumns, ANaNsTextDoesNotStandForItsBytes)
+{
+    const DataColumn field = column("05 F COMP-2.");
+    const std::string payload(8, '\xFF');
+    EXPECT_EQ(DecodeCell(field, payload, ByteOrder::BigEndian), "-nan");
+    EXPECT_TRUE(IsCellFlagged(field, payload, ByteOrder::BigEndian));
+    EXPECT_FALSE(EncodeCell(field, "-nan", ByteOrder::BigEndian, CellSource::Shown));
+    EXPECT_FALSE(EncodeCell(field, "nan", ByteOrder::BigEndian, CellSource::Shown));
+    const Result<std::string> typed = EncodeCell(field, "nan", ByteOrder::BigEndian);
+    ASSERT_TRUE(typed);
+    EXPECT_EQ(typed.value(), bytes({0x7F, 0xF8, 0, 0, 0, 0, 0, 0}));
+    // An infinity has one pattern for each sign: its text gives it back.
+    const std::string infinity = bytes({0xFF, 0xF0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(EncodeCell(field, DecodeCell(field, infinity, ByteOrder::BigEndian), ByteOrder::BigEndian, CellSource::Shown)
+                  .value(),
+              infinity);
+}
+
 TEST(DataColumns, CheckCellRefusesWhatTheFieldCannotHold)
 {
     struct Case {
