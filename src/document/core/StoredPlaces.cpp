@@ -38,13 +38,14 @@ void followChanges(const ChangeMap &changes, std::span<const PlaceList> lists, s
     }
 }
 
-void followChangeOfStep(const TextChange &change, ChangeMap &step, std::span<const PlaceList> lists,
-                        std::vector<RememberedPlace> &memory)
+void followChangesOfStep(std::span<const TextChange> changes, ChangeMap &step, std::span<const PlaceList> lists,
+                         std::vector<RememberedPlace> &memory)
 {
-    ChangeMap single;
-    single.add(change);
+    ChangeMap run;
+    for (const TextChange &change : changes)
+        run.add(change);
     const std::size_t known = memory.size();
-    followChanges(single, lists, &memory);
+    followChanges(run, lists, &memory);
     if (memory.size() > known && !step.empty()) {
         // A place the step's earlier changes left untouched comes back exactly
         // through their inverse: there it stood before the step.
@@ -54,7 +55,8 @@ void followChangeOfStep(const TextChange &change, ChangeMap &step, std::span<con
             remembered.before = placeAfter(back, lists[remembered.list].kind, remembered.before).value;
         }
     }
-    step.add(change);
+    for (const TextChange &change : changes)
+        step.add(change);
     // Where the step leaves them so far, for making it again after an undo.
     for (RememberedPlace &remembered : memory) {
         if (const int *place = placeOf(lists, remembered))

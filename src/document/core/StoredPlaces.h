@@ -36,11 +36,11 @@ struct RememberedPlace {
 // memory (when there is one) with where it stood before and after.
 void followChanges(const ChangeMap &changes, std::span<const PlaceList> lists, std::vector<RememberedPlace> *memory);
 
-// One more change of an undo step whose earlier changes are `step`: every
-// place follows it, the places it touched are remembered with where they stood
-// before the whole step, and the change joins the step.
-void followChangeOfStep(const TextChange &change, ChangeMap &step, std::span<const PlaceList> lists,
-                        std::vector<RememberedPlace> &memory);
+// More changes of an undo step whose earlier changes are `step`: every place
+// follows them, the places they touched are remembered with where they stood
+// before the whole step, and the changes join the step.
+void followChangesOfStep(std::span<const TextChange> changes, ChangeMap &step, std::span<const PlaceList> lists,
+                         std::vector<RememberedPlace> &memory);
 
 // Takes the changes back: every place moves by their inverse, and the places
 // the changes touched return to where the memory says they stood before them.

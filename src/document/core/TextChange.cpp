@@ -10,8 +10,8 @@ PlaceAfter positionAfter(const TextChange &change, int position)
 {
     if (position < change.position)
         return {position, false};
-    if (position <= change.position + change.removed)
-        return {change.position + change.added, true};
+    if (position < change.position + change.removed)
+        return {change.position, true};
     return {position + change.delta(), false};
 }
 

@@ -28,13 +28,14 @@ struct TextChange {
     bool operator==(const TextChange &) const = default;
 };
 
-// Where a stored position or line stands after a change. A stored place
-// behaves as a text cursor does: text inserted before it or at it moves it on,
-// text removed before it moves it back, and a place inside removed text goes
-// to where the change ends. A line is the place of its first position. A place
-// a change reaches (at or inside what it replaced) is *touched*: the change
-// alone cannot say where it stood before, so whoever may take the change back
-// remembers it.
+// Where a stored position or line stands after a change. A position keeps to
+// the text after it: text inserted before it or at it moves it on, text
+// removed before it moves it back, and a position within removed or replaced
+// text goes to where that text began. A line keeps to the text it starts: a
+// line whose start was removed or replaced goes to the line where what
+// follows the change now stands. A place a change reaches that way is
+// *touched*: the change alone cannot say where it stood before, so whoever may
+// take the change back remembers it.
 struct PlaceAfter {
     int value = 0;
     bool touched = false;

@@ -10,10 +10,10 @@
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/DocumentMenus.h"
 #include "document/widgets/EditorKeys.h"
+#include "document/widgets/PlaceTracker.h"
 #include "document/widgets/SourceEditor.h"
 #include "editing/core/TransformSelectedLines.h"
 #include "layout/widgets/RecordWindows.h"
-#include "search/core/ShiftLog.h"
 #include "search/widgets/FindAll.h"
 #include "search/widgets/FindResultsModel.h"
 #include "settings/core/Settings.h"
@@ -28,8 +28,6 @@
 #include <QTableView>
 #include <QTextBlock>
 #include <QVBoxLayout>
-
-#include <cstdlib>
 
 namespace norvane {
 
@@ -106,6 +104,9 @@ DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(pa
             });
     connect(m_findResultsGrid, &QAbstractItemView::activated, this,
             [this](const QModelIndex &index) { goToFindResult(*this, index.row()); });
+
+    m_places = new PlaceTracker(
+        *m_editor, [this] { return storedPlaces(); }, [this] { placesMoved(); }, this);
 }
 
 DocumentWindow::~DocumentWindow() = default;
@@ -237,43 +238,33 @@ void DocumentWindow::syncToCaret(SourceEditor *editor)
         caretCommandStates(treeShown(), historyInUse().empty(), editor->selLength() >= 1, !editor->isReadOnly()));
 }
 
-void DocumentWindow::updateTree()
+std::vector<PlaceList> DocumentWindow::storedPlaces()
 {
-    if (syncSuspended)
-        return;
-    const int selStart = m_editor->selStart();
-    const int caretLine = m_editor->lineFromChar(selStart);
-    const int lineDelta = m_editor->lineCount() - lastLineCount;
-    const int charDelta = m_editor->textLength() - lastTextLength;
-    if (lineDelta == 0 && charDelta == 0)
-        return;
-    // A stored value is after the edit when it is at or beyond the caret less
-    // the size of the change.
-    ShiftLog lines;
-    ShiftLog positions;
-    if (lineDelta != 0)
-        lines.add(caretLine - std::abs(lineDelta), lineDelta);
-    if (charDelta != 0)
-        positions.add(selStart - std::abs(charDelta), charDelta);
-    shiftStoredValues(lines, positions);
+    // The division lines are set with the tree and go with it.
+    const std::uint64_t tree = m_structureTree->generation();
+    return {
+        {PlaceKind::Line, m_structureTree->nodeData(), tree},
+        {PlaceKind::Line, std::span(&dataDivisionLine, 1), tree},
+        {PlaceKind::Line, std::span(&procedureDivisionLine, 1), tree},
+        {PlaceKind::Position, editorHistory, editorHistoryGeneration},
+        {PlaceKind::Line, m_findResults->lines(), m_findResults->generation()},
+        {PlaceKind::Position, m_findResults->positions(), m_findResults->generation()},
+    };
 }
 
-void DocumentWindow::shiftStoredValues(const ShiftLog &lines, const ShiftLog &positions)
+void DocumentWindow::placesMoved()
 {
-    dataDivisionLine = lines.apply(dataDivisionLine);
-    procedureDivisionLine = lines.apply(procedureDivisionLine);
-    if (treeShown() && !lines.empty()) {
-        for (int index = m_structureTree->count() - 1; index >= 0; --index)
-            m_structureTree->setDataAt(index, lines.apply(m_structureTree->dataAt(index)));
-    }
-    if (!m_findResultsGrid->isHidden())
-        m_findResults->shift(lines, positions);
-    if (!positions.empty()) {
-        for (int &position : editorHistory)
-            position = positions.apply(position);
-    }
-    lastTextLength = m_editor->textLength();
-    lastLineCount = m_editor->lineCount();
+    m_findResults->placesMoved();
+}
+
+int DocumentWindow::takeLastTrack()
+{
+    TrackHistory &history = historyInUse();
+    const int position = history.back();
+    history.pop_back();
+    if (mainEditorActive)
+        ++editorHistoryGeneration;
+    return position;
 }
 
 void DocumentWindow::highlightNodeOfLine(int line)
@@ -364,16 +355,14 @@ void DocumentWindow::transformSelectedLines(BlockEdit edit)
 
     // Later lines first, so the positions of the earlier ones stay as they were.
     m_editor->suspendRedraw();
-    QTextCursor cursor(document);
-    cursor.beginEditBlock();
-    for (auto it = plan.edits.crbegin(); it != plan.edits.crend(); ++it) {
-        const QTextBlock block = document->findBlockByNumber(first.blockNumber() + static_cast<int>(it->line));
-        const int at = block.position() + static_cast<int>(it->splice.offset);
-        cursor.setPosition(at);
-        cursor.setPosition(at + static_cast<int>(it->splice.removed), QTextCursor::KeepAnchor);
-        cursor.insertText(toQString(it->splice.inserted));
+    {
+        SourceEditor::EditRun run(*m_editor);
+        for (auto it = plan.edits.crbegin(); it != plan.edits.crend(); ++it) {
+            const QTextBlock block = document->findBlockByNumber(first.blockNumber() + static_cast<int>(it->line));
+            const int at = block.position() + static_cast<int>(it->splice.offset);
+            run.replace(at, at + static_cast<int>(it->splice.removed), toQString(it->splice.inserted));
+        }
     }
-    cursor.endEditBlock();
     m_editor->setSelection(start, length + static_cast<int>(plan.lengthChange));
     m_editor->resumeRedraw();
 }
@@ -460,6 +449,7 @@ void DocumentWindow::releaseOnClose()
     m_host.documentClosing(this);
     filePath.reset();
     editorHistory.clear();
+    ++editorHistoryGeneration;
     splitViewHistory.clear();
     m_host.setStatusPanel(0, QStringLiteral(" "));
     m_host.setStatusPanel(1, QStringLiteral(" "));

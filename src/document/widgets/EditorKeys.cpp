@@ -87,14 +87,12 @@ void EditorKeys::keyUp(QKeyEvent *event)
 
     if (isEnter(key) && m_window.enterPending) {
         m_window.enterPending = false;
-        const bool acted = autoIndentNewLine();
+        autoIndentNewLine();
         if (modifiers & Qt::ShiftModifier)
             insertIndentAtCaret();
         else if (modifiers & Qt::ControlModifier)
             deleteIndentChars(DeleteMode::BeforeCaret);
         m_window.syncSuspended = false;
-        if (acted)
-            m_window.updateTree();
         m_window.editorSelectionChanged();
         return;
     }
@@ -126,7 +124,6 @@ void EditorKeys::keyUp(QKeyEvent *event)
         return;
     }
     m_window.syncSuspended = false;
-    m_window.updateTree();
     if (key == Qt::Key_Delete || key == Qt::Key_Backspace)
         m_window.editorSelectionChanged();
 }
@@ -141,7 +138,6 @@ void EditorKeys::insertTextAtCaret(const QString &text)
 void EditorKeys::insertIndentAtCaret()
 {
     insertTextAtCaret(QString(indentLength(), u' '));
-    m_window.updateTree();
 }
 
 void EditorKeys::deleteIndentChars(DeleteMode mode)

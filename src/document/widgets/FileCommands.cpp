@@ -144,8 +144,6 @@ void FileCommands::openSourceFile(const QString &name)
     child->lineEnding = detectLineEnding(bytes.value());
     // Breaks turned into line feeds on the bytes, the fastest place; loading also clears the modified flag.
     child->editor()->loadText(toQString(withLineFeedBreaks(bytes.value())));
-    child->lastLineCount = child->editor()->lineCount();
-    child->lastTextLength = child->editor()->textLength();
 
     child->setCaption(wanted);
     child->editor()->setReadOnlyMode(openReadOnly);

@@ -39,6 +39,7 @@ void StructureTreeView::clearNodes()
     m_pendingExpand.clear();
     m_items.clear();
     m_data.clear();
+    ++m_generation;
     m_order.clear();
     m_orderValid = true;
 }

@@ -2,6 +2,8 @@
 
 #include <QTreeWidget>
 
+#include <cstdint>
+#include <span>
 #include <vector>
 
 namespace norvane {
@@ -41,6 +43,10 @@ public:
     [[nodiscard]] int nodeData(Node node) const;
     [[nodiscard]] int dataAt(int index) const;
     void setDataAt(int index, int value);
+    // Every node's integer, in the order the nodes were created, to be kept in
+    // step with the text; the generation changes whenever the nodes go.
+    [[nodiscard]] std::span<int> nodeData() { return m_data; }
+    [[nodiscard]] std::uint64_t generation() const { return m_generation; }
     // True when every ancestor is expanded.
     [[nodiscard]] bool isNodeVisible(Node node) const;
     [[nodiscard]] Node selectedNode() const;
@@ -62,6 +68,7 @@ private:
 
     std::vector<Node> m_items;          // by creation
     std::vector<int> m_data;            // by creation
+    std::uint64_t m_generation = 0;
     mutable std::vector<int> m_order;   // creation ids in tree order
     mutable bool m_orderValid = true;
     bool m_batch = false;

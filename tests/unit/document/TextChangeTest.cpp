@@ -126,7 +126,9 @@ TEST(TextChange, PlacesMoveAsTextCursorsDo)
         {"joining line 1 to line 0 takes line 1 to line 0", 3, 1, "", {0, 0, 1}, {0, 3, 4, 8}},
         {"deleting line 1 whole takes it to where line 2 now starts", 4, 4, "", {0, 1, 1}, {0, 5, 5, 5}},
         {"typing at the start of line 1 moves its start", 4, 0, "XY", {0, 1, 2}, {0, 7, 8, 12}},
-        {"a replacement inside line 1 sends its places to its end", 4, 2, "Z", {0, 1, 2}, {0, 6, 6, 9}},
+        {"a replacement at the start of line 1 keeps its places where it begins", 4, 2, "Z", {0, 1, 2}, {0, 5, 5, 9}},
+        {"a replacement with a line break there takes line 1 to what follows it", 4, 2, "Z\nW", {0, 2, 3},
+         {0, 5, 5, 12}},
     };
     for (const Row &row : rows) {
         Text text("ABC\nDEF\nGHI");
@@ -142,9 +144,10 @@ TEST(TextChange, PlacesMoveAsTextCursorsDo)
     }
 }
 
-// A line follows its first position: the line a line goes to is the line its
-// first position goes to, whatever the change.
-TEST(TextChange, LinesFollowTheirFirstPosition)
+// A line keeps to the text it starts: a line whose start the change left alone
+// goes where its first position goes, and one whose start was removed goes
+// where the text after the change now stands.
+TEST(TextChange, LinesKeepToTheTextTheyStart)
 {
     std::mt19937 random(7);
     for (int round = 0; round < 2000; ++round) {
@@ -155,8 +158,10 @@ TEST(TextChange, LinesFollowTheirFirstPosition)
         const int removed = static_cast<int>(random() % static_cast<unsigned>(size - offset + 1));
         const TextChange change = text.replace(offset, removed, randomText(random, static_cast<int>(random() % 6)));
         for (int line = 0; line < before.lineCount(); ++line) {
-            const int start = positionAfter(change, before.lineStart(line)).value;
-            ASSERT_EQ(lineAfter(change, line).value, text.lineOfPosition(start))
+            const int start = before.lineStart(line);
+            const bool startRemoved = start >= change.position && start < change.position + change.removed;
+            const int after = startRemoved ? change.position + change.added : positionAfter(change, start).value;
+            ASSERT_EQ(lineAfter(change, line).value, text.lineOfPosition(after))
                 << "round " << round << " line " << line;
         }
         EXPECT_EQ(change.delta(), text.length() - before.length());
@@ -205,7 +210,7 @@ TEST(ChangeMap, RunsComposeAndTakeBackExactly)
                 }
                 const std::string inserted = randomText(random, static_cast<int>(random() % 4));
                 const TextChange change = text.replace(offset, removed, inserted);
-                followChangeOfStep(change, run, oneByOne.lists(), memory);
+                followChangesOfStep(std::span(&change, 1), run, oneByOne.lists(), memory);
                 cursor = order == Order::Forward ? offset + static_cast<int>(inserted.size()) : offset;
             }
             EXPECT_EQ(run.delta(), text.length() - originalLength);

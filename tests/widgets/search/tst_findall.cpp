@@ -1,6 +1,5 @@
 #include "common/core/Rounding.h"
 #include "document/widgets/SourceEditor.h"
-#include "search/core/ShiftLog.h"
 #include "search/widgets/FindResultsModel.h"
 #include "search/widgets/FindAllDialog.h"
 #include "support/MainWindowFixture.h"
@@ -10,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 
@@ -373,18 +373,25 @@ void TestFindAll::modelKeepsItsContract()
     QCOMPARE(model.data(model.index(3, 3)).toString(), QStringLiteral("300"));
     QCOMPARE(model.longestText(0), QStringLiteral("line 11"));
 
-    ShiftLog lines;
-    lines.add(20, 2);
-    ShiftLog positions;
-    positions.add(150, -7);
-    model.shift(lines, positions);
+    // The lines and positions follow changes of the text in place.
+    const std::uint64_t generation = model.generation();
+    for (int &line : model.lines())
+        line += line >= 20 ? 2 : 0;
+    for (int &position : model.positions())
+        position -= position >= 150 ? 7 : 0;
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    model.placesMoved();
+    QCOMPARE(changed.size(), 1);
     QCOMPARE(model.cellText(1, 0), QStringLiteral("line 11"));
     QCOMPARE(model.cellText(2, 0), QStringLiteral("line 23"));
     QCOMPARE(model.cellText(1, 3), QStringLiteral("100"));
     QCOMPARE(model.cellText(2, 3), QStringLiteral("193"));
+    QCOMPARE(model.result(2).line, 22);
+    QCOMPARE(model.result(2).found, QStringLiteral("T"));
 
     model.clear();
     QCOMPARE(model.rowCount(), 0);
+    QVERIFY(model.generation() != generation);
     model.append(std::move(rows));
     QCOMPARE(model.rowCount(), 5);
 }
