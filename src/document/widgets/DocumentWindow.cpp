@@ -16,6 +16,7 @@
 #include "layout/widgets/RecordWindows.h"
 #include "search/widgets/FindAll.h"
 #include "search/widgets/FindResultsModel.h"
+#include "search/widgets/FindResultsView.h"
 #include "settings/core/Settings.h"
 #include "structure/widgets/StructureTreeView.h"
 
@@ -67,7 +68,8 @@ DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(pa
     m_splitView->setFocusPolicy(Qt::ClickFocus);
     m_splitView->viewport()->setCursor(Qt::ArrowCursor);
     m_splitView->hide();
-    m_findResultsGrid = new QTableView(m_editorSplitter);
+    auto *findResultsGrid = new FindResultsView(m_editorSplitter);
+    m_findResultsGrid = findResultsGrid;
     m_findResultsGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_findResultsGrid->hide();
     m_layoutGrid = new QTableView(m_editorPanel);
@@ -97,13 +99,7 @@ DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(pa
     // Find-all results grid
     m_findResults = new FindResultsModel(this);
     setUpFindResultsGrid(*m_findResultsGrid, *m_findResults);
-    connect(m_findResultsGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
-                if (current.isValid())
-                    goToFindResult(*this, current.row());
-            });
-    connect(m_findResultsGrid, &QAbstractItemView::activated, this,
-            [this](const QModelIndex &index) { goToFindResult(*this, index.row()); });
+    connect(findResultsGrid, &FindResultsView::rowChosen, this, [this](int row) { goToFindResult(*this, row); });
 
     m_places = new PlaceTracker(
         *m_editor, [this] { return storedPlaces(); }, [this] { placesMoved(); }, this);

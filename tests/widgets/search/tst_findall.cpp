@@ -3,6 +3,7 @@
 #include "search/widgets/FindResultsModel.h"
 #include "search/widgets/FindAllDialog.h"
 #include "support/MainWindowFixture.h"
+#include "support/PlatformInput.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -10,6 +11,8 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QSignalSpy>
+#include <QTableView>
+#include <QMenu>
 #include <QTableView>
 #include <QTest>
 
@@ -85,6 +88,7 @@ private slots:
     void nothingFoundSaysSoAndLeavesTheGrid();
     void selectingARowMovesTheEditor();
     void clearAndClose();
+    void onlyAClickActivationOrKeysChooseARow();
     void rowsFollowEdits();
     void resultsTakeTwoFifthsAndCloseTheSplit();
     void modelKeepsItsContract();
@@ -244,7 +248,7 @@ void TestFindAll::selectingARowMovesTheEditor()
     QCOMPARE(child->findResults()->rowCount(), 5);
 
     // A match far down: five lines of context above it.
-    child->findResultsGrid()->selectRow(4);
+    clickRow(child->findResultsGrid(), 4);
     QCOMPARE(editor->selStart(), editor->lineIndex(76) + 11);
     QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
     QCOMPARE(editor->firstVisibleLine(), 71);
@@ -252,23 +256,23 @@ void TestFindAll::selectingARowMovesTheEditor()
     QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 77 column 12"));
 
     // A match near the top: the text from its first line; another letter case is selected as found.
-    child->findResultsGrid()->selectRow(2);
+    clickRow(child->findResultsGrid(), 2);
     QCOMPARE(editor->firstVisibleLine(), 7);
     QCOMPARE(editor->selectedText(), QStringLiteral("move"));
-    child->findResultsGrid()->selectRow(0);
+    clickRow(child->findResultsGrid(), 0);
     QCOMPARE(editor->firstVisibleLine(), 0);
 
     // Rows from an earlier search select their own text after another was appended.
     findAll(fixture, QStringLiteral("PERFORM"));
-    child->findResultsGrid()->selectRow(1);
+    clickRow(child->findResultsGrid(), 1);
     QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
-    child->findResultsGrid()->selectRow(5);
+    clickRow(child->findResultsGrid(), 5);
     QCOMPARE(editor->selectedText(), QStringLiteral("PERFORM"));
 
     // A row whose text changed since places only the caret.
     editor->setSelection(editor->lineIndex(8) + 11, 4);
     editor->replaceSelection(QStringLiteral("SET "));
-    child->findResultsGrid()->selectRow(1);
+    clickRow(child->findResultsGrid(), 1);
     QCOMPARE(editor->selStart(), editor->lineIndex(8) + 11);
     QCOMPARE(editor->selLength(), 0);
 }
@@ -279,7 +283,7 @@ void TestFindAll::clearAndClose()
     fixture.show();
     DocumentWindow *child = open(fixture, finderProgram());
     findAll(fixture, QStringLiteral("MOVE"));
-    child->findResultsGrid()->selectRow(1);
+    clickRow(child->findResultsGrid(), 1);
     const int caret = child->editor()->selStart();
 
     child->menus()->clearFindResultsItem->trigger();
@@ -299,6 +303,46 @@ void TestFindAll::clearAndClose()
     // A closed grid starts again.
     findAll(fixture, QStringLiteral("PERFORM"));
     QCOMPARE(child->findResults()->rowCount(), 1);
+}
+
+// A right click, the popup and the grid getting the focus back choose no row
+// and make none current: the editor stays where it is.
+void TestFindAll::onlyAClickActivationOrKeysChooseARow()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    DocumentWindow *child = open(fixture, finderProgram());
+    SourceEditor *editor = child->editor();
+    findAll(fixture, QStringLiteral("MOVE"));
+    QTableView *grid = child->findResultsGrid();
+    editor->setSelStart(editor->lineIndex(5) + 3);
+    const int caret = editor->selStart();
+
+    const QRect row2 = grid->visualRect(grid->model()->index(2, 0));
+    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, row2.center());
+    child->menus()->findResultsMenu->close();
+    grid->setFocus(Qt::PopupFocusReason);
+    QCOMPARE(editor->selStart(), caret);
+    QVERIFY(!grid->currentIndex().isValid());
+
+    // The arrow keys choose a row, and so does Enter.
+    pressKeys(grid, Qt::Key_Down);
+    QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
+    QCOMPARE(editor->selStart(), child->findResults()->result(grid->currentIndex().row()).position);
+    editor->setSelStart(caret);
+    grid->setFocus();
+    pressKeys(grid, Qt::Key_Return);
+    QCOMPARE(editor->selStart(), child->findResults()->result(grid->currentIndex().row()).position);
+
+    // Clear and Close leave the editor where it is.
+    editor->setSelStart(caret);
+    child->menus()->clearFindResultsItem->trigger();
+    grid->setFocus(Qt::PopupFocusReason);
+    QCOMPARE(editor->selStart(), caret);
+    findAll(fixture, QStringLiteral("MOVE"));
+    editor->setSelStart(caret);
+    child->menus()->closeFindResultsItem->trigger();
+    QCOMPARE(editor->selStart(), caret);
 }
 
 void TestFindAll::rowsFollowEdits()
@@ -325,7 +369,7 @@ void TestFindAll::rowsFollowEdits()
     QTest::keyClicks(editor, QStringLiteral("XY"));
     QCOMPARE(child->findResults()->cellText(1, 0), QStringLiteral("line 11"));
     QCOMPARE(child->findResults()->result(2).position, before + 6);
-    child->findResultsGrid()->selectRow(2);
+    clickRow(child->findResultsGrid(), 2);
     QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
     QCOMPARE(editor->lineFromChar(editor->selStart()), 17);
     QCOMPARE(child->findResults()->result(0).position, editor->lineIndex(1) + 11);

@@ -5,6 +5,7 @@
 #include "search/widgets/FindAllDialog.h"
 #include "structure/widgets/StructureTreeView.h"
 #include "support/MainWindowFixture.h"
+#include "support/PlatformInput.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -369,7 +370,7 @@ void TestFindReplace::replaceAllKeepsStoredPlacesOnTheirText()
     QCOMPARE(editor->lineText(9), QStringLiteral("           COMPUTE-AND-MOVE 3 TO WS-A."));
 
     for (int row = 0; row < 4; ++row) {
-        child->findResultsGrid()->selectRow(row);
+        clickRow(child->findResultsGrid(), row);
         QCOMPARE(editor->selectedText(), QStringLiteral("WS-A"));
     }
     QCOMPARE(child->editorHistory.back(), editor->lineIndex(trackedLine) + 6);
