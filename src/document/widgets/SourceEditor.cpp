@@ -94,7 +94,9 @@ SourceEditor::SourceEditor(QWidget *parent) : QPlainTextEdit(parent)
 
 void SourceEditor::loadText(const QString &text)
 {
-    setPlainText(withLineFeeds(text));
+    // The document takes a carriage return, a line feed and the pair each as
+    // a line break itself.
+    setPlainText(text);
     document()->clearUndoRedoStacks();
     setModified(false);
     emit textLoaded();
@@ -414,6 +416,18 @@ std::vector<std::string> SourceEditor::byteLines() const
     for (int i = 0; i < count && block.isValid(); ++i, block = block.next())
         result.push_back(toBytes(block.text()));
     return result;
+}
+
+std::string SourceEditor::textBytes() const
+{
+    const QString raw = document()->toRawText();
+    std::string bytes(static_cast<std::size_t>(raw.size()), '\0');
+    const QChar *from = raw.constData();
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char16_t c = from[i].unicode();
+        bytes[i] = c == QChar::ParagraphSeparator ? '\n' : c > 0xFF ? '?' : static_cast<char>(c);
+    }
+    return bytes;
 }
 
 void SourceEditor::setLineText(int line, const QString &text)

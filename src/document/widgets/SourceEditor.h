@@ -104,6 +104,9 @@ public:
     [[nodiscard]] QStringList lines() const;
     // The lines as the file's bytes, for the core.
     [[nodiscard]] std::vector<std::string> byteLines() const;
+    // The whole text as 8-bit bytes in one buffer, lines ended by line feeds,
+    // for a scan that reads it in place.
+    [[nodiscard]] std::string textBytes() const;
     void setLineText(int line, const QString &text);
     void insertLine(int line, const QString &text);
     void deleteLine(int line);
