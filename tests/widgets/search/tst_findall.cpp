@@ -83,6 +83,7 @@ class TestFindAll : public QObject {
 private slots:
     void dialogWaitsForAText();
     void rowsNameLineHeaderAndText();
+    void headersShowAsTheTreeShowsThem();
     void withoutATreeThereAreNoHeaders();
     void searchesWhileShownAppend();
     void nothingFoundSaysSoAndLeavesTheGrid();
@@ -186,6 +187,32 @@ void TestFindAll::rowsNameLineHeaderAndText()
     QCOMPARE(child->findResults()->rowCount(), 4);
     QCOMPARE(child->findResults()->cellText(2, 2), QStringLiteral("move 2 to WS-A."));
     QCOMPARE(child->findResults()->cellText(2, 1), QStringLiteral("MAIN-PARA."));
+}
+
+// Numbered lines with an identification area: the header column shows the
+// header as the tree does (columns 8 to 72, trimmed), not the raw line.
+void TestFindAll::headersShowAsTheTreeShowsThem()
+{
+    const auto numbered = [](const char *sequence, const char *text, const char *identification) {
+        QByteArray line = QByteArray(sequence) + ' ' + text;
+        line.append(72 - line.size(), ' ');
+        return line + identification + "\r\n";
+    };
+    MainWindowFixture fixture;
+    fixture.show();
+    DocumentWindow *child = open(fixture, numbered("062300", "PROCEDURE DIVISION.", "06230000") +
+                                              numbered("062400", "    DISPLAY 'X'.", "06240000") +
+                                              numbered("062500", "1000-PROCESS-INPUTS.", "06250000") +
+                                              numbered("062600", "    MOVE 1 TO WS-A.", "06260000") +
+                                              numbered("062700", "2000-next.", "06270000") +
+                                              numbered("062800", "\t    MOVE 2 TO WS-A.", "06280000"));
+    findAll(fixture, QStringLiteral("MOVE"));
+    QCOMPARE(child->findResults()->cellText(0, 1), QStringLiteral("1000-PROCESS-INPUTS."));
+    QCOMPARE(child->findResults()->cellText(1, 1), QStringLiteral("2000-next."));
+    // On the header's own line the column stays empty.
+    findAll(fixture, QStringLiteral("1000-PROCESS-INPUTS"));
+    QCOMPARE(child->findResults()->cellText(2, 0), QStringLiteral("line 3"));
+    QCOMPARE(child->findResults()->cellText(2, 1), QString());
 }
 
 void TestFindAll::withoutATreeThereAreNoHeaders()
