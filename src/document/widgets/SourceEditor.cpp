@@ -545,6 +545,20 @@ void SourceEditor::printText(QPrinter &printer, const QString &title) const
     document()->print(&printer);
 }
 
+bool SourceEditor::event(QEvent *event)
+{
+    // Ctrl+Y is the program's Save all; where the platform also makes it Redo
+    // (Windows), the editor does not take it (Redo is Ctrl+Shift+Z everywhere).
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+            event->ignore();
+            return false;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
 void SourceEditor::keyPressEvent(QKeyEvent *event)
 {
     bool consumed = false;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
@@ -23,6 +24,7 @@ private slots:
     void findStaysInsideItsRange();
     void findAcrossLinesAndBackward_data();
     void findAcrossLinesAndBackward();
+    void ctrlYIsLeftToSaveAll();
     void everyByteSurvivesALoad();
     void lineOperations();
     void pasteArrivesAsPlainText();
@@ -202,6 +204,21 @@ void TestSourceEditor::findAcrossLinesAndBackward()
     if (found >= 0)
         QCOMPARE(editor.textBetween(found, found + SourceEditor::positionsOf(what)).size(),
                  SourceEditor::positionsOf(what));
+}
+
+// Ctrl+Y is the program's Save all: the editor never takes it, even where the
+// platform calls it Redo; Ctrl+Shift+Z is its Redo.
+void TestSourceEditor::ctrlYIsLeftToSaveAll()
+{
+    SourceEditor editor;
+    QKeyEvent saveAll(QEvent::ShortcutOverride, Qt::Key_Y, Qt::ControlModifier);
+    saveAll.ignore();
+    QCoreApplication::sendEvent(&editor, &saveAll);
+    QVERIFY(!saveAll.isAccepted());
+    QKeyEvent redo(QEvent::ShortcutOverride, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    redo.ignore();
+    QCoreApplication::sendEvent(&editor, &redo);
+    QVERIFY(redo.isAccepted());
 }
 
 void TestSourceEditor::everyByteSurvivesALoad()
