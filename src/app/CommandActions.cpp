@@ -77,7 +77,7 @@ void CommandActions::createActions()
         {SelectAll, "Select &all\tCtrl+A", {}},
         {Find, "&Find", ctrl(Qt::Key_F), "find", "Find"},
         {FindNext, "Find &next", QKeySequence(Qt::Key_F3)},
-        {FindPrevious, "Find pre&vious", QKeySequence(Qt::SHIFT | Qt::Key_F3)},
+        {FindPrevious, "Find &previous", QKeySequence(Qt::SHIFT | Qt::Key_F3)},
         {Replace, "&Replace", ctrl(Qt::Key_R), "replace", "Replace"},
         {FindAll, "Find all", ctrl(Qt::Key_D), "find-all", "Find all"},
         {GoTo, "&Go to", ctrl(Qt::Key_G), "goto", "Go to"},
@@ -91,6 +91,9 @@ void CommandActions::createActions()
         {Uncomment, "Uncomment", ctrl(Qt::Key_W), "uncomment", "un-Comment"},
         {Track, "Trac&k", QKeySequence(Qt::Key_F4), "track", "Track"},
         {BackTrack, "&Back track", QKeySequence(Qt::Key_F5), "back-track", "Back track"},
+        {RecordFields, "Record &fields", QKeySequence(Qt::Key_F7)},
+        {RecordBytes, "Record b&ytes", QKeySequence(Qt::Key_F8)},
+        {NextInvalidCell, "Next in&valid cell", QKeySequence(Qt::Key_F6)},
         {HideToolbar, "&Hide toolbar", {}},
         {Options, "&Options", {}},
         {Font, "Font", {}},
@@ -194,6 +197,7 @@ void CommandActions::createMenus(QMainWindow &window)
     add(tools, {Indent, Unindent});
     tools->addSeparator();
     add(tools, {CalcOffset, EditDataFile});
+    add(tools, {RecordFields, RecordBytes, NextInvalidCell});
     tools->addSeparator();
     add(tools, {Comment, Uncomment});
     tools->addSeparator();

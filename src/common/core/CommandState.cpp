@@ -9,7 +9,7 @@ constexpr std::array<std::string_view, CommandCount> kNames = {
     "Undo", "Redo", "Cut", "Copy", "Paste", "SelectAll",
     "Find", "FindNext", "FindPrevious", "Replace", "FindAll", "GoTo", "SplitScreen", "RefreshTree", "Indent",
     "Unindent", "CalcOffset", "EditDataFile", "Comment", "Uncomment", "Track", "BackTrack", "HideToolbar", "Options",
-    "Font",
+    "Font", "RecordFields", "RecordBytes", "NextInvalidCell",
     "Cascade", "Tile", "MinimizeAll", "NextWindow", "PreviousWindow",
     "Help", "About",
     "UndoButton",
@@ -100,7 +100,7 @@ CommandStates sourceCommandStates(const SourceWindowFacts &facts)
     states.set({Open, SaveAs, Close, Cascade, Tile, MinimizeAll, Print, Find, FindNext, FindPrevious, FindAll,
                 RefreshTree, Undo, Redo, UndoButton, SelectAll, GoTo},
                true);
-    states.set({Cut, Copy, CalcOffset, EditDataFile}, false);
+    states.set({Cut, Copy, CalcOffset, EditDataFile, RecordFields, RecordBytes, NextInvalidCell}, false);
     states.set({Paste, Replace}, !facts.readOnly);
     states.set(SplitScreen, !facts.blank);
     states.set(Track, facts.treeShown);
@@ -119,6 +119,7 @@ static CommandStates gridWindowStates(bool clipboard)
                 Unindent, Comment, Uncomment},
                false);
     states.set({Cut, Copy, Paste}, clipboard);
+    states.set({RecordFields, RecordBytes, NextInvalidCell}, clipboard);
     return states;
 }
 
