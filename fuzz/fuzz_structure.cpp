@@ -107,7 +107,7 @@ void checkSameNodes(const StructureTree &tree, const StructureTree &expected, bo
             for (char &c : text)
                 c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
         }
-        FUZZ_CHECK_MSG(node.text == text, printable(node.text) + " instead of " + printable(text));
+        FUZZ_CHECK_MSG(node.text == text, fuzz::printable(node.text) + " instead of " + fuzz::printable(text));
     }
 }
 
