@@ -323,6 +323,18 @@ int SourceEditor::selLength() const
     return toPosition(cursor.selectionEnd()) - toPosition(cursor.selectionStart());
 }
 
+int SourceEditor::selStartLine() const
+{
+    const QTextCursor cursor = textCursor();
+    return document()->findBlock(cursor.selectionStart()).blockNumber();
+}
+
+int SourceEditor::selStartColumn() const
+{
+    const QTextCursor cursor = textCursor();
+    return cursor.selectionStart() - document()->findBlock(cursor.selectionStart()).position();
+}
+
 void SourceEditor::setSelStart(int position)
 {
     QTextCursor cursor = textCursor();
@@ -545,6 +557,37 @@ void SourceEditor::printText(QPrinter &printer, const QString &title) const
     document()->print(&printer);
 }
 
+void SourceEditor::keyPressEvent(QKeyEvent *event)
+{
+    bool handled = false;
+    emit keyPress(event, handled);
+    if (!handled)
+        standardKeyPress(event);
+}
+
+void SourceEditor::standardKeyPress(QKeyEvent *event)
+{
+    const int key = event->key();
+    // Tab never enters the text as a character (Alt+Tab or Meta+Tab would
+    // insert one), nor moves the focus: a read-only editor takes it and does
+    // nothing.
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        event->accept();
+        return;
+    }
+    // A line break with Shift or Ctrl is a line break like any other (Qt would
+    // insert a soft line separator, which no 8-bit file can hold).
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (enter && (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) && !isReadOnly()) {
+        textCursor().insertBlock();
+        ensureCursorVisible();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+// Tab is a key of the editor, never a move of the focus to the next control:
+// it reaches keyPressEvent in a read-only editor too (see standardKeyPress).
 bool SourceEditor::event(QEvent *event)
 {
     // Ctrl+Y is the program's Save all; where the platform also makes it Redo
@@ -556,31 +599,14 @@ bool SourceEditor::event(QEvent *event)
             return false;
         }
     }
-    return QPlainTextEdit::event(event);
-}
-
-void SourceEditor::keyPressEvent(QKeyEvent *event)
-{
-    bool consumed = false;
-    emit keyDown(event, consumed);
-    if (consumed)
-        return;
-    // A line break with Shift or Ctrl is a line break like any other (Qt would
-    // insert a soft line separator, which no 8-bit file can hold).
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) && !isReadOnly()) {
-        textCursor().insertBlock();
-        ensureCursorVisible();
-        return;
+    if (event->type() == QEvent::KeyPress) {
+        auto *keyEvent = static_cast<QKeyEvent *>(event);
+        if (keyEvent->key() == Qt::Key_Tab || keyEvent->key() == Qt::Key_Backtab) {
+            keyPressEvent(keyEvent);
+            return true;
+        }
     }
-    QPlainTextEdit::keyPressEvent(event);
-}
-
-void SourceEditor::keyReleaseEvent(QKeyEvent *event)
-{
-    QPlainTextEdit::keyReleaseEvent(event);
-    if (!event->isAutoRepeat())
-        emit keyUp(event);
+    return QPlainTextEdit::event(event);
 }
 
 void SourceEditor::mousePressEvent(QMouseEvent *event)
@@ -606,10 +632,11 @@ bool SourceEditor::canInsertFromMimeData(const QMimeData *source) const
     return source->hasText();
 }
 
-// Pastes and drops arrive as plain text only.
+// Pastes and drops arrive as plain text only, and never in a read-only editor
+// (QPlainTextEdit::paste itself does not ask).
 void SourceEditor::insertFromMimeData(const QMimeData *source)
 {
-    if (source->hasText())
+    if (!isReadOnly() && source->hasText())
         replaceSelection(source->text());
 }
 

@@ -44,9 +44,26 @@ public:
     [[nodiscard]] int dataAt(int index) const;
     void setDataAt(int index, int value);
     // Every node's integer, in the order the nodes were created, to be kept in
-    // step with the text; the generation changes whenever the nodes go.
-    [[nodiscard]] std::span<int> nodeData() { return m_data; }
+    // step with the text; the generation changes whenever the nodes go. Taken
+    // to be changed: the lookup by value is made again when next asked.
+    [[nodiscard]] std::span<int> nodeData()
+    {
+        m_leastFromValid = false;
+        return m_data;
+    }
     [[nodiscard]] std::uint64_t generation() const { return m_generation; }
+    // Gives every node the integer change(its integer) in one pass, whatever
+    // the tree order: what a shift of the stored lines after an edit needs.
+    template <typename Change>
+    void changeAllData(Change change)
+    {
+        for (int &value : m_data)
+            value = change(value);
+        m_leastFromValid = false;
+    }
+    // The last node in tree order whose integer is at most the value; -1 when
+    // there is none. Quick: the caret's node is looked up on every key.
+    [[nodiscard]] int lastIndexAtMost(int value) const;
     // True when every ancestor is expanded.
     [[nodiscard]] bool isNodeVisible(Node node) const;
     [[nodiscard]] Node selectedNode() const;
@@ -71,6 +88,11 @@ private:
     std::uint64_t m_generation = 0;
     mutable std::vector<int> m_order;   // creation ids in tree order
     mutable bool m_orderValid = true;
+    // In tree order, the least integer from each index to the end: it never
+    // falls, so lastIndexAtMost is a binary search although the integers are
+    // not quite in order (a performed paragraph can stand before a section).
+    mutable std::vector<int> m_leastFrom;
+    mutable bool m_leastFromValid = false;
     bool m_batch = false;
     std::vector<Node> m_pendingRoots;
     std::vector<Node> m_pendingExpand;
