@@ -22,6 +22,8 @@
 #include <QFileInfo>
 #include <QPrinter>
 
+#include <optional>
+
 namespace norvane {
 
 namespace {
@@ -144,19 +146,24 @@ void FileCommands::openSourceFile(const QString &name)
     m_host.showProgress(QStringLiteral("loading Program..."));
     child->syncSuspended = true;
     child->lineEnding = detectLineEnding(bytes.value());
-    // Breaks turned into line feeds on the bytes, the fastest place; loading also clears the modified flag.
-    child->editor()->loadText(toQString(withLineFeedBreaks(bytes.value())));
-    child->lastLineCount = child->editor()->lineCount();
-    child->lastTextLength = child->editor()->textLength();
-
     child->setCaption(wanted);
     child->editor()->setReadOnlyMode(openReadOnly);
-    m_area.showNewDocument(child);
-
     child->filePath = std::make_unique<TPathName>();
     child->filePath->SetPath(path.toStdString());
-    if (hasTreeExtension(child->filePath->Ext))
-        buildTree(*child, m_host);
+
+    // The window takes its size and the tree pane its width before the text
+    // comes: the editor lays out a long text again whenever its width changes.
+    // The scan reads the bytes already in hand.
+    m_area.showNewDocument(child);
+    std::optional<StructureTree> tree;
+    if (hasTreeExtension(child->filePath->Ext)) {
+        tree = scanTree(m_host, bytes.value());
+        fitTreePane(*child, *tree);
+    }
+    // The document takes every kind of line break itself; loading also clears the modified flag.
+    child->editor()->loadText(toQString(bytes.value()));
+    if (tree)
+        showTree(*child, m_host, *tree);
 
     child->editor()->setFocus();
     child->syncSuspended = false;
