@@ -85,6 +85,7 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     m_options = new OptionsDialog(m_settings, this);
     connect(m_options, &QDialog::accepted, this, [this] {
         m_settings = m_options->chosenSettings();
+        m_area->applyEditorLook();
         saveSettings();
     });
     m_findAllDialog = new FindAllDialog(*this, this);

@@ -124,6 +124,7 @@ DocumentWindow *DocumentArea::addDocument()
     const QFont font = editorFont(m_host.settings().editorFont);
     child->editor()->setFont(font);
     child->splitView()->setFont(font);
+    applyEditorLook(child);
     return child;
 }
 
@@ -179,6 +180,25 @@ void DocumentArea::setEditorFont(const QFont &font)
         child->splitView()->setFont(font);
         child->editor()->setModified(modified);
         child->syncSuspended = false;
+    }
+}
+
+void DocumentArea::applyEditorLook()
+{
+    for (DocumentWindow *child : documents())
+        applyEditorLook(child);
+}
+
+void DocumentArea::applyEditorLook(DocumentWindow *child)
+{
+    const Settings &settings = m_host.settings();
+    QList<int> guides;
+    if (settings.columnGuides)
+        guides = QList<int>(settings.guideColumns.begin(), settings.guideColumns.end());
+    for (SourceEditor *editor : {child->editor(), child->splitView()}) {
+        editor->setColouring(settings.colourSource);
+        editor->setColumnGuides(guides);
+        editor->setLineNumbers(settings.lineNumbers);
     }
 }
 

@@ -23,6 +23,11 @@ SettingsFile SettingsFile::skeleton()
         std::string(K::FontName), "FixedSys",
         std::string(K::FontSize), "10",
         std::string(K::FontStyle), "[]",
+        std::string(K::ColourSource), "true",
+        std::string(K::ColumnGuides), "true",
+        std::string(K::GuideColumns), "7 8 12 72",
+        std::string(K::LineNumbers), "true",
+        std::string(K::CopybookFolders), "",
         std::string(K::RecentList),
     };
     lines.resize(lines.size() + RecentSlots);
