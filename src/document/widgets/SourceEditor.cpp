@@ -4,6 +4,7 @@
 #include "common/widgets/PaletteShades.h"
 #include "document/widgets/LineNumberGutter.h"
 #include "document/widgets/SourceHighlighter.h"
+#include "document/widgets/SourceLayout.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -58,6 +59,11 @@ QString withLineFeeds(const QString &text)
 
 SourceEditor::SourceEditor(QWidget *parent) : QPlainTextEdit(parent)
 {
+    // A text of our own, laid out so that a coloured key press repaints its line only.
+    auto *text = new QTextDocument(this);
+    text->setDocumentLayout(new SourceLayout(text));
+    text->setDefaultFont(font());
+    setDocument(text);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
