@@ -244,6 +244,11 @@ void MainWindow::openSourceFile(const QString &name)
     m_files->openSourceFile(name);
 }
 
+DocumentWindow *MainWindow::showSourceFile(const QString &path)
+{
+    return m_files->showSourceFile(path);
+}
+
 // ---- status bar ----
 
 void MainWindow::createStatusBar()

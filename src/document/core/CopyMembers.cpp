@@ -1,5 +1,6 @@
 #include "document/core/CopyMembers.h"
 
+#include "common/core/PathName.h"
 #include "document/core/LineColouring.h"
 
 #include <algorithm>
@@ -66,7 +67,50 @@ bool isFile(const std::filesystem::path &path)
     return std::filesystem::is_regular_file(path, error);
 }
 
+bool sameName(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+           });
+}
+
+bool isLevelNumber(std::string_view word)
+{
+    if (word.empty() || word.size() > 2 || !std::all_of(word.begin(), word.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c)) != 0;
+        }))
+        return false;
+    const int level = std::stoi(std::string(word));
+    return (level >= 1 && level <= 49) || level == 66 || level == 77 || level == 88;
+}
+
 } // namespace
+
+std::optional<DefinitionPlace> findLevelEntry(std::span<const std::string> lines, std::string_view name)
+{
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string &line = lines[i];
+        if (passesCarryOn(line))
+            continue; // blank, comment or debugging line
+        // The first two words of the code, where the colours see them.
+        const ColouredLine coloured = colourLine(line);
+        const auto number = std::find_if(coloured.spans.begin(), coloured.spans.end(),
+                                         [](const RoleSpan &span) { return span.role == TextRole::LevelNumber; });
+        if (number == coloured.spans.end())
+            continue;
+        const std::string_view text = line;
+        const std::size_t numberEnd = static_cast<std::size_t>(number->start + number->length);
+        if (!isLevelNumber(text.substr(static_cast<std::size_t>(number->start), static_cast<std::size_t>(number->length))))
+            continue;
+        const std::size_t start = text.find_first_not_of(" \t", numberEnd);
+        if (start == std::string_view::npos)
+            continue;
+        const std::size_t end = std::min(text.find_first_of(" \t.", start), std::min<std::size_t>(text.size(), 72));
+        if (sameName(text.substr(start, end - start), name))
+            return DefinitionPlace{static_cast<int>(i), static_cast<int>(start)};
+    }
+    return std::nullopt;
+}
 
 std::vector<CopyReference> copyReferences(std::span<const std::string> lines)
 {
@@ -104,7 +148,10 @@ std::vector<CopyFolder> copyFolders(const std::string &programFolder, const std:
                                     const char *cobCopyDir)
 {
     std::vector<CopyFolder> folders;
-    const auto add = [&folders](const std::string &path, const char *origin) {
+    const auto add = [&folders](std::string path, const char *origin) {
+        // A folder is named without the separator that may end it, so repeats are seen.
+        while (path.size() > 1 && isPathSeparator(path.back()))
+            path.pop_back();
         if (path.empty())
             return;
         const bool known = std::any_of(folders.begin(), folders.end(),

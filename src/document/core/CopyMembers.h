@@ -30,6 +30,15 @@ struct CopyReference {
 // statement's member name holds it.
 [[nodiscard]] std::optional<CopyReference> copyReferenceAt(std::span<const std::string> lines, int line, int byte);
 
+// Where a data description entry of a copied text defines the name (any
+// letter case): the line and the name's first byte. The entry is a level
+// number (01 to 49, 66, 77 or 88) followed by the name, on a code line.
+struct DefinitionPlace {
+    int line = 0;
+    int start = 0;
+};
+[[nodiscard]] std::optional<DefinitionPlace> findLevelEntry(std::span<const std::string> lines, std::string_view name);
+
 // A folder copy members are looked for in, and why it is one.
 struct CopyFolder {
     std::string path;

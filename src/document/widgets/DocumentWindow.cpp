@@ -17,6 +17,7 @@
 #include "search/widgets/FindAll.h"
 #include "search/widgets/FindResultsModel.h"
 #include "settings/core/Settings.h"
+#include "structure/widgets/CopyMemberTrack.h"
 #include "structure/widgets/StructureTreeView.h"
 
 #include <QCloseEvent>
@@ -91,6 +92,8 @@ DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(pa
     connect(m_editor, &SourceEditor::selectionChange, this, &DocumentWindow::editorSelectionChanged);
     connect(m_splitView, &SourceEditor::selectionChange, this, &DocumentWindow::splitViewSelectionChanged);
     connect(m_editor, &SourceEditor::entered, this, &DocumentWindow::editorEntered);
+    // Ctrl+click on the name in a COPY statement opens the member, as Track does.
+    connect(m_editor, &SourceEditor::controlClicked, this, [this] { trackCopyMember(*this, m_host); });
     connect(m_splitView, &SourceEditor::entered, this, &DocumentWindow::splitViewEntered);
     connect(m_splitView, &SourceEditor::exited, this, [this] { ignoreTabUp = true; });
     m_keys = new EditorKeys(*this, m_host);

@@ -162,6 +162,24 @@ void FileCommands::openSourceFile(const QString &name)
     child->syncToCaret(child->editor());
 }
 
+DocumentWindow *FileCommands::showSourceFile(const QString &name)
+{
+    const QString path = documentPath(name);
+    const auto shows = [&path](const DocumentWindow *child) {
+        return child != nullptr && child->filePath &&
+               sameCaption(documentPath(QString::fromStdString(child->filePath->GetFullName())), path);
+    };
+    for (DocumentWindow *open : m_area.documents()) {
+        if (shows(open)) {
+            m_area.bringToFront(open);
+            return open;
+        }
+    }
+    openSourceFile(path);
+    DocumentWindow *opened = m_area.activeDocument();
+    return shows(opened) ? opened : nullptr;
+}
+
 void FileCommands::newDocument()
 {
     std::vector<std::string> captions;

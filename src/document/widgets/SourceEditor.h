@@ -125,6 +125,8 @@ signals:
     void keyDown(QKeyEvent *event, bool &consumed);
     void keyUp(QKeyEvent *event);
     void mouseDown(QMouseEvent *event);
+    // A click with Ctrl placed the caret (no text was dragged over).
+    void controlClicked();
     void entered();
     void exited();
     // The caret moved or the selection changed.
@@ -134,6 +136,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;

@@ -7,6 +7,7 @@
 #include "document/widgets/SourceEditor.h"
 #include "document/widgets/DocumentWindow.h"
 #include "structure/core/ReservedWords.h"
+#include "structure/widgets/CopyMemberTrack.h"
 #include "structure/core/WordTools.h"
 #include "structure/widgets/StructureTreeView.h"
 
@@ -51,7 +52,8 @@ int findInTree(const StructureTreeView &tree, const std::vector<std::string> &wo
     return -1;
 }
 
-int definitionSearch(const DocumentWindow &child, SourceEditor &editor, const std::string &name, Dialogs &dialogs)
+int definitionSearch(const DocumentWindow &child, SourceEditor &editor, const std::string &name, Dialogs &dialogs,
+                     const std::function<bool()> &lookElsewhere)
 {
     int from = editor.lineIndex(child.dataDivisionLine);
     if (from == -1) {
@@ -83,6 +85,8 @@ int definitionSearch(const DocumentWindow &child, SourceEditor &editor, const st
             }
         }
         if (position == -1) {
+            if (lookElsewhere && lookElsewhere())
+                return -1;
             dialogs.message(Dialogs::Icon::Warning,
                             QStringLiteral("definition for \"") + plain + QStringLiteral("\" not found"),
                             Dialogs::Buttons::Ok);
@@ -101,7 +105,7 @@ int definitionSearch(const DocumentWindow &child, SourceEditor &editor, const st
 
 void track(DocumentWindow *child, DocumentHost &host)
 {
-    if (child == nullptr || !treeRequired(*child, host))
+    if (child == nullptr || trackCopyMember(*child, host) || !treeRequired(*child, host))
         return;
     SourceEditor &editor = *child->editorInUse();
     TrackHistory history = child->historyInUse();
@@ -125,7 +129,8 @@ void track(DocumentWindow *child, DocumentHost &host)
             return;
         editor.setSelection(match, static_cast<int>(name.size()));
     } else {
-        target = definitionSearch(*child, editor, name, host.dialogs());
+        target = definitionSearch(*child, editor, name, host.dialogs(),
+                                  [&] { return trackIntoCopyMembers(*child, host, name); });
         if (target == -1)
             return;
     }

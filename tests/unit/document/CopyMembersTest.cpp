@@ -99,7 +99,7 @@ TEST(CopyReferences, theMemberUnderACaret)
 TEST(CopyFolderList, programFolderThenOptionsThenCobCopyDir)
 {
     const std::vector<CopyFolder> folders =
-        copyFolders("/src/prog", {"/books", "", "/src/prog", "/more"}, "/cob/one::/cob/two:/books");
+        copyFolders("/src/prog/", {"/books", "", "/src/prog", "/more/"}, "/cob/one::/cob/two:/books");
     const std::vector<std::pair<std::string, std::string>> expected{
         {"/src/prog", "program's folder"}, {"/books", "Copybook folders"}, {"/more", "Copybook folders"},
         {"/cob/one", "COB_COPY_DIR"},      {"/cob/two", "COB_COPY_DIR"},
@@ -181,4 +181,37 @@ TEST(CopyMemberSearch, noFolderAtAllIsSaid)
     const Result<std::string> found = findCopyMember("REC", false, {});
     ASSERT_FALSE(found);
     EXPECT_NE(found.error().find("No folder to look in"), std::string::npos);
+}
+
+TEST(LevelEntries, theEntryThatDefinesTheName)
+{
+    const std::vector<std::string> lines{
+        "      * 01  ACCT-ID  in a comment",
+        "       01  ACCOUNT-RECORD.",
+        "           05  ACCT-ID-X               PIC X(11).",
+        "           05  ACCT-ID                 PIC 9(11).",
+        "           05  acct-status.",
+        "       77  COUNTER PIC 9.",
+        "           88  IS-OPEN VALUE 'Y'.",
+    };
+    struct Case {
+        const char *name;
+        int line; // -1: not defined
+        int start;
+    };
+    const Case cases[] = {
+        {"ACCOUNT-RECORD", 1, 11}, {"ACCT-ID", 3, 15}, {"ACCT-STATUS", 4, 15}, {"counter", 5, 11},
+        {"IS-OPEN", 6, 15},        {"ACCT", -1, 0},    {"PIC", -1, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::optional<DefinitionPlace> place = findLevelEntry(lines, c.name);
+        if (c.line < 0) {
+            EXPECT_FALSE(place.has_value());
+            continue;
+        }
+        ASSERT_TRUE(place.has_value());
+        EXPECT_EQ(place->line, c.line);
+        EXPECT_EQ(place->start, c.start);
+    }
 }
