@@ -100,6 +100,9 @@ void SourceEditor::loadText(const QString &text)
     document()->clearUndoRedoStacks();
     setModified(false);
     colourShownLines();
+    // The mark's cursor belonged to the old text: it goes to the caret's line again.
+    m_highlightedLine = -1;
+    highlightCaretLine();
 }
 
 int SourceEditor::toPosition(int documentPosition) const

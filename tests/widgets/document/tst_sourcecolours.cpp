@@ -60,6 +60,7 @@ private slots:
     void colouringOffTakesTheColoursAway();
     void guidesStandAtTheirColumns();
     void lineNumbersTakeTheirWidth();
+    void theCaretsLineIsMarked();
 };
 
 void TestSourceColours::onlyTheLinesInViewAreColoured()
@@ -197,6 +198,23 @@ void TestSourceColours::lineNumbersTakeTheirWidth()
     QCOMPARE(editor.viewport()->geometry().left(), editor.contentsRect().left() + width);
     editor.setLineNumbers(false);
     QCOMPARE(editor.viewport()->geometry().left(), editor.contentsRect().left());
+}
+
+void TestSourceColours::theCaretsLineIsMarked()
+{
+    SourceEditor editor;
+    const auto markedLine = [&editor] {
+        const QList<QTextEdit::ExtraSelection> marks = editor.extraSelections();
+        return marks.size() == 1 ? marks.constFirst().cursor.blockNumber() : -1;
+    };
+    editor.loadText(program(30));
+    QCOMPARE(editor.caretLine(), 0);
+    QCOMPARE(markedLine(), 0);
+    editor.setSelStart(editor.lineIndex(12) + 3);
+    QCOMPARE(markedLine(), 12);
+    // A text loaded again: the caret is on the first line, and so is the mark.
+    editor.loadText(program(20));
+    QCOMPARE(markedLine(), 0);
 }
 
 QTEST_MAIN(TestSourceColours)
