@@ -46,6 +46,7 @@ DocumentArea::DocumentArea(DocumentHost &host, QWidget *parent) : QWidget(parent
     m_tabBar->setExpanding(false);
     m_tabBar->setDrawBase(false);
     m_tabBar->setUsesScrollButtons(true);
+    m_tabBar->setTabsClosable(true);
     tabLayout->addWidget(m_tabBar);
     tabLayout->addStretch();
     layout->addWidget(tabPanel);
@@ -59,6 +60,14 @@ DocumentArea::DocumentArea(DocumentHost &host, QWidget *parent) : QWidget(parent
     connect(m_tabBar, &QTabBar::currentChanged, this, [this](int index) {
         if (!m_changingTabs)
             selectTab(index);
+    });
+    // A tab's close button closes its document as the Close command does, save question included.
+    connect(m_tabBar, &QTabBar::tabCloseRequested, this, [this](int index) {
+        if (m_tabBar->currentIndex() != index)
+            m_tabBar->setCurrentIndex(index);
+        else
+            selectTab(index);
+        emit closeRequested();
     });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
         if (window != nullptr) {

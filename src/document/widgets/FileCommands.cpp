@@ -15,6 +15,7 @@
 #include "layout/widgets/RecordWindows.h"
 #include "settings/core/Settings.h"
 #include "settings/widgets/RecentFiles.h"
+#include "structure/core/CopybookShape.h"
 #include "structure/widgets/RefreshTree.h"
 
 #include <QDir>
@@ -27,7 +28,8 @@ namespace norvane {
 namespace {
 
 const QString kSourceFilter = QStringLiteral(
-    "All Files (*);;Cobol (*.cbl *.CBL);;Source (*.cob *.COB);;User Exit (*.uex *.UEX)");
+    "All Files (*);;Cobol (*.cbl *.CBL);;Source (*.cob *.COB);;User Exit (*.uex *.UEX);;"
+    "COBOL copybooks (*.cpy *.CPY)");
 
 // Paths name documents in absolute, clean form, so two spellings of one file
 // are one document.
@@ -153,7 +155,11 @@ void FileCommands::openSourceFile(const QString &name)
 
     child->filePath = std::make_unique<TPathName>();
     child->filePath->SetPath(path.toStdString());
-    if (hasTreeExtension(child->filePath->Ext))
+    // Programs get their tree, and so do copybooks: by their name, or by a
+    // content of records without divisions whatever the name.
+    const std::string &extension = child->filePath->Ext;
+    if (hasTreeExtension(extension) || hasCopybookExtension(extension) ||
+        holdsRecordsOnly(child->editor()->byteLines()))
         buildTree(*child, m_host);
 
     child->editor()->setFocus();
