@@ -3,6 +3,10 @@
 #include <QObject>
 #include <QStringList>
 
+#include <memory>
+
+class QPrinter;
+
 namespace norvane {
 
 class DocumentArea;
@@ -20,6 +24,7 @@ class FileCommands : public QObject {
 
 public:
     FileCommands(DocumentArea &area, DocumentHost &host, RecentFiles &recent, QObject *parent = nullptr);
+    ~FileCommands() override;
 
     void openFiles();
     void newDocument();
@@ -51,10 +56,14 @@ public:
 private:
     bool saveDocumentAs(DocumentWindow *child);
     bool writeSourceFile(DocumentWindow *child, const QString &path);
+    // The printer, paper and orientation chosen in Print setup or the last
+    // print dialog, which the next Print starts from; made on first use.
+    QPrinter &printer();
 
     DocumentArea &m_area;
     DocumentHost &m_host;
     RecentFiles &m_recent;
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 } // namespace norvane

@@ -52,6 +52,9 @@ public:
 
     [[nodiscard]] int selStart() const;
     [[nodiscard]] int selLength() const;
+    // The line of the selection start and its column there, counted from 0.
+    [[nodiscard]] int selStartLine() const;
+    [[nodiscard]] int selStartColumn() const;
     // Places the caret (selection length 0).
     void setSelStart(int position);
     // Selects from the selection start over that many positions.
@@ -95,6 +98,9 @@ public:
     // Prints the whole text as one job with the title.
     void printText(QPrinter &printer, const QString &title) const;
 
+    // The editor's own handling of a key press: what keyPress handlers build on.
+    void standardKeyPress(QKeyEvent *event);
+
     // How the text is shown: COBOL colours, the column guides (1-based
     // columns; none when empty) and the line numbers. All on by default.
     void setColouring(bool on);
@@ -121,9 +127,9 @@ public:
     [[nodiscard]] qreal guideX(int column) const;
 
 signals:
-    // A key went down; a handler that sets consumed keeps the editor from acting on it.
-    void keyDown(QKeyEvent *event, bool &consumed);
-    void keyUp(QKeyEvent *event);
+    // A key went down (autorepeat included). A handler that sets handled has
+    // done all there is to do for the key, the editor's own handling included.
+    void keyPress(QKeyEvent *event, bool &handled);
     void mouseDown(QMouseEvent *event);
     // A click with Ctrl placed the caret (no text was dragged over).
     void controlClicked();
@@ -133,8 +139,8 @@ signals:
     void selectionChange();
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
