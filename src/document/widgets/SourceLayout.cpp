@@ -16,13 +16,15 @@ void SourceLayout::documentChanged(int from, int charsRemoved, int charsAdded)
 {
     QTextDocument *text = document();
     const int lineCount = text->blockCount();
-    const int span = std::max(charsRemoved, charsAdded);
     const bool sameLines = lineCount == m_lineCount;
     m_lineCount = lineCount;
-    if (sameLines && span > 0 && charsRemoved > 0 && charsAdded > 0) {
+    // With as many lines as before, added text within one line means that no
+    // line break went or came: the removed text lay in that line too.
+    const int added = std::max(charsAdded, 1);
+    if (sameLines && charsRemoved + charsAdded > 0) {
         const QTextBlock first = text->findBlock(from);
-        if (first.isValid() && first.contains(from + span - 1)) {
-            QPlainTextDocumentLayout::documentChanged(from, 0, span);
+        if (first.isValid() && first.contains(from + added - 1)) {
+            QPlainTextDocumentLayout::documentChanged(from, 0, added);
             return;
         }
     }

@@ -10,8 +10,8 @@ namespace norvane {
 // characters removed and added, counted together, fit in it. Colours given to
 // a line while a key's change is reported widen the change to the whole line,
 // removed and added, which never fits: every key press with colouring on then
-// repainted the whole view. A change whose removed and added text each lie in
-// one line, the number of lines unchanged, is a change of that line alone.
+// repainted the whole view. A change whose added text lies in one line, the
+// number of lines unchanged, is a change of that line alone.
 class SourceLayout : public QPlainTextDocumentLayout {
     Q_OBJECT
 

@@ -2,6 +2,7 @@
 
 #include "common/core/FileIO.h"
 #include "common/widgets/Dialogs.h"
+#include "common/widgets/Latin1.h"
 #include "document/core/CopyMembers.h"
 #include "document/core/SourceText.h"
 #include "document/widgets/DocumentHost.h"
@@ -11,12 +12,16 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cstdlib>
 #include <set>
 
 namespace norvane {
 
 namespace {
+
+// How many lines above the caret's one a COPY statement is looked for.
+constexpr int CopyStatementLines = 64;
 
 std::vector<CopyFolder> foldersFor(const DocumentWindow &child, DocumentHost &host)
 {
@@ -37,8 +42,12 @@ bool trackCopyMember(DocumentWindow &child, DocumentHost &host)
     SourceEditor &editor = *child.editorInUse();
     const int line = editor.lineFromChar(editor.selStart());
     const int byte = editor.selStart() - editor.lineIndex(line);
-    const std::vector<std::string> lines = editor.byteLines();
-    const std::optional<CopyReference> reference = copyReferenceAt(lines, line, byte);
+    // The statement may have begun on the lines above; those far above cannot matter.
+    const int first = std::max(0, line - CopyStatementLines);
+    std::vector<std::string> lines;
+    for (int i = first; i <= line; ++i)
+        lines.push_back(toBytes(editor.lineText(i)));
+    const std::optional<CopyReference> reference = copyReferenceAt(lines, line - first, byte);
     if (!reference)
         return false;
     const Result<std::string> file = findCopyMember(reference->member, reference->literal, foldersFor(child, host));

@@ -93,17 +93,22 @@ void TestSourceColours::aKeyRecoloursAndRepaintsItsLineOnly()
     editor.setFirstVisibleLine(995);
     editor.setFocus();
     QCoreApplication::processEvents();
-    const int before = editor.highlighter().colouredCount();
     PaintWatch watch;
     editor.viewport()->installEventFilter(&watch);
 
-    QTest::keyClick(&editor, Qt::Key_X);
-    QCoreApplication::processEvents();
-
-    QCOMPARE(editor.highlighter().colouredCount() - before, 1);
     const int lineHeight = editor.fontMetrics().lineSpacing();
-    QVERIFY2(watch.height > 0 && watch.height <= 2 * lineHeight + 2,
-             qPrintable(QStringLiteral("%1 px repainted").arg(watch.height)));
+    // Typing, deleting backwards and forwards, and several characters at once.
+    const QList<QList<int>> presses{{Qt::Key_X}, {Qt::Key_Backspace}, {Qt::Key_Delete}, {Qt::Key_Y, Qt::Key_Z}};
+    for (const QList<int> &keys : presses) {
+        const int before = editor.highlighter().colouredCount();
+        watch.height = 0;
+        for (int key : keys)
+            QTest::keyClick(&editor, static_cast<Qt::Key>(key));
+        QCoreApplication::processEvents();
+        QCOMPARE(editor.highlighter().colouredCount() - before, keys.size());
+        QVERIFY2(watch.height > 0 && watch.height <= keys.size() * (2 * lineHeight + 2),
+                 qPrintable(QStringLiteral("key %1: %2 px repainted").arg(keys.first()).arg(watch.height)));
+    }
 }
 
 void TestSourceColours::linesGetTheirRolesColours()
