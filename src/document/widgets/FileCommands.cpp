@@ -23,6 +23,8 @@
 #include <QFileInfo>
 #include <QPrinter>
 
+#include <optional>
+
 namespace norvane {
 
 namespace {
@@ -146,23 +148,28 @@ void FileCommands::openSourceFile(const QString &name)
     m_host.showProgress(QStringLiteral("loading Program..."));
     child->syncSuspended = true;
     child->lineEnding = detectLineEnding(bytes.value());
-    // Breaks turned into line feeds on the bytes, the fastest place; loading also clears the modified flag.
-    child->editor()->loadText(toQString(withLineFeedBreaks(bytes.value())));
-    child->lastLineCount = child->editor()->lineCount();
-    child->lastTextLength = child->editor()->textLength();
-
     child->setCaption(wanted);
     child->editor()->setReadOnlyMode(openReadOnly);
-    m_area.showNewDocument(child);
-
     child->filePath = std::make_unique<TPathName>();
     child->filePath->SetPath(path.toStdString());
-    // Programs get their tree, and so do copybooks: by their name, or by a
-    // content of records without divisions whatever the name.
+
+    // The window takes its size and the tree pane its width before the text
+    // comes: the editor lays out a long text again whenever its width changes.
+    // The scan reads the bytes already in hand. Programs get their tree, and so
+    // do copybooks: by their name, or by a content of records without
+    // divisions whatever the name.
+    m_area.showNewDocument(child);
+    std::optional<StructureTree> tree;
     const std::string &extension = child->filePath->Ext;
     if (hasTreeExtension(extension) || hasCopybookExtension(extension) ||
-        holdsRecordsOnly(child->editor()->byteLines()))
-        buildTree(*child, m_host);
+        holdsRecordsOnly(splitSourceLines(bytes.value()))) {
+        tree = scanTree(m_host, bytes.value());
+        fitTreePane(*child, *tree);
+    }
+    // The document takes every kind of line break itself; loading also clears the modified flag.
+    child->editor()->loadText(toQString(bytes.value()));
+    if (tree)
+        showTree(*child, m_host, *tree);
 
     child->editor()->setFocus();
     child->syncSuspended = false;
