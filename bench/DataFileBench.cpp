@@ -95,7 +95,7 @@ const BenchData &benchData()
         std::filesystem::create_directories(d.folder);
         d.dataPath = d.folder + "/records.dat";
         d.savePath = d.folder + "/saved.dat";
-        if (!writeFileAtomically(d.folder + "/bench.cpy", kCopybook))
+        if (!writeFileSafely(d.folder + "/bench.cpy", kCopybook))
             std::abort();
 
         Result<LayoutTable> table = CalcRecordLayout(splitSourceLines(kCopybook), LayoutMode::Data);
@@ -115,7 +115,7 @@ const BenchData &benchData()
             }
             block += record;
         }
-        Result<AtomicFileWriter> writer = AtomicFileWriter::begin(d.dataPath);
+        Result<SafeFileWriter> writer = SafeFileWriter::begin(d.dataPath);
         if (!writer)
             std::abort();
         char id[16];

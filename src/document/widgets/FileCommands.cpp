@@ -304,7 +304,7 @@ bool FileCommands::writeSourceFile(DocumentWindow *child, const QString &path)
     WaitCursor wait;
     const std::string bytes = composeSourceFile(
         editor->byteLines(), lineBreakFor(child->lineEnding, settings.UnixLineFeedOption), settings.TrailSpaceOption);
-    const Result<void> written = writeFileAtomically(pathBytes(path), bytes);
+    const Result<void> written = writeFileSafely(pathBytes(path), bytes);
     if (!written) {
         m_host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(written.error()), Dialogs::Buttons::Ok);
         return false;

@@ -75,8 +75,9 @@ public:
     // Writes every record to path, binary fields in the given order (a record
     // read in the other order has its binary fields turned round). Checks the
     // edited cells first: when one fails, nothing is written and the message is
-    // validate()'s. The file is replaced only once it is complete. Afterwards
-    // the records are the saved file's and nothing is modified.
+    // validate()'s. The file changes only once the new contents are complete,
+    // and stays the same file (SafeFileWriter). Afterwards the records are the
+    // saved file's and nothing is modified.
     [[nodiscard]] Result<void> save(const std::string &path, ByteOrder order);
 
 private:

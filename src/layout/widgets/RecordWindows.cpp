@@ -164,7 +164,7 @@ bool exportLayoutCsv(DocumentWindow &child, DocumentHost &host)
         return false;
     WaitCursor wait;
     const std::string path = WithCsvExtension(QFile::encodeName(*chosen).toStdString());
-    const Result<void> written = writeFileAtomically(path, ExportLayoutCsv(child.layoutModel->table()));
+    const Result<void> written = writeFileSafely(path, ExportLayoutCsv(child.layoutModel->table()));
     if (!written) {
         host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(written.error()), Dialogs::Buttons::Ok);
         return false;

@@ -125,7 +125,7 @@ Result<void> SettingsStore::save()
     std::string bytes = m_file.toBytes();
     if (m_savedBytes == bytes)
         return {};
-    const Result<void> written = writeFileAtomically(m_iniPath, bytes);
+    const Result<void> written = writeFileSafely(m_iniPath, bytes);
     if (!written)
         return Error{"The settings could not be saved (" + written.error() +
                      "). They stay in force until the program ends."};

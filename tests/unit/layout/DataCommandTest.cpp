@@ -79,7 +79,7 @@ TEST_F(DataCommand, CsvWrittenBackGivesTheSameBytes)
         EXPECT_NE(csv.output.find("\r\n\"3\",\"MINUS   \",\"00042\",\"-00123.45\",\"-005\",\"042.00\",\"   123.45-\",\"-0005\","),
                   std::string::npos)
             << csv.output;
-        ASSERT_TRUE(norvane::writeFileAtomically(file("grid.csv"), csv.output));
+        ASSERT_TRUE(norvane::writeFileSafely(file("grid.csv"), csv.output));
 
         const Outcome written = runCli(std::string("data ") + option + copybook + " --write " + quoted(file(name)) +
                                        " < " + quoted(file("grid.csv")));
@@ -89,12 +89,31 @@ TEST_F(DataCommand, CsvWrittenBackGivesTheSameBytes)
     }
 }
 
+TEST_F(DataCommand, WritingThroughALinkWritesTheLinkedFile)
+{
+    const std::string copybook = quoted(kData + "DATAFIX.cpy");
+    const Outcome csv = runCli("data " + copybook + " " + quoted(kData + "datafix-big.dat"));
+    ASSERT_EQ(csv.exitCode, 0);
+    ASSERT_TRUE(norvane::writeFileSafely(file("grid.csv"), csv.output));
+    ASSERT_TRUE(norvane::writeFileSafely(file("real.dat"), "before"));
+    fs::create_hard_link(file("real.dat"), file("other-name.dat"));
+    fs::create_symlink("real.dat", file("link.dat"));
+
+    const Outcome written =
+        runCli("data " + copybook + " --write " + quoted(file("link.dat")) + " < " + quoted(file("grid.csv")));
+    ASSERT_EQ(written.exitCode, 0);
+    EXPECT_TRUE(fs::is_symlink(file("link.dat")));
+    const std::string expected = norvane::readFileBytes(kData + "datafix-big.dat").value();
+    EXPECT_EQ(norvane::readFileBytes(file("real.dat")).value(), expected);
+    EXPECT_EQ(norvane::readFileBytes(file("other-name.dat")).value(), expected);
+}
+
 TEST_F(DataCommand, RefusalsExitWith1AndWriteNothing)
 {
     const std::string copybook = quoted(kData + "DATAFIX.cpy");
     const std::string target = file("out.dat");
-    ASSERT_TRUE(norvane::writeFileAtomically(target, "before"));
-    ASSERT_TRUE(norvane::writeFileAtomically(file("odd.dat"), std::string(79, ' ')));
+    ASSERT_TRUE(norvane::writeFileSafely(target, "before"));
+    ASSERT_TRUE(norvane::writeFileSafely(file("odd.dat"), std::string(79, ' ')));
     const Outcome good = runCli("data " + copybook + " " + quoted(kData + "datafix-big.dat"));
     ASSERT_EQ(good.exitCode, 0);
     const std::string heading = good.output.substr(0, good.output.find("\"1\","));
@@ -120,7 +139,7 @@ TEST_F(DataCommand, RefusalsExitWith1AndWriteNothing)
     for (const Case &c : cases) {
         std::string arguments = c.arguments;
         if (!c.input.empty()) {
-            ASSERT_TRUE(norvane::writeFileAtomically(file("in.csv"), c.input));
+            ASSERT_TRUE(norvane::writeFileSafely(file("in.csv"), c.input));
             arguments += " < " + quoted(file("in.csv"));
         }
         const Outcome outcome = runCli(arguments, true);
@@ -143,7 +162,7 @@ TEST_F(DataCommand, GnuCobolRecordsOfEveryKindGoBackByteForByte)
     EXPECT_NE(csv.output.find("\"(bytes 87-91)\""), std::string::npos);
     EXPECT_NE(csv.output.find("\"x1y2\",\"z3w4v\",\"65535\",\"-32768\",\"123-\",\"1A2\",\"END\""), std::string::npos)
         << csv.output;
-    ASSERT_TRUE(norvane::writeFileAtomically(file("in.csv"), csv.output));
+    ASSERT_TRUE(norvane::writeFileSafely(file("in.csv"), csv.output));
     const Outcome written = runCli("data " + copybook + " --write " + quoted(file("out.dat")) + " < " + quoted(file("in.csv")), true);
     ASSERT_EQ(written.exitCode, 0) << written.output;
     EXPECT_EQ(norvane::readFileBytes(file("out.dat")).value(), norvane::readFileBytes(folder + "roundfix.dat").value());
@@ -151,8 +170,8 @@ TEST_F(DataCommand, GnuCobolRecordsOfEveryKindGoBackByteForByte)
 
 TEST_F(DataCommand, AnEmptyCellOfAPictureNoCodecTakesIsRefusedByName)
 {
-    ASSERT_TRUE(norvane::writeFileAtomically(file("odd.cpy"), "       01 R.\n           05 F PIC X(4) COMP.\n"));
-    ASSERT_TRUE(norvane::writeFileAtomically(file("in.csv"), "\"\",\"F\"\r\n\"\",\"X(4)\"\r\n\"1\",\"\"\r\n"));
+    ASSERT_TRUE(norvane::writeFileSafely(file("odd.cpy"), "       01 R.\n           05 F PIC X(4) COMP.\n"));
+    ASSERT_TRUE(norvane::writeFileSafely(file("in.csv"), "\"\",\"F\"\r\n\"\",\"X(4)\"\r\n\"1\",\"\"\r\n"));
     const Outcome outcome =
         runCli("data " + quoted(file("odd.cpy")) + " --write " + quoted(file("out.dat")) + " < " + quoted(file("in.csv")), true);
     EXPECT_EQ(outcome.exitCode, 1);
