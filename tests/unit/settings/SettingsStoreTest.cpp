@@ -282,10 +282,31 @@ TEST_F(SettingsStoreTest, GarbageValuesLoadWithDefaultsAndOneMessage)
     EXPECT_EQ(settings.seRecent, 30);
     EXPECT_EQ(settings.editorFont, FontSpec{});
     EXPECT_EQ(captions(store), (std::vector<std::string>{"1    /src/PAY.CBL"}));
-    // Nothing is lost: the file keeps its values until the user confirms new ones.
-    EXPECT_EQ(test::readBytes(exeIni()), test::fixture("garbage-values.ini"));
 
-    ASSERT_TRUE(store.WriteSettings().ok());
+    // The values that could not be read are replaced by their defaults in the
+    // file; the readable ones stay as they were written.
+    const SettingsFile written = SettingsFile::fromBytes(test::readBytes(exeIni()));
+    const struct {
+        const char *key;
+        const char *value;
+    } rows[] = {
+        {"[save new files in Unix format]", "True"},
+        {"[target sytem for data files in big endian]", "FALSE"},
+        {"[strip trailing spaces on save]", "-2"},
+        {"[block caret]", "False"},
+        {"[open dialog at start]", "0.0"},
+        {"[show performed paragraphs/sections in tree view]", "False"},
+        {"[tab and indent length]", "4"},
+        {"[Recent file list size]", "30"},
+        {"[Font.Name]", "MS Sans Serif"},
+        {"[Font.Size]", "8"},
+        {"[Font.Style]", "[fsUnderline]"},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(written.ReadValue(row.key), row.value) << row.key;
+    EXPECT_EQ(written.lineCount(), 57);
+
+    // So the message does not come back at the next start.
     Settings next;
     SettingsStore reread(next);
     EXPECT_TRUE(start(reread).empty());
@@ -328,18 +349,65 @@ TEST_F(SettingsStoreTest, AnEmptyFileIsWrittenAnew)
     EXPECT_EQ(test::readBytes(ini), test::fixture("first-start.ini"));
 }
 
-TEST_F(SettingsStoreTest, ABinaryFileStartsTheProgram)
+TEST_F(SettingsStoreTest, AFileOfNeitherFormatIsKeptAsideAndWrittenAnew)
+{
+    // Random bytes and plain text are no older-format file: reading them as
+    // one would switch the block caret on and big endian off without a word.
+    for (const char *fixture : {"binary.ini", "plain-text.ini"}) {
+        fs::remove_all(m_temp.path());
+        fs::create_directories(m_temp.path());
+        m_temp.write("bin/Norvane.ini", test::fixture(fixture));
+        Settings settings;
+        SettingsStore store(settings);
+        const std::vector<std::string> messages = start(store);
+        ASSERT_EQ(messages.size(), 1u) << fixture;
+        EXPECT_NE(messages[0].find("in no form Norvane reads"), std::string::npos) << messages[0];
+        EXPECT_NE(messages[0].find(exeIni() + ".unreadable"), std::string::npos) << messages[0];
+        EXPECT_EQ(settings, Settings{}) << fixture;
+        EXPECT_EQ(store.recentMenu().visibleCount(), 0) << fixture;
+        EXPECT_EQ(test::readBytes(exeIni()), test::fixture("first-start.ini")) << fixture;
+        EXPECT_EQ(test::readBytes(exeIni() + ".unreadable"), test::fixture(fixture)) << "nothing is lost";
+
+        Settings next;
+        SettingsStore reread(next);
+        EXPECT_TRUE(start(reread).empty()) << fixture;
+        EXPECT_EQ(next, settings);
+    }
+}
+
+TEST_F(SettingsStoreTest, AFileOfNeitherFormatWithoutRoomForItsCopyIsLeftAlone)
 {
     m_temp.write("bin/Norvane.ini", test::fixture("binary.ini"));
+    fs::create_directories(exeIni() + ".unreadable");   // the copy cannot be made
     Settings settings;
     SettingsStore store(settings);
     const std::vector<std::string> messages = start(store);
-    EXPECT_EQ(messages.size(), 1u);
-    EXPECT_EQ(settings.IndentOption, 4);
-    EXPECT_EQ(settings.editorFont, (FontSpec{"Fixedsys", 10, false, false}));
-    EXPECT_EQ(store.recentMenu().visibleCount(), 0) << "lines naming no file are dropped";
-    EXPECT_EQ(linesOf(exeIni()).size(), 57u);
-    EXPECT_EQ(linesOf(exeIni()).front(), "[Norvane]");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("leaves the file as it is"), std::string::npos) << messages[0];
+    EXPECT_EQ(settings, Settings{});
+    EXPECT_FALSE(store.AddRecent("/src/A.CBL").ok());
+    EXPECT_EQ(test::readBytes(exeIni()), test::fixture("binary.ini"));
+}
+
+TEST_F(SettingsStoreTest, SettingsAmongTheRecentFilesAreNeitherSettingsNorFiles)
+{
+    m_temp.write("bin/Norvane.ini", test::fixture("keys-in-recent-list.ini"));
+    Settings settings;
+    SettingsStore store(settings);
+    const std::vector<std::string> messages = start(store);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("[block caret], [Font.Size]"), std::string::npos) << messages[0];
+    EXPECT_FALSE(settings.optFatCarat) << "the value in the list is no setting";
+    EXPECT_EQ(settings.editorFont.size, FontSpec{}.size);
+    EXPECT_FALSE(settings.UnixLineFeedOption);
+    EXPECT_EQ(captions(store), (std::vector<std::string>{"1    /src/PAY.CBL", "2    /src/GL.CBL"}));
+
+    // The keys are added above the list with the values in force.
+    const SettingsFile written = SettingsFile::fromBytes(test::readBytes(exeIni()));
+    EXPECT_LT(written.IndexOfLine("[block caret]"), written.IndexOfLine("[RecentList]"));
+    EXPECT_EQ(written.ReadValue("[block caret]"), "False");
+    EXPECT_EQ(written.ReadValue("[Font.Size]"), "8");
+    EXPECT_EQ(recentLinesOf(exeIni()), padded({"/src/PAY.CBL", "", "", "", "", "/src/GL.CBL"}));
 
     Settings next;
     SettingsStore reread(next);
