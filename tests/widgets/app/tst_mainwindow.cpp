@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
@@ -58,6 +60,7 @@ private slots:
     void statusPanelFollowsTheWidth();
     void droppedFilesOpen();
     void aboutBoxShowsTheReadme();
+    void aboutBoxShowsTheReadmeUnwrapped();
     void missingReadmeIsReportedAtStart();
     void helpShowsContentsAndSearches();
     void activationFromASecondStartOpensItsFiles();
@@ -307,6 +310,18 @@ void TestMainWindow::aboutBoxShowsTheReadme()
     QCOMPARE(fixture.window->aboutBox()->readmeText(), QStringLiteral("Norvane test readme\n"));
     QCOMPARE(fixture.window->aboutBox()->windowTitle(), QStringLiteral("About"));
     QVERIFY(fixture.dialogs.asked().isEmpty());
+}
+
+void TestMainWindow::aboutBoxShowsTheReadmeUnwrapped()
+{
+    MainWindowFixture fixture;
+    auto *text = fixture.window->aboutBox()->findChild<QPlainTextEdit *>();
+    QVERIFY(text != nullptr);
+    QCOMPARE(text->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QVERIFY(QFontInfo(text->font()).fixedPitch());
+    // Room for readme.txt's 80 columns.
+    QVERIFY(text->viewport()->width() >= text->fontMetrics().horizontalAdvance(QString(80, QLatin1Char('M'))) ||
+            text->minimumWidth() >= text->fontMetrics().horizontalAdvance(QString(80, QLatin1Char('M'))));
 }
 
 void TestMainWindow::missingReadmeIsReportedAtStart()
