@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/CommandActions.h"
 #include "app/HelpWindow.h"
+#include "common/core/DocumentKind.h"
 #include "common/core/Rounding.h"
 #include "common/widgets/Dialogs.h"
 #include "common/widgets/FontChoice.h"
@@ -24,6 +25,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
@@ -53,7 +55,11 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     : QMainWindow(parent), m_settings(environment.settings), m_dialogs(environment.dialogs)
 {
     initResources();
-    setWindowTitle(QStringLiteral("Norvane"));
+    // The window's own title stays empty: the platform shows the program's
+    // name ("Norvane", the display name) after it, and the document area puts
+    // a maximised document's caption and unsaved-changes mark there, so the
+    // title reads "path* — Norvane" and names the program once.
+    setWindowTitle(QString());
     setWindowIcon(QIcon(QStringLiteral(":/icons/norvane.svg")));
     setAcceptDrops(true);
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -319,7 +325,9 @@ bool MainWindow::saveDocument(DocumentWindow *child)
 
 void MainWindow::addRecent(const QString &caption)
 {
-    m_recent->add(caption);
+    // A document whose file was never made (or is gone) leaves no entry that could only fail.
+    if (QFileInfo::exists(QString::fromStdString(withoutReadOnlySuffix(caption.toStdString()))))
+        m_recent->add(caption);
 }
 
 void MainWindow::documentClosing(DocumentWindow *child)
@@ -355,8 +363,7 @@ void MainWindow::activateFromOtherInstance(const QStringList &files)
     show();
     raise();
     activateWindow();
-    for (const QString &file : files)
-        openSourceFile(file);
+    m_files->openNamedFiles(files);
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)

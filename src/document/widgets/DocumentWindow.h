@@ -32,6 +32,8 @@ using TrackHistory = std::vector<int>;
 // a record layout table, or a data file grid. Which one it is follows from the
 // caption, its identity: a file path (with " (read only)" in read-only mode),
 // "blank " and a digit, "offset: " and a record name, or "data: " and a name.
+// The window's title is the caption with a "*" after it while the document
+// has unsaved changes; the caption itself never carries the mark.
 class DocumentWindow : public QWidget {
     Q_OBJECT
 
@@ -39,8 +41,21 @@ public:
     explicit DocumentWindow(DocumentHost &host, QWidget *parent = nullptr);
     ~DocumentWindow() override;
 
-    [[nodiscard]] QString caption() const { return windowTitle(); }
-    void setCaption(const QString &caption) { setWindowTitle(caption); }
+    [[nodiscard]] QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+
+    // What the save question came to.
+    enum class Unsaved {
+        None,      // nothing to ask about
+        Saved,     // Yes, and the save was made
+        Dropped,   // No: the caller may drop the changes
+        Kept,      // Cancel, or the save did not happen: keep everything as it is
+    };
+    // Asks "save <name> ?" when the document has unsaved changes (never for a
+    // read-only source document); Yes saves it.
+    Unsaved askToSaveChanges();
+    // The data grid's unsaved-changes flag, shown by the mark.
+    void setDataModified(bool modified);
 
     // Sets the kind and the main window's commands; run on every activation.
     void activate();
@@ -72,7 +87,9 @@ public:
     [[nodiscard]] bool treeShown() const { return m_treeWidth > 0; }
     [[nodiscard]] int treeWidth() const { return m_treeWidth; }
     void setTreeWidth(int width);
-    // A third of the window's width, less the splitter, as the tree pane's width.
+    // A third of the window's width, less the splitter, as the tree pane's
+    // width; it stays a third when the window changes size, until the user
+    // moves the splitter.
     void fitTreeWidth();
     // Re-applies the pane rules after the main window was resized.
     void applyPaneSizes();
@@ -122,13 +139,19 @@ public:
     bool isLayoutWindow = false;
     bool enterPending = false;             // an Enter went down in the editor; its key-up is to come
     bool isDataWindow = false;
-    bool dataModified = false;             // the data grid was edited since it was loaded or saved
+    bool dataModified = false;             // the data grid was edited since it was loaded or saved (setDataModified)
     bool syncSuspended = false;            // the program moves the caret: no syncing to it meanwhile
     bool keyIsDown = false;                // a key is down in the editor
     bool ignoreTabUp = false;              // the next Tab key-up may come from a change of focus
 
+signals:
+    // The unsaved-changes mark came or went.
+    void unsavedMarkChanged();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void applySourceCommandStates();
@@ -158,7 +181,9 @@ private:
     QTableView *m_dataGrid = nullptr;
     QTableView *m_findResultsGrid = nullptr;
     FindResultsModel *m_findResults = nullptr;   // the rows of the results grid
+    QString m_caption;
     int m_treeWidth = 0;
+    bool m_treeFollowsWidth = false;   // the tree is kept at a third of the width
 };
 
 } // namespace norvane

@@ -5,6 +5,7 @@
 #include "common/widgets/Dialogs.h"
 #include "common/widgets/FontChoice.h"
 #include "common/widgets/Latin1.h"
+#include "common/widgets/ReplaceQuestion.h"
 #include "common/widgets/WaitCursor.h"
 #include "document/widgets/DocumentArea.h"
 #include "document/widgets/DocumentHost.h"
@@ -18,6 +19,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QSplitter>
@@ -67,6 +69,11 @@ protected:
 private:
     DocumentWindow &m_child;
 };
+
+bool sameFile(const QString &a, const QString &b)
+{
+    return !b.isEmpty() && QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
 
 void prepareGridWindow(DocumentWindow &child, QTableView *grid)
 {
@@ -119,7 +126,18 @@ void openRecordWindow(DocumentWindow &source, LayoutMode mode, DocumentArea &are
     if (!message.empty())
         refuse(message);
     if (dataMode)
-        child->dataGrid()->setFocus();
+        startFirstRecord(*child);
+}
+
+void startFirstRecord(DocumentWindow &child)
+{
+    // One empty record to type into, its first field editing: no edit yet.
+    child.dataModel->insertRecordAfter(-1, false);
+    child.setDataModified(false);
+    const QModelIndex first = child.dataModel->index(0, 0);
+    child.dataGrid()->setFocus();
+    child.dataGrid()->setCurrentIndex(first);
+    child.dataGrid()->edit(first);
 }
 
 void showLayoutWindow(DocumentWindow &child, LayoutTable table)
@@ -141,7 +159,7 @@ void showDataWindow(DocumentWindow &child, const LayoutTable &table, std::vector
     const auto recordLength = static_cast<std::size_t>(table.RecData.RecordLength);
     auto *model = new DataGridModel(DataFile(std::move(columns), recordLength, order), &child);
     child.dataModel = model;
-    QObject::connect(model, &DataGridModel::edited, &child, [&child] { child.dataModified = true; });
+    QObject::connect(model, &DataGridModel::edited, &child, [&child] { child.setDataModified(true); });
     child.dataGrid()->setModel(model);
     // Besides the view's own triggers (a double click, F2), any typed key starts
     // editing the cell; moving to a cell or clicking it once does not.
@@ -162,8 +180,10 @@ bool exportLayoutCsv(DocumentWindow &child, DocumentHost &host)
     const std::optional<QString> chosen = host.dialogs().saveFile(QStringLiteral("Save as"), kCsvFilter, proposed);
     if (!chosen)
         return false;
-    WaitCursor wait;
     const std::string path = WithCsvExtension(QFile::encodeName(*chosen).toStdString());
+    if (!mayReplaceFile(host.dialogs(), QFile::decodeName(QByteArray::fromStdString(path))))
+        return false;
+    WaitCursor wait;
     const Result<void> written = writeFileSafely(path, ExportLayoutCsv(child.layoutModel->table()));
     if (!written) {
         host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(written.error()), Dialogs::Buttons::Ok);
@@ -188,7 +208,7 @@ void openDataFile(DocumentWindow &child, DocumentHost &host)
         return;
     }
     child.dataModel->replaceFile(std::move(opened).value());
-    child.dataModified = false;
+    child.setDataModified(false);
     child.dataFileName = QString::fromLocal8Bit(path);
     child.setCaption(dataCaption(path));
     host.renameTab(child.caption());
@@ -211,6 +231,9 @@ bool saveDataFile(DocumentWindow &child, DocumentHost &host)
         host.dialogs().saveFile(QStringLiteral("Save data file"), kDataFilter, child.dataFileName);
     if (!chosen)
         return false;
+    // Saving back to the file the grid shows is what Save is for; any other file is asked about.
+    if (!sameFile(*chosen, child.dataFileName) && !mayReplaceFile(host.dialogs(), *chosen))
+        return false;
     WaitCursor wait;
     const std::string path = QFile::encodeName(*chosen).toStdString();
     const Result<void> saved = file.save(path, orderOf(host));
@@ -223,7 +246,7 @@ bool saveDataFile(DocumentWindow &child, DocumentHost &host)
     child.setCaption(dataCaption(path));
     host.renameTab(child.caption());
     child.dataGrid()->resizeColumnsToContents();
-    child.dataModified = false;
+    child.setDataModified(false);
     return true;
 }
 

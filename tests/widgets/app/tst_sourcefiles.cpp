@@ -19,6 +19,7 @@ private slots:
     void openDialogOpensEveryChosenFile();
     void readOnlyOpenShowsTheModeAndDisablesSave();
     void reopeningAsksToReload();
+    void reloadingAFileThatIsGoneKeepsTheText();
     void anotherSpellingOfThePathIsTheSameDocument();
     void missingAndUnreadableFilesOpenNothing();
     void savingKeepsTheLineEnding_data();
@@ -28,6 +29,8 @@ private slots:
     void newNumbersBlankDocuments();
     void savingABlankDocumentAsksForAName();
     void failedSaveKeepsTheOldFileAndTheChanges();
+    void saveAsOntoAnExistingFileAsks();
+    void saveAsOntoAFileOpenInAnotherWindowClosesItFirst();
     void readOnlyAndUpdateModeRenameTheTab();
     void closeQuestionAnswers();
     void cancellingTheCloseQuestionKeepsTheCommands();
@@ -112,6 +115,34 @@ void TestSourceFiles::reopeningAsksToReload()
     QCOMPARE(active(fixture)->editor()->lineText(0), QStringLiteral("NEW"));
     QCOMPARE(fixture.window->documentArea()->tabBar()->count(), 1);
     QVERIFY(fixture.dialogs.unexpected().isEmpty());
+    QVERIFY(fixture.dialogs.allAnswered());
+}
+
+void TestSourceFiles::reloadingAFileThatIsGoneKeepsTheText()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "OLD\r\n");
+    fixture.window->openSourceFile(a);
+    DocumentWindow *child = active(fixture);
+    type(child, QStringLiteral("WORK "));
+    QVERIFY(QFile::remove(a));
+
+    // OK to the reload question finds the file gone: nothing was closed.
+    fixture.dialogs.planMessage(Answer::Ok);
+    fixture.window->openSourceFile(a);
+    QCOMPARE(fixture.dialogs.asked().size(), 2);
+    QCOMPARE(fixture.dialogs.asked().at(0).text, QStringLiteral("reload ") + a + QStringLiteral(" ?"));
+    QCOMPARE(fixture.dialogs.lastMessage(), a + QStringLiteral("\nno longer exists"));
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 1);
+    QCOMPARE(active(fixture), child);
+    QCOMPARE(child->editor()->lineText(0), QStringLiteral("WORK OLD"));
+    QVERIFY(child->editor()->isModified());
+    QCOMPARE(fixture.window->documentArea()->tabBar()->count(), 1);
+
+    // The text can be saved again where it was.
+    fixture.window->runCommand(CommandId::Save);
+    QCOMPARE(fixture.readFile(a), QByteArray("WORK OLD\r\n"));
     QVERIFY(fixture.dialogs.allAnswered());
 }
 
@@ -291,6 +322,88 @@ void TestSourceFiles::failedSaveKeepsTheOldFileAndTheChanges()
     QVERIFY(fixture.window->action(CommandId::Save)->isEnabled());
     QCOMPARE(fixture.readFile(file), QByteArray("KEEP\r\n"));
     QVERIFY(!QFile::exists(unwritable));
+}
+
+void TestSourceFiles::saveAsOntoAnExistingFileAsks()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString mine = fixture.writeFile(QStringLiteral("MINE.cbl"), "MINE\r\n");
+    const QString other = fixture.writeFile(QStringLiteral("OTHER.cbl"), "OTHER\r\n");
+    fixture.window->openSourceFile(mine);
+    DocumentWindow *child = active(fixture);
+    type(child, QStringLiteral("X"));
+
+    // Cancel: nothing is written and the document stays what it was.
+    fixture.dialogs.planSave(other);
+    fixture.dialogs.planMessage(Answer::Cancel);
+    fixture.window->runCommand(CommandId::SaveAs);
+    QCOMPARE(fixture.dialogs.lastMessage(), other + QStringLiteral("\nalready exists. Replace it?"));
+    QCOMPARE(fixture.dialogs.asked().constLast().buttons, Dialogs::Buttons::OkCancel);
+    QCOMPARE(fixture.readFile(other), QByteArray("OTHER\r\n"));
+    QCOMPARE(child->caption(), mine);
+    QVERIFY(child->editor()->isModified());
+
+    // OK replaces it.
+    fixture.dialogs.planSave(other);
+    fixture.dialogs.planMessage(Answer::Ok);
+    fixture.window->runCommand(CommandId::SaveAs);
+    QCOMPARE(fixture.readFile(other), QByteArray("XMINE\r\n"));
+    QCOMPARE(child->caption(), other);
+
+    // A new name, or the document's own, needs no question.
+    fixture.dialogs.clear();
+    type(child, QStringLiteral("Y"));
+    fixture.dialogs.planSave(other);
+    fixture.window->runCommand(CommandId::SaveAs);
+    fixture.dialogs.planSave(fixture.path(QStringLiteral("NEW.cbl")));
+    fixture.window->runCommand(CommandId::SaveAs);
+    QCOMPARE(fixture.dialogs.asked().size(), 2);
+    QCOMPARE(fixture.readFile(fixture.path(QStringLiteral("NEW.cbl"))), QByteArray("XYMINE\r\n"));
+    QVERIFY(fixture.dialogs.unexpected().isEmpty());
+}
+
+void TestSourceFiles::saveAsOntoAFileOpenInAnotherWindowClosesItFirst()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n");
+    const QString b = fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n");
+    fixture.window->openSourceFile(b);
+    DocumentWindow *older = active(fixture);
+    type(older, QStringLiteral("OLD"));
+    fixture.window->openSourceFile(a);
+    DocumentWindow *child = active(fixture);
+    type(child, QStringLiteral("NEW"));
+    const QString question = b + QStringLiteral("\nis open in another window. Close that window and replace the file?");
+
+    // Cancel refuses; so does Cancel to the other window's own save question.
+    fixture.dialogs.planSave(b);
+    fixture.dialogs.planMessage(Answer::Cancel);
+    fixture.window->runCommand(CommandId::SaveAs);
+    QCOMPARE(fixture.dialogs.lastMessage(), question);
+    fixture.dialogs.planSave(b);
+    fixture.dialogs.planMessage(Answer::Ok);
+    fixture.dialogs.planMessage(Answer::Cancel);
+    fixture.window->runCommand(CommandId::SaveAs);
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("save B.cbl ?"));
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 2);
+    QCOMPARE(fixture.readFile(b), QByteArray("B\r\n"));
+    QCOMPARE(child->caption(), a);
+    QCOMPARE(active(fixture), child);
+
+    // OK, and No to the other window's question: it closes, then the file is written.
+    fixture.dialogs.planSave(b);
+    fixture.dialogs.planMessage(Answer::Ok);
+    fixture.dialogs.planMessage(Answer::No);
+    fixture.window->runCommand(CommandId::SaveAs);
+    QCOMPARE(fixture.window->documentArea()->documents(), QList<DocumentWindow *>{child});
+    QCOMPARE(fixture.window->documentArea()->tabBar()->count(), 1);
+    QCOMPARE(child->caption(), b);
+    QCOMPARE(fixture.readFile(b), QByteArray("NEWA\r\n"));
+    QCOMPARE(active(fixture), child);
+    QVERIFY(fixture.dialogs.allAnswered());
+    QVERIFY(fixture.dialogs.unexpected().isEmpty());
 }
 
 void TestSourceFiles::readOnlyAndUpdateModeRenameTheTab()
