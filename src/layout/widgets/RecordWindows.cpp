@@ -232,7 +232,8 @@ bool saveDataFile(DocumentWindow &child, DocumentHost &host)
     if (!chosen)
         return false;
     // Saving back to the file the grid shows is what Save is for; any other file is asked about.
-    if (!sameFile(*chosen, child.dataFileName) && !mayReplaceFile(host.dialogs(), *chosen))
+    const QString shown = QFile::decodeName(QByteArray::fromStdString(file.path()));
+    if (!sameFile(*chosen, shown) && !mayReplaceFile(host.dialogs(), *chosen))
         return false;
     WaitCursor wait;
     const std::string path = QFile::encodeName(*chosen).toStdString();
