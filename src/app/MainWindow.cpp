@@ -169,6 +169,7 @@ void MainWindow::bindCommands()
         m_commands->setHandler(id, handler);
 
     connect(m_area, &DocumentArea::closeRequested, m_files, &FileCommands::closeDocument);
+    connect(m_area, &DocumentArea::frontUnsavedMarkChanged, this, &MainWindow::keepFrontMark);
     connect(m_commands->windowMenu(), &QMenu::aboutToShow, m_area,
             [this] { m_area->rebuildWindowList(m_commands->windowMenu()); });
     connect(m_recent, &RecentFiles::fileChosen, m_files, &FileCommands::openRecent);
@@ -364,6 +365,30 @@ void MainWindow::activateFromOtherInstance(const QStringList &files)
     raise();
     activateWindow();
     m_files->openNamedFiles(files);
+}
+
+// The title shows the front document's unsaved-changes mark. A maximised
+// sub-window sets the main window's mark itself, and clears it when its
+// buttons leave the menu bar, also when another document is already in front;
+// so the mark is put right after every such change, once the sub-windows are done.
+void MainWindow::keepFrontMark()
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const DocumentWindow *front = activeDocument();
+            const bool unsaved = front != nullptr && front->isWindowModified();
+            if (isWindowModified() != unsaved)
+                setWindowModified(unsaved);
+        },
+        Qt::QueuedConnection);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ModifiedChange)
+        keepFrontMark();
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)

@@ -70,6 +70,7 @@ DocumentArea::DocumentArea(DocumentHost &host, QWidget *parent) : QWidget(parent
                 child->activate();
         }
         updateMenuItems();
+        emit frontUnsavedMarkChanged();
     });
 
     // The popup acts on the tab it was opened on, as in every tabbed program:
@@ -139,7 +140,10 @@ DocumentWindow *DocumentArea::addDocument()
     const QFont font = editorFont(m_host.settings().editorFont);
     child->editor()->setFont(font);
     child->splitView()->setFont(font);
-    connect(child, &DocumentWindow::unsavedMarkChanged, this, [this, child] { showUnsavedMark(child); });
+    connect(child, &DocumentWindow::unsavedMarkChanged, this, [this, child] {
+        showUnsavedMark(child);
+        emit frontUnsavedMarkChanged();
+    });
     return child;
 }
 

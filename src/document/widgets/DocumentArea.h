@@ -80,6 +80,9 @@ signals:
     // The tab strip's popup asked to close the active document (its tab's
     // document was made the active one first).
     void closeRequested();
+    // Another document came to the front, or a document's unsaved-changes mark
+    // came or went: the main window's title may have to follow.
+    void frontUnsavedMarkChanged();
 
 private:
     [[nodiscard]] QMdiSubWindow *subWindowOf(DocumentWindow *child) const;

@@ -313,6 +313,8 @@ void TestMainWindow::tabPopupClosesTheTabUnderTheMouse()
     fixture.window->openSourceFile(a);
     fixture.window->openSourceFile(b);
     QCOMPARE(fixture.window->activeDocument()->caption(), b);
+    fixture.window->activeDocument()->editor()->setFocus();
+    QTest::keyClicks(fixture.window->activeDocument()->editor(), QStringLiteral("X"));
 
     QTabBar *tabs = fixture.window->documentArea()->tabBar();
     QMenu *popup = fixture.window->documentArea()->tabMenu();
@@ -326,7 +328,12 @@ void TestMainWindow::tabPopupClosesTheTabUnderTheMouse()
     QCOMPARE(fixture.window->documentArea()->documents().size(), 1);
     QCOMPARE(fixture.window->activeDocument()->caption(), b);
     QCOMPARE(tabs->count(), 1);
-    QCOMPARE(tabs->tabText(0), QStringLiteral("B.cbl"));
+    QCOMPARE(tabs->tabText(0), QStringLiteral("B.cbl*"));
+    // The title keeps showing the front document's mark.
+    QCOMPARE(fixture.window->windowTitle(), b + QStringLiteral("[*]"));
+    QTRY_VERIFY(fixture.window->isWindowModified());
+    QTest::qWait(50);
+    QVERIFY(fixture.window->isWindowModified());
 }
 
 void TestMainWindow::tabsFollowDocuments()
