@@ -258,6 +258,16 @@ Result<SafeFileWriter> SafeFileWriter::begin(const std::string &path, FileSystem
     const bool exists = ::stat(target.c_str(), &status) == 0;
     if (exists && (status.st_mode & S_IFMT) == S_IFDIR)
         return Error{"Cannot write " + path + ": " + reason(EISDIR)};
+#ifndef _WIN32
+    // A file the user may not write is not changed, even where its folder
+    // would let a new file take its place.
+    if (exists && S_ISREG(status.st_mode)) {
+        const int probe = calls.open(target, O_WRONLY | O_CLOEXEC, 0);
+        if (probe < 0)
+            return Error{"Cannot write " + path + ": " + reason(errno)};
+        ::close(probe);
+    }
+#endif
 
     // The new contents are staged beside the target where its folder allows,
     // so that they can be renamed over it; a new file gets the usual

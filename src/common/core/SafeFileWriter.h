@@ -31,7 +31,8 @@ struct FileSystemCalls {
 // Saves a file so that nothing is lost and the file stays what it was: the
 // save changes the file's contents, never what the path is. Links are
 // followed and the file they lead to is written, so a symbolic link stays a
-// link; owner and permissions are kept.
+// link; owner and permissions are kept, and a file the user may not write is
+// not written.
 //
 // The new contents are written to a staging file first, and the target is
 // touched only once they are complete:

@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
-#include <set>
 #include <string>
 
 #include <fcntl.h>
@@ -71,21 +70,17 @@ protected:
             return ::open(name.c_str(), flags, static_cast<mode_t>(mode));
         };
     }
-    // The file at `name`, as opened through m_calls, cannot grow beyond
+    // The file at `name` (whatever descriptor writes it) cannot grow beyond
     // `room` bytes: the disk is full. Bytes within it can still be rewritten,
     // as on a real disk.
     void diskFullBeyond(const std::string &name, std::size_t room)
     {
-        auto target = std::make_shared<std::set<int>>();
-        auto open = m_calls.open;
-        m_calls.open = [open, name, target](const std::string &file, int flags, unsigned mode) {
-            const int fd = open(file, flags, mode);
-            if (fd >= 0 && file == name)
-                target->insert(fd);
-            return fd;
-        };
-        m_calls.write = [target, room](int fd, const char *bytes, std::size_t size) -> long {
-            if (target->count(fd) == 0)
+        m_calls.write = [name, room](int fd, const char *bytes, std::size_t size) -> long {
+            struct stat file {};
+            struct stat target {};
+            const bool isTarget = ::fstat(fd, &file) == 0 && ::stat(name.c_str(), &target) == 0 &&
+                                  file.st_dev == target.st_dev && file.st_ino == target.st_ino;
+            if (!isTarget)
                 return ::write(fd, bytes, size);
             const auto at = static_cast<std::size_t>(::lseek(fd, 0, SEEK_CUR));
             if (at >= room) {
@@ -192,6 +187,30 @@ TEST_F(SafeFileWriterTest, OwnerAndPermissionsAreKept)
     EXPECT_EQ(after.st_uid, superuser ? 65534u : before.st_uid);
     EXPECT_EQ(after.st_gid, superuser ? 65534u : before.st_gid);
     EXPECT_EQ(bytesOf(path("p.cbl")), "new");
+}
+
+TEST_F(SafeFileWriterTest, AFileThatMayNotBeWrittenIsLeftAlone)
+{
+    // A read-only file in a folder that would take a new one: the save must
+    // not slip a new file into its place. (The superuser may write any file,
+    // so the refusal comes through the open call.)
+    put(path("locked.cbl"), "old");
+    ASSERT_EQ(::chmod(path("locked.cbl").c_str(), 0444), 0);
+    if (::geteuid() == 0) {
+        const std::string locked = path("locked.cbl");
+        m_calls.open = [locked](const std::string &name, int flags, unsigned mode) {
+            if (name == locked && (flags & O_ACCMODE) != O_RDONLY) {
+                errno = EACCES;
+                return -1;
+            }
+            return ::open(name.c_str(), flags, static_cast<mode_t>(mode));
+        };
+    }
+    const Result<void> saved = writeFileSafely(path("locked.cbl"), "new", m_calls);
+    ASSERT_FALSE(saved.ok());
+    EXPECT_EQ(saved.error(), "Cannot write " + path("locked.cbl") + ": Permission denied");
+    EXPECT_EQ(bytesOf(path("locked.cbl")), "old");
+    EXPECT_EQ(entriesIn(m_dir / "work"), 1u);
 }
 
 TEST_F(SafeFileWriterTest, AFolderThatTakesNoNewFileIsWrittenInPlace)
