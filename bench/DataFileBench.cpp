@@ -4,7 +4,11 @@
 // does), saving with edits, and the peak memory of a whole open-decode-save
 // (run that one alone: --benchmark_filter=PeakMemory). The file and its
 // copybook are written to ${TMPDIR:-/tmp}/norvane-bench, where
-// bench/data/run-cli-vs-cobol.sh finds them.
+// bench/data/run-cli-vs-cobol.sh finds them. The same records are also
+// written line-sequential, with record descriptor words and in EBCDIC (code
+// page 037, EBCDIC zone signs), and opened, read whole and measured per format
+// (OpenFormat, DecodeEveryCellFormat, PeakMemoryFormat; format 0 fixed ASCII,
+// 1 line-sequential, 2 RDW, 3 EBCDIC).
 
 #include "common/core/FileIO.h"
 #include "document/core/SourceText.h"
@@ -14,6 +18,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -133,6 +138,139 @@ const BenchData &benchData()
     }();
     return data;
 }
+
+// The bench file in each format, written once from the fixed ASCII one.
+struct FormatFile {
+    std::string path;
+    DataFormat format;
+};
+
+const FormatFile &formatFile(int which)
+{
+    static const std::vector<FormatFile> files = [] {
+        const BenchData &d = benchData();
+        std::vector<FormatFile> made(4);
+        made[0] = {d.dataPath, DataFormat{}};
+        DataFormat lines;
+        lines.records = RecordFormat::LineSequential;
+        DataFormat rdw;
+        rdw.records = RecordFormat::Rdw;
+        DataFormat ebcdic;
+        ebcdic.encoding = "IBM037";
+        ebcdic.sign = SignConvention::Ebcdic;
+        made[1] = {d.folder + "/records.txt", lines};
+        made[2] = {d.folder + "/records.rdw", rdw};
+        made[3] = {d.folder + "/records-037.dat", ebcdic};
+        // Written by an earlier run: the peak memory then counts no writing.
+        std::error_code error;
+        if (std::all_of(made.begin() + 1, made.end(), [&](const FormatFile &f) { return std::filesystem::exists(f.path, error); }))
+            return made;
+        const std::string fixed = readFileBytes(d.dataPath).value();
+        const CellFormat ascii;
+        const CellFormat ebcdicCells = CellFormat::make(ebcdic).value();
+        std::string text;
+        std::string framed;
+        std::string converted;
+        for (std::size_t at = 0; at < fixed.size(); at += d.recordLength) {
+            const std::string_view record = std::string_view(fixed).substr(at, d.recordLength);
+            // Binary fields may hold a line feed: lines hold the record's text
+            // columns only, the rest blanked, as line-sequential files do.
+            std::string line(record);
+            for (const DataColumn &column : d.columns) {
+                if (column.usage != Usage::Display)
+                    line.replace(column.offset, column.size, column.size, '0');
+            }
+            AppendFramedRecord(text, line, RecordFormat::LineSequential, LineEnd::Lf);
+            AppendFramedRecord(framed, record, RecordFormat::Rdw, LineEnd::None);
+            std::string out(record);
+            for (const DataColumn &column : d.columns) {
+                if (column.usage != Usage::Display)
+                    continue;
+                const std::string cell = DecodeCell(column, record.substr(column.offset, column.size), ascii);
+                out.replace(column.offset, column.size, EncodeCell(column, cell, ebcdicCells).value());
+            }
+            converted += out;
+        }
+        if (!writeFileSafely(made[1].path, text) || !writeFileSafely(made[2].path, framed) ||
+            !writeFileSafely(made[3].path, converted))
+            std::abort();
+        return made;
+    }();
+    return files[static_cast<std::size_t>(which)];
+}
+
+DataFile openFormatFile(int which)
+{
+    const BenchData &d = benchData();
+    const FormatFile &file = formatFile(which);
+    Result<DataFile> data = DataFile::open(file.path, d.columns, d.recordLength, CellFormat::make(file.format).value());
+    if (!data)
+        std::abort();
+    return std::move(data).value();
+}
+
+void OpenFormat(benchmark::State &state)
+{
+    formatFile(static_cast<int>(state.range(0)));
+    std::string text;
+    for (auto _ : state) {
+        DataFile file = openFormatFile(static_cast<int>(state.range(0)));
+        for (std::size_t r = 0; r < kFirstRows; ++r) {
+            for (std::size_t c = 0; c < file.columns().size(); ++c) {
+                text.clear();
+                file.appendCell(r, c, text);
+                benchmark::DoNotOptimize(text.data());
+            }
+        }
+    }
+}
+BENCHMARK(OpenFormat)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+void DecodeEveryCellFormat(benchmark::State &state)
+{
+    const DataFile file = openFormatFile(static_cast<int>(state.range(0)));
+    std::string text;
+    for (auto _ : state) {
+        for (std::size_t r = 0; r < file.recordCount(); ++r) {
+            for (std::size_t c = 0; c < file.columns().size(); ++c) {
+                text.clear();
+                file.appendCell(r, c, text);
+                benchmark::DoNotOptimize(text.data());
+            }
+        }
+    }
+}
+BENCHMARK(DecodeEveryCellFormat)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Peak memory of opening a format's file, showing every cell and saving it
+// with edits. Run each alone: --benchmark_filter=PeakMemoryFormat/2 and so on.
+void PeakMemoryFormat(benchmark::State &state)
+{
+    const BenchData &d = benchData();
+    const std::string path = formatFile(static_cast<int>(state.range(0))).path;
+    for (auto _ : state) {
+        DataFile file = openFormatFile(static_cast<int>(state.range(0)));
+        std::string text;
+        for (std::size_t r = 0; r < file.recordCount(); ++r) {
+            for (std::size_t c = 0; c < file.columns().size(); ++c) {
+                text.clear();
+                file.appendCell(r, c, text);
+            }
+        }
+        for (std::size_t e = 0; e < 1000; ++e)
+            file.setCell(e * 997, 1, "edited");
+        if (!file.save(d.savePath))
+            state.SkipWithError("save failed");
+    }
+#ifndef _WIN32
+    struct rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+#endif
+    std::error_code error;
+    state.counters["file_MiB"] = static_cast<double>(std::filesystem::file_size(path, error)) / (1024.0 * 1024.0);
+}
+BENCHMARK(PeakMemoryFormat)->DenseRange(0, 3)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 DataFile openBenchFile()
 {

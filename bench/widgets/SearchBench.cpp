@@ -42,6 +42,10 @@ public:
     bool print(QPrinter &) override { return false; }
     void printSetup(QPrinter &) override {}
     std::optional<QString> inputText(const QString &, const QString &, const QString &) override { return {}; }
+    std::optional<QList<int>> chooseOptions(const QString &, const QString &, const QList<OptionList> &) override
+    {
+        return {};
+    }
 };
 
 // The generated program with the word in the identification area (columns

@@ -88,6 +88,9 @@ void CommandActions::createActions()
         {Uncomment, "Uncomment", ctrl(Qt::Key_W), "uncomment", "un-Comment"},
         {Track, "Trac&k", QKeySequence(Qt::Key_F4), "track", "Track"},
         {BackTrack, "&Back track", QKeySequence(Qt::Key_F5), "back-track", "Back track"},
+        {RecordFields, "Record &fields", QKeySequence(Qt::Key_F7)},
+        {RecordBytes, "Record b&ytes", QKeySequence(Qt::Key_F8)},
+        {NextInvalidCell, "Next in&valid cell", QKeySequence(Qt::Key_F6)},
         {HideToolbar, "&Hide toolbar", {}},
         {Options, "&Options", {}},
         {Font, "Font", {}},
@@ -191,6 +194,7 @@ void CommandActions::createMenus(QMainWindow &window)
     add(tools, {Indent, Unindent});
     tools->addSeparator();
     add(tools, {CalcOffset, EditDataFile});
+    add(tools, {RecordFields, RecordBytes, NextInvalidCell});
     tools->addSeparator();
     add(tools, {Comment, Uncomment});
     tools->addSeparator();

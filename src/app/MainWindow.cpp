@@ -25,6 +25,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -152,6 +154,21 @@ void MainWindow::bindCommands()
          [this] {
              if (DocumentWindow *source = takeSourceForCommand())
                  openRecordWindow(*source, LayoutMode::Data, *m_area, *this);
+         }},
+        {RecordFields,
+         [this] {
+             if (DocumentWindow *child = m_area->takeActiveDocument(); child != nullptr && child->isDataWindow)
+                 toggleRecordView(*child, RecordView::Fields);
+         }},
+        {RecordBytes,
+         [this] {
+             if (DocumentWindow *child = m_area->takeActiveDocument(); child != nullptr && child->isDataWindow)
+                 toggleRecordView(*child, RecordView::Bytes);
+         }},
+        {NextInvalidCell,
+         [this] {
+             if (DocumentWindow *child = m_area->takeActiveDocument(); child != nullptr && child->isDataWindow)
+                 goToNextInvalidCell(*child, *this);
          }},
         {Track, [this] { track(takeDocumentForCommand(), *this); }},
         {BackTrack, [this] { backTrack(takeDocumentForCommand(), *this); }},
@@ -282,6 +299,14 @@ const SettingsStore &MainWindow::settingsStore() const
 void MainWindow::saveSettings()
 {
     m_recent->writeSettings();
+}
+
+QString MainWindow::dataFormatsPath() const
+{
+    // Beside the settings file, in a file of its own: the settings file keeps
+    // the keys older versions read.
+    const QFileInfo settings(QFile::decodeName(m_recent->store().IniPath().c_str()));
+    return settings.absoluteDir().filePath(QStringLiteral("NorvaneDataFormats.txt"));
 }
 
 void MainWindow::applyCommandStates(const CommandStates &states)

@@ -65,6 +65,7 @@ public:
     Dialogs &dialogs() override { return m_dialogs; }
     bool &keyUpDone() override { return m_keyUpDone; }
     void saveSettings() override;
+    [[nodiscard]] QString dataFormatsPath() const override;
     void applyCommandStates(const CommandStates &states) override;
     bool isCommandEnabled(CommandId id) const override;
     void runCommand(CommandId id) override;

@@ -21,7 +21,10 @@ struct CliCommand {
 constexpr CliCommand kCommands[] = {
     {"tree", "[--perform] [--pic01] FILE   the structure tree, one node a line", norvane::cli::runTreeCommand},
     {"layout", "[--data] COPYBOOK   the record layout as CSV", norvane::cli::runLayoutCommand},
-    {"data", "[--little-endian] COPYBOOK [--write] DATAFILE   a data file as CSV, or CSV on stdin into one",
+    {"data",
+     "[--little-endian] [--encoding NAME] [--sign mf|overpunch|ebcdic] [--records fixed|lines|rdw]\n"
+     "             [--native-order big|little] [--floats ieee|ibm] COPYBOOK [--write] DATAFILE\n"
+     "             a data file as CSV, or CSV on stdin into one",
      norvane::cli::runDataCommand},
 };
 

@@ -1,6 +1,7 @@
-// norvane-cli data [--little-endian] COPYBOOK DATAFILE: the data grid of a file
-// of fixed-length records as CSV; with --write DATAFILE the reverse, from CSV
-// on stdin, checked cell by cell as the grid's Save checks it.
+// norvane-cli data [OPTIONS] COPYBOOK DATAFILE: the data grid of a data file as
+// CSV; with --write DATAFILE the reverse, from CSV on stdin, checked cell by
+// cell as the grid's Save checks it. The options name the file's format:
+// encoding, sign convention, record format and byte orders.
 
 #include "app/cli/CliCommands.h"
 #include "common/core/FileIO.h"
@@ -11,6 +12,7 @@
 #include "layout/core/LayoutTable.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -28,8 +30,11 @@ constexpr int kDone = 0;
 constexpr int kRefused = 1;
 constexpr int kUnreadable = 2;
 
-constexpr const char *kUsage = "usage: norvane-cli data [--little-endian] COPYBOOK DATAFILE\n"
-                               "       norvane-cli data [--little-endian] COPYBOOK --write DATAFILE < CSV\n";
+constexpr const char *kUsage =
+    "usage: norvane-cli data [OPTIONS] COPYBOOK DATAFILE\n"
+    "       norvane-cli data [OPTIONS] COPYBOOK --write DATAFILE < CSV\n"
+    "options: --little-endian, --encoding ASCII|IBM037|IBM273|...|IBM1149, --sign mf|overpunch|ebcdic,\n"
+    "         --records fixed|lines|rdw, --native-order big|little, --floats ieee|ibm\n";
 
 struct Layout {
     std::vector<DataColumn> columns;
@@ -61,12 +66,19 @@ int loadLayout(const std::string &copybook, Layout &layout)
     return kDone;
 }
 
-int writeCsv(const Layout &layout, const std::string &path, ByteOrder order)
+// Whether an open failed on the file's contents (they are not records of
+// the format), rather than on reading it.
+bool misfit(const std::string &message)
 {
-    Result<DataFile> data = DataFile::open(path, layout.columns, layout.recordLength, order);
+    return !message.starts_with("Cannot open file ");
+}
+
+int writeCsv(const Layout &layout, const std::string &path, const CellFormat &format)
+{
+    Result<DataFile> data = DataFile::open(path, layout.columns, layout.recordLength, format);
     if (!data) {
         std::fprintf(stderr, "%s\n", data.error().c_str());
-        return data.error() == kLengthNotMultiple ? kRefused : kUnreadable;
+        return misfit(data.error()) ? kRefused : kUnreadable;
     }
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY); // the rows end in CR LF already
@@ -115,7 +127,7 @@ bool headingMatches(const std::vector<std::string> &cells, const std::vector<Dat
     return true;
 }
 
-int readCsv(const Layout &layout, const std::string &path, ByteOrder order)
+int readCsv(const Layout &layout, const std::string &path, const CellFormat &format)
 {
 #ifdef _WIN32
     _setmode(_fileno(stdin), _O_BINARY);
@@ -140,43 +152,54 @@ int readCsv(const Layout &layout, const std::string &path, ByteOrder order)
             return kRefused;
     }
 
+    // The file being replaced, when it is a file of these records: a cell
+    // that shows what its record at the same place shows keeps that record's
+    // bytes; any other cell is a value, checked. The cells of a new file, or
+    // of one that holds no such records, are all values.
+    std::optional<DataFile> original;
+    std::error_code error;
+    if (std::filesystem::exists(path, error)) {
+        if (Result<DataFile> opened = DataFile::open(path, layout.columns, layout.recordLength, format))
+            original.emplace(std::move(opened).value());
+    }
+    const DataFile blank(layout.columns, layout.recordLength, format);
+    const DataFile &base = original ? *original : blank;
+
     // The new contents are staged first: the data file changes only when
-    // every record has been checked and written, and stays the same file
-    // (links, owner and permissions kept).
+    // every record has been checked and written (so the records read from it
+    // above are never read half-written), and stays the same file (links,
+    // owner and permissions kept).
     Result<SafeFileWriter> writer = SafeFileWriter::begin(path);
     if (!writer) {
         std::fprintf(stderr, "%s\n", writer.error().c_str());
         return kUnreadable;
     }
     std::string out;
-    std::string record(layout.recordLength, ' ');
+    Result<std::optional<std::vector<std::string>>> row = reader.next();
     for (std::size_t index = 0;; ++index) {
-        Result<std::optional<std::vector<std::string>>> row = reader.next();
         if (!row) {
             std::fprintf(stderr, "%s\n", row.error().c_str());
             return kRefused;
         }
         if (!row.value())
             break;
-        const std::vector<std::string> &cells = *row.value();
+        const std::vector<std::string> cells = std::move(*row.value());
         if (cells.size() != layout.columns.size() + 1) {
             std::fprintf(stderr, "line %zu has %zu cells; the layout has %zu fields\n", index + 1,
                          cells.size() - 1, layout.columns.size());
             return kRefused;
         }
-        for (std::size_t column = 0; column < layout.columns.size(); ++column) {
-            const DataColumn &c = layout.columns[column];
-            const std::string &text = cells[column + 1];
-            // The CSV holds the cells as `data` showed them: a cell showing a
-            // field's bytes as they stand is written back as those bytes.
-            const Result<std::string> bytes = CellBytes(c, text, order, CellSource::Shown);
-            if (!bytes) {
-                std::fprintf(stderr, "%s\n", CellMessage(index, c.header, bytes.error()).c_str());
-                return kRefused;
-            }
-            record.replace(c.offset, c.size, bytes.value());
+        row = reader.next(); // to know whether this record is the last
+        const bool last = row && !row.value();
+        const std::vector<std::string> fields(cells.begin() + 1, cells.end());
+        Result<std::string> record =
+            base.composeRecord(index < base.recordCount() ? std::optional<std::size_t>(index) : std::nullopt, fields,
+                               index, last);
+        if (!record) {
+            std::fprintf(stderr, "%s\n", record.error().c_str());
+            return kRefused;
         }
-        out += record;
+        out += record.value();
         if (out.size() >= (1u << 20)) {
             if (Result<void> written = writer.value().write(out); !written) {
                 std::fprintf(stderr, "%s\n", written.error().c_str());
@@ -203,14 +226,50 @@ int readCsv(const Layout &layout, const std::string &path, ByteOrder order)
 // cannot be read or written.
 int runDataCommand(const std::vector<std::string> &arguments)
 {
-    ByteOrder order = ByteOrder::BigEndian;
+    DataFormat format;
+    std::optional<ByteOrder> nativeOrder;
     bool write = false;
     std::vector<std::string> files;
-    for (const std::string &argument : arguments) {
+    const auto bad = [](const std::string &option, const std::string &value) {
+        std::fprintf(stderr, "norvane-cli data: %s does not take \"%s\"\n%s", option.c_str(), value.c_str(), kUsage);
+        return kUnreadable;
+    };
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string &argument = arguments[i];
+        const bool takesValue = argument == "--encoding" || argument == "--sign" || argument == "--records" ||
+                                argument == "--native-order" || argument == "--floats";
+        if (takesValue && i + 1 >= arguments.size()) {
+            std::fprintf(stderr, "norvane-cli data: %s needs a value\n%s", argument.c_str(), kUsage);
+            return kUnreadable;
+        }
         if (argument == "--little-endian") {
-            order = ByteOrder::LittleEndian;
+            format.order = ByteOrder::LittleEndian;
         } else if (argument == "--write") {
             write = true;
+        } else if (argument == "--encoding") {
+            const std::optional<std::string> encoding = EncodingFromName(arguments[++i]);
+            if (!encoding)
+                return bad(argument, arguments[i]);
+            format.encoding = *encoding;
+        } else if (argument == "--sign") {
+            const std::optional<SignConvention> sign = SignFromWord(arguments[++i]);
+            if (!sign)
+                return bad(argument, arguments[i]);
+            format.sign = *sign;
+        } else if (argument == "--records") {
+            const std::optional<RecordFormat> records = RecordsFromWord(arguments[++i]);
+            if (!records)
+                return bad(argument, arguments[i]);
+            format.records = *records;
+        } else if (argument == "--native-order") {
+            nativeOrder = OrderFromWord(arguments[++i]);
+            if (!nativeOrder)
+                return bad(argument, arguments[i]);
+        } else if (argument == "--floats") {
+            const std::optional<FloatFormat> floats = FloatsFromWord(arguments[++i]);
+            if (!floats)
+                return bad(argument, arguments[i]);
+            format.floats = *floats;
         } else if (argument.size() > 1 && argument.front() == '-') {
             std::fprintf(stderr, "norvane-cli data: unknown option \"%s\"\n%s", argument.c_str(), kUsage);
             return kUnreadable;
@@ -222,10 +281,16 @@ int runDataCommand(const std::vector<std::string> &arguments)
         std::fputs(kUsage, stderr);
         return kUnreadable;
     }
+    format.nativeOrder = nativeOrder.value_or(format.order);
+    const Result<CellFormat> cells = CellFormat::make(format);
+    if (!cells) {
+        std::fprintf(stderr, "%s\n", cells.error().c_str());
+        return kUnreadable;
+    }
     Layout layout;
     if (const int loaded = loadLayout(files[0], layout); loaded != kDone)
         return loaded;
-    return write ? readCsv(layout, files[1], order) : writeCsv(layout, files[1], order);
+    return write ? readCsv(layout, files[1], cells.value()) : writeCsv(layout, files[1], cells.value());
 }
 
 } // namespace norvane::cli

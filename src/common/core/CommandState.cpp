@@ -9,6 +9,7 @@ constexpr std::array<std::string_view, CommandCount> kNames = {
     "Undo", "Cut", "Copy", "Paste", "SelectAll",
     "Find", "Replace", "FindAll", "GoTo", "SplitScreen", "RefreshTree", "Indent", "Unindent", "CalcOffset",
     "EditDataFile", "Comment", "Uncomment", "Track", "BackTrack", "HideToolbar", "Options", "Font",
+    "RecordFields", "RecordBytes", "NextInvalidCell",
     "Cascade", "Tile", "MinimizeAll", "NextWindow", "PreviousWindow",
     "Help", "About",
     "UndoButton",
@@ -97,7 +98,7 @@ CommandStates sourceCommandStates(const SourceWindowFacts &facts)
     states.set({Open, SaveAs, Close, Cascade, Tile, MinimizeAll, Print, Find, FindAll, RefreshTree, Undo, UndoButton,
                 SelectAll, GoTo},
                true);
-    states.set({Cut, Copy, CalcOffset, EditDataFile}, false);
+    states.set({Cut, Copy, CalcOffset, EditDataFile, RecordFields, RecordBytes, NextInvalidCell}, false);
     states.set({Paste, Replace}, !facts.readOnly);
     states.set(SplitScreen, !facts.blank);
     states.set(Track, facts.treeShown);
@@ -115,6 +116,7 @@ static CommandStates gridWindowStates(bool clipboard)
                 Replace, CalcOffset, EditDataFile, SplitScreen, Track, BackTrack, Indent, Unindent, Comment, Uncomment},
                false);
     states.set({Cut, Copy, Paste}, clipboard);
+    states.set({RecordFields, RecordBytes, NextInvalidCell}, clipboard);
     return states;
 }
 

@@ -17,6 +17,8 @@ enum class CommandId {
     // Tools menu
     Find, Replace, FindAll, GoTo, SplitScreen, RefreshTree, Indent, Unindent, CalcOffset, EditDataFile, Comment,
     Uncomment, Track, BackTrack, HideToolbar, Options, Font,
+    // Tools menu, data windows: the current record's fields and bytes, the next invalid cell
+    RecordFields, RecordBytes, NextInvalidCell,
     // Window menu
     Cascade, Tile, MinimizeAll, NextWindow, PreviousWindow,
     // Help menu

@@ -24,6 +24,13 @@ public:
         bool readOnly = false;
     };
 
+    // One of several lists of a choice: a label, its items, the one proposed.
+    struct OptionList {
+        QString label;
+        QStringList items;
+        int current = 0;
+    };
+
     virtual ~Dialogs() = default;
 
     // A modal message box; returns the button pressed (Cancel when closed).
@@ -46,6 +53,11 @@ public:
 
     // The printer setup dialog for the printer.
     virtual void printSetup(QPrinter &printer) = 0;
+
+    // A small form that picks one item of each list, the proposed ones
+    // preselected: the index chosen in each list, or nothing when cancelled.
+    virtual std::optional<QList<int>> chooseOptions(const QString &title, const QString &text,
+                                                    const QList<OptionList> &lists) = 0;
 
     // A one-line input box. Nothing when cancelled.
     virtual std::optional<QString> inputText(const QString &caption, const QString &prompt,

@@ -5,7 +5,12 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QGridLayout>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -137,6 +142,37 @@ std::optional<QString> QtDialogs::inputText(const QString &caption, const QStrin
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
+}
+
+std::optional<QList<int>> QtDialogs::chooseOptions(const QString &title, const QString &text,
+                                                   const QList<OptionList> &lists)
+{
+    QDialog dialog(m_parent);
+    dialog.setWindowTitle(title);
+    auto *form = new QFormLayout(&dialog);
+    if (!text.isEmpty()) {
+        auto *label = new QLabel(text, &dialog);
+        label->setWordWrap(true);
+        form->addRow(label);
+    }
+    QList<QComboBox *> boxes;
+    for (const OptionList &list : lists) {
+        auto *box = new QComboBox(&dialog);
+        box->addItems(list.items);
+        box->setCurrentIndex(list.current);
+        form->addRow(list.label, box);
+        boxes.append(box);
+    }
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    QList<int> chosen;
+    for (const QComboBox *box : boxes)
+        chosen.append(box->currentIndex());
+    return chosen;
 }
 
 } // namespace norvane

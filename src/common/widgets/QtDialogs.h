@@ -21,6 +21,8 @@ public:
     bool print(QPrinter &printer) override;
     void printSetup(QPrinter &printer) override;
     std::optional<QString> inputText(const QString &caption, const QString &prompt, const QString &initial) override;
+    std::optional<QList<int>> chooseOptions(const QString &title, const QString &text,
+                                            const QList<OptionList> &lists) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -74,11 +74,14 @@ DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(pa
     m_findResultsGrid->hide();
     m_layoutGrid = new QTableView(m_editorPanel);
     m_layoutGrid->hide();
-    m_dataGrid = new QTableView(m_editorPanel);
+    m_dataSplitter = new QSplitter(Qt::Vertical, m_editorPanel);
+    m_dataSplitter->setChildrenCollapsible(false);
+    m_dataSplitter->hide();
+    m_dataGrid = new QTableView(m_dataSplitter);
     m_dataGrid->hide();
     panelLayout->addWidget(m_editorSplitter);
     panelLayout->addWidget(m_layoutGrid);
-    panelLayout->addWidget(m_dataGrid);
+    panelLayout->addWidget(m_dataSplitter);
 
     m_menus = new DocumentMenus(*this, m_host);
 
@@ -236,7 +239,8 @@ void DocumentWindow::updateSaveCommands()
 void DocumentWindow::showEditMode()
 {
     if (!isSourceWindow) {
-        m_host.setStatusPanel(0, QStringLiteral(" "));
+        // A data window's records and format take the wide first panel.
+        m_host.setStatusPanel(0, isDataWindow && !dataStatus.isEmpty() ? dataStatus : QStringLiteral(" "));
         m_host.setStatusPanel(1, QStringLiteral(" "));
         return;
     }

@@ -20,6 +20,7 @@ class DocumentHost;
 class DocumentMenus;
 class EditorKeys;
 class LayoutTableModel;
+class RecordPanel;
 class ShiftLog;
 class FindResultsModel;
 class SourceEditor;
@@ -114,6 +115,8 @@ public:
     [[nodiscard]] QSplitter *editorSplitter() const { return m_editorSplitter; }
     [[nodiscard]] QTableView *layoutGrid() const { return m_layoutGrid; }
     [[nodiscard]] QTableView *dataGrid() const { return m_dataGrid; }
+    // The data grid with the record panel below it.
+    [[nodiscard]] QSplitter *dataSplitter() const { return m_dataSplitter; }
     [[nodiscard]] QTableView *findResultsGrid() const { return m_findResultsGrid; }
 
     [[nodiscard]] DocumentMenus *menus() const { return m_menus; }
@@ -121,6 +124,8 @@ public:
     // The record layout of a layout window, the records of a data window.
     LayoutTableModel *layoutModel = nullptr;
     DataGridModel *dataModel = nullptr;
+    RecordPanel *recordPanel = nullptr;   // the current record's fields and bytes, in a data window
+    QString dataStatus;                   // the status bar's text for a data window: records and format
     TRecData layoutTotals;
 
     // State
@@ -179,6 +184,7 @@ private:
     SourceEditor *m_splitView = nullptr;
     QTableView *m_layoutGrid = nullptr;
     QTableView *m_dataGrid = nullptr;
+    QSplitter *m_dataSplitter = nullptr;
     QTableView *m_findResultsGrid = nullptr;
     FindResultsModel *m_findResults = nullptr;   // the rows of the results grid
     QString m_caption;

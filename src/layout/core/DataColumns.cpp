@@ -1,6 +1,10 @@
 #include "layout/core/DataColumns.h"
 
+#include "layout/core/FloatField.h"
+#include "layout/core/Words.h"
+
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace norvane {
@@ -10,6 +14,7 @@ namespace {
 struct OpenOccurrence {
     int level;
     std::int64_t occurrence;
+    std::string dependingOn; // the counter of an OCCURS ... DEPENDING ON
 };
 
 std::string headerFor(const LayoutRow &row, const std::vector<OpenOccurrence> &open)
@@ -91,6 +96,8 @@ Result<std::vector<DataColumn>> BuildDataHeaders(const LayoutTable &table)
         return Error{table.rejection};
     std::vector<DataColumn> columns;
     std::vector<OpenOccurrence> open;
+    // Each column's counter name, resolved to a column once all are known.
+    std::vector<std::string> counters;
     const auto recordLength = static_cast<std::size_t>(std::max<std::int64_t>(table.RecData.RecordLength, 0));
     std::size_t covered = 0; // bytes from the record's start that columns show
     for (const LayoutRow &row : table.rows) {
@@ -99,22 +106,15 @@ Result<std::vector<DataColumn>> BuildDataHeaders(const LayoutTable &table)
             open.pop_back();
         if (!row.elementary) {
             if (row.occurrence != 0)
-                open.push_back({row.levelNumber, row.occurrence});
+                open.push_back({row.levelNumber, row.occurrence, row.dependingOn});
             continue;
         }
-        if (row.usage == Usage::Float4 || row.usage == Usage::Float8)
-            return Error{row.field + " is " + std::string(UsageText(row.usage)) +
-                         " (floating point), which the data editor cannot show"};
-        if (row.usage == Usage::Pointer || row.usage == Usage::Index)
-            return Error{row.field + " is " + row.usageName + ", which the data editor cannot show"};
+        const bool floating = row.usage == Usage::Float4 || row.usage == Usage::Float8;
+        const bool national = row.pic.find('N') != std::string::npos && row.pic.find_first_of("XA") == std::string::npos;
+        const bool hex = row.usage == Usage::Pointer || row.usage == Usage::Index || national;
         const bool nativeBinary = row.usage == Usage::Binary && row.usageBytes > 0 && row.pic.empty();
-        if (row.pic.empty() && !nativeBinary)
+        if (row.pic.empty() && !nativeBinary && !floating && !hex)
             return Error{row.message.empty() ? row.field + " has no PIC clause" : row.message};
-        if (row.pic.find('N') != std::string::npos && row.pic.find_first_of("XA") == std::string::npos)
-            return Error{row.field + " is national (PIC N), which the data editor cannot show"};
-        if (row.signSeparate && row.usage == Usage::Display &&
-            row.pic.find('S') != std::string::npos)
-            return Error{row.field + " has SIGN SEPARATE, which the data editor cannot show"};
         if (row.offset < 1 || row.size < 1 ||
             static_cast<std::size_t>(row.offset - 1 + row.size) > recordLength)
             return Error{row.field + " lies outside the record"};
@@ -125,10 +125,38 @@ Result<std::vector<DataColumn>> BuildDataHeaders(const LayoutTable &table)
         column.usage = row.usage;
         column.offset = static_cast<std::size_t>(row.offset - 1);
         column.size = static_cast<std::size_t>(row.size);
+        column.hex = hex;
+        column.native = row.nativeBinary;
+        column.usageText = !row.usageName.empty() ? row.usageName : std::string(UsageText(row.usage));
+        if (row.usage == Usage::Binary && row.nativeBinary && row.usageName.empty())
+            column.usageText = "COMP-5";
+        if (national && column.usageText.empty())
+            column.usageText = "NATIONAL";
+        // The innermost table that depends on a counter decides whether the
+        // cell is there.
+        std::string counter = row.dependingOn;
+        std::int64_t occurrence = row.occurrence;
+        if (counter.empty()) {
+            for (auto group = open.rbegin(); group != open.rend(); ++group) {
+                if (!group->dependingOn.empty()) {
+                    counter = group->dependingOn;
+                    occurrence = group->occurrence;
+                    break;
+                }
+            }
+        }
+        if (!counter.empty())
+            column.depending = DataColumn::Depending{0, occurrence};
         DisplayOptions options;
         options.signPosition = row.signLeading ? SignPosition::Leading : SignPosition::Trailing;
+        options.signSeparate = row.signSeparate && row.usage == Usage::Display;
         options.blankWhenZero = row.blankWhenZero;
-        if (nativeBinary) {
+        if (hex) {
+            column.usage = Usage::Display;
+            column.display = AnalyzeDisplayPicture("X");
+        } else if (floating) {
+            column.display = AnalyzeDisplayPicture("X");
+        } else if (nativeBinary) {
             // What the bytes hold: 3, 5, 10 or 18 digits (the 8-byte field's
             // largest values have 19; they are shown, and stored when read).
             const int digits = row.usageBytes == 1 ? 3 : row.usageBytes == 2 ? 5 : row.usageBytes == 4 ? 10 : 18;
@@ -139,20 +167,43 @@ Result<std::vector<DataColumn>> BuildDataHeaders(const LayoutTable &table)
             column.comp = comp;
         } else {
             column.display = AnalyzeDisplayPicture(row.pic, options);
-            if (row.usage == Usage::Binary)
+            if (row.usage == Usage::Binary) {
                 column.comp = ParseCompPic(row.pic);
-            else if (row.usage == Usage::Packed)
+                // COMP-5 holds whatever its bytes hold, whatever the picture says.
+                if (row.nativeBinary && column.comp)
+                    column.comp.value().native = true;
+            } else if (row.usage == Usage::Packed) {
                 column.packed = ParsePackedPic(row.pic);
+            }
         }
-        if (column.offset > covered)
+        if (column.offset > covered) {
             columns.push_back(uncoveredColumn(covered, column.offset));
+            counters.emplace_back();
+        }
         covered = std::max(covered, column.offset + column.size);
         columns.push_back(std::move(column));
+        counters.push_back(std::move(counter));
     }
     if (columns.empty())
         return Error{"The record definition has no elementary items"};
-    if (covered < recordLength)
+    if (covered < recordLength) {
         columns.push_back(uncoveredColumn(covered, recordLength));
+        counters.emplace_back();
+    }
+    // A counter is the numeric column of that name outside any table; a
+    // counter the record does not hold leaves every occurrence shown.
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (!columns[i].depending)
+            continue;
+        const auto found = std::find_if(columns.begin(), columns.end(), [&](const DataColumn &c) {
+            return ToUpperAscii(c.header) == counters[i] && !c.hex && c.usage != Usage::Float4 &&
+                   c.usage != Usage::Float8 && (c.usage != Usage::Display || c.display.numeric);
+        });
+        if (found == columns.end())
+            columns[i].depending.reset();
+        else
+            columns[i].depending->counter = static_cast<std::size_t>(found - columns.begin());
+    }
     return columns;
 }
 
@@ -163,15 +214,87 @@ Result<std::size_t> RecordCount(std::size_t fileSize, std::size_t recordLength)
     return fileSize / recordLength;
 }
 
-bool AppendDecodedCell(const DataColumn &column, std::string_view bytes, ByteOrder order, std::string &out)
+ByteOrder ColumnOrder(const DataColumn &column, const CellFormat &format)
 {
+    const bool native = column.native || column.usage == Usage::Float4 || column.usage == Usage::Float8;
+    return native ? format.format().nativeOrder : format.format().order;
+}
+
+std::string HexText(std::string_view bytes)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(bytes.size() * 2);
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        text += kDigits[byte >> 4];
+        text += kDigits[byte & 0x0F];
+    }
+    return text;
+}
+
+namespace {
+
+// The characters a numeric display field's bytes stand for, in the form the
+// display codec reads: the encoding's characters, and a zoned sign digit in
+// GnuCOBOL's ASCII convention.
+std::string numericCharacters(const DataColumn &column, std::string_view bytes, const CellFormat &format)
+{
+    if (column.display.zoned())
+        return format.zonedDigits(bytes, column.display.signDigitIndex(bytes.size()));
+    std::string text;
+    format.decodeText(bytes, text);
+    return text;
+}
+
+bool plainFormat(const CellFormat &format)
+{
+    return !format.format().ebcdic() && format.format().sign == SignConvention::MicroFocus;
+}
+
+std::optional<std::string> bytesOfHex(std::string_view text, std::size_t size)
+{
+    std::string bytes;
+    int high = -1;
+    for (const char c : text) {
+        int value = -1;
+        if (c >= '0' && c <= '9')
+            value = c - '0';
+        else if (c >= 'A' && c <= 'F')
+            value = c - 'A' + 10;
+        else if (c >= 'a' && c <= 'f')
+            value = c - 'a' + 10;
+        else if (c == ' ')
+            continue;
+        if (value < 0)
+            return std::nullopt;
+        if (high < 0) {
+            high = value;
+        } else {
+            bytes += static_cast<char>(high << 4 | value);
+            high = -1;
+        }
+    }
+    if (high >= 0 || bytes.size() != size)
+        return std::nullopt;
+    return bytes;
+}
+
+} // namespace
+
+bool AppendDecodedCell(const DataColumn &column, std::string_view bytes, const CellFormat &format, std::string &out)
+{
+    if (column.hex) {
+        out += HexText(bytes);
+        return false;
+    }
     switch (column.usage) {
     case Usage::Binary: {
         if (!column.comp) {
             out += column.comp.error();
             return true;
         }
-        const Result<std::string> number = CompToText(bytes, column.comp.value(), order);
+        const Result<std::string> number = CompToText(bytes, column.comp.value(), ColumnOrder(column, format));
         if (!number) {
             out += number.error();
             return true;
@@ -196,34 +319,58 @@ bool AppendDecodedCell(const DataColumn &column, std::string_view bytes, ByteOrd
         out += text ? text.value() : text.error();
         return !text || significantDigits(text.value()) > column.packed.value().declaredDigits;
     }
+    case Usage::Float4:
+    case Usage::Float8:
+        if (bytes.size() != 4 && bytes.size() != 8) {
+            out += HexText(bytes);
+            return true;
+        }
+        out += FloatToText(bytes, format.format().floats, ColumnOrder(column, format));
+        return !IsPlainFloat(bytes, format.format().floats, ColumnOrder(column, format));
     default:
         break;
     }
     if (column.display.alphanumeric) {
-        out += bytes;
+        format.decodeText(bytes, out);
         return false;
     }
-    if (!ReadDisplayNumber(bytes, column.display)) {
-        out += bytes; // as it stands: the field holds no value of its picture
+    if (plainFormat(format)) {
+        if (!ReadDisplayNumber(bytes, column.display)) {
+            out += bytes; // as it stands: the field holds no value of its picture
+            return true;
+        }
+        out += FormatField(bytes, column.display, static_cast<int>(bytes.size()), FieldMode::Grid);
+        return false;
+    }
+    const std::string characters = numericCharacters(column, bytes, format);
+    if (!ReadDisplayNumber(characters, column.display)) {
+        format.decodeText(bytes, out); // as it stands
         return true;
     }
-    out += FormatField(bytes, column.display, static_cast<int>(bytes.size()), FieldMode::Grid);
+    out += FormatField(characters, column.display, static_cast<int>(characters.size()), FieldMode::Grid);
     return false;
 }
 
-std::string DecodeCell(const DataColumn &column, std::string_view bytes, ByteOrder order)
+std::string DecodeCell(const DataColumn &column, std::string_view bytes, const CellFormat &format)
 {
     std::string text;
-    AppendDecodedCell(column, bytes, order, text);
+    AppendDecodedCell(column, bytes, format, text);
     return text;
 }
 
-bool IsCellFlagged(const DataColumn &column, std::string_view bytes, ByteOrder order)
+bool IsCellFlagged(const DataColumn &column, std::string_view bytes, const CellFormat &format)
 {
-    if (column.usage == Usage::Display)
-        return !column.display.alphanumeric && !ReadDisplayNumber(bytes, column.display);
+    if (column.hex)
+        return false;
+    if (column.usage == Usage::Display) {
+        if (column.display.alphanumeric)
+            return false;
+        if (plainFormat(format))
+            return !ReadDisplayNumber(bytes, column.display);
+        return !ReadDisplayNumber(numericCharacters(column, bytes, format), column.display);
+    }
     std::string ignored;
-    return AppendDecodedCell(column, bytes, order, ignored);
+    return AppendDecodedCell(column, bytes, format, ignored);
 }
 
 namespace {
@@ -231,52 +378,79 @@ namespace {
 // The bytes that show as exactly this text, when there are such bytes: the
 // text itself for a display item, the number it reads as, however many
 // digits, for a binary or packed one.
-std::optional<std::string> bytesShownAs(const DataColumn &column, std::string_view text, ByteOrder order)
+std::optional<std::string> bytesShownAs(const DataColumn &column, std::string_view text, const CellFormat &format)
 {
     std::optional<std::string> bytes;
-    switch (column.usage) {
-    case Usage::Binary:
-        if (column.comp) {
-            CompPic pic = column.comp.value();
-            pic.native = true;
-            if (Result<std::string> b = TextToComp(text, pic, column.size, order))
+    if (column.hex) {
+        bytes = bytesOfHex(text, column.size);
+    } else {
+        switch (column.usage) {
+        case Usage::Binary:
+            if (column.comp) {
+                CompPic pic = column.comp.value();
+                pic.native = true;
+                if (Result<std::string> b = TextToComp(text, pic, column.size, ColumnOrder(column, format)))
+                    bytes = std::move(b).value();
+            }
+            break;
+        case Usage::Packed:
+            if (column.packed) {
+                PackedPic pic = column.packed.value();
+                pic.declaredDigits = pic.digits;
+                // A signed field's text without a sign was read from an F nibble.
+                if (pic.isSigned && text.find_first_of("+-") == std::string_view::npos)
+                    pic.isSigned = false;
+                if (Result<std::string> b = TextToPacked(text, pic); b && b.value().size() == column.size)
+                    bytes = std::move(b).value();
+            }
+            break;
+        case Usage::Float4:
+        case Usage::Float8:
+            if (Result<std::string> b = TextToFloat(text, column.size, format.format().floats, ColumnOrder(column, format)))
                 bytes = std::move(b).value();
+            break;
+        default:
+            if (text.size() == column.size) {
+                bytes = format.encodeText(text);
+                // A zoned field's sign digit reads the same in more than one
+                // form (C and F zones); the text gives no way to tell which.
+            }
+            break;
         }
-        break;
-    case Usage::Packed:
-        if (column.packed) {
-            PackedPic pic = column.packed.value();
-            pic.declaredDigits = pic.digits;
-            // A signed field's text without a sign was read from an F nibble.
-            if (pic.isSigned && text.find_first_of("+-") == std::string_view::npos)
-                pic.isSigned = false;
-            if (Result<std::string> b = TextToPacked(text, pic); b && b.value().size() == column.size)
-                bytes = std::move(b).value();
-        }
-        break;
-    default:
-        if (text.size() == column.size)
-            bytes = std::string(text);
-        break;
     }
-    if (bytes && DecodeCell(column, *bytes, order) != text)
+    if (bytes && DecodeCell(column, *bytes, format) != text)
         bytes.reset();
     return bytes;
 }
 
+const Error &invalidHex()
+{
+    static const Error error{"Invalid hexadecimal"};
+    return error;
+}
+
 } // namespace
 
-Result<std::string> EncodeCell(const DataColumn &column, std::string_view text, ByteOrder order, CellSource source)
+Result<std::string> EncodeCell(const DataColumn &column, std::string_view text, const CellFormat &format,
+                               CellSource source)
 {
     if (source == CellSource::Shown) {
-        if (std::optional<std::string> bytes = bytesShownAs(column, text, order))
+        if (std::optional<std::string> bytes = bytesShownAs(column, text, format))
             return std::move(*bytes);
+    }
+    if (column.hex) {
+        if (text.empty())
+            return std::string(column.size, '\0');
+        std::optional<std::string> bytes = bytesOfHex(text, column.size);
+        if (!bytes)
+            return invalidHex();
+        return std::move(*bytes);
     }
     switch (column.usage) {
     case Usage::Binary:
         if (!column.comp)
             return Error{column.comp.error()};
-        return TextToComp(text, column.comp.value(), column.size, order);
+        return TextToComp(text, column.comp.value(), column.size, ColumnOrder(column, format));
     case Usage::Packed: {
         if (!column.packed)
             return Error{column.packed.error()};
@@ -285,6 +459,9 @@ Result<std::string> EncodeCell(const DataColumn &column, std::string_view text, 
             return doesNotFit();
         return bytes;
     }
+    case Usage::Float4:
+    case Usage::Float8:
+        return TextToFloat(text, column.size, format.format().floats, ColumnOrder(column, format));
     default:
         break;
     }
@@ -292,39 +469,50 @@ Result<std::string> EncodeCell(const DataColumn &column, std::string_view text, 
         std::string bytes = FormatField(text, column.display, static_cast<int>(column.size), FieldMode::File);
         if (bytes.size() != column.size)
             return doesNotFit();
-        return bytes;
+        return format.encodeText(bytes);
     }
     // A text in an edited picture's own form is what the field holds.
     const NumericPicture &pic = *column.display.numeric;
     if (pic.edited() && pic.showsValue() && text.size() == column.size &&
         pic.deEdit(text, column.display.options.blankWhenZero))
-        return std::string(text);
+        return format.encodeText(text);
     const std::optional<std::string> bytes = WriteDisplayNumber(ParseTypedNumber(text, column.display), column.display);
     if (!bytes || bytes->size() != column.size)
         return doesNotFit();
-    return *bytes;
+    if (column.display.zoned())
+        return format.zonedBytes(*bytes, column.display.signDigitIndex(bytes->size()));
+    return format.encodeText(*bytes);
 }
 
-Result<std::string> CellBytes(const DataColumn &column, std::string_view text, ByteOrder order, CellSource source)
+Result<std::string> CellBytes(const DataColumn &column, std::string_view text, const CellFormat &format,
+                              CellSource source)
 {
     if (source == CellSource::Shown) {
-        if (std::optional<std::string> bytes = bytesShownAs(column, text, order))
+        if (std::optional<std::string> bytes = bytesShownAs(column, text, format))
             return std::move(*bytes);
     }
-    if (!text.empty()) {
-        std::string complaint = ValidateField(text, column.picture.empty() ? "S9(18)" : column.picture);
+    const bool ownChecks = column.hex || column.usage == Usage::Float4 || column.usage == Usage::Float8;
+    if (!text.empty() && !ownChecks) {
+        std::string picture = column.picture.empty() ? "S9(18)" : column.picture;
+        if (column.usage == Usage::Binary && column.comp && column.comp.value().native && !column.picture.empty()) {
+            // COMP-5 holds what its bytes hold: only the bytes limit the digits.
+            const CompPic &comp = column.comp.value();
+            picture = std::string(comp.isSigned ? "S" : "") + "9(" + std::to_string(MaxCompDigits - comp.decimals) + ")" +
+                      (comp.decimals > 0 ? "V9(" + std::to_string(comp.decimals) + ")" : "");
+        }
+        std::string complaint = ValidateField(text, picture);
         if (!complaint.empty())
             return Error{std::move(complaint)};
     }
-    Result<std::string> bytes = EncodeCell(column, text, order);
+    Result<std::string> bytes = EncodeCell(column, text, format);
     if (!bytes)
         return Error{" cannot be stored: " + bytes.error()};
     return bytes;
 }
 
-std::string CheckCell(const DataColumn &column, std::string_view text, ByteOrder order, CellSource source)
+std::string CheckCell(const DataColumn &column, std::string_view text, const CellFormat &format, CellSource source)
 {
-    const Result<std::string> bytes = CellBytes(column, text, order, source);
+    const Result<std::string> bytes = CellBytes(column, text, format, source);
     return bytes ? std::string() : bytes.error();
 }
 

@@ -2,10 +2,12 @@
 
 #include "common/core/Result.h"
 #include "layout/core/CellCheck.h"
+#include "layout/core/CellFormat.h"
 #include "layout/core/CompField.h"
 #include "layout/core/DisplayField.h"
 #include "layout/core/LayoutTable.h"
 #include "layout/core/PackDec.h"
+#include "layout/core/RecordIndex.h"
 #include "layout/core/Usage.h"
 
 #include <cstddef>
@@ -33,6 +35,23 @@ struct DataColumn {
     // synchronized item): a column of their own, so that they are seen and
     // written back as they are.
     bool uncovered = false;
+    // Binary in the machine's own byte order, holding its bytes' whole range
+    // (COMP-5, BINARY-LONG ...).
+    bool native = false;
+    // An item the grid cannot show as a value (POINTER, INDEX, national):
+    // its bytes in hexadecimal, read-only in the grid.
+    bool hex = false;
+    // The usage as the layout names it ("COMP-5", "POINTER" ...), for the
+    // record's field list.
+    std::string usageText;
+    // An occurrence of a table that OCCURS ... DEPENDING ON a counter: the
+    // counter's column and this column's occurrence number in the table.
+    // A record whose counter says fewer occurrences has no such cell.
+    struct Depending {
+        std::size_t counter = 0;
+        std::int64_t occurrence = 0;
+    };
+    std::optional<Depending> depending;
 };
 
 // The grid's columns for a layout built in data mode: one per elementary row,
@@ -40,13 +59,12 @@ struct DataColumn {
 // occurring item, the occurrence numbers from the outermost inwards
 // ("TABLE-ENTRY (3)", "QTY (2,1)"). Bytes of the record that no column would
 // show get a column of their own, headed "(bytes 5-8)" with picture X(4).
-// Floating-point items (COMP-1, COMP-2), pointers, indexes, national items,
-// items of a usage the layout cannot size and SIGN SEPARATE items are refused
-// with a message naming the item; so is a layout with an entry a compiler
-// rejects, and a layout without elementary items.
+// Floating-point items (COMP-1, COMP-2) are shown as numbers, SIGN SEPARATE
+// items with their sign; pointers, indexes and national items as hexadecimal.
+// Items of a usage the layout cannot size are refused with a message naming
+// the item; so is a layout with an entry a compiler rejects, and a layout
+// without elementary items.
 [[nodiscard]] Result<std::vector<DataColumn>> BuildDataHeaders(const LayoutTable &table);
-
-inline constexpr std::string_view kLengthNotMultiple = "This file's length is not a multiple of the record length";
 
 // The number of records in a file of fileSize bytes, or kLengthNotMultiple.
 [[nodiscard]] Result<std::size_t> RecordCount(std::size_t fileSize, std::size_t recordLength);
@@ -56,15 +74,19 @@ inline constexpr std::string_view kLengthNotMultiple = "This file's length is no
 // the bytes hold more) and edited, packed items as the codec reads them.
 // Bytes a numeric display item cannot hold as a value (spaces, letters) are
 // shown as they stand; bytes the packed codec cannot read show its message.
-[[nodiscard]] std::string DecodeCell(const DataColumn &column, std::string_view bytes, ByteOrder order);
+// Text and zoned fields are read in the format's encoding and sign
+// convention; binary and floating-point fields in its byte orders.
+[[nodiscard]] std::string DecodeCell(const DataColumn &column, std::string_view bytes, const CellFormat &format);
 // The same, appended to out, for callers decoding many cells. Returns whether
 // the cell is flagged (see IsCellFlagged).
-bool AppendDecodedCell(const DataColumn &column, std::string_view bytes, ByteOrder order, std::string &out);
+bool AppendDecodedCell(const DataColumn &column, std::string_view bytes, const CellFormat &format, std::string &out);
 // Whether a field's bytes are not a value its picture can take: a numeric
 // display item's bytes shown as they stand, packed bytes the codec cannot
 // read, a binary or packed number with more digits than its picture. Such a
 // cell is marked in the grid and written back as it was unless it is edited.
-[[nodiscard]] bool IsCellFlagged(const DataColumn &column, std::string_view bytes, ByteOrder order);
+[[nodiscard]] bool IsCellFlagged(const DataColumn &column, std::string_view bytes, const CellFormat &format);
+// The field's bytes as hexadecimal digits, two a byte: "00FF".
+[[nodiscard]] std::string HexText(std::string_view bytes);
 
 // Where a cell's text comes from. Typed text is a value to store and must
 // suit the picture. Shown text is a field's text as the grid showed it (the
@@ -77,16 +99,19 @@ enum class CellSource { Typed, Shown };
 // reason it cannot be stored: a codec's message, or "Value does not fit the
 // field" when the value would be cut or changed. Typed text should have
 // passed ValidateField (CellBytes checks both).
-[[nodiscard]] Result<std::string> EncodeCell(const DataColumn &column, std::string_view text, ByteOrder order,
+[[nodiscard]] Result<std::string> EncodeCell(const DataColumn &column, std::string_view text, const CellFormat &format,
                                              CellSource source = CellSource::Typed);
 
 // ValidateField and EncodeCell together: the bytes, or the complaint for the
 // cell's text as it follows the header (" has too many decimal digits",
 // " cannot be stored: Invalid value"). Empty text stands for zero or spaces.
-[[nodiscard]] Result<std::string> CellBytes(const DataColumn &column, std::string_view text, ByteOrder order,
+[[nodiscard]] Result<std::string> CellBytes(const DataColumn &column, std::string_view text, const CellFormat &format,
                                             CellSource source = CellSource::Typed);
 // CellBytes' complaint, or empty when the text can be stored.
-[[nodiscard]] std::string CheckCell(const DataColumn &column, std::string_view text, ByteOrder order,
+[[nodiscard]] std::string CheckCell(const DataColumn &column, std::string_view text, const CellFormat &format,
                                     CellSource source = CellSource::Typed);
+
+// The byte order a binary or floating-point column is stored in.
+[[nodiscard]] ByteOrder ColumnOrder(const DataColumn &column, const CellFormat &format);
 
 } // namespace norvane

@@ -62,6 +62,7 @@ Result<std::optional<DataEntry>> RecognizeEntry(const Statement &statement)
         entry.usage = usage.usage;
         entry.usageWord = token(at);
         entry.usageBytes = usage.bytes;
+        entry.usageNative = usage.native;
         if (usage.bytes > 0 && usage.usage == Usage::Binary && is(at + 1, "UNSIGNED"))
             entry.usageUnsigned = true;
     };
@@ -125,7 +126,9 @@ Result<std::optional<DataEntry>> RecognizeEntry(const Statement &statement)
                 ++j;
             i = j;
         } else if (is(i, "DEPENDING")) {
-            i += is(i + 1, "ON") ? 3 : 2; // the counter's name is no clause
+            const std::size_t name = is(i + 1, "ON") ? i + 2 : i + 1;
+            entry.dependingOn = ToUpperAscii(token(name));
+            i = name + 1;
         } else if (is(i, "BLANK")) {
             entry.blankWhenZero = true;
             i += is(i + 1, "WHEN") ? 3 : 2;

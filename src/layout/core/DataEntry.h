@@ -22,8 +22,10 @@ struct DataEntry {
     std::string usageWord;              // the usage as written
     int usageBytes = 0;                 // bytes the usage alone fixes (BINARY-LONG 4 ...)
     bool usageUnsigned = false;         // BINARY-CHAR ... UNSIGNED
+    bool usageNative = false;           // COMP-5, BINARY-LONG ...: the machine's byte order
     std::string unsupportedUsage;       // a usage word we cannot lay out
     std::optional<std::int64_t> occurs; // OCCURS n, or the maximum of OCCURS n TO m
+    std::string dependingOn;            // OCCURS ... DEPENDING ON: the counter's name
     std::optional<bool> signSeparate;   // SIGN ... [SEPARATE]: whether separate
     std::optional<bool> signLeading;    // SIGN ...: LEADING (true) or TRAILING
     bool blankWhenZero = false;

@@ -25,6 +25,17 @@ std::size_t signIndex(std::size_t size, const DisplayOptions &options)
     return options.signPosition == SignPosition::Leading ? 0 : size - 1;
 }
 
+// A SIGN SEPARATE field's bytes: the sign character before or after the digits.
+std::string withSeparateSign(std::string digits, bool negative, const DisplayOptions &options)
+{
+    const char sign = negative ? '-' : '+';
+    if (options.signPosition == SignPosition::Leading)
+        digits.insert(digits.begin(), sign);
+    else
+        digits.push_back(sign);
+    return digits;
+}
+
 // A zoned field's stored digits read loosely, as the grid's text or a padded
 // binary number: digits in order, a NegativeDigits character of a signed
 // picture read as its digit, a "-" anywhere making the value negative.
@@ -107,6 +118,8 @@ std::string zonedText(const NumericPicture &pic, const LooseDigits &read)
 // a negative value of an "S" picture.
 std::string zonedBytes(std::string stored, bool negative, const NumericPicture &pic, const DisplayOptions &options)
 {
+    if (pic.hasS() && options.signSeparate)
+        return withSeparateSign(std::move(stored), negative, options);
     if (negative && pic.hasS() && !stored.empty()) {
         char &digit = stored[signIndex(stored.size(), options)];
         digit = NegativeDigits[static_cast<std::size_t>(digit - '0')];
@@ -136,6 +149,13 @@ std::string valueText(const NumericPicture &pic, const DecimalNumber &value)
 }
 
 } // namespace
+
+std::size_t DisplayPicture::signDigitIndex(std::size_t size) const
+{
+    if (!zoned() || !numeric->hasS() || options.signSeparate || size == 0)
+        return std::string::npos;
+    return signIndex(size, options);
+}
 
 DisplayPicture AnalyzeDisplayPicture(std::string_view picture, DisplayOptions options)
 {
@@ -214,6 +234,16 @@ std::optional<DecimalNumber> ReadDisplayNumber(std::string_view bytes, const Dis
     const NumericPicture &pic = *picture.numeric;
     if (pic.edited())
         return pic.deEdit(bytes, picture.options.blankWhenZero);
+    if (picture.separateSign()) {
+        if (bytes.size() != static_cast<std::size_t>(pic.storedDigits()) + 1)
+            return std::nullopt;
+        const bool leading = picture.options.signPosition == SignPosition::Leading;
+        const char sign = leading ? bytes.front() : bytes.back();
+        const std::string_view digits = leading ? bytes.substr(1) : bytes.substr(0, bytes.size() - 1);
+        if ((sign != '+' && sign != '-') || digits.empty() || !std::all_of(digits.begin(), digits.end(), isDigit))
+            return std::nullopt;
+        return pic.valueOf(digits, sign == '-');
+    }
     if (bytes.size() != static_cast<std::size_t>(pic.storedDigits()) || bytes.empty())
         return std::nullopt;
     std::string stored(bytes);

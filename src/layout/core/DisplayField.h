@@ -17,13 +17,15 @@ inline constexpr std::string_view NegativeDigits = "pqrstuvwxy";
 // file (File), or the file's bytes into the text the grid shows (Grid).
 enum class FieldMode { File = 0, Grid = 1 };
 
-// Which digit of a signed zoned field carries the sign (SIGN IS LEADING or
-// TRAILING, not SEPARATE).
+// Where a signed zoned field carries its sign (SIGN IS LEADING or TRAILING):
+// in its first or last digit, or, SIGN SEPARATE, in a "+" or "-" character
+// of its own before or after the digits.
 enum class SignPosition { Trailing, Leading };
 
 // What a display item's entry says beside its picture.
 struct DisplayOptions {
     SignPosition signPosition = SignPosition::Trailing;
+    bool signSeparate = false;
     bool blankWhenZero = false;
 };
 
@@ -38,6 +40,12 @@ struct DisplayPicture {
     [[nodiscard]] bool edited() const { return numeric && numeric->edited(); }
     // Zoned: digits only, a sign carried in one of them (9, S, V, P).
     [[nodiscard]] bool zoned() const { return numeric && !numeric->edited(); }
+    // A zoned field whose sign is a character of its own.
+    [[nodiscard]] bool separateSign() const { return zoned() && numeric->hasS() && options.signSeparate; }
+    // The index of the digit that carries a zoned field's sign in a field of
+    // size bytes; npos when no digit carries one (unsigned, SIGN SEPARATE,
+    // not zoned).
+    [[nodiscard]] std::size_t signDigitIndex(std::size_t size) const;
 };
 
 // Reads a display picture (in either letter case).

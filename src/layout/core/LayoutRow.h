@@ -37,6 +37,10 @@ struct LayoutRow {
     std::string usageName;
     int usageBytes = 0; // bytes the usage alone fixes, 0 when the picture decides
     bool usageUnsigned = false;
+    bool nativeBinary = false; // COMP-5, BINARY-LONG ...: the machine's byte order, the bytes' whole range
+    // OCCURS ... DEPENDING ON: the counter's name, on each occurrence of the
+    // occurring item or group.
+    std::string dependingOn;
     bool synchronized = false;
     // A further level-01 record: it shares the storage of the record before it,
     // as the records of one file do.

@@ -47,6 +47,8 @@ public:
         row.signSeparate = entry.signSeparate.value_or(outer.signSeparate.value_or(false));
         row.signLeading = entry.signLeading.value_or(outer.signLeading.value_or(false));
         row.blankWhenZero = entry.blankWhenZero;
+        row.nativeBinary = entry.usage ? entry.usageNative : outer.native;
+        row.dependingOn = entry.dependingOn;
         if (entry.unclosedLiteral) {
             row.message = entry.name + ": a literal is not closed";
             row.rejected = true;
@@ -57,7 +59,8 @@ public:
         if (!entry.isElementary()) {
             m_handedDown.push_back({entry.level, entry.usage ? entry.usage : outer.usage,
                                     entry.signSeparate ? entry.signSeparate : outer.signSeparate,
-                                    entry.signLeading ? entry.signLeading : outer.signLeading});
+                                    entry.signLeading ? entry.signLeading : outer.signLeading,
+                                    entry.usage ? entry.usageNative : outer.native});
             if (entry.occurs) {
                 row.occurrence = 1;
                 m_openGroups.push_back({entry.level, *entry.occurs, m_table.rows.size()});
@@ -124,6 +127,7 @@ private:
         std::optional<Usage> usage;
         std::optional<bool> signSeparate;
         std::optional<bool> signLeading;
+        bool native = false;
     };
 
     // Data mode leaves out a redefinition with everything under it, and any

@@ -18,6 +18,7 @@ std::optional<UsageSpelling> UsageSpellingFromWord(std::string_view word)
         std::string_view word;
         Usage usage;
         int bytes = 0;
+        bool native = false;
     };
     static constexpr std::array kSpellings = {
         Spelling{"DISPLAY", Usage::Display},
@@ -27,8 +28,8 @@ std::optional<UsageSpelling> UsageSpellingFromWord(std::string_view word)
         Spelling{"BINARY", Usage::Binary},
         Spelling{"COMP-4", Usage::Binary},
         Spelling{"COMPUTATIONAL-4", Usage::Binary},
-        Spelling{"COMP-5", Usage::Binary},
-        Spelling{"COMPUTATIONAL-5", Usage::Binary},
+        Spelling{"COMP-5", Usage::Binary, 0, true},
+        Spelling{"COMPUTATIONAL-5", Usage::Binary, 0, true},
         Spelling{"COMP-3", Usage::Packed},
         Spelling{"COMPUTATIONAL-3", Usage::Packed},
         Spelling{"PACKED-DECIMAL", Usage::Packed},
@@ -39,10 +40,10 @@ std::optional<UsageSpelling> UsageSpellingFromWord(std::string_view word)
         Spelling{"COMPUTATIONAL-2", Usage::Float8},
         Spelling{"FLOAT-LONG", Usage::Float8},
         // Sizes as GnuCOBOL gives them on a 64-bit system.
-        Spelling{"BINARY-CHAR", Usage::Binary, 1},
-        Spelling{"BINARY-SHORT", Usage::Binary, 2},
-        Spelling{"BINARY-LONG", Usage::Binary, 4},
-        Spelling{"BINARY-DOUBLE", Usage::Binary, 8},
+        Spelling{"BINARY-CHAR", Usage::Binary, 1, true},
+        Spelling{"BINARY-SHORT", Usage::Binary, 2, true},
+        Spelling{"BINARY-LONG", Usage::Binary, 4, true},
+        Spelling{"BINARY-DOUBLE", Usage::Binary, 8, true},
         Spelling{"POINTER", Usage::Pointer, 8},
         Spelling{"PROCEDURE-POINTER", Usage::Pointer, 8},
         Spelling{"PROGRAM-POINTER", Usage::Pointer, 8},
@@ -51,7 +52,7 @@ std::optional<UsageSpelling> UsageSpellingFromWord(std::string_view word)
     };
     for (const Spelling &spelling : kSpellings) {
         if (EqualsKeyword(word, spelling.word))
-            return UsageSpelling{spelling.usage, spelling.bytes};
+            return UsageSpelling{spelling.usage, spelling.bytes, spelling.native};
     }
     return std::nullopt;
 }

@@ -21,6 +21,9 @@ enum class Usage {
 struct UsageSpelling {
     Usage usage = Usage::Display;
     int bytes = 0;
+    // Binary in the machine's own byte order and never cut to a picture:
+    // COMP-5 and BINARY-CHAR ... BINARY-DOUBLE.
+    bool native = false;
 };
 
 // The usage for a usage word in any letter case, or nothing when the word is

@@ -87,7 +87,8 @@ bool DataGridModel::setData(const QModelIndex &index, const QVariant &value, int
     const bool changed = m_file.setCell(static_cast<std::size_t>(index.row()), static_cast<std::size_t>(index.column()),
                                         toBytes(value.toString()));
     if (changed) {
-        emit dataChanged(index, index);
+        // A counter decides which cells of its record are there: the whole row.
+        emit dataChanged(this->index(index.row(), 0), this->index(index.row(), columnCount() - 1));
         emit edited();
     }
     return true;
@@ -96,6 +97,10 @@ bool DataGridModel::setData(const QModelIndex &index, const QVariant &value, int
 Qt::ItemFlags DataGridModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
+        return QAbstractTableModel::flags(index);
+    // Hexadecimal columns and cells a record does not have are read-only.
+    const auto column = static_cast<std::size_t>(index.column());
+    if (m_file.columns()[column].hex || !m_file.isPresent(static_cast<std::size_t>(index.row()), column))
         return QAbstractTableModel::flags(index);
     return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
 }

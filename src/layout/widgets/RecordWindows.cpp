@@ -12,8 +12,10 @@
 #include "document/widgets/DocumentWindow.h"
 #include "document/widgets/SourceEditor.h"
 #include "layout/core/LayoutCsv.h"
+#include "layout/widgets/DataFormatChoice.h"
 #include "layout/widgets/DataGridModel.h"
 #include "layout/widgets/LayoutTableModel.h"
+#include "layout/widgets/RecordPanel.h"
 #include "settings/core/Settings.h"
 
 #include <QApplication>
@@ -73,6 +75,25 @@ private:
 bool sameFile(const QString &a, const QString &b)
 {
     return !b.isEmpty() && QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+// The record panel and the status bar follow the grid's current record.
+void showCurrentRecord(DocumentWindow &child)
+{
+    if (child.dataModel == nullptr)
+        return;
+    child.dataStatus = dataStatusText(child.dataModel->file());
+    child.showEditMode();
+    if (child.recordPanel != nullptr && child.recordPanel->isVisible()) {
+        const QModelIndex current = child.dataGrid()->currentIndex();
+        child.recordPanel->showRecord(child.dataModel->file(), current.isValid() ? current.row() : -1,
+                                      current.isValid() ? current.column() : -1);
+    }
+}
+
+bool isMisfit(const std::string &message)
+{
+    return !message.starts_with("Cannot open file ");
 }
 
 void prepareGridWindow(DocumentWindow &child, QTableView *grid)
@@ -157,9 +178,16 @@ void showDataWindow(DocumentWindow &child, const LayoutTable &table, std::vector
 {
     child.layoutTotals = table.RecData;
     const auto recordLength = static_cast<std::size_t>(table.RecData.RecordLength);
-    auto *model = new DataGridModel(DataFile(std::move(columns), recordLength, order), &child);
+    auto *model = new DataGridModel(DataFile(std::move(columns), recordLength, CellFormat(order)), &child);
     child.dataModel = model;
-    QObject::connect(model, &DataGridModel::edited, &child, [&child] { child.setDataModified(true); });
+    QObject::connect(model, &DataGridModel::edited, &child, [&child] {
+        child.setDataModified(true);
+        showCurrentRecord(child);
+    });
+    QObject::connect(model, &QAbstractItemModel::modelReset, &child, [&child] { showCurrentRecord(child); });
+    child.recordPanel = new RecordPanel(child.dataSplitter());
+    child.dataSplitter()->addWidget(child.recordPanel);
+    child.dataSplitter()->show();
     child.dataGrid()->setModel(model);
     // Besides the view's own triggers (a double click, F2), any typed key starts
     // editing the cell; moving to a cell or clicking it once does not.
@@ -167,8 +195,11 @@ void showDataWindow(DocumentWindow &child, const LayoutTable &table, std::vector
     child.dataGrid()->verticalHeader()->setMinimumWidth(50);
     child.dataGrid()->installEventFilter(new DataGridKeys(child));
     prepareGridWindow(child, child.dataGrid());
+    QObject::connect(child.dataGrid()->selectionModel(), &QItemSelectionModel::currentChanged, &child,
+                     [&child] { showCurrentRecord(child); });
     child.dataGrid()->resizeColumnsToContents();
     child.dataFileName = toQString(table.recordName());
+    child.dataStatus = dataStatusText(model->file());
     child.setCaption(toQString(DataCaption(table)));
 }
 
@@ -199,14 +230,52 @@ void openDataFile(DocumentWindow &child, DocumentHost &host)
     const auto choice = host.dialogs().openFiles(QStringLiteral("Open data file"), kDataFilter, QString(), false);
     if (!choice || choice->files.isEmpty())
         return;
-    WaitCursor wait;
-    const std::string path = QFile::encodeName(choice->files.constFirst()).toStdString();
+    const QString chosenPath = choice->files.constFirst();
+    const std::string path = QFile::encodeName(chosenPath).toStdString();
     const DataFile &current = child.dataModel->file();
-    Result<DataFile> opened = DataFile::open(path, current.columns(), current.recordLength(), orderOf(host));
-    if (!opened) {
-        host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(opened.error()), Dialogs::Buttons::Ok);
-        return;
+    const auto refuse = [&host](const std::string &message) {
+        host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(message), Dialogs::Buttons::Ok);
+    };
+
+    // The format: what was chosen for this file before, or what its bytes
+    // suggest, offered for the user to confirm or change.
+    std::optional<DataFormat> proposed = rememberedFormat(host.dataFormatsPath(), path);
+    if (!proposed) {
+        WaitCursor wait;
+        proposed = DetectFileFormat(path, current.recordLength(), DataFormat::withOrder(orderOf(host)));
     }
+    std::optional<DataFormat> format = chooseDataFormat(host.dialogs(), QFileInfo(chosenPath).fileName(), *proposed);
+    if (!format)
+        return;
+
+    Result<DataFile> opened = Error{std::string()};
+    for (;;) {
+        const Result<CellFormat> cells = CellFormat::make(*format);
+        if (!cells) {
+            refuse(cells.error());
+            return;
+        }
+        {
+            WaitCursor wait;
+            opened = DataFile::open(path, current.columns(), current.recordLength(), cells.value());
+        }
+        if (opened)
+            break;
+        // A file that is not records of this format: say why, and offer the
+        // format its bytes suggest, when they suggest one.
+        const std::optional<DataFormat> suggested =
+            isMisfit(opened.error()) ? SuggestFileFormat(path, current.recordLength(), *format) : std::nullopt;
+        if (!suggested) {
+            refuse(opened.error());
+            return;
+        }
+        const QString question = QString::fromLocal8Bit(opened.error()) + QStringLiteral("\n\nOpen it as ") +
+                                 QString::fromStdString(DescribeFormat(*suggested)) + QStringLiteral("?");
+        if (host.dialogs().message(Dialogs::Icon::Confirmation, question, Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
+            return;
+        format = suggested;
+    }
+    rememberFormat(host.dataFormatsPath(), path, *format);
     child.dataModel->replaceFile(std::move(opened).value());
     child.setDataModified(false);
     child.dataFileName = QString::fromLocal8Bit(path);
@@ -214,6 +283,7 @@ void openDataFile(DocumentWindow &child, DocumentHost &host)
     host.renameTab(child.caption());
     child.dataGrid()->resizeColumnsToContents();
     child.dataGrid()->setCurrentIndex(child.dataModel->index(0, 0));
+    showCurrentRecord(child);
 }
 
 bool saveDataFile(DocumentWindow &child, DocumentHost &host)
@@ -237,17 +307,21 @@ bool saveDataFile(DocumentWindow &child, DocumentHost &host)
         return false;
     WaitCursor wait;
     const std::string path = QFile::encodeName(*chosen).toStdString();
-    const Result<void> saved = file.save(path, orderOf(host));
+    // A file opened keeps its own format; records typed into a window before
+    // any file was opened take the byte order of the settings.
+    const Result<void> saved = file.path().empty() ? file.save(path, orderOf(host)) : file.save(path);
     if (!saved) {
         host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(saved.error()), Dialogs::Buttons::Ok);
         return false;
     }
+    rememberFormat(host.dataFormatsPath(), path, file.format());
     child.dataModel->refresh();
     child.dataFileName = *chosen;
     child.setCaption(dataCaption(path));
     host.renameTab(child.caption());
     child.dataGrid()->resizeColumnsToContents();
     child.setDataModified(false);
+    showCurrentRecord(child);
     return true;
 }
 
@@ -294,6 +368,48 @@ void deleteDataRow(DocumentWindow &child)
     const int row = std::min(current.row(), child.dataModel->rowCount() - 1);
     if (row >= 0)
         child.dataGrid()->setCurrentIndex(child.dataModel->index(row, 0));
+}
+
+void toggleRecordView(DocumentWindow &child, RecordView view)
+{
+    if (child.recordPanel == nullptr)
+        return;
+    RecordPanel &panel = *child.recordPanel;
+    if (view == RecordView::Fields)
+        panel.setFieldsShown(!panel.fieldsShown());
+    else
+        panel.setBytesShown(!panel.bytesShown());
+    if (panel.isVisible()) {
+        // The grid keeps at least two thirds of the height.
+        const int height = child.dataSplitter()->height();
+        child.dataSplitter()->setSizes({height - height / 3, height / 3});
+    }
+    showCurrentRecord(child);
+}
+
+void goToNextInvalidCell(DocumentWindow &child, DocumentHost &host)
+{
+    if (child.dataModel == nullptr)
+        return;
+    const QModelIndex current = child.dataGrid()->currentIndex();
+    std::optional<std::pair<std::size_t, std::size_t>> found;
+    {
+        WaitCursor wait;
+        const std::size_t record = current.isValid() ? static_cast<std::size_t>(current.row()) : 0;
+        // Before the first cell when nothing is current, so that it is looked at too.
+        const std::size_t column = current.isValid() ? static_cast<std::size_t>(current.column())
+                                                     : child.dataModel->file().columns().size();
+        found = current.isValid() ? child.dataModel->file().nextFlagged(record, column)
+                                  : child.dataModel->file().nextFlagged(child.dataModel->file().recordCount(), column);
+    }
+    if (!found) {
+        host.dialogs().message(Dialogs::Icon::Information, QStringLiteral("No cell holds bytes that are not a value of its field"),
+                               Dialogs::Buttons::Ok);
+        return;
+    }
+    const QModelIndex index = child.dataModel->index(static_cast<int>(found->first), static_cast<int>(found->second));
+    child.dataGrid()->setCurrentIndex(index);
+    child.dataGrid()->scrollTo(index);
 }
 
 } // namespace norvane

@@ -43,4 +43,12 @@ void pasteDataCell(DocumentWindow &child);
 void insertDataRow(DocumentWindow &child, bool copy);
 void deleteDataRow(DocumentWindow &child);
 
+// The two views of the current record below the grid.
+enum class RecordView { Fields, Bytes };
+// Shows the view of the data window's current record, or hides it when shown.
+void toggleRecordView(DocumentWindow &child, RecordView view);
+// Makes the next cell whose bytes are no value of its field the current one,
+// going round to the first record; says so when there is none.
+void goToNextInvalidCell(DocumentWindow &child, DocumentHost &host);
+
 } // namespace norvane

@@ -85,13 +85,13 @@ TEST(CommandStates, AtStartOnlyTheAlwaysAvailableCommandsAreEnabled)
         EXPECT_EQ(stateOf(states, id), false) << commandName(id);
 }
 
-TEST(CommandStates, GridWindowsDifferOnlyInTheClipboardCommands)
+TEST(CommandStates, GridWindowsDifferOnlyInTheClipboardAndRecordCommands)
 {
     const CommandStates layout = layoutCommandStates();
     const CommandStates data = dataCommandStates();
     for (std::size_t i = 0; i < CommandCount; ++i) {
         const auto id = static_cast<CommandId>(i);
-        if (id == Cut || id == Copy || id == Paste) {
+        if (id == Cut || id == Copy || id == Paste || id == RecordFields || id == RecordBytes || id == NextInvalidCell) {
             EXPECT_EQ(stateOf(layout, id), false) << commandName(id);
             EXPECT_EQ(stateOf(data, id), true) << commandName(id);
         } else {

@@ -79,15 +79,9 @@ TEST(DataColumns, FieldsTheGridCannotShowAreRefusedByName)
         std::string message;
     };
     const Case cases[] = {
-        {{"01 R.", "05 F PIC X.", "05 RATE COMP-1."}, "RATE is COMP-1 (floating point), which the data editor cannot show"},
-        {{"01 R.", "05 RATE USAGE COMP-2."}, "RATE is COMP-2 (floating point), which the data editor cannot show"},
-        {{"01 R.", "05 P USAGE POINTER."}, "P is POINTER, which the data editor cannot show"},
-        {{"01 R.", "05 I INDEX."}, "I is INDEX, which the data editor cannot show"},
-        {{"01 R.", "05 N PIC N(4)."}, "N is national (PIC N), which the data editor cannot show"},
         {{"01 R.", "05 P USAGE COMP-X."}, "P has unsupported usage COMP-X"},
         {{"01 R.", "05 A PIC S9(40)."}, "A: PIC S9(40) has more than 38 digits"},
         {{"01 R.", "05 A PIC X(4).", "05 B REDEFINES A PIC 9V9V9."}, "B: PIC 9V9V9 has more than one V"},
-        {{"01 R.", "05 N PIC S9(3) SIGN LEADING SEPARATE."}, "N has SIGN SEPARATE, which the data editor cannot show"},
         {{"01 R."}, "The record definition has no elementary items"},
     };
     for (const Case &c : cases) {
@@ -95,6 +89,113 @@ TEST(DataColumns, FieldsTheGridCannotShowAreRefusedByName)
         ASSERT_FALSE(columns) << c.message;
         EXPECT_EQ(columns.error(), c.message);
     }
+}
+
+// Every usage has its column: numbers for floats and separate signs, the bytes
+// in hexadecimal (read-only in the grid) for what has no value to show.
+TEST(DataColumns, EveryUsageGetsAColumn)
+{
+    const Result<std::vector<DataColumn>> columns = columnsOf({
+        "01 R.",
+        "05 F PIC X.",
+        "05 RATE COMP-1.",
+        "05 BIG USAGE COMP-2.",
+        "05 P USAGE POINTER.",
+        "05 I INDEX.",
+        "05 N PIC N(2).",
+        "05 L PIC S9(3) SIGN LEADING SEPARATE.",
+        "05 T PIC S9(3)V9 SIGN TRAILING SEPARATE CHARACTER.",
+        "05 C5 PIC S9(4) COMP-5.",
+    });
+    ASSERT_TRUE(columns) << columns.error();
+    const std::vector<std::string> expected = {
+        "F|X|0|1",   "RATE||1|4",     "BIG||5|8",     "P||13|8",       "I||21|4",
+        "N|N(2)|25|4", "L|S9(3)|29|4", "T|S9(3)V9|33|5", "C5|S9(4)|38|2",
+    };
+    EXPECT_EQ(headersOf(columns.value()), expected);
+    const std::vector<DataColumn> &c = columns.value();
+    EXPECT_FALSE(c[1].hex);
+    EXPECT_TRUE(c[3].hex);
+    EXPECT_TRUE(c[4].hex);
+    EXPECT_TRUE(c[5].hex);
+    EXPECT_TRUE(c[8].native);
+    EXPECT_EQ(c[3].usageText, "POINTER");
+    EXPECT_EQ(c[8].usageText, "COMP-5");
+}
+
+TEST(DataColumns, EveryUsageReadsAndWritesItsBytes)
+{
+    const DataFormat little = DataFormat::withOrder(ByteOrder::LittleEndian);
+    DataFormat mixed; // COMP big-endian, COMP-5 and floats the machine's little-endian, as GnuCOBOL writes
+    mixed.nativeOrder = ByteOrder::LittleEndian;
+    DataFormat ibm;
+    ibm.floats = FloatFormat::IbmHex;
+    struct Case {
+        const char *entry;
+        DataFormat format;
+        std::string bytes;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"05 F COMP-1.", DataFormat{}, bytes({0x3F, 0xC0, 0, 0}), "1.5"},
+        {"05 F COMP-1.", little, bytes({0, 0, 0xC0, 0x3F}), "1.5"},
+        {"05 F COMP-1.", mixed, bytes({0, 0, 0xC0, 0x3F}), "1.5"},
+        {"05 F COMP-2.", DataFormat{}, bytes({0xBF, 0xB9, 0x99, 0x99, 0x99, 0x99, 0x99, 0x9A}), "-0.1"},
+        {"05 F COMP-2.", DataFormat{}, bytes({0x7E, 0x37, 0xE4, 0x3C, 0x88, 0x00, 0x75, 0x9C}), "1e+300"},
+        {"05 F COMP-1.", ibm, bytes({0x41, 0x18, 0, 0}), "1.5"},
+        {"05 F COMP-1.", ibm, bytes({0xC2, 0x76, 0xA0, 0}), "-118.625"},
+        {"05 F COMP-2.", ibm, bytes({0x40, 0x19, 0x99, 0x99, 0x99, 0x99, 0x99, 0x9A}), "0.1"},
+        {"05 F COMP-1.", ibm, bytes({0, 0, 0, 0}), "0"},
+        {"05 P POINTER.", DataFormat{}, bytes({0, 0, 0x7F, 0xFF, 0x12, 0x34, 0xAB, 0xCD}), "00007FFF1234ABCD"},
+        {"05 N PIC N(2).", DataFormat{}, bytes({0, 0x41, 0, 0x42}), "00410042"},
+        {"05 S PIC S9(3) SIGN LEADING SEPARATE.", DataFormat{}, "-012", "-012"},
+        {"05 S PIC S9(3) SIGN LEADING SEPARATE.", DataFormat{}, "+345", "+345"},
+        {"05 S PIC S9(3)V9 SIGN TRAILING SEPARATE.", DataFormat{}, "1234-", "-123.4"},
+        {"05 S PIC S9(4) COMP-5.", mixed, bytes({0x39, 0x30}), "+12345"},
+        {"05 S PIC S9(4) COMP.", mixed, bytes({0x04, 0xD2}), "+1234"},
+        {"05 S BINARY-LONG.", mixed, bytes({0xFF, 0xFF, 0xFF, 0xFF}), "-0000000001"},
+    };
+    for (const Case &c : cases) {
+        const CellFormat format = CellFormat::make(c.format).value();
+        const DataColumn col = column(c.entry);
+        EXPECT_EQ(DecodeCell(col, c.bytes, format), c.text) << c.entry << " " << c.text;
+        EXPECT_FALSE(IsCellFlagged(col, c.bytes, format)) << c.entry << " " << c.text;
+        const Result<std::string> stored = CellBytes(col, c.text, format);
+        ASSERT_TRUE(stored) << c.entry << " " << c.text << stored.error();
+        EXPECT_EQ(stored.value(), c.bytes) << c.entry << " " << c.text;
+    }
+}
+
+TEST(DataColumns, FloatsAndSeparateSignsRefuseWhatTheyCannotHold)
+{
+    DataFormat ibm;
+    ibm.floats = FloatFormat::IbmHex;
+    struct Case {
+        const char *entry;
+        DataFormat format;
+        std::string text;
+        std::string complaint;
+    };
+    const Case cases[] = {
+        {"05 F COMP-1.", DataFormat{}, "1e39", " cannot be stored: Value too large for field"},
+        {"05 F COMP-1.", DataFormat{}, "abc", " cannot be stored: Invalid value"},
+        {"05 F COMP-2.", DataFormat{}, "-2.5E+20", ""},
+        {"05 F COMP-2.", DataFormat{}, "1e-400", ""}, // too small becomes zero, as a MOVE makes it
+        {"05 F COMP-1.", ibm, "1e76", " cannot be stored: Value too large for field"},
+        {"05 F COMP-1.", ibm, "nan", " cannot be stored: IBM floating point has no nan"},
+        {"05 P POINTER.", DataFormat{}, "12", " cannot be stored: Invalid hexadecimal"},
+        {"05 S PIC S9(3) SIGN LEADING SEPARATE.", DataFormat{}, "1234", " has too many significant digits"},
+        {"05 S PIC S9(3) SIGN LEADING SEPARATE.", DataFormat{}, "-7", ""},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(CheckCell(column(c.entry), c.text, CellFormat::make(c.format).value()), c.complaint)
+            << c.entry << " " << c.text;
+    EXPECT_EQ(EncodeCell(column("05 S PIC S9(3) SIGN LEADING SEPARATE."), "-7", CellFormat()).value(), "-007");
+    // Bytes that are no value of the field are flagged, never changed.
+    EXPECT_TRUE(IsCellFlagged(column("05 S PIC S9(3) SIGN LEADING SEPARATE."), " 12", CellFormat()));
+    EXPECT_TRUE(IsCellFlagged(column("05 F COMP-1."), bytes({0x7F, 0xC0, 0, 1}), CellFormat()));
+    EXPECT_TRUE(IsCellFlagged(column("05 F COMP-1."), bytes({0x41, 0x01, 0, 0}), CellFormat::make(ibm).value()))
+        << "an unnormalized IBM float";
 }
 
 // Usages that fix their own size hold whatever their bytes hold.

@@ -129,7 +129,8 @@ TEST_F(DataCommand, RefusalsExitWith1AndWriteNothing)
     };
     const Case cases[] = {
         {"data " + copybook + " " + quoted(file("odd.dat")), "",
-         "This file's length is not a multiple of the record length\n"},
+         "This file's length is not a multiple of the record length: the file has 79 bytes, a record 78, and 1 byte "
+         "is left over after 1 record.\n"},
         {"data " + copybook + " --write " + quoted(target), badCell, "line 3 D-COUNT has non-numeric character\n"},
         {"data " + copybook + " --write " + quoted(target), heading + "\"1\",\"too few\"\r\n",
          "line 1 has 1 cells; the layout has 17 fields\n"},
@@ -163,9 +164,50 @@ TEST_F(DataCommand, GnuCobolRecordsOfEveryKindGoBackByteForByte)
     EXPECT_NE(csv.output.find("\"x1y2\",\"z3w4v\",\"65535\",\"-32768\",\"123-\",\"1A2\",\"END\""), std::string::npos)
         << csv.output;
     ASSERT_TRUE(norvane::writeFileSafely(file("in.csv"), csv.output));
+    // Written back over the file it came from: cells that show what the record
+    // there shows keep its bytes, whatever their pictures allow.
+    fs::copy_file(folder + "roundfix.dat", file("out.dat"));
     const Outcome written = runCli("data " + copybook + " --write " + quoted(file("out.dat")) + " < " + quoted(file("in.csv")), true);
     ASSERT_EQ(written.exitCode, 0) << written.output;
     EXPECT_EQ(norvane::readFileBytes(file("out.dat")).value(), norvane::readFileBytes(folder + "roundfix.dat").value());
+}
+
+// A cell is compared with the record it replaces, not with whatever some bytes
+// would show: "1A2" typed into a 9(3) field is a value, and a bad one, unless
+// the record being replaced holds exactly those characters there.
+TEST_F(DataCommand, CellsKeepTheirBytesOnlyWhereTheReplacedRecordShowsThem)
+{
+    const std::string folder = NORVANE_TEST_DATA "/layout/roundtrip/";
+    const std::string copybook = quoted(folder + "ROUNDFIX.cpy");
+    const Outcome csv = runCli("data " + copybook + " " + quoted(folder + "roundfix.dat"));
+    ASSERT_EQ(csv.exitCode, 0);
+    ASSERT_TRUE(norvane::writeFileSafely(file("in.csv"), csv.output));
+
+    // A new file: every cell is a value.
+    const Outcome fresh =
+        runCli("data " + copybook + " --write " + quoted(file("new.dat")) + " < " + quoted(file("in.csv")), true);
+    EXPECT_EQ(fresh.exitCode, 1);
+    EXPECT_EQ(fresh.output, "line 4 R-BIN has too many significant digits\n");
+    EXPECT_FALSE(fs::exists(file("new.dat")));
+
+    // Over the file, "1A2" moved to another record is a value there.
+    const std::string original = norvane::readFileBytes(folder + "roundfix.dat").value();
+    fs::copy_file(folder + "roundfix.dat", file("out.dat"));
+    std::string moved = csv.output;
+    const std::size_t at = moved.find("\"1A2\"");
+    ASSERT_NE(at, std::string::npos);
+    // The record before the one holding 1A2 gets it in its R-ODD cell.
+    const std::size_t rowStart = moved.rfind("\r\n", at);
+    const std::size_t previousRow = moved.rfind("\r\n", rowStart - 1);
+    const std::size_t previousCell = moved.rfind("\",\"", moved.rfind("\",\"", rowStart - 1) - 1);
+    ASSERT_GT(previousCell, previousRow);
+    moved.replace(previousCell + 3, moved.find('"', previousCell + 3) - previousCell - 3, "1A2");
+    ASSERT_TRUE(norvane::writeFileSafely(file("moved.csv"), moved));
+    const Outcome refused =
+        runCli("data " + copybook + " --write " + quoted(file("out.dat")) + " < " + quoted(file("moved.csv")), true);
+    EXPECT_EQ(refused.exitCode, 1) << refused.output;
+    EXPECT_NE(refused.output.find("R-ODD has non-numeric character"), std::string::npos) << refused.output;
+    EXPECT_EQ(norvane::readFileBytes(file("out.dat")).value(), original);
 }
 
 TEST_F(DataCommand, AnEmptyCellOfAPictureNoCodecTakesIsRefusedByName)

@@ -183,7 +183,8 @@ TEST(DataFile, OpeningChecksTheLengthAndNeedsOnlyToRead)
     ASSERT_TRUE(writeFileSafely(odd, std::string(25, ' ')));
     Result<DataFile> refused = DataFile::open(odd, layout.columns, layout.recordLength, ByteOrder::BigEndian);
     ASSERT_FALSE(refused);
-    EXPECT_EQ(refused.error(), "This file's length is not a multiple of the record length");
+    EXPECT_EQ(refused.error(), "This file's length is not a multiple of the record length: the file has 25 bytes, a "
+                               "record 12, and 1 byte is left over after 2 records.");
 
     const std::string empty = folder.file("empty.dat");
     ASSERT_TRUE(writeFileSafely(empty, ""));

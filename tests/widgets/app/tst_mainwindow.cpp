@@ -116,7 +116,8 @@ void TestMainWindow::menusHoldTheirItemsShortcutsAndSeparators()
     }
     QCOMPARE(layout(3).join(u'|'),
              QStringLiteral("&Find|&Replace|Find all|-|&Go to|&Split screen|Refresh &tree|-|&Indent|&Unindent|-|"
-                            "Ca&lc offset|&Edit data file|-|Comment|Uncomment|-|Trac&k|&Back track|-|&Hide toolbar|"
+                            "Ca&lc offset|&Edit data file|Record &fields|Record b&ytes|Next in&valid cell|-|Comment|"
+                            "Uncomment|-|Trac&k|&Back track|-|&Hide toolbar|"
                             "&Options|Font"));
     QCOMPARE(layout(4).join(u'|'), QStringLiteral("&Cascade|&Tile|&Minimize all|&Next|&Previous"));
     QCOMPARE(layout(5).join(u'|'), QStringLiteral("&Help|&About"));
@@ -137,6 +138,9 @@ void TestMainWindow::menusHoldTheirItemsShortcutsAndSeparators()
         {CommandId::Track, QKeySequence(QStringLiteral("F4"))},
         {CommandId::BackTrack, QKeySequence(QStringLiteral("F5"))},
         {CommandId::Help, QKeySequence(QStringLiteral("F1"))},
+        {CommandId::NextInvalidCell, QKeySequence(QStringLiteral("F6"))},
+        {CommandId::RecordFields, QKeySequence(QStringLiteral("F7"))},
+        {CommandId::RecordBytes, QKeySequence(QStringLiteral("F8"))},
     };
     for (const auto &shortcut : shortcuts)
         QCOMPARE(fixture.window->action(shortcut.id)->shortcut(), shortcut.keys);

@@ -83,4 +83,19 @@ std::optional<QString> ScriptedDialogs::inputText(const QString &, const QString
     return answer->text;
 }
 
+std::optional<QList<int>> ScriptedDialogs::chooseOptions(const QString &, const QString &text,
+                                                         const QList<OptionList> &lists)
+{
+    m_lastOptions = lists;
+    const OptionsAnswer *answer = next<OptionsAnswer>({QStringLiteral("options"), text});
+    if (answer == nullptr || answer->cancelled)
+        return std::nullopt;
+    if (!answer->chosen.isEmpty())
+        return answer->chosen;
+    QList<int> proposed;
+    for (const OptionList &list : lists)
+        proposed.append(list.current);
+    return proposed;
+}
+
 } // namespace norvane::test

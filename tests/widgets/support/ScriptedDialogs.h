@@ -37,6 +37,11 @@ public:
     void planFont(const QFont &font) { m_plan.emplace_back(std::optional<QFont>{font}); }
     void planPrint(const QString &pdfPath) { m_plan.emplace_back(PrintTo{pdfPath}); }
     void planInput(const QString &text) { m_plan.emplace_back(InputAnswer{text}); }
+    // The options form: the indexes to choose, or, empty, the proposed ones.
+    void planOptions(const QList<int> &chosen = {}) { m_plan.emplace_back(OptionsAnswer{chosen, false}); }
+    void planOptionsCancelled() { m_plan.emplace_back(OptionsAnswer{{}, true}); }
+    // The lists the options form last proposed.
+    [[nodiscard]] const QList<OptionList> &lastOptions() const { return m_lastOptions; }
 
     [[nodiscard]] const QList<Question> &asked() const { return m_asked; }
     [[nodiscard]] const QStringList &unexpected() const { return m_unexpected; }
@@ -53,13 +58,19 @@ public:
     bool print(QPrinter &printer) override;
     void printSetup(QPrinter &printer) override;
     std::optional<QString> inputText(const QString &caption, const QString &prompt, const QString &initial) override;
+    std::optional<QList<int>> chooseOptions(const QString &title, const QString &text,
+                                            const QList<OptionList> &lists) override;
 
 private:
     struct InputAnswer {
         QString text;
     };
+    struct OptionsAnswer {
+        QList<int> chosen;
+        bool cancelled = false;
+    };
     using Planned = std::variant<Answer, std::optional<OpenChoice>, std::optional<QString>,
-                                 std::optional<QFont>, PrintTo, InputAnswer>;
+                                 std::optional<QFont>, PrintTo, InputAnswer, OptionsAnswer>;
 
     template <typename T>
     const T *next(const Question &question);
@@ -68,6 +79,7 @@ private:
     Planned m_current;
     QList<Question> m_asked;
     QStringList m_unexpected;
+    QList<OptionList> m_lastOptions;
 };
 
 } // namespace norvane::test
