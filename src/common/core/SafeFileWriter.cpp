@@ -1,5 +1,6 @@
 #include "common/core/SafeFileWriter.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <random>
