@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running, testing and packaging
 # Norvane need (rsvg-convert renders the icons, the desktop tools check the
-# desktop files, dpkg-dev finds the package's dependencies).
+# desktop files, dpkg-dev finds the package's dependencies; clang, its
+# sanitizer and fuzzer runtime and llvm's symbolizer serve scripts/sanitize.sh
+# and scripts/fuzz.sh).
 # Only what is missing is installed; sudo is used only when not running as root.
 set -euo pipefail
 
@@ -14,6 +16,7 @@ packages=(
     librsvg2-bin gzip groff-base
     desktop-file-utils appstream shared-mime-info
     dpkg-dev file
+    clang libclang-rt-dev llvm
 )
 
 missing=()

@@ -52,7 +52,7 @@ struct CodecPicture {
             long long k = 0;
             bool number = !count.empty() && count.size() <= 9;
             for (const char d : count) {
-                if (d < '0' || d > '9') {
+                if (!number || d < '0' || d > '9') {
                     number = false;
                     break;
                 }

@@ -476,8 +476,14 @@ Result<std::string> EncodeCell(const DataColumn &column, std::string_view text, 
     if (pic.edited() && pic.showsValue() && text.size() == column.size &&
         pic.deEdit(text, column.display.options.blankWhenZero))
         return format.encodeText(text);
-    const std::optional<std::string> bytes = WriteDisplayNumber(ParseTypedNumber(text, column.display), column.display);
+    const DecimalNumber typed = ParseTypedNumber(text, column.display);
+    const std::optional<std::string> bytes = WriteDisplayNumber(typed, column.display);
     if (!bytes || bytes->size() != column.size)
+        return doesNotFit();
+    // The field must read back as the typed value: editing by a picture with
+    // its sign where nothing can show it would otherwise drop the sign.
+    if (const std::optional<DecimalNumber> stored = ReadDisplayNumber(*bytes, column.display);
+        stored && !(stored->normalized() == typed.normalized()))
         return doesNotFit();
     if (column.display.zoned())
         return format.zonedBytes(*bytes, column.display.signDigitIndex(bytes->size()));

@@ -77,6 +77,7 @@ std::optional<NumericPicture> NumericPicture::parse(std::string_view rawPicture)
 
     bool decimal = false;
     bool floatingSeen = false;
+    bool signShown = false; // a +, -, CR or DB: where an edited picture shows the sign
     const auto addChar = [&pic](char kind) { pic.m_kinds.push_back(kind); };
     const auto addSlot = [&pic, &decimal](int charIndex) {
         pic.m_slots.push_back({charIndex, decimal});
@@ -129,6 +130,7 @@ std::optional<NumericPicture> NumericPicture::parse(std::string_view rawPicture)
             if (c != '$') {
                 pic.m_canBeNegative = true;
                 pic.m_hasSignSymbol = true;
+                signShown = true;
             }
             if (c == pic.m_floating) {
                 addChar(floatingSeen ? kFloatingDigit : kFloatingFirst);
@@ -160,6 +162,7 @@ std::optional<NumericPicture> NumericPicture::parse(std::string_view rawPicture)
                 return std::nullopt;
             pic.m_edited = true;
             pic.m_canBeNegative = true;
+            signShown = true;
             addChar(c == 'C' ? 'c' : 'd');
             addChar(c == 'C' ? 'r' : 'b');
             ++i;
@@ -170,6 +173,10 @@ std::optional<NumericPicture> NumericPicture::parse(std::string_view rawPicture)
     }
     if (pic.m_slots.empty())
         return std::nullopt;
+    // An S has no character of an edited picture to show the sign in: such a
+    // picture holds no negative value, rather than dropping the sign.
+    if (pic.m_edited && !signShown)
+        pic.m_canBeNegative = false;
     return pic;
 }
 

@@ -83,7 +83,9 @@ bool AddRecent(SettingsFile &file, std::string_view caption, int size)
         path.remove_suffix(ReadOnlySuffix.size());
     const int start = file.recentStart();
     const int last = file.lineCount() - 1;
-    if (path.empty() || start < 0 || start > last)
+    // The file holds one path a line: a path with a line break in it would
+    // read back as two entries, so it is not kept.
+    if (path.empty() || path.find_first_of("\r\n") != std::string_view::npos || start < 0 || start > last)
         return false;
 
     auto &lines = file.lines();

@@ -58,8 +58,9 @@ private:
 
 // Puts the path of a closed window's caption at the top of the recent lines,
 // keeping the first `size` of them. Returns false, changing nothing, for a
-// caption that names no file (empty, a blank document, a layout or data window)
-// or a file without recent lines.
+// caption that names no file (empty, a blank document, a layout or data window),
+// a path with a line break (a line of the file cannot hold it) or a file
+// without recent lines.
 bool AddRecent(SettingsFile &file, std::string_view caption, int size);
 
 // Removes the first recent line equal to the path; the lines below move up and

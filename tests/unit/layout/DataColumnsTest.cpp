@@ -294,6 +294,8 @@ TEST(DataColumns, CheckCellRefusesWhatTheFieldCannotHold)
         {"05 F PIC 9(3).", "", ""},
         {"05 F PIC 9(3).", "007", ""},
         {"05 F PIC S9(3)V99 COMP-3.", "00123.45+", ""},
+        // A picture with no character to show the sign in never drops it.
+        {"05 F PIC 9+++,,+9.", "4013 -", " cannot be stored: Value does not fit the field"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(CheckCell(column(c.entry), c.text, ByteOrder::BigEndian), c.complaint) << c.entry << " " << c.text;

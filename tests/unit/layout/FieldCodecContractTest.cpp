@@ -183,6 +183,8 @@ TYPED_TEST(FieldCodecContract, RefusesPicturesItCannotConvertBothWays)
         {"S9(3)V9V9", "Invalid Pic"},
         {"-9(3)", "Invalid Pic"},
         {"9(x)", "'x' is not a valid integer value"},
+        // Too long for a count: refused before it is read into a number.
+        {"9(33333333333333333333)", "'33333333333333333333' is not a valid integer value"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.picture);

@@ -139,6 +139,7 @@ TEST(NumericEditing, ValuesThatDoNotFitAreNotWritten)
         {"$$$,$$9.99", "123456"},  // six integer digits, five places
         {"$$$,$$9.99", "1.234"},   // three decimals, two places
         {"$$$,$$9.99", "-1"},      // no place for a sign
+        {"S$$$$$,$", "1-"},        // an S gives an edited picture no place for one either
         {"ZZ9PP", "12345"},        // the P places can only hold zeros
         {"---9", "-1234"},
     };

@@ -179,6 +179,18 @@ TEST(RecentList, AddRecentNeedsRecentLines)
     EXPECT_EQ(file.lines(), (Lines{"[Norvane]", "", "[block caret]", "True"}));
 }
 
+// The file keeps one path a line: a path with a line break in it could not
+// come back as it was, and would turn into two entries and one line more.
+TEST(RecentList, AddRecentLeavesOutAPathWithALineBreak)
+{
+    for (const char *caption : {"/src/A\nB.CBL", "/src/A\rB.CBL", "/src/A\r\nB.CBL (read only)"}) {
+        SettingsFile file = fileWithRecent({"/OLD.CBL"});
+        EXPECT_FALSE(AddRecent(file, caption, 30));
+        EXPECT_EQ(recentLines(file), padded({"/OLD.CBL"}));
+        EXPECT_EQ(SettingsFile::fromBytes(file.toBytes()), file);
+    }
+}
+
 TEST(RecentList, RemoveRecentMovesTheLaterEntriesUp)
 {
     SettingsFile file = fileWithRecent(numbered("/p", 1, 30));
