@@ -73,7 +73,8 @@ static void readFirstLine(std::string line, Settings &settings, std::vector<std:
                 unreadable.emplace_back("font size \"" + std::string(digits) + "\"");
         }
         const std::string name = line.substr(digitsEnd);
-        if (!isPrintable(name))
+        // A key line of the keyed format as a name would read as a key there.
+        if (!isPrintable(name) || isSettingsKey(name))
             unreadable.emplace_back("font name");
         else if (!name.empty() && name != "MS Sans Serif")
             font.name = name;

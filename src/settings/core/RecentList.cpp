@@ -4,6 +4,7 @@
 #include "settings/core/SettingsFile.h"
 
 #include <algorithm>
+#include <set>
 #include <utility>
 
 namespace norvane {
@@ -134,6 +135,23 @@ std::vector<std::string> clearKeyLinesInRecentList(SettingsFile &file)
         // The line after a key is that key's value, never a file.
         if (i + 1 < file.lineCount() && !file.line(i + 1).empty() && !isSettingsKey(file.line(i + 1)))
             file.line(++i).clear();
+    }
+    return cleared;
+}
+
+bool clearRepeatedRecentLines(SettingsFile &file, int start)
+{
+    if (start < 0)
+        return false;
+    bool cleared = false;
+    std::set<std::string> seen;
+    for (int i = start; i < file.lineCount(); ++i) {
+        if (file.line(i).empty())
+            continue;
+        if (!seen.insert(file.line(i)).second) {
+            file.line(i).clear();
+            cleared = true;
+        }
     }
     return cleared;
 }

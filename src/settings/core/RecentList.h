@@ -76,6 +76,11 @@ void WriteRecentList(SettingsFile &file, const RecentMenu &menu);
 // lines emptied.
 std::vector<std::string> clearKeyLinesInRecentList(SettingsFile &file);
 
+// Empties each recent line, from line `start` on, that repeats a path on an
+// earlier one: a path is listed once, where it is newest. Returns whether a
+// line was emptied.
+bool clearRepeatedRecentLines(SettingsFile &file, int start);
+
 // For a list that falls from oldSize to newSize entries: empties the recent
 // line of each entry from position oldSize-1 down to newSize and hides the entry.
 void shrinkRecentList(SettingsFile &file, RecentMenu &menu, int oldSize, int newSize);

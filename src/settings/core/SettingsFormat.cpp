@@ -120,9 +120,10 @@ static bool isValidRecentSize(int size)
     return size >= Settings::MinRecent && size <= Settings::MaxRecent;
 }
 
+// A key line in the value's place means the value is missing.
 static bool isValidFontName(std::string_view name)
 {
-    return !name.empty() && std::none_of(name.begin(), name.end(), [](char c) {
+    return !name.empty() && !isSettingsKey(name) && std::none_of(name.begin(), name.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);
         return byte < 0x20 || byte == 0x7f;
     });

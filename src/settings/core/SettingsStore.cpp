@@ -66,6 +66,7 @@ std::vector<std::string> SettingsStore::load(const std::string &preferredFolder,
             report(WriteSettings());
         const std::vector<std::string> unreadable = ReadSettings(m_file, m_settings);
         const std::vector<std::string> strayKeys = clearKeyLinesInRecentList(m_file);
+        clearRepeatedRecentLines(m_file, m_file.recentStart());
         std::string message;
         if (!unreadable.empty())
             message = "Some settings in " + m_iniPath + " are missing or could not be read; " +
@@ -89,7 +90,8 @@ std::vector<std::string> SettingsStore::load(const std::string &preferredFolder,
                            joined(legacy.unreadable) + ".");
     // The old file is brought up to date where it is; whether that works
     // matters only through the new file written next, whose result is reported.
-    if (legacy.linesRemoved)
+    const bool repeated = clearRepeatedRecentLines(m_file, 1);
+    if (legacy.linesRemoved || repeated)
         (void)save();
     rebuildRecentMenu();
     (void)save();
@@ -102,6 +104,10 @@ std::vector<std::string> SettingsStore::load(const std::string &preferredFolder,
     }
     report(WriteSettings());
     WriteRecentList(m_file, m_menu);
+    // Old lines naming one file twice ("PAY.CBL" and "PAY.CBL (read only)")
+    // give it one entry in the new list.
+    if (clearRepeatedRecentLines(m_file, m_file.recentStart()))
+        rebuildRecentMenu();
     report(save());
     return messages;
 }

@@ -415,6 +415,106 @@ TEST_F(SettingsStoreTest, SettingsAmongTheRecentFilesAreNeitherSettingsNorFiles)
     EXPECT_EQ(next, settings);
 }
 
+TEST_F(SettingsStoreTest, ARepeatedRecentPathIsListedOnce)
+{
+    // A.CBL first and again as the twelfth line, beyond a list of ten.
+    SettingsFile file = SettingsFile::fromBytes(test::fixture("first-start.ini"));
+    const int first = file.recentStart();
+    Lines listed{"/src/A.CBL"};
+    for (int i = 1; i <= 10; ++i)
+        listed.push_back("/src/F" + std::to_string(i) + ".CBL");
+    std::copy(listed.begin(), listed.end(), file.lines().begin() + first);
+    file.line(first + 11) = "/src/A.CBL";
+    m_temp.write("bin/Norvane.ini", file.toBytes());
+    Settings settings;
+    SettingsStore store(settings);
+    EXPECT_TRUE(start(store).empty());
+    EXPECT_EQ(store.recentMenu().visibleCount(), 11);
+    EXPECT_EQ(recentLinesOf(exeIni()), padded(listed));
+
+    // A smaller list drops the eleventh entry; A.CBL stays first, in the menu and the file.
+    settings.seRecent = 10;
+    ASSERT_TRUE(store.WriteSettings().ok());
+    EXPECT_EQ(store.recentMenu().at(0).caption, "1    /src/A.CBL");
+    EXPECT_EQ(store.recentMenu().visibleCount(), 10);
+    EXPECT_EQ(recentLinesOf(exeIni()), padded(Lines(listed.begin(), listed.begin() + 10)));
+    Settings next;
+    SettingsStore reread(next);
+    EXPECT_TRUE(start(reread).empty());
+    EXPECT_EQ(captions(reread), captions(store));
+}
+
+TEST_F(SettingsStoreTest, AnOlderFileNamingAFileTwiceListsItOnce)
+{
+    const std::string pay = m_temp.write("PAY.CBL", "");
+    m_temp.write("bin/Norvane.ini", test::fixture("legacy-example.ini") + pay + "\r\n" + pay + " (read only)\r\n");
+    Settings settings;
+    SettingsStore store(settings);
+    EXPECT_TRUE(start(store).empty());
+    EXPECT_EQ(recentLinesOf(exeIni()), padded({pay}));
+    EXPECT_EQ(store.recentMenu().visibleCount(), 1);
+    Settings next;
+    SettingsStore reread(next);
+    EXPECT_TRUE(start(reread).empty());
+    EXPECT_EQ(captions(reread), captions(store));
+}
+
+TEST_F(SettingsStoreTest, AFontNameThatIsAKeyLineIsNoFontName)
+{
+    const struct {
+        const char *name;
+        std::string file;
+    } cases[] = {
+        {"older format", "YNNY4NYNC12[Norvane]\r\n"},
+        {"keyed", "[Norvane]\r\n\r\n[Font.Name]\r\n[Norvane]\r\n[Font.Size]\r\n9\r\n[RecentList]\r\n"},
+    };
+    for (const auto &c : cases) {
+        fs::remove_all(m_temp.path());
+        fs::create_directories(m_temp.path());
+        m_temp.write("bin/Norvane.ini", c.file);
+        Settings settings;
+        SettingsStore store(settings);
+        const std::vector<std::string> messages = start(store);
+        ASSERT_EQ(messages.size(), 1u) << c.name;
+        EXPECT_NE(messages[0].find("ont"), std::string::npos) << messages[0];
+        EXPECT_NE(settings.editorFont.name, "[Norvane]") << c.name;
+        EXPECT_FALSE(settings.editorFont.name.empty()) << c.name;
+
+        const std::string written = test::readBytes(exeIni());
+        Settings next;
+        SettingsStore reread(next);
+        EXPECT_TRUE(start(reread).empty()) << c.name;
+        EXPECT_EQ(next, settings) << c.name;
+        EXPECT_EQ(test::readBytes(exeIni()), written) << c.name << ": the second start leaves the file alone";
+    }
+}
+
+TEST_F(SettingsStoreTest, FilesTheFuzzerMadeSettleAtTheFirstStart)
+{
+    // Whatever the first start finds, the second one finds nothing to say and
+    // nothing to change.
+    for (const char *name :
+         {"duplicate-recent-lines", "font-name-is-a-key", "garbage-values-again", "key-line-among-recent"}) {
+        fs::remove_all(m_temp.path());
+        fs::create_directories(m_temp.path());
+        m_temp.write("bin/Norvane.ini", test::fixture(std::string("fuzzed/") + name + ".ini"));
+        Settings settings;
+        SettingsStore store(settings);
+        (void)start(store);
+        const std::string written = test::readBytes(exeIni());
+        EXPECT_EQ(written, store.file().toBytes()) << name;
+
+        Settings next;
+        SettingsStore reread(next);
+        const std::vector<std::string> messages = start(reread);
+        EXPECT_TRUE(messages.empty()) << name << ": " << (messages.empty() ? "" : messages.front());
+        EXPECT_EQ(next, settings) << name;
+        for (int i = 0; i < RecentMenu::Count; ++i)
+            EXPECT_EQ(reread.recentMenu().at(i), store.recentMenu().at(i)) << name << " entry " << i;
+        EXPECT_EQ(test::readBytes(exeIni()), written) << name;
+    }
+}
+
 TEST_F(SettingsStoreTest, AFileThatCannotBeWrittenGivesOneMessage)
 {
     // A folder in the file's place makes every save fail, whoever runs the test.
