@@ -131,6 +131,7 @@ public:
     // State
     std::unique_ptr<TPathName> filePath;   // the opened file's path; none for blank, layout and data windows
     LineEnding lineEnding = LineEnding::None;
+    bool fileEndsWithoutLineBreak = false; // the file read had text after its last line break
     QString dataFileName;                  // the record name, then the data file's path, of a data window
     int lastLineCount = 0;                 // the editor's line count and text length when the
     int lastTextLength = 0;                //   stored lines and positions were last brought in step

@@ -172,7 +172,9 @@ void FileCommands::showSourceDocument(const QString &path, const QString &captio
     m_host.setCurrentDocument(child);
     m_host.showProgress(QStringLiteral("loading Program..."));
     child->syncSuspended = true;
-    child->lineEnding = detectLineEnding(bytes);
+    // Kept for the save, so that a document saved unchanged is the file it was read from.
+    child->lineEnding = keptLineEnding(bytes);
+    child->fileEndsWithoutLineBreak = !bytes.empty() && !endsWithLineBreak(bytes);
     // Breaks turned into line feeds on the bytes, the fastest place; loading also clears the modified flag.
     child->editor()->loadText(toQString(withLineFeedBreaks(bytes)));
     child->lastLineCount = child->editor()->lineCount();
@@ -365,8 +367,12 @@ bool FileCommands::writeSourceFile(DocumentWindow *child, const QString &path)
     if (settings.TrailSpaceOption)
         editor->stripTrailingSpaces();
     WaitCursor wait;
-    const std::string bytes = composeSourceFile(
-        editor->byteLines(), lineBreakFor(child->lineEnding, settings.UnixLineFeedOption), settings.TrailSpaceOption);
+    // The last line gets a line break unless the file had none there and the
+    // text still has none: new text ends with a line break, a file keeps its end.
+    const bool finalLineBreak = !child->fileEndsWithoutLineBreak || editor->endsWithLineBreak();
+    const std::string bytes =
+        composeSourceFile(editor->byteLines(), lineBreakFor(child->lineEnding, settings.UnixLineFeedOption),
+                          settings.TrailSpaceOption, finalLineBreak);
     const Result<void> written = writeFileSafely(pathBytes(path), bytes);
     if (!written) {
         m_host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(written.error()), Dialogs::Buttons::Ok);

@@ -25,6 +25,9 @@ private slots:
     void savingKeepsTheLineEnding_data();
     void savingKeepsTheLineEnding();
     void anUnchangedFileSavesByteForByte();
+    void anUnchangedFileSavesAsItWasRead_data();
+    void anUnchangedFileSavesAsItWasRead();
+    void aLineTypedAtTheEndOfAFileWithoutFinalBreakIsKept();
     void strippingTrailingSpacesKeepsTheCaret();
     void newNumbersBlankDocuments();
     void savingABlankDocumentAsksForAName();
@@ -185,10 +188,12 @@ void TestSourceFiles::savingKeepsTheLineEnding_data()
     QTest::addColumn<QByteArray>("saved");
     QTest::newRow("dos") << QByteArray("A\r\nB\r\n") << true << QByteArray("XA\r\nB\r\n");
     QTest::newRow("unix") << QByteArray("A\nB\n") << false << QByteArray("XA\nB\n");
-    QTest::newRow("none, unix option") << QByteArray("A\n") << true << QByteArray("XA\n");
-    QTest::newRow("none, dos option") << QByteArray("A\n") << false << QByteArray("XA\r\n");
-    QTest::newRow("no final break") << QByteArray("A\r\nB") << true << QByteArray("XA\r\nB\r\n");
-    QTest::newRow("empty last line") << QByteArray("A\n\n\n") << true << QByteArray("XA\n\n");
+    // A line feed that is the file's only break and its last byte is still the file's.
+    QTest::newRow("one line ending in a line feed, unix option") << QByteArray("A\n") << true << QByteArray("XA\n");
+    QTest::newRow("one line ending in a line feed, dos option") << QByteArray("A\n") << false << QByteArray("XA\n");
+    QTest::newRow("no line break, dos option") << QByteArray("A") << false << QByteArray("XA");
+    QTest::newRow("no final break") << QByteArray("A\r\nB") << true << QByteArray("XA\r\nB");
+    QTest::newRow("empty lines at the end") << QByteArray("A\n\n\n") << true << QByteArray("XA\n\n\n");
 }
 
 void TestSourceFiles::savingKeepsTheLineEnding()
@@ -226,6 +231,48 @@ void TestSourceFiles::anUnchangedFileSavesByteForByte()
     active(fixture)->editor()->setModified(true);
     fixture.window->runCommand(CommandId::Save);
     QCOMPARE(fixture.readFile(file), bytes);
+}
+
+void TestSourceFiles::anUnchangedFileSavesAsItWasRead_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("unixForNewFiles");
+    const QByteArray files[] = {"", "\n", "\r\n", "\n\n", "A", "A\n", "A\n\n", "A\r\n\r\n\r\n", "A\r\nB",
+                                "  A  \n   \n", "       01 R.\r\n           05 F PIC X.\r\n\r\n"};
+    for (const QByteArray &file : files) {
+        for (const bool unixForNewFiles : {false, true}) {
+            const QByteArray name = file.toPercentEncoding() + (unixForNewFiles ? ", unix option" : ", dos option");
+            QTest::newRow(name.constData()) << file << unixForNewFiles;
+        }
+    }
+}
+
+void TestSourceFiles::anUnchangedFileSavesAsItWasRead()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, unixForNewFiles);
+    MainWindowFixture fixture;
+    fixture.settings.UnixLineFeedOption = unixForNewFiles;
+    fixture.show();
+    const QString file = fixture.writeFile(QStringLiteral("SAME.CBL"), bytes);
+    fixture.window->openSourceFile(file);
+    active(fixture)->editor()->setModified(true);
+    fixture.window->runCommand(CommandId::Save);
+    QCOMPARE(fixture.readFile(file), bytes);
+}
+
+void TestSourceFiles::aLineTypedAtTheEndOfAFileWithoutFinalBreakIsKept()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString file = fixture.writeFile(QStringLiteral("END.CBL"), "A\r\nB");
+    fixture.window->openSourceFile(file);
+    DocumentWindow *child = active(fixture);
+    child->editor()->setSelStart(child->editor()->textLength());
+    QTest::keyClick(child->editor(), Qt::Key_Return);
+    QCOMPARE(child->editor()->lineCount(), 2);
+    fixture.window->runCommand(CommandId::Save);
+    QCOMPARE(fixture.readFile(file), QByteArray("A\r\nB\r\n"));
 }
 
 void TestSourceFiles::strippingTrailingSpacesKeepsTheCaret()
