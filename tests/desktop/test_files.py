@@ -66,6 +66,15 @@ class FilesTest(DesktopTestCase):
         self.desktop.wait_for_bytes(path, PROGRAM_TEXT + b"      * kept\n")
         self.desktop.wait_for_exact_title(path + " — Norvane")
 
+    def test_blank_lines_at_the_end_are_saved(self):
+        path = self.desktop.write_file("BLANKS.cbl", PROGRAM_TEXT + b"\n\n")
+        self.desktop.start(path)
+        self.desktop.wait_for_title("BLANKS.cbl")
+        self.desktop.key("ctrl+Home")
+        self.desktop.type("X")
+        self.desktop.key("ctrl+s")
+        self.desktop.wait_for_bytes(path, b"X" + PROGRAM_TEXT + b"\n\n")
+
     def test_the_title_names_the_program_once(self):
         path = self.desktop.write_file("TITLE.cbl", PROGRAM_TEXT)
         self.desktop.start(path)
