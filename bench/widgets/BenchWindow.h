@@ -9,9 +9,13 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-#include <QTemporaryDir>
+
+#include <functional>
+#include <memory>
+#include <vector>
 
 namespace norvane::bench {
 
@@ -44,14 +48,41 @@ struct BenchWindow {
     MainWindow window{{settings, dialogs, folder.path(), folder.filePath(QStringLiteral("settings"))}};
 };
 
-// The main of a widget benchmark: an offscreen application around the runs.
+// What the fixtures of a benchmark program leave to be freed at its end.
+inline std::vector<std::function<void()>> &fixtureReleases()
+{
+    static std::vector<std::function<void()>> releases;
+    return releases;
+}
+
+// The fixture of type T that the benchmarks of a program share: made on first
+// use, freed by runWidgetBenchmarks while the application object still
+// exists (a window that outlives it crashes the program at exit).
+template <typename T>
+T &sharedFixture()
+{
+    static std::unique_ptr<T> fixture;
+    if (!fixture) {
+        fixture = std::make_unique<T>();
+        fixtureReleases().emplace_back([] { fixture.reset(); });
+    }
+    return *fixture;
+}
+
+// The main of a widget benchmark: an application around the runs, offscreen
+// unless a platform or an X display is given (run under Xvfb to time what an
+// X server adds).
 inline int runWidgetBenchmarks(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    for (auto it = fixtureReleases().rbegin(); it != fixtureReleases().rend(); ++it)
+        (*it)();
+    fixtureReleases().clear();
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "app/AboutBox.h"
 #include "app/CommandActions.h"
 #include "app/HelpWindow.h"
+#include "app/StatusPanel.h"
 #include "common/core/DocumentKind.h"
 #include "common/core/Rounding.h"
 #include "common/widgets/Dialogs.h"
@@ -28,7 +29,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QStatusBar>
@@ -77,14 +77,6 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
 
     m_programFiles = ProgramFiles::locate(environment.programFolder);
     fitStatusPanels();
-
-    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
-        if (state != Qt::ApplicationActive)
-            return;
-        if (DocumentWindow *child = activeDocument())
-            child->ignoreTabUp = true;
-        m_keyUpDone = true;
-    });
 
     m_aboutBox = new AboutBox(m_programFiles.readmePath(), m_dialogs, this);
     m_options = new OptionsDialog(m_settings, this);
@@ -253,9 +245,8 @@ void MainWindow::openSourceFile(const QString &name)
 
 void MainWindow::createStatusBar()
 {
-    for (QLabel *&panel : m_panels) {
-        panel = new QLabel(this);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    for (StatusPanel *&panel : m_panels) {
+        panel = new StatusPanel(this);
         statusBar()->addWidget(panel);
     }
     m_panels[0]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

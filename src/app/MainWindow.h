@@ -10,7 +10,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-class QLabel;
 
 namespace norvane {
 
@@ -22,6 +21,7 @@ class FindAllDialog;
 class OptionsDialog;
 class RecentFiles;
 class SearchCommands;
+class StatusPanel;
 
 // The main window: the menus and the toolbar, the document area with its tab
 // strip, and the status bar. It composes the concerns: each command's handler
@@ -63,7 +63,6 @@ public:
     // DocumentHost
     Settings &settings() override { return m_settings; }
     Dialogs &dialogs() override { return m_dialogs; }
-    bool &keyUpDone() override { return m_keyUpDone; }
     void saveSettings() override;
     [[nodiscard]] QString dataFormatsPath() const override;
     void applyCommandStates(const CommandStates &states) override;
@@ -113,7 +112,7 @@ private:
     DocumentArea *m_area = nullptr;
     RecentFiles *m_recent = nullptr;
     FileCommands *m_files = nullptr;
-    QLabel *m_panels[2] = {nullptr, nullptr};
+    StatusPanel *m_panels[2] = {nullptr, nullptr};
     bool m_shown = false;
     QStringList m_startFiles;
 
@@ -124,7 +123,6 @@ private:
     QPointer<HelpWindow> m_help;
     QPointer<DocumentWindow> m_currentDocument;   // the document the running command works on
     QPointer<DocumentWindow> m_dataDocument;      // the layout or data window activated last
-    bool m_keyUpDone = true;   // the latest key press in an editor has been handled
 };
 
 } // namespace norvane

@@ -45,22 +45,28 @@ def wait_until(condition, timeout=TIMEOUT, interval=0.05, what="a condition"):
 class Desktop:
     """One X server with a window manager, and the program started on it."""
 
-    def __init__(self, name):
+    def __init__(self, name, same_user_as=None):
+        """same_user_as: another desktop whose runtime and temporary folders this one shares,
+        as a second desktop of the same user on the same machine would."""
         self.name = name
         self.root = tempfile.mkdtemp(prefix="norvane-desktop-")
         self.files = os.path.join(self.root, "files")
         os.makedirs(self.files)
         self.runtime = os.path.join(self.root, "runtime")
         os.makedirs(self.runtime, mode=0o700)
+        self.tmp = os.path.join(self.root, "tmp")
+        os.makedirs(self.tmp)
+        if same_user_as is not None:
+            self.runtime = same_user_as.runtime
+            self.tmp = same_user_as.tmp
         self.appdata = os.path.join(self.root, "appdata")
         settings_folder = os.path.join(self.appdata, "zelkar", "Norvane")
         os.makedirs(settings_folder)
         shutil.copy(os.path.join(TEST_DATA, "settings", "first-start.ini"),
                     os.path.join(settings_folder, "Norvane.ini"))
         self.settings_file = os.path.join(settings_folder, "Norvane.ini")
-        self.tmp = os.path.join(self.root, "tmp")
-        os.makedirs(self.tmp)
         self.processes = []
+        self.logs = []
         self.program = None
         self.display = self._start_server()
         self.env = dict(os.environ)
@@ -113,12 +119,18 @@ class Desktop:
     def start(self, *arguments):
         """Starts norvane with the arguments and waits until its main window has the focus."""
         log = open(os.path.join(self.root, "norvane.log"), "wb")
+        self.logs.append(log)
         self.program = subprocess.Popen([PROGRAM, *arguments], env=self.env, stdout=log, stderr=log)
         self.processes.append(self.program)
         self.main_window = self.wait_for_program_window()
         self._run(["xdotool", "windowactivate", "--sync", self.main_window], check=False)
         wait_until(lambda: self.active_window() == self.main_window, what="the main window to take the focus")
         return self.main_window
+
+    def start_again(self, *arguments):
+        """Starts norvane once more on this desktop and waits for it to end; returns its exit code."""
+        result = subprocess.run([PROGRAM, *arguments], env=self.env, capture_output=True, timeout=TIMEOUT)
+        return result.returncode
 
     def wait_for_window(self, title_pattern, timeout=TIMEOUT):
         """The id of a visible window whose title matches the regular expression."""
@@ -164,6 +176,10 @@ class Desktop:
         wait_until(lambda: self.active_window() == self.main_window, timeout,
                    what="the main window to take the focus back")
 
+    def wait_until_title_lacks(self, text, timeout=TIMEOUT):
+        return wait_until(lambda: text not in self.active_title(), timeout,
+                          what=f"the active window's title to lose {text!r}")
+
     # --- keys ------------------------------------------------------------------------
 
     def key(self, *keys):
@@ -175,6 +191,14 @@ class Desktop:
         """An exact sequence of presses and releases: ("down", "shift"), ("up", "Return") ..."""
         for direction, key in events:
             self._run(["xdotool", "key" + direction, key])
+
+    def chord(self, modifier, key, modifier_up_first):
+        """A key with a modifier held, the modifier let go before the key (as people often do,
+        and as X11 then reports it) or after it."""
+        if modifier_up_first:
+            self.keys_down_up(("down", modifier), ("down", key), ("up", modifier), ("up", key))
+        else:
+            self.keys_down_up(("down", modifier), ("down", key), ("up", key), ("up", modifier))
 
     def type(self, text):
         self._run(["xdotool", "type", "--delay", "30", text])
@@ -224,6 +248,8 @@ class Desktop:
                 except subprocess.TimeoutExpired:
                     process.kill()
                     process.wait()
+        for log in self.logs:
+            log.close()
         shutil.rmtree(self.root, ignore_errors=True)
 
 

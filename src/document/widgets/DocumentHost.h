@@ -19,8 +19,6 @@ public:
 
     [[nodiscard]] virtual Settings &settings() = 0;
     [[nodiscard]] virtual Dialogs &dialogs() = 0;
-    // Whether the latest key press in an editor has been handled; one flag for the program.
-    [[nodiscard]] virtual bool &keyUpDone() = 0;
     // The file beside the settings file that remembers each data file's format.
     [[nodiscard]] virtual QString dataFormatsPath() const = 0;
     // Writes the live settings to the settings file.

@@ -97,9 +97,7 @@ DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(pa
     connect(m_splitView, &SourceEditor::selectionChange, this, &DocumentWindow::splitViewSelectionChanged);
     connect(m_editor, &SourceEditor::entered, this, &DocumentWindow::editorEntered);
     connect(m_splitView, &SourceEditor::entered, this, &DocumentWindow::splitViewEntered);
-    connect(m_splitView, &SourceEditor::exited, this, [this] { ignoreTabUp = true; });
     m_keys = new EditorKeys(*this, m_host);
-    connect(m_splitView, &SourceEditor::keyUp, this, &DocumentWindow::splitViewKeyUp);
     connect(m_structureTree, &StructureTreeView::mouseUp, this, &DocumentWindow::treeMouseReleased);
     connect(m_structureTree, &StructureTreeView::nodeExpanded, this, [this] { syncToCaret(editorInUse()); });
     connect(m_structureTree, &StructureTreeView::nodeCollapsed, this, [this] { syncToCaret(editorInUse()); });
@@ -266,9 +264,8 @@ void DocumentWindow::syncToCaret(SourceEditor *editor)
     if (syncSuspended)
         return;
     showEditMode();
-    const int caret = editor->selStart();
-    const int line = editor->lineFromChar(caret);
-    const int column = caret - editor->lineIndex(-1);
+    const int line = editor->selStartLine();
+    const int column = editor->selStartColumn();
     m_host.setStatusPanel(1, QStringLiteral(" line %1 column %2").arg(line + 1).arg(column + 1));
     if (keyIsDown)
         return;
@@ -282,12 +279,12 @@ void DocumentWindow::updateTree()
 {
     if (syncSuspended)
         return;
-    const int selStart = m_editor->selStart();
-    const int caretLine = m_editor->lineFromChar(selStart);
     const int lineDelta = m_editor->lineCount() - lastLineCount;
     const int charDelta = m_editor->textLength() - lastTextLength;
     if (lineDelta == 0 && charDelta == 0)
         return;
+    const int selStart = m_editor->selStart();
+    const int caretLine = m_editor->selStartLine();
     // A stored value is after the edit when it is at or beyond the caret less
     // the size of the change.
     ShiftLog lines;
@@ -303,10 +300,8 @@ void DocumentWindow::shiftStoredValues(const ShiftLog &lines, const ShiftLog &po
 {
     dataDivisionLine = lines.apply(dataDivisionLine);
     procedureDivisionLine = lines.apply(procedureDivisionLine);
-    if (treeShown() && !lines.empty()) {
-        for (int index = m_structureTree->count() - 1; index >= 0; --index)
-            m_structureTree->setDataAt(index, lines.apply(m_structureTree->dataAt(index)));
-    }
+    if (treeShown() && !lines.empty())
+        m_structureTree->changeAllData([&lines](int line) { return lines.apply(line); });
     if (!m_findResultsGrid->isHidden())
         m_findResults->shift(lines, positions);
     if (!positions.empty()) {
@@ -317,15 +312,19 @@ void DocumentWindow::shiftStoredValues(const ShiftLog &lines, const ShiftLog &po
     lastLineCount = m_editor->lineCount();
 }
 
+// The last node at or before the line, or the nearest visible one before it
+// when it lies in a collapsed branch. Selecting the node already selected
+// would only scroll and repaint the tree on every key.
 void DocumentWindow::highlightNodeOfLine(int line)
 {
-    int index = m_structureTree->count() - 1;
-    while (index >= 0 && m_structureTree->dataAt(index) > line)
-        --index;
+    int index = m_structureTree->lastIndexAtMost(line);
     while (index >= 0 && !m_structureTree->isNodeVisible(m_structureTree->nodeAt(index)))
         --index;
-    if (index >= 0)
-        m_structureTree->setSelectedNode(m_structureTree->nodeAt(index));
+    if (index < 0)
+        return;
+    StructureTreeView::Node node = m_structureTree->nodeAt(index);
+    if (node != m_structureTree->selectedNode())
+        m_structureTree->setSelectedNode(node);
 }
 
 void DocumentWindow::treeMouseReleased(QMouseEvent *event)
@@ -360,7 +359,6 @@ void DocumentWindow::editorEntered()
 {
     m_keys->scheduleCaretShape();
     mainEditorActive = true;
-    enterPending = false;
     m_host.applyCommandStates(backTrackStates(!editorHistory.empty()));
     keyIsDown = false;
     editorSelectionChanged();
@@ -371,12 +369,6 @@ void DocumentWindow::splitViewEntered()
     mainEditorActive = false;
     m_host.applyCommandStates(backTrackStates(!splitViewHistory.empty()));
     splitViewSelectionChanged();
-}
-
-void DocumentWindow::splitViewKeyUp(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_PageUp || event->key() == Qt::Key_PageDown)
-        splitViewSelectionChanged();
 }
 
 void DocumentWindow::transformSelectedLines(BlockEdit edit)

@@ -143,12 +143,11 @@ public:
     bool insertMode = true;                // insert, or overtype
     bool isSourceWindow = false;
     bool isLayoutWindow = false;
-    bool enterPending = false;             // an Enter went down in the editor; its key-up is to come
     bool isDataWindow = false;
     bool dataModified = false;             // the data grid was edited since it was loaded or saved (setDataModified)
     bool syncSuspended = false;            // the program moves the caret: no syncing to it meanwhile
-    bool keyIsDown = false;                // a key is down in the editor
-    bool ignoreTabUp = false;              // the next Tab key-up may come from a change of focus
+    bool keyIsDown = false;                // a key press (or a command's edit) is being handled: the
+                                           //   change notifications leave the command states to its end
 
 signals:
     // The unsaved-changes mark came or went.
@@ -166,7 +165,6 @@ private:
     void editorTextChanged();
     void editorEntered();
     void splitViewEntered();
-    void splitViewKeyUp(QKeyEvent *event);
     void treeMouseReleased(QMouseEvent *event);
     void goToSelectedNode(SourceEditor *editor);
     void highlightNodeOfLine(int line);

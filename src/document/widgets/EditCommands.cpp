@@ -25,9 +25,11 @@ void clipboardEdit(DocumentWindow *child, void (QPlainTextEdit::*edit)(), void (
 
 } // namespace
 
+// QPlainTextEdit::undo does not ask whether the editor is read-only.
 void undoEdit(DocumentWindow *child)
 {
-    if (child != nullptr && child->isSourceWindow && child->editor()->isModified())
+    if (child != nullptr && child->isSourceWindow && child->editor()->isModified() &&
+        !child->editor()->isReadOnly())
         child->editor()->undo();
 }
 

@@ -6,6 +6,8 @@
 #include "settings/core/Settings.h"
 
 #include <QKeyEvent>
+#include <QScopedValueRollback>
+#include <QTextCursor>
 
 #include <algorithm>
 
@@ -23,17 +25,19 @@ bool isTab(int key)
     return key == Qt::Key_Tab || key == Qt::Key_Backtab;
 }
 
+bool isModifier(int key)
+{
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta ||
+           key == Qt::Key_AltGr || key == Qt::Key_Super_L || key == Qt::Key_Super_R;
+}
+
 } // namespace
 
 EditorKeys::EditorKeys(DocumentWindow &window, DocumentHost &host)
     : QObject(&window), m_window(window), m_host(host), m_editor(*window.editor())
 {
-    connect(&m_editor, &SourceEditor::keyDown, this, &EditorKeys::keyDown);
-    connect(&m_editor, &SourceEditor::keyUp, this, &EditorKeys::keyUp);
-    connect(&m_editor, &SourceEditor::mouseDown, this, [this] {
-        m_window.ignoreTabUp = false;
-        scheduleCaretShape();
-    });
+    connect(&m_editor, &SourceEditor::keyPress, this, &EditorKeys::keyPress);
+    connect(&m_editor, &SourceEditor::mouseDown, this, &EditorKeys::scheduleCaretShape);
     connect(&m_editor, &SourceEditor::exited, this, [this] { m_editor.setCursorWidth(1); });
 }
 
@@ -44,97 +48,109 @@ int EditorKeys::indentLength() const
 
 void EditorKeys::scheduleCaretShape()
 {
+    if (m_caretShapePending)
+        return;
+    m_caretShapePending = true;
     QMetaObject::invokeMethod(this, &EditorKeys::setCaretShape, Qt::QueuedConnection);
 }
 
 void EditorKeys::setCaretShape()
 {
-    const bool block = (m_host.settings().optFatCarat || !m_window.insertMode) && m_editor.selLength() == 0;
-    m_editor.setCursorWidth(block ? 8 : 1);
+    m_caretShapePending = false;
+    const bool block = (m_host.settings().optFatCarat || !m_window.insertMode) && !m_editor.textCursor().hasSelection();
+    // A new width repaints the caret: only when it changes.
+    const int width = block ? 8 : 1;
+    if (m_editor.cursorWidth() != width)
+        m_editor.setCursorWidth(width);
 }
 
-void EditorKeys::keyDown(QKeyEvent *event, bool &consumed)
+void EditorKeys::keyPress(QKeyEvent *event, bool &handled)
 {
+    // A modifier on its own changes nothing yet: the key it goes with does.
+    if (isModifier(event->key()))
+        return;
+    handled = true;
     scheduleCaretShape();
-    m_host.keyUpDone() = false;
-    const int key = event->key();
-    if (isEnter(key))
-        m_window.enterPending = true;
-    if (!m_window.keyIsDown) {
-        m_window.keyIsDown = true;
-        if (isEnter(key) || key == Qt::Key_Backspace || key == Qt::Key_Delete)
-            m_window.syncSuspended = true;
+    {
+        // The change notifications of the key's edits leave their work to the
+        // end of the key: the tree, the command states and the status bar are
+        // brought up to date once.
+        const QScopedValueRollback keyDown(m_window.keyIsDown, true);
+        const QScopedValueRollback suspended(m_window.syncSuspended, true);
+        applyKey(event);
     }
-    // Tab is handled when it comes up: it inserts blanks, never a tab character.
-    if (isTab(key))
-        consumed = true;
+    m_window.updateTree();
+    m_window.updateSaveCommands();
+    m_window.editorSelectionChanged();
 }
 
-void EditorKeys::keyUp(QKeyEvent *event)
+void EditorKeys::applyKey(QKeyEvent *event)
 {
-    m_window.keyIsDown = false;
-    m_window.updateSaveCommands();
-    m_window.syncToCaret(&m_editor);
     const int key = event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers();
-    bool &keyUpDone = m_host.keyUpDone();
-    if (!m_window.ignoreTabUp && isTab(key))
-        keyUpDone = false;
-    m_window.ignoreTabUp = false;
-    if (keyUpDone)
-        return;
-    keyUpDone = true;
+    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
+    const bool control = modifiers.testFlag(Qt::ControlModifier);
+    const bool writable = !m_editor.isReadOnly();
 
-    if (isEnter(key) && m_window.enterPending) {
-        m_window.enterPending = false;
-        const bool acted = autoIndentNewLine();
-        if (modifiers & Qt::ShiftModifier)
-            insertIndentAtCaret();
-        else if (modifiers & Qt::ControlModifier)
-            deleteIndentChars(DeleteMode::BeforeCaret);
-        m_window.syncSuspended = false;
-        if (acted)
-            m_window.updateTree();
-        m_window.editorSelectionChanged();
-        return;
-    }
-    if (key == Qt::Key_Backspace && (modifiers & Qt::ShiftModifier))
-        deleteIndentChars(DeleteMode::Backspace);
-    else if (key == Qt::Key_Delete && (modifiers & Qt::ShiftModifier))
-        deleteIndentChars(DeleteMode::Delete);
-
+    // Tab is never the editor's own: no tab character, no change of focus.
     if (isTab(key)) {
+        event->accept();
         if (modifiers & (Qt::AltModifier | Qt::ControlModifier))
             return;
-        if ((modifiers & Qt::ShiftModifier) || key == Qt::Key_Backtab)
+        if (shift || key == Qt::Key_Backtab)
             m_editor.setSelStart(std::max(0, m_editor.selStart() - indentLength()));
-        else
+        else if (writable)
             insertIndentAtCaret();
         return;
     }
     if (key == Qt::Key_Insert) {
-        if (m_editor.isReadOnly() || (modifiers & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier)))
-            return;
-        m_window.insertMode = !m_window.insertMode;
-        m_editor.setOverwriteMode(!m_window.insertMode);
-        m_host.setStatusPanel(0, m_window.insertMode ? QStringLiteral("Insert   ") : QStringLiteral("Overtype   "));
-        scheduleCaretShape();
+        // Shift+Insert and Ctrl+Insert are the clipboard's keys.
+        m_editor.standardKeyPress(event);
+        if (writable && !(modifiers & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier)))
+            toggleInsertMode();
         return;
     }
-    if (key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
-        m_window.editorSelectionChanged();
+
+    const bool enter = isEnter(key);
+    const bool shiftBackspace = key == Qt::Key_Backspace && shift;
+    // With a selection, Shift+Delete is the standard Cut and nothing more.
+    const bool shiftDelete = key == Qt::Key_Delete && shift && !m_editor.textCursor().hasSelection();
+    if (!writable || !(enter || shiftBackspace || shiftDelete)) {
+        m_editor.standardKeyPress(event);
         return;
     }
-    m_window.syncSuspended = false;
-    m_window.updateTree();
-    if (key == Qt::Key_Delete || key == Qt::Key_Backspace)
-        m_window.editorSelectionChanged();
+    // The editor's own edit and the rule's are one undo step.
+    QTextCursor step(m_editor.document());
+    step.beginEditBlock();
+    m_editor.standardKeyPress(event);
+    if (enter) {
+        // Only after a line break the editor made (Alt+Enter makes none).
+        if (event->isAccepted()) {
+            autoIndentNewLine();
+            if (shift)
+                insertIndentAtCaret();
+            else if (control)
+                deleteIndentChars(DeleteMode::BeforeCaret);
+        }
+    } else {
+        deleteIndentChars(shiftBackspace ? DeleteMode::Backspace : DeleteMode::Delete);
+    }
+    step.endEditBlock();
+    m_editor.ensureCursorVisible();
 }
 
+void EditorKeys::toggleInsertMode()
+{
+    m_window.insertMode = !m_window.insertMode;
+    m_editor.setOverwriteMode(!m_window.insertMode);
+    m_host.setStatusPanel(0, m_window.insertMode ? QStringLiteral("Insert   ") : QStringLiteral("Overtype   "));
+}
 
+// The routines below edit through text cursors, which do not ask whether the
+// editor is read-only: each asks itself.
 void EditorKeys::insertTextAtCaret(const QString &text)
 {
-    if (!text.isEmpty())
+    if (!text.isEmpty() && !m_editor.isReadOnly())
         m_editor.replaceSelection(text);
 }
 
@@ -146,8 +162,9 @@ void EditorKeys::insertIndentAtCaret()
 
 void EditorKeys::deleteIndentChars(DeleteMode mode)
 {
+    if (m_editor.isReadOnly())
+        return;
     const int n = indentLength();
-    m_editor.suspendRedraw();
     int count = m_editor.selStart() - m_editor.lineIndex(-1);
     switch (mode) {
     case DeleteMode::Backspace:
@@ -168,12 +185,11 @@ void EditorKeys::deleteIndentChars(DeleteMode mode)
         m_editor.clearSelection();
     }
     m_editor.setSelLength(0);
-    m_editor.resumeRedraw();
 }
 
 bool EditorKeys::autoIndentNewLine()
 {
-    if (m_editor.selStart() != m_editor.lineIndex(-1))
+    if (m_editor.isReadOnly() || m_editor.selStart() != m_editor.lineIndex(-1))
         return false;
     const int line = m_editor.lineFromChar(m_editor.selStart());
     if (line < 1)
@@ -189,11 +205,9 @@ bool EditorKeys::autoIndentNewLine()
     while (end > 0 && above.at(end - 1) == u' ')
         --end;
     if (end < above.size()) {
-        m_editor.suspendRedraw();
         m_editor.setLineText(line - 1, above.left(end));
         m_editor.setSelStart(m_editor.lineIndex(line - 1) + static_cast<int>(end) + 2 +
-                               static_cast<int>(indented ? blanks : 0));
-        m_editor.resumeRedraw();
+                             static_cast<int>(indented ? blanks : 0));
     }
     return true;
 }

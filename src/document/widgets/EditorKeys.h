@@ -11,11 +11,13 @@ class DocumentHost;
 class DocumentWindow;
 class SourceEditor;
 
-// The COBOL keys of a document window's editor, acting once the editor has
-// handled the key itself: Tab and Shift+Tab by the indent length, Shift+Backspace
-// and Shift+Delete taking up to that many characters, Enter continuing the
-// indentation of the line above (Shift+Enter one indent further, Ctrl+Enter one
-// back), and Insert switching to overtype, shown by a block caret.
+// The COBOL keys of a document window's editor. Each acts when its key goes
+// down (every autorepeat too), right after the editor's own handling of the
+// key and with the modifiers held at that moment: Tab and Shift+Tab by the
+// indent length, Shift+Backspace and Shift+Delete taking up to that many
+// characters, Enter continuing the indentation of the line above (Shift+Enter
+// one indent further, Ctrl+Enter one back), and Insert switching to overtype,
+// shown by a block caret. None of them changes a read-only editor.
 class EditorKeys : public QObject {
     Q_OBJECT
 
@@ -39,14 +41,17 @@ public:
     bool autoIndentNewLine();
 
 private:
-    void keyDown(QKeyEvent *event, bool &consumed);
-    void keyUp(QKeyEvent *event);
+    void keyPress(QKeyEvent *event, bool &handled);
+    // The editor's own handling of the key and the key's rule.
+    void applyKey(QKeyEvent *event);
+    void toggleInsertMode();
     void setCaretShape();
     [[nodiscard]] int indentLength() const;
 
     DocumentWindow &m_window;
     DocumentHost &m_host;
     SourceEditor &m_editor;
+    bool m_caretShapePending = false;   // a caret shape is to be set once the current event is handled
 };
 
 } // namespace norvane

@@ -64,6 +64,8 @@ FileCommands::FileCommands(DocumentArea &area, DocumentHost &host, RecentFiles &
 {
 }
 
+FileCommands::~FileCommands() = default;
+
 void FileCommands::openAtStart(const QStringList &files)
 {
     if (!files.isEmpty()) {
@@ -273,10 +275,8 @@ bool FileCommands::saveDocument(DocumentWindow *child)
     case DocumentKind::Source:
         break;
     }
-    if (isBlankCaption(caption)) {
-        m_host.keyUpDone() = true;
+    if (isBlankCaption(caption))
         return saveDocumentAs(child);
-    }
     // A read-only document is never written: its caption is not a file name.
     if (child->editor()->isReadOnly())
         return false;
@@ -381,23 +381,28 @@ bool FileCommands::writeSourceFile(DocumentWindow *child, const QString &path)
     return true;
 }
 
+QPrinter &FileCommands::printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
 void FileCommands::print()
 {
     DocumentWindow *child = m_area.takeActiveDocument();
     if (child == nullptr)
         return;
-    QPrinter printer(QPrinter::HighResolution);
-    if (m_host.dialogs().print(printer)) {
+    if (m_host.dialogs().print(printer())) {
         WaitCursor wait;
-        child->editor()->printText(printer, child->caption());
+        child->editor()->printText(printer(), child->caption());
     }
     child->keyIsDown = false;
 }
 
 void FileCommands::printSetup()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    m_host.dialogs().printSetup(printer);
+    m_host.dialogs().printSetup(printer());
     if (DocumentWindow *child = m_area.takeActiveDocument())
         child->keyIsDown = false;
 }

@@ -3,7 +3,10 @@
 #include <QObject>
 #include <QStringList>
 
+#include <memory>
 #include <string>
+
+class QPrinter;
 
 namespace norvane {
 
@@ -22,6 +25,7 @@ class FileCommands : public QObject {
 
 public:
     FileCommands(DocumentArea &area, DocumentHost &host, RecentFiles &recent, QObject *parent = nullptr);
+    ~FileCommands() override;
 
     void openFiles();
     void newDocument();
@@ -60,10 +64,14 @@ private:
     // replace an existing file or to close another window showing it.
     bool mayWriteOver(DocumentWindow *child, const QString &path);
     bool writeSourceFile(DocumentWindow *child, const QString &path);
+    // The printer, paper and orientation chosen in Print setup or the last
+    // print dialog, which the next Print starts from; made on first use.
+    QPrinter &printer();
 
     DocumentArea &m_area;
     DocumentHost &m_host;
     RecentFiles &m_recent;
+    std::unique_ptr<QPrinter> m_printer;
 };
 
 } // namespace norvane

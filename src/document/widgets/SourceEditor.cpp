@@ -169,6 +169,18 @@ int SourceEditor::selLength() const
     return toPosition(cursor.selectionEnd()) - toPosition(cursor.selectionStart());
 }
 
+int SourceEditor::selStartLine() const
+{
+    const QTextCursor cursor = textCursor();
+    return document()->findBlock(cursor.selectionStart()).blockNumber();
+}
+
+int SourceEditor::selStartColumn() const
+{
+    const QTextCursor cursor = textCursor();
+    return cursor.selectionStart() - document()->findBlock(cursor.selectionStart()).position();
+}
+
 void SourceEditor::setSelStart(int position)
 {
     QTextCursor cursor = textCursor();
@@ -378,13 +390,25 @@ void SourceEditor::printText(QPrinter &printer, const QString &title) const
 
 void SourceEditor::keyPressEvent(QKeyEvent *event)
 {
-    bool consumed = false;
-    emit keyDown(event, consumed);
-    if (consumed)
+    bool handled = false;
+    emit keyPress(event, handled);
+    if (!handled)
+        standardKeyPress(event);
+}
+
+void SourceEditor::standardKeyPress(QKeyEvent *event)
+{
+    const int key = event->key();
+    // Tab never enters the text as a character (Alt+Tab or Meta+Tab would
+    // insert one), nor moves the focus: a read-only editor takes it and does
+    // nothing.
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        event->accept();
         return;
+    }
     // A line break with Shift or Ctrl is a line break like any other (Qt would
     // insert a soft line separator, which no 8-bit file can hold).
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (enter && (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) && !isReadOnly()) {
         textCursor().insertBlock();
         ensureCursorVisible();
@@ -393,11 +417,18 @@ void SourceEditor::keyPressEvent(QKeyEvent *event)
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void SourceEditor::keyReleaseEvent(QKeyEvent *event)
+// Tab is a key of the editor, never a move of the focus to the next control:
+// it reaches keyPressEvent in a read-only editor too (see standardKeyPress).
+bool SourceEditor::event(QEvent *event)
 {
-    QPlainTextEdit::keyReleaseEvent(event);
-    if (!event->isAutoRepeat())
-        emit keyUp(event);
+    if (event->type() == QEvent::KeyPress) {
+        auto *keyEvent = static_cast<QKeyEvent *>(event);
+        if (keyEvent->key() == Qt::Key_Tab || keyEvent->key() == Qt::Key_Backtab) {
+            keyPressEvent(keyEvent);
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
 }
 
 void SourceEditor::mousePressEvent(QMouseEvent *event)
@@ -423,10 +454,11 @@ bool SourceEditor::canInsertFromMimeData(const QMimeData *source) const
     return source->hasText();
 }
 
-// Pastes and drops arrive as plain text only.
+// Pastes and drops arrive as plain text only, and never in a read-only editor
+// (QPlainTextEdit::paste itself does not ask).
 void SourceEditor::insertFromMimeData(const QMimeData *source)
 {
-    if (source->hasText())
+    if (!isReadOnly() && source->hasText())
         replaceSelection(source->text());
 }
 

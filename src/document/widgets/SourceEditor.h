@@ -46,6 +46,9 @@ public:
 
     [[nodiscard]] int selStart() const;
     [[nodiscard]] int selLength() const;
+    // The line of the selection start and its column there, counted from 0.
+    [[nodiscard]] int selStartLine() const;
+    [[nodiscard]] int selStartColumn() const;
     // Places the caret (selection length 0).
     void setSelStart(int position);
     // Selects from the selection start over that many positions.
@@ -91,10 +94,13 @@ public:
     // Prints the whole text as one job with the title.
     void printText(QPrinter &printer, const QString &title) const;
 
+    // The editor's own handling of a key press: what keyPress handlers build on.
+    void standardKeyPress(QKeyEvent *event);
+
 signals:
-    // A key went down; a handler that sets consumed keeps the editor from acting on it.
-    void keyDown(QKeyEvent *event, bool &consumed);
-    void keyUp(QKeyEvent *event);
+    // A key went down (autorepeat included). A handler that sets handled has
+    // done all there is to do for the key, the editor's own handling included.
+    void keyPress(QKeyEvent *event, bool &handled);
     void mouseDown(QMouseEvent *event);
     void entered();
     void exited();
@@ -102,8 +108,8 @@ signals:
     void selectionChange();
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void keyReleaseEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;

@@ -17,7 +17,7 @@ void ShiftLog::add(int threshold, int delta)
     m_edits.push_back(edit);
 }
 
-int ShiftLog::apply(int value) const
+int ShiftLog::applyAll(int value) const
 {
     if (!m_forward) {
         for (const Edit &edit : m_edits) {

@@ -13,12 +13,20 @@ namespace norvane {
 class ShiftLog {
 public:
     void add(int threshold, int delta);
-    [[nodiscard]] int apply(int value) const;
+    [[nodiscard]] int apply(int value) const
+    {
+        // One edit, as after a key, is applied to every node of the tree: no search.
+        if (m_edits.size() == 1)
+            return value >= m_edits.front().threshold ? value + m_edits.front().delta : value;
+        return applyAll(value);
+    }
     [[nodiscard]] bool empty() const { return m_edits.empty(); }
     // The sum of all deltas.
     [[nodiscard]] int total() const { return m_edits.empty() ? 0 : m_edits.back().sumThrough; }
 
 private:
+    [[nodiscard]] int applyAll(int value) const;
+
     struct Edit {
         int threshold;
         int delta;

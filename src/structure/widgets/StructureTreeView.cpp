@@ -5,7 +5,9 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 
+#include <algorithm>
 #include <functional>
+#include <limits>
 
 namespace norvane {
 
@@ -41,6 +43,7 @@ void StructureTreeView::clearNodes()
     m_data.clear();
     m_order.clear();
     m_orderValid = true;
+    m_leastFromValid = false;
 }
 
 void StructureTreeView::beginUpdate()
@@ -119,6 +122,7 @@ void StructureTreeView::rebuildOrder() const
     for (Node pending : m_pendingRoots)
         visit(pending);
     m_orderValid = true;
+    m_leastFromValid = false;
 }
 
 StructureTreeView::Node StructureTreeView::nodeAt(int index) const
@@ -159,7 +163,27 @@ int StructureTreeView::dataAt(int index) const
 void StructureTreeView::setDataAt(int index, int value)
 {
     rebuildOrder();
-    m_data[static_cast<std::size_t>(m_order[static_cast<std::size_t>(index)])] = value;
+    int &stored = m_data[static_cast<std::size_t>(m_order[static_cast<std::size_t>(index)])];
+    if (stored != value) {
+        stored = value;
+        m_leastFromValid = false;
+    }
+}
+
+int StructureTreeView::lastIndexAtMost(int value) const
+{
+    rebuildOrder();
+    if (!m_leastFromValid) {
+        m_leastFrom.resize(m_order.size());
+        int least = std::numeric_limits<int>::max();
+        for (std::size_t i = m_order.size(); i-- > 0;) {
+            least = std::min(least, m_data[static_cast<std::size_t>(m_order[i])]);
+            m_leastFrom[i] = least;
+        }
+        m_leastFromValid = true;
+    }
+    const auto after = std::upper_bound(m_leastFrom.cbegin(), m_leastFrom.cend(), value);
+    return static_cast<int>(after - m_leastFrom.cbegin()) - 1;
 }
 
 bool StructureTreeView::isNodeVisible(Node node) const

@@ -41,6 +41,18 @@ public:
     [[nodiscard]] int nodeData(Node node) const;
     [[nodiscard]] int dataAt(int index) const;
     void setDataAt(int index, int value);
+    // Gives every node the integer change(its integer) in one pass, whatever
+    // the tree order: what a shift of the stored lines after an edit needs.
+    template <typename Change>
+    void changeAllData(Change change)
+    {
+        for (int &value : m_data)
+            value = change(value);
+        m_leastFromValid = false;
+    }
+    // The last node in tree order whose integer is at most the value; -1 when
+    // there is none. Quick: the caret's node is looked up on every key.
+    [[nodiscard]] int lastIndexAtMost(int value) const;
     // True when every ancestor is expanded.
     [[nodiscard]] bool isNodeVisible(Node node) const;
     [[nodiscard]] Node selectedNode() const;
@@ -64,6 +76,11 @@ private:
     std::vector<int> m_data;            // by creation
     mutable std::vector<int> m_order;   // creation ids in tree order
     mutable bool m_orderValid = true;
+    // In tree order, the least integer from each index to the end: it never
+    // falls, so lastIndexAtMost is a binary search although the integers are
+    // not quite in order (a performed paragraph can stand before a section).
+    mutable std::vector<int> m_leastFrom;
+    mutable bool m_leastFromValid = false;
     bool m_batch = false;
     std::vector<Node> m_pendingRoots;
     std::vector<Node> m_pendingExpand;

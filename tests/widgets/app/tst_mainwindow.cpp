@@ -1,9 +1,9 @@
 #include "app/AboutBox.h"
 #include "app/HelpWindow.h"
+#include "app/StatusPanel.h"
 #include "document/widgets/SourceEditor.h"
 #include "support/MainWindowFixture.h"
 
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -423,7 +423,7 @@ void TestMainWindow::statusPanelFollowsTheWidth()
 {
     MainWindowFixture fixture;
     fixture.show();
-    const QList<QLabel *> panels = fixture.window->statusBar()->findChildren<QLabel *>();
+    const QList<StatusPanel *> panels = fixture.window->statusBar()->findChildren<StatusPanel *>();
     QVERIFY(panels.size() >= 2);
     fixture.window->resize(901, 600);
     QCoreApplication::processEvents();

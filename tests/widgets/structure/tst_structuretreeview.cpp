@@ -15,6 +15,7 @@ private slots:
     void visibilityFollowsExpansion();
     void hitTestTellsLabelFromIndent();
     void clearRemovesEverything();
+    void lastIndexAtMostIsTheLastInTreeOrder();
 };
 
 void TestStructureTreeView::indexesFollowTreeOrderNotCreationOrder()
@@ -108,6 +109,41 @@ void TestStructureTreeView::clearRemovesEverything()
     tree.endUpdate();
     QCOMPARE(tree.count(), 0);
     QCOMPARE(tree.topLevelItemCount(), 0);
+}
+
+// The node of a line: the last in tree order whose integer is at most the
+// line, as a walk back from the end finds it, although a performed paragraph
+// hung under an earlier section puts the integers out of order.
+void TestStructureTreeView::lastIndexAtMostIsTheLastInTreeOrder()
+{
+    StructureTreeView tree;
+    auto *division = tree.addRoot(QStringLiteral("PROCEDURE DIVISION"), 2);
+    auto *first = tree.addChild(division, QStringLiteral("S1 SECTION"), 5);
+    auto *paragraph = tree.addChild(first, QStringLiteral("P1"), 8);
+    tree.addChild(division, QStringLiteral("S2 SECTION"), 20);
+    tree.addChild(paragraph, QStringLiteral("P9 (performed)"), 30);
+    tree.addChild(division, QStringLiteral("S3 SECTION"), 25);
+    const auto walkBack = [&tree](int line) {
+        int index = tree.count() - 1;
+        while (index >= 0 && tree.dataAt(index) > line)
+            --index;
+        return index;
+    };
+    const auto check = [&] {
+        for (int line = -1; line <= 40; ++line)
+            QCOMPARE(tree.lastIndexAtMost(line), walkBack(line));
+    };
+    check();
+    QCOMPARE(tree.lastIndexAtMost(26), 5);
+    QCOMPARE(tree.lastIndexAtMost(22), 4);
+    QCOMPARE(tree.lastIndexAtMost(1), -1);
+    // After the lines change, one by one or all at once.
+    tree.setDataAt(3, 35);
+    check();
+    tree.changeAllData([](int line) { return line >= 10 ? line - 7 : line; });
+    check();
+    tree.addChild(division, QStringLiteral("S4 SECTION"), 4);
+    check();
 }
 
 QTEST_MAIN(TestStructureTreeView)

@@ -62,17 +62,27 @@ std::optional<QFont> ScriptedDialogs::chooseFont(const QFont &current)
 
 bool ScriptedDialogs::print(QPrinter &printer)
 {
-    const PrintTo *target = next<PrintTo>({QStringLiteral("print"), QString()});
-    if (target == nullptr || target->pdfPath.isEmpty())
+    const PrintTo *target = next<PrintTo>({QStringLiteral("print"), printer.outputFileName()});
+    if (target == nullptr)
+        return false;
+    if (target->asSetUp)
+        return true;
+    if (target->pdfPath.isEmpty())
         return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(target->pdfPath);
     return true;
 }
 
-void ScriptedDialogs::printSetup(QPrinter &)
+void ScriptedDialogs::printSetup(QPrinter &printer)
 {
-    m_asked.append({QStringLiteral("printSetup"), QString()});
+    const PageSetup *choice = next<PageSetup>({QStringLiteral("printSetup"), printer.outputFileName()});
+    if (choice == nullptr)
+        return;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(choice->pdfPath);
+    printer.setPageSize(choice->pageSize);
+    printer.setPageOrientation(choice->orientation);
 }
 
 std::optional<QString> ScriptedDialogs::inputText(const QString &, const QString &prompt, const QString &)

@@ -3,6 +3,8 @@
 #include "common/widgets/Dialogs.h"
 
 #include <QList>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 
 #include <deque>
@@ -23,7 +25,15 @@ public:
     };
 
     struct PrintTo {
-        QString pdfPath;   // empty: the print dialog is cancelled
+        QString pdfPath;        // empty: the print dialog is cancelled
+        bool asSetUp = false;   // confirmed with the printer as it was set up
+    };
+
+    // The choices of the page setup dialog; the printer is a PDF file.
+    struct PageSetup {
+        QPageSize pageSize;
+        QPageLayout::Orientation orientation = QPageLayout::Portrait;
+        QString pdfPath;
     };
 
     void planMessage(Answer answer) { m_plan.emplace_back(answer); }
@@ -36,6 +46,8 @@ public:
     void planSaveCancelled() { m_plan.emplace_back(std::optional<QString>{}); }
     void planFont(const QFont &font) { m_plan.emplace_back(std::optional<QFont>{font}); }
     void planPrint(const QString &pdfPath) { m_plan.emplace_back(PrintTo{pdfPath}); }
+    void planPrintAsSetUp() { m_plan.emplace_back(PrintTo{QString(), true}); }
+    void planPrintSetup(const PageSetup &choice) { m_plan.emplace_back(choice); }
     void planInput(const QString &text) { m_plan.emplace_back(InputAnswer{text}); }
     // The options form: the indexes to choose, or, empty, the proposed ones.
     void planOptions(const QList<int> &chosen = {}) { m_plan.emplace_back(OptionsAnswer{chosen, false}); }
@@ -70,7 +82,7 @@ private:
         bool cancelled = false;
     };
     using Planned = std::variant<Answer, std::optional<OpenChoice>, std::optional<QString>,
-                                 std::optional<QFont>, PrintTo, InputAnswer, OptionsAnswer>;
+                                 std::optional<QFont>, PrintTo, PageSetup, InputAnswer, OptionsAnswer>;
 
     template <typename T>
     const T *next(const Question &question);
