@@ -115,7 +115,7 @@ void checkColumn(const DataColumn &column, std::string bytes, const std::string 
     // A field's text as the grid shows it stores back the same bytes, or is
     // refused: a round trip never changes a value silently.
     if (const Result<std::string> back = EncodeCell(column, decoded, order, CellSource::Shown);
-        back && !fuzz::shownTextHitsKnownFault(column, bytes, order)) {
+        back) {
         FUZZ_CHECK_MSG(back.value() == bytes, printable(bytes) + " in " + column.picture + " shown as " +
                                                   printable(decoded) + " stores back as " + printable(back.value()));
     }
@@ -145,7 +145,7 @@ void checkColumn(const DataColumn &column, std::string bytes, const std::string 
                 FUZZ_CHECK_MSG(value->normalized() == meant->normalized(),
                                printable(*typed) + " in " + column.picture + " reads back as " + printable(shown));
             }
-        } else {
+        } else if (!fuzz::floatDigitsHitKnownFault(column)) {
             FUZZ_CHECK_MSG(numberOf(shown) == numberOf(*typed),
                            printable(*typed) + " in " + column.picture + " reads back as " + printable(shown));
         }

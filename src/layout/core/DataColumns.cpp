@@ -216,8 +216,13 @@ Result<std::size_t> RecordCount(std::size_t fileSize, std::size_t recordLength)
 
 ByteOrder ColumnOrder(const DataColumn &column, const CellFormat &format)
 {
+    return ColumnOrder(column, format.format());
+}
+
+ByteOrder ColumnOrder(const DataColumn &column, const DataFormat &format)
+{
     const bool native = column.native || column.usage == Usage::Float4 || column.usage == Usage::Float8;
-    return native ? format.format().nativeOrder : format.format().order;
+    return native ? format.nativeOrder : format.order;
 }
 
 std::string HexText(std::string_view bytes)
@@ -375,6 +380,11 @@ bool IsCellFlagged(const DataColumn &column, std::string_view bytes, const CellF
 
 namespace {
 
+bool isNanText(std::string_view text)
+{
+    return text == "nan" || text == "-nan" || text == "+nan";
+}
+
 // The bytes that show as exactly this text, when there are such bytes: the
 // text itself for a display item, the number it reads as, however many
 // digits, for a binary or packed one.
@@ -420,6 +430,8 @@ std::optional<std::string> bytesShownAs(const DataColumn &column, std::string_vi
     }
     if (bytes && DecodeCell(column, *bytes, format) != text)
         bytes.reset();
+    if (bytes && (column.usage == Usage::Float4 || column.usage == Usage::Float8) && !column.hex && isNanText(text))
+        bytes.reset();
     return bytes;
 }
 
@@ -437,6 +449,10 @@ Result<std::string> EncodeCell(const DataColumn &column, std::string_view text, 
     if (source == CellSource::Shown) {
         if (std::optional<std::string> bytes = bytesShownAs(column, text, format))
             return std::move(*bytes);
+        // "nan" is shown for every NaN, whatever its sign and payload bits:
+        // the text does not give the bytes back.
+        if ((column.usage == Usage::Float4 || column.usage == Usage::Float8) && !column.hex && isNanText(text))
+            return Error{"A NaN's bytes cannot be told from its text"};
     }
     if (column.hex) {
         if (text.empty())
@@ -473,7 +489,7 @@ Result<std::string> EncodeCell(const DataColumn &column, std::string_view text, 
     }
     // A text in an edited picture's own form is what the field holds.
     const NumericPicture &pic = *column.display.numeric;
-    if (pic.edited() && pic.showsValue() && text.size() == column.size &&
+    if (pic.edited() && text.size() == column.size &&
         pic.deEdit(text, column.display.options.blankWhenZero))
         return format.encodeText(text);
     const DecimalNumber typed = ParseTypedNumber(text, column.display);

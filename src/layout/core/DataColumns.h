@@ -113,5 +113,6 @@ enum class CellSource { Typed, Shown };
 
 // The byte order a binary or floating-point column is stored in.
 [[nodiscard]] ByteOrder ColumnOrder(const DataColumn &column, const CellFormat &format);
+[[nodiscard]] ByteOrder ColumnOrder(const DataColumn &column, const DataFormat &format);
 
 } // namespace norvane

@@ -106,26 +106,31 @@ FileBytes::~FileBytes()
 
 namespace {
 
-// Whether the column's bytes turn round when the order of binary fields
-// changes: COMP fields; native ones keep the machine's order.
-bool turnsRound(const DataColumn &column)
+// Whether the column's bytes turn round when the file goes from one format's
+// byte orders to the other's: binary and floating-point fields whose order
+// changes. Fields shown as hexadecimal keep their bytes, which is what they
+// show.
+bool turnsRound(const DataColumn &column, const DataFormat &from, const DataFormat &to)
 {
-    return column.usage == Usage::Binary && !column.native && !column.hex;
+    const bool binary = column.usage == Usage::Binary || column.usage == Usage::Float4 || column.usage == Usage::Float8;
+    return binary && !column.hex && ColumnOrder(column, from) != ColumnOrder(column, to);
 }
 
-// Turns the bytes of every binary field of a record round.
-void reverseBinaryFields(const std::vector<DataColumn> &columns, std::string &record)
+// Turns round the bytes of every field of a record whose order changes.
+void reverseBinaryFields(const std::vector<DataColumn> &columns, const DataFormat &from, const DataFormat &to,
+                         std::string &record)
 {
     for (const DataColumn &column : columns) {
-        if (turnsRound(column) && column.offset + column.size <= record.size())
+        if (turnsRound(column, from, to) && column.offset + column.size <= record.size())
             std::reverse(record.begin() + static_cast<std::ptrdiff_t>(column.offset),
                          record.begin() + static_cast<std::ptrdiff_t>(column.offset + column.size));
     }
 }
 
-bool hasBinaryField(const std::vector<DataColumn> &columns)
+bool hasTurningField(const std::vector<DataColumn> &columns, const DataFormat &from, const DataFormat &to)
 {
-    return std::any_of(columns.begin(), columns.end(), turnsRound);
+    return std::any_of(columns.begin(), columns.end(),
+                       [&](const DataColumn &column) { return turnsRound(column, from, to); });
 }
 
 // The number a counter's text stands for, when it is a whole number.
@@ -466,16 +471,14 @@ std::optional<CellFailure> DataFile::firstFailingCell(const EditedRecord &edit, 
 
 void DataFile::writeEditedInto(const EditedRecord &edit, ByteOrder order, std::string &out) const
 {
-    const bool turnRound = order != byteOrder() && hasBinaryField(m_columns);
+    const DataFormat target = format().withBinaryOrder(order);
+    const bool turnRound = hasTurningField(m_columns, format(), target);
     std::string record = edit.base;
     if (turnRound)
-        reverseBinaryFields(m_columns, record);
+        reverseBinaryFields(m_columns, format(), target, record);
     CellFormat format = m_format;
-    if (turnRound) {
-        DataFormat changed = format.format();
-        changed.order = order;
-        format = CellFormat::make(changed).value();
-    }
+    if (turnRound)
+        format = CellFormat::make(target).value();
     std::size_t length = std::min(edit.length, m_recordLength);
     bool counterTyped = false;
     for (std::size_t column = 0; column < m_columns.size(); ++column) {
@@ -539,13 +542,13 @@ void DataFile::writeRecordInto(std::int64_t ref, ByteOrder order, std::string &o
         writeEditedInto(edited(ref), order, out);
         return;
     }
-    const bool turnRound = order != byteOrder() && hasBinaryField(m_columns);
-    if (!turnRound) {
+    const DataFormat target = format().withBinaryOrder(order);
+    if (!hasTurningField(m_columns, format(), target)) {
         out += fileRecord(ref);
         return;
     }
     std::string record(fileRecord(ref));
-    reverseBinaryFields(m_columns, record);
+    reverseBinaryFields(m_columns, format(), target, record);
     out += record;
 }
 
@@ -635,8 +638,7 @@ Result<void> DataFile::save(const std::string &path, ByteOrder order)
         return committed;
 
     // From now on the records are the saved file's own.
-    DataFormat savedFormat = format();
-    savedFormat.order = order;
+    const DataFormat savedFormat = format().withBinaryOrder(order);
     Result<CellFormat> cells = CellFormat::make(savedFormat);
     Result<std::shared_ptr<const FileBytes>> saved = FileBytes::open(path);
     if (!saved || !cells)

@@ -91,8 +91,8 @@ public:
     [[nodiscard]] std::optional<CellFailure> validate() const;
 
     // The bytes of one record as the save writes them (its descriptor word or
-    // line end aside), binary fields in the given order; fails as validate()
-    // does.
+    // line end aside), COMP fields in the given order as save() has them;
+    // fails as validate() does.
     [[nodiscard]] Result<std::string> recordBytes(std::size_t record, ByteOrder order) const;
 
     // The record a row of cells stands for, framed for the file (descriptor
@@ -105,11 +105,14 @@ public:
                                                     const std::vector<std::string> &cells, std::size_t rowNumber,
                                                     bool last) const;
 
-    // Writes every record to path in the file's format, binary fields in the
-    // given order (a record read in the other order has its binary fields
-    // turned round). Checks the edited cells first: when one fails, nothing is
-    // written and the message is validate()'s. The file changes only once the
-    // new contents are complete, and stays the same file (SafeFileWriter).
+    // Writes every record to path in the file's format, COMP fields in the
+    // given order; native and floating-point fields follow that order where
+    // the file's format had one order for all (see
+    // DataFormat::withBinaryOrder). Each field whose order changes is turned
+    // round, so that every value reads the same from the saved file. Checks
+    // the edited cells first: when one fails, nothing is written and the
+    // message is validate()'s. The file changes only once the new contents are
+    // complete, and stays the same file (SafeFileWriter).
     // Afterwards the records are the saved file's and nothing is modified.
     [[nodiscard]] Result<void> save(const std::string &path, ByteOrder order);
     [[nodiscard]] Result<void> save(const std::string &path) { return save(path, byteOrder()); }

@@ -55,6 +55,20 @@ struct DataFormat {
 
     [[nodiscard]] bool ebcdic() const { return !encoding.empty(); }
 
+    // The format of the file saved with its COMP fields in the given order.
+    // Where one choice governed every binary field (both orders the same, as
+    // when only one byte order is given), the native and floating-point
+    // fields follow it, so that every field keeps its value; an order chosen
+    // apart for them stays as it is.
+    [[nodiscard]] DataFormat withBinaryOrder(ByteOrder newOrder) const
+    {
+        DataFormat format = *this;
+        if (nativeOrder == order)
+            format.nativeOrder = newOrder;
+        format.order = newOrder;
+        return format;
+    }
+
     // Binary fields in one order, everything else the defaults.
     [[nodiscard]] static DataFormat withOrder(ByteOrder order)
     {

@@ -127,27 +127,6 @@ std::string zonedBytes(std::string stored, bool negative, const NumericPicture &
     return stored;
 }
 
-// The grid's text of a value that edited characters do not show as it is:
-// a sign when the picture has one, every integer place, the point and every
-// decimal place.
-std::string valueText(const NumericPicture &pic, const DecimalNumber &value)
-{
-    const DecimalNumber n = value.normalized();
-    std::string text;
-    if (pic.canBeNegative())
-        text += n.negative ? '-' : '+';
-    const auto integerPlaces = static_cast<std::size_t>(pic.integerPlaces());
-    if (n.integer.size() < integerPlaces)
-        text.append(integerPlaces - n.integer.size(), '0');
-    text += n.integer;
-    if (pic.decimalPlaces() > 0) {
-        text += '.';
-        text += n.decimals;
-        text.append(static_cast<std::size_t>(pic.decimalPlaces()) - std::min<std::size_t>(n.decimals.size(), static_cast<std::size_t>(pic.decimalPlaces())), '0');
-    }
-    return text;
-}
-
 } // namespace
 
 std::size_t DisplayPicture::signDigitIndex(std::size_t size) const
@@ -206,16 +185,11 @@ std::string FormatNumeric(std::string_view value, const DisplayPicture &picture,
         return zonedBytes(pic.place(typed).stored, typed.negative, pic, picture.options);
     }
 
-    if (!pic.showsValue()) {
-        // V or P hide the true value from the edited characters: the grid
-        // shows the value, and typed text is always a value.
-        if (mode == FieldMode::File)
-            return pic.edit(ParseLooseNumber(value), blankWhenZero);
-        const bool fieldsOwn = value.size() == static_cast<std::size_t>(pic.width());
-        return valueText(pic, fieldsOwn ? pic.readPlaces(value) : ParseLooseNumber(value));
-    }
-
-    // Edited: a text in the picture's own form is the value it shows.
+    // Edited: a text in the picture's own form is the value it shows. As
+    // COBOL's DISPLAY does, the grid shows an edited item's characters even
+    // where a V or P keeps the point or some digits out of them (PIC V90
+    // holding .5 shows "50"): the characters are what the file holds, and
+    // only they tell every stored value from bytes that are not one.
     if (pic.deEdit(value, blankWhenZero))
         return std::string(value);
     if (mode == FieldMode::Grid && value.size() == static_cast<std::size_t>(pic.width())) {

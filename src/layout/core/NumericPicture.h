@@ -31,9 +31,6 @@ public:
     [[nodiscard]] bool canBeNegative() const { return m_canBeNegative; }
     [[nodiscard]] bool hasPoint() const { return m_hasPoint; }
     [[nodiscard]] bool hasV() const { return m_hasV; }
-    // Whether the edited characters show the value as it is: no V and no P
-    // hide a point or digits from them.
-    [[nodiscard]] bool showsValue() const { return !m_hasV && m_slots.size() == m_storedSlots; }
     // Characters the picture takes: its bytes as a display item.
     [[nodiscard]] int width() const { return static_cast<int>(m_kinds.size()); }
     // Digit places left and right of the point, P places included.

@@ -1,6 +1,7 @@
 #include "layout/core/Picture.h"
 
 #include "layout/core/NumericPicture.h"
+#include "layout/core/PictureOrder.h"
 #include "layout/core/Words.h"
 
 #include <algorithm>
@@ -164,10 +165,12 @@ std::string PictureComplaint(std::string_view rawPicture)
     const bool edited = symbols.find_first_of("Z*$+-.,B0/CDE") != std::string::npos;
     if (!text && !edited && nines > 38)
         return "has more than 38 digits";
-    const auto floating = std::max({count('+'), count('-'), count('$')});
-    if (!text && count('9') + count('Z') + count('*') == 0 && floating < 2)
+    // Two sign symbols, or two currency signs in a row, make a floating
+    // string, which holds digits; a P alone is a digit position too.
+    const bool floating = count('+') + count('-') >= 2 || symbols.find("$$") != std::string::npos;
+    if (!text && count('9') + count('Z') + count('*') + count('P') == 0 && !floating)
         return "holds no character or digit";
-    return {};
+    return SymbolOrderComplaint(symbols);
 }
 
 Result<PictureClass> ClassifyPicture(std::string_view rawPicture)

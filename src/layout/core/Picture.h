@@ -31,7 +31,8 @@ struct FieldSizeResult {
 // Why a compiler rejects a picture, or empty when it takes it: an unclosed
 // parenthesis, a symbol that is not a picture symbol, a repeat count of 0, a
 // second V, an S that is not first or comes twice, a P between digits, more
-// than 38 digits in a number, or no character or digit position at all.
+// than 38 digits in a number, no character or digit position at all, or
+// symbols in an order COBOL does not allow (see SymbolOrderComplaint).
 // A repeat count that is not a number is FieldSize's error, not a complaint.
 [[nodiscard]] std::string PictureComplaint(std::string_view picture);
 

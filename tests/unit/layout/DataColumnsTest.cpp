@@ -278,6 +278,71 @@ TEST(DataColumns, CellsAreStoredInExactlyTheirFieldsBytes)
     }
 }
 
+// An edited field whose V or P keeps the point or digits out of its
+// characters shows them as COBOL's DISPLAY does, so that bytes that are no
+// value never show as the text of one: in PIC V90, 00 (zero) and .0 (no
+// value) once both showed ".0", and the grid's text was written back as 00.
+TEST(DataColumns, EditedPicturesWithVOrPShowTheirCharacters)
+{
+    struct Case {
+        const char *entry;
+        std::string bytes;
+        bool flagged;
+    };
+    const Case cases[] = {
+        {"05 F PIC V90.", "00", false},     {"05 F PIC V90.", ".0", true},   {"05 F PIC V90.", "50", false},
+        {"05 F PIC ZZ9V99.", "  050", false}, {"05 F PIC ZZ9V99.", "  0.5", true},
+        {"05 F PIC ZZ9PP.", "  5", false},  {"05 F PIC ZZ9PP.", "500", false}, {"05 F PIC PP90.", "50", false},
+        {"05 F PIC $$9V9.", " $00", false}, {"05 F PIC $$9V9.", "$0.0", true},
+    };
+    for (const Case &c : cases) {
+        const DataColumn field = column(c.entry);
+        EXPECT_EQ(DecodeCell(field, c.bytes, ByteOrder::BigEndian), c.bytes) << c.entry << " " << c.bytes;
+        EXPECT_EQ(IsCellFlagged(field, c.bytes, ByteOrder::BigEndian), c.flagged) << c.entry << " " << c.bytes;
+        const Result<std::string> back = EncodeCell(field, c.bytes, ByteOrder::BigEndian, CellSource::Shown);
+        ASSERT_TRUE(back) << c.entry << " " << c.bytes;
+        EXPECT_EQ(back.value(), c.bytes) << c.entry;
+    }
+
+    // Typed, a value is edited into the characters, and the characters
+    // themselves are what the field holds.
+    const struct {
+        const char *entry;
+        const char *typed;
+        const char *written;
+    } typed[] = {
+        {"05 F PIC V90.", ".5", "50"},     {"05 F PIC V90.", "50", "50"},         {"05 F PIC V90.", "0", "00"},
+        {"05 F PIC ZZ9V99.", "1.5", "  150"}, {"05 F PIC ZZ9V99.", "  150", "  150"}, {"05 F PIC ZZ9PP.", "1200", " 12"},
+        {"05 F PIC PP90.", ".005", "50"},
+    };
+    for (const auto &t : typed) {
+        const Result<std::string> stored = EncodeCell(column(t.entry), t.typed, ByteOrder::BigEndian);
+        ASSERT_TRUE(stored) << t.entry << " " << t.typed << " " << stored.error();
+        EXPECT_EQ(stored.value(), t.written) << t.entry << " " << t.typed;
+    }
+}
+
+// Every NaN shows as "nan" or "-nan", whatever its payload: the shown text
+// is refused rather than stored as another NaN's bytes, and typed it is the
+// standard NaN.
+TEST(DataColumns, ANaNsTextDoesNotStandForItsBytes)
+{
+    const DataColumn field = column("05 F COMP-2.");
+    const std::string payload(8, '\xFF');
+    EXPECT_EQ(DecodeCell(field, payload, ByteOrder::BigEndian), "-nan");
+    EXPECT_TRUE(IsCellFlagged(field, payload, ByteOrder::BigEndian));
+    EXPECT_FALSE(EncodeCell(field, "-nan", ByteOrder::BigEndian, CellSource::Shown));
+    EXPECT_FALSE(EncodeCell(field, "nan", ByteOrder::BigEndian, CellSource::Shown));
+    const Result<std::string> typed = EncodeCell(field, "nan", ByteOrder::BigEndian);
+    ASSERT_TRUE(typed);
+    EXPECT_EQ(typed.value(), bytes({0x7F, 0xF8, 0, 0, 0, 0, 0, 0}));
+    // An infinity has one pattern for each sign: its text gives it back.
+    const std::string infinity = bytes({0xFF, 0xF0, 0, 0, 0, 0, 0, 0});
+    EXPECT_EQ(EncodeCell(field, DecodeCell(field, infinity, ByteOrder::BigEndian), ByteOrder::BigEndian, CellSource::Shown)
+                  .value(),
+              infinity);
+}
+
 TEST(DataColumns, CheckCellRefusesWhatTheFieldCannotHold)
 {
     struct Case {
@@ -294,8 +359,11 @@ TEST(DataColumns, CheckCellRefusesWhatTheFieldCannotHold)
         {"05 F PIC 9(3).", "", ""},
         {"05 F PIC 9(3).", "007", ""},
         {"05 F PIC S9(3)V99 COMP-3.", "00123.45+", ""},
-        // A picture with no character to show the sign in never drops it.
-        {"05 F PIC 9+++,,+9.", "4013 -", " cannot be stored: Value does not fit the field"},
+        // A picture with no character to show the sign in never drops it
+        // (9+++,,+9, where the sign once went missing, is refused by the
+        // layout now, as compilers refuse it).
+        {"05 F PIC ZZ9.", "-4", " should be unsigned"},
+        {"05 F PIC 9(3)B.", "-4", " should be unsigned"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(CheckCell(column(c.entry), c.text, ByteOrder::BigEndian), c.complaint) << c.entry << " " << c.text;

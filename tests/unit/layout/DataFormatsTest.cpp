@@ -10,10 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #ifndef _WIN32
@@ -306,6 +308,71 @@ TEST(DataFormats, SeparateSignsFloatsAndNativeBinaryShowWhatGnuCobolListed)
     ASSERT_TRUE(copy.setCell(2, 1, "-7"));
     ASSERT_TRUE(copy.save(folder.file("usages.dat")));
     EXPECT_EQ(readFileBytes(folder.file("usages.dat")).value(), readFileBytes(kData + "usages.dat").value());
+}
+
+// A save in another byte order turns round every field whose order it
+// changes, so the saved file shows the same values: COMP fields always,
+// native binary and floating-point fields when one order governs them all.
+TEST(DataFormats, SavingInAnotherByteOrderKeepsEveryValue)
+{
+    const Layout layout = layoutOf("USAGES.cpy");
+    DataFormat written; // as GnuCOBOL wrote it: COMP big-endian, the rest the machine's little-endian
+    written.nativeOrder = ByteOrder::LittleEndian;
+    const std::string original = readFileBytes(kData + "usages.dat").value();
+    const std::vector<std::vector<std::string>> values = cellsOf(openData(kData + "usages.dat", layout, written));
+    const auto fieldBytes = [&](const std::string &file, std::size_t record, std::size_t column) {
+        const DataColumn &c = layout.columns[column];
+        return file.substr(record * layout.recordLength + c.offset, c.size);
+    };
+    const auto reversed = [](std::string bytes) {
+        std::reverse(bytes.begin(), bytes.end());
+        return bytes;
+    };
+    TempFolder folder;
+
+    // The orders set apart: only the COMP field turns round, and the file
+    // then has one order for every binary field.
+    DataFile data = openData(kData + "usages.dat", layout, written);
+    ASSERT_TRUE(data.save(folder.file("little.dat"), ByteOrder::LittleEndian));
+    EXPECT_EQ(data.format(), DataFormat::withOrder(ByteOrder::LittleEndian));
+    const std::string little = readFileBytes(folder.file("little.dat")).value();
+    for (std::size_t r = 0; r < values.size(); ++r) {
+        for (std::size_t c = 0; c < layout.columns.size(); ++c) {
+            const bool comp = layout.columns[c].usage == Usage::Binary && !layout.columns[c].native;
+            EXPECT_EQ(fieldBytes(little, r, c), comp ? reversed(fieldBytes(original, r, c)) : fieldBytes(original, r, c))
+                << layout.columns[c].header;
+        }
+    }
+    EXPECT_EQ(cellsOf(openData(folder.file("little.dat"), layout, DataFormat::withOrder(ByteOrder::LittleEndian))),
+              values);
+
+    // One order for all: COMP-1, COMP-2, COMP-5 and BINARY-LONG turn round
+    // with the COMP field; the text and zoned fields keep their bytes.
+    ASSERT_TRUE(data.save(folder.file("big.dat"), ByteOrder::BigEndian));
+    EXPECT_EQ(data.format(), DataFormat::withOrder(ByteOrder::BigEndian));
+    const std::string big = readFileBytes(folder.file("big.dat")).value();
+    for (std::size_t r = 0; r < values.size(); ++r) {
+        for (std::size_t c = 0; c < layout.columns.size(); ++c) {
+            const bool binary = layout.columns[c].usage != Usage::Display;
+            EXPECT_EQ(fieldBytes(big, r, c), binary ? reversed(fieldBytes(little, r, c)) : fieldBytes(little, r, c))
+                << layout.columns[c].header;
+        }
+    }
+    EXPECT_EQ(cellsOf(data), values);
+    EXPECT_EQ(cellsOf(openData(folder.file("big.dat"), layout, DataFormat::withOrder(ByteOrder::BigEndian))), values);
+
+    // Typed values are written in the new orders too.
+    DataFile edited = openData(folder.file("big.dat"), layout, DataFormat::withOrder(ByteOrder::BigEndian));
+    std::vector<std::vector<std::string>> typed = values;
+    for (const auto &[record, column, text] : {std::tuple{1u, 3u, "-2.25"}, std::tuple{2u, 4u, "1e+100"},
+                                               std::tuple{3u, 5u, "-0001"}, std::tuple{0u, 6u, "+0000070000"},
+                                               std::tuple{0u, 7u, "-0002"}}) {
+        ASSERT_TRUE(edited.setCell(record, column, text));
+        typed[record][column] = text;
+    }
+    ASSERT_TRUE(edited.save(folder.file("typed.dat"), ByteOrder::LittleEndian));
+    EXPECT_EQ(cellsOf(openData(folder.file("typed.dat"), layout, DataFormat::withOrder(ByteOrder::LittleEndian))),
+              typed);
 }
 
 TEST(DataFormats, WhatAFileLooksLikeIsSaidWhenItDoesNotFit)

@@ -342,6 +342,10 @@ TEST(LayoutTable, EntriesACompilerRejectsAreNamed)
         {{"01 R.", "05 A PIC SS9.", "05 B PIC X."}, "A: PIC SS9 has S elsewhere than first"},
         {{"01 R.", "05 A PIC 9P9.", "05 B PIC X."}, "A: PIC 9P9 has P elsewhere than at one end"},
         {{"01 R.", "05 A PIC +.", "05 B PIC X."}, "A: PIC + holds no character or digit"},
+        {{"01 R.", "05 A PIC 9+++,,+9.", "05 B PIC X."}, "A: PIC 9+++,,+9 has + after 9"},
+        {{"01 R.", "05 A PIC S$$$$$,$.", "05 B PIC X."}, "A: PIC S$$$$$,$ has $ after S"},
+        {{"01 R.", "05 A PIC 9(3)CRDB.", "05 B PIC X."}, "A: PIC 9(3)CRDB has more than one CR or DB"},
+        {{"01 R.", "05 A PIC ZZ*9.", "05 B PIC X."}, "A: PIC ZZ*9 has both Z and *"},
     };
     for (const auto &c : cases) {
         for (const LayoutMode mode : {LayoutMode::Layout, LayoutMode::Data}) {

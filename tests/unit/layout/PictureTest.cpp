@@ -1,7 +1,10 @@
+#include "common/core/FileIO.h"
+#include "document/core/SourceText.h"
 #include "layout/core/Picture.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 using namespace norvane;
@@ -205,6 +208,70 @@ TEST(Picture, PictureDisplayLength)
     };
     for (const auto &c : cases)
         EXPECT_EQ(PictureDisplayLength(c.picture), c.expected) << c.picture;
+}
+
+// Pictures as GnuCOBOL judged them (cobc -std=ibm; pictures/make-fixture.sh):
+// every picture it takes raises no complaint, and every one it refuses one,
+// but for a few short pictures where it takes a currency sign right of the
+// digits for a leading one ("9(3)$"): the layout takes them, as a trailing
+// currency sign.
+TEST(Picture, PicturesAreRefusedWhereGnuCobolRefusesThem)
+{
+    const std::set<std::string> takenHere = {"9(3)$", "P$CR", "99(3)$"};
+    const Result<std::string> text = readFileBytes(NORVANE_TEST_DATA "/layout/pictures/pictures.txt");
+    ASSERT_TRUE(text);
+    int taken = 0;
+    int refused = 0;
+    for (const std::string &line : splitSourceLines(text.value())) {
+        const std::size_t tab = line.find('\t');
+        if (tab == std::string::npos)
+            continue;
+        const std::string picture = line.substr(0, tab);
+        const std::string verdict = line.substr(tab + 1);
+        const std::string complaint = PictureComplaint(picture);
+        if (verdict == "ok") {
+            ++taken;
+            EXPECT_EQ(complaint, "") << picture;
+        } else if (!takenHere.contains(picture)) {
+            ++refused;
+            EXPECT_NE(complaint, "") << picture << ": " << verdict;
+        }
+    }
+    EXPECT_GT(taken, 500);
+    EXPECT_GT(refused, 500);
+}
+
+// What the complaint says about the order of a picture's symbols.
+TEST(Picture, SymbolsOutOfOrderAreNamed)
+{
+    const struct {
+        const char *picture;
+        const char *complaint;
+    } cases[] = {
+        {"9+++,,+9", "has + after 9"},
+        {"S$$$$$,$", "has $ after S"},
+        {"SZZ9", "has Z after S"},
+        {"S999.99", "has . after S"},
+        {"9(3)CRDB", "has more than one CR or DB"},
+        {"CR999", "has 9 after CR"},
+        {"+9(3)-", "has - after +"},
+        {"99..99", "has more than one ."},
+        {"99.9V9", "has V after ."},
+        {"ZZ9Z", "has Z after 9"},
+        {"*Z9", "has both Z and *"},
+        {"$$9.$$", "has $ after $"},
+        {"9.ZZ", "has Z after 9"},
+        {"XX.XX", "has . after X"},
+        {"PPV9", "has V after P"},
+        {"9V99P", "has P after 9"},
+        {"$B$", "holds no character or digit"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(PictureComplaint(c.picture), c.complaint) << c.picture;
+    for (const char *picture : {"$$$,$$9.99", "+++,++9.99", "---9", "$ZZ,ZZ9", "+$$$9.99", "-$$9", "$$9.99-",
+                                "ZZ9.99DB", "**,**9.99", "9(3)PP", "PP99", "VPP99", "99PPV", "ZZ,ZZ9", "ZZ.ZZ",
+                                "+ZZ9", "ZZ9+", "$$$", "++.++", "9.9$", "XBX0X/", "P", "$$-", "N(3)", "9.9(3)E+99"})
+        EXPECT_EQ(PictureComplaint(picture), "") << picture;
 }
 
 } // namespace

@@ -71,12 +71,11 @@ std::vector<std::vector<std::string>> listing()
 }
 
 // Whether the grid shows the column's characters as they stand (text, and
-// edited pictures whose characters show their value).
+// edited pictures).
 bool shownAsTheyStand(const DataColumn &column)
 {
     return column.usage == Usage::Display && (column.display.alphanumeric || column.display.edited()) &&
-           column.display.numeric.has_value() == !column.display.alphanumeric &&
-           (column.display.alphanumeric || column.display.numeric->showsValue());
+           column.display.numeric.has_value() == !column.display.alphanumeric;
 }
 
 TEST(RoundTrip, TheLayoutKeepsAColumnForTheLongerRedefinition)
