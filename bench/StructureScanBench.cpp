@@ -30,6 +30,19 @@ void scanLargeProgram(benchmark::State &state, norvane::StructureOptions options
 }
 
 void BM_ScanBothOptions(benchmark::State &state) { scanLargeProgram(state, {true, true}); }
+
+// The same program as a file holds it, scanned in place.
+void BM_ScanFileBytes(benchmark::State &state)
+{
+    std::string text;
+    for (const std::string &line : program())
+        text.append(line).append("\r\n");
+    for (auto _ : state) {
+        const norvane::StructureTree tree = norvane::scanStructure(text, {true, true});
+        benchmark::DoNotOptimize(tree.nodes.data());
+    }
+    state.counters["bytes"] = static_cast<double>(text.size());
+}
 void BM_ScanNoOptions(benchmark::State &state) { scanLargeProgram(state, {false, false}); }
 
 void BM_TreeListing(benchmark::State &state)
@@ -43,5 +56,6 @@ void BM_TreeListing(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_ScanBothOptions)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScanFileBytes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScanNoOptions)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TreeListing)->Unit(benchmark::kMillisecond);

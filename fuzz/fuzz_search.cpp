@@ -1,21 +1,25 @@
-// The search helpers: the position shifts kept for Replace All agree with
-// shifting after every edit in turn, Go to line's answer is a line of the text
-// or refused, and the find-all header is a trimmed line of the program.
-// Input: edits as pairs of numbers, then a program's lines.
+// The search helpers: stored lines and positions following a run of edits
+// (Replace All, a block command) at once end where the edits one by one take
+// them, and Undo brings every one of them back; Go to line's answer is a line
+// of the text or refused; the find-all header is the header text of a line at
+// or above.
+// Input: a text and edits to it, then a program's lines.
 
 #include "FuzzSupport.h"
 
 #include "document/core/SourceText.h"
+#include "document/core/StoredPlaces.h"
+#include "document/core/TextChange.h"
 #include "search/core/HeaderScan.h"
 #include "search/core/LineNumberInput.h"
 #include "search/core/SearchMessages.h"
-#include "search/core/ShiftLog.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,34 +28,72 @@ using namespace norvane;
 
 namespace {
 
-void checkShiftLog(FuzzedDataProvider &input)
+// Replaces characters of a text held as an editor holds it (line feeds between
+// lines) and describes the change in the editor's positions, where a line
+// break counts two.
+TextChange replaceIn(std::string &text, std::size_t offset, std::size_t removed, const std::string &inserted)
 {
-    ShiftLog log;
-    std::vector<std::pair<int, int>> edits;
-    const int count = input.ConsumeIntegralInRange(0, 12);
-    const bool forward = input.ConsumeBool();
-    int threshold = 0;
-    for (int i = 0; i < count; ++i) {
-        threshold = forward ? threshold + input.ConsumeIntegralInRange(0, 100) : input.ConsumeIntegralInRange(0, 1000);
-        const int delta = input.ConsumeIntegralInRange(-50, 50);
-        log.add(threshold, delta);
-        edits.emplace_back(threshold, delta);
+    const auto breaks = [](std::string_view s) { return static_cast<int>(std::count(s.begin(), s.end(), '\n')); };
+    TextChange change;
+    change.line = breaks(std::string_view(text).substr(0, offset));
+    change.position = static_cast<int>(offset) + change.line;
+    change.atLineStart = offset == 0 || text[offset - 1] == '\n';
+    change.removedLines = breaks(std::string_view(text).substr(offset, removed));
+    change.addedLines = breaks(inserted);
+    change.removed = static_cast<int>(removed) + change.removedLines;
+    change.added = static_cast<int>(inserted.size()) + change.addedLines;
+    text.replace(offset, removed, inserted);
+    return change;
+}
+
+void checkStoredPlaces(FuzzedDataProvider &input)
+{
+    std::string text = input.ConsumeRandomLengthString(64);
+    const int length = static_cast<int>(text.size() + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
+    std::vector<int> lines;
+    for (int line = 0; line <= static_cast<int>(std::count(text.begin(), text.end(), '\n')); ++line)
+        lines.push_back(line);
+    std::vector<int> positions;
+    for (int position = 0; position <= length; ++position)
+        positions.push_back(position);
+    const std::vector<int> originalLines = lines;
+    const std::vector<int> originalPositions = positions;
+
+    // Edits one by one, as the editor reports them, the places following each.
+    ChangeMap run;
+    std::vector<RememberedPlace> memory;
+    const auto lists = [&] {
+        return std::vector<PlaceList>{{PlaceKind::Line, lines, 0}, {PlaceKind::Position, positions, 0}};
+    };
+    const int count = input.ConsumeIntegralInRange(0, 8);
+    for (int k = 0; k < count; ++k) {
+        const std::size_t offset = input.ConsumeIntegralInRange<std::size_t>(0, text.size());
+        const std::size_t removed = input.ConsumeIntegralInRange<std::size_t>(0, std::min<std::size_t>(8, text.size() - offset));
+        const std::string inserted = input.ConsumeRandomLengthString(8);
+        const TextChange change = replaceIn(text, offset, removed, inserted);
+        followChangesOfStep(std::span(&change, 1), run, lists(), memory);
     }
-    int total = 0;
-    for (const auto &edit : edits)
-        total += edit.second;
-    // An edit that moves nothing is not kept.
-    const bool movesNothing = std::all_of(edits.begin(), edits.end(), [](const auto &edit) { return edit.second == 0; });
-    FUZZ_CHECK(log.total() == total && log.empty() == movesNothing);
-    for (int value = 0; value <= 1200; value += 1 + value / 8) {
-        int shifted = value;
-        for (const auto &[at, delta] : edits) {
-            if (shifted >= at)
-                shifted += delta;
-        }
-        FUZZ_CHECK_MSG(log.apply(value) == shifted, std::to_string(value) + " shifted to " + std::to_string(log.apply(value)) +
-                                                        " instead of " + std::to_string(shifted));
-    }
+    const std::vector<int> editedLines = lines;
+    const std::vector<int> editedPositions = positions;
+
+    // Composed, the run agrees on every place no edit touched.
+    std::vector<int> composedLines = originalLines;
+    std::vector<int> composedPositions = originalPositions;
+    followChanges(run, std::vector<PlaceList>{{PlaceKind::Line, composedLines, 0}, {PlaceKind::Position, composedPositions, 0}},
+                  nullptr);
+    std::vector<bool> touched[2] = {std::vector<bool>(lines.size()), std::vector<bool>(positions.size())};
+    for (const RememberedPlace &remembered : memory)
+        touched[remembered.list][remembered.index] = true;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        FUZZ_CHECK(touched[0][i] || composedLines[i] == editedLines[i]);
+    for (std::size_t i = 0; i < positions.size(); ++i)
+        FUZZ_CHECK(touched[1][i] || composedPositions[i] == editedPositions[i]);
+
+    // Undo restores every place, Redo puts every one where the edits did.
+    takeBackChanges(run, lists(), memory);
+    FUZZ_CHECK(lines == originalLines && positions == originalPositions);
+    makeChangesAgain(run, lists(), memory);
+    FUZZ_CHECK(lines == editedLines && positions == editedPositions);
 }
 
 void checkLineNumber(const std::string &answer, int lineCount)
@@ -70,7 +112,7 @@ void checkLineNumber(const std::string &answer, int lineCount)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     FuzzedDataProvider input(data, size);
-    checkShiftLog(input);
+    checkStoredPlaces(input);
     const std::string answer = input.ConsumeRandomLengthString(12);
     const std::string findText = input.ConsumeRandomLengthString(16);
     const std::vector<std::string> lines = splitSourceLines(input.ConsumeRemainingBytesAsString());
@@ -86,11 +128,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(scan.lines() == static_cast<int>(i) + 1);
         const std::string header = scan.header();
         FUZZ_CHECK(header == TrimBlanks(header));
-        if (!header.empty()) {
-            const bool isALine = std::any_of(lines.begin() + 1, lines.begin() + static_cast<std::ptrdiff_t>(i) + 1,
-                                             [&](const std::string &line) { return TrimBlanks(line) == header; });
-            FUZZ_CHECK(isALine);
-        }
+        // The header is that of a line at or above, the one it names.
+        const int headerLine = scan.headerLine();
+        FUZZ_CHECK(headerLine >= -1 && headerLine <= static_cast<int>(i) && headerLine != 0);
+        if (headerLine > 0)
+            FUZZ_CHECK(header == headerText(lines[static_cast<std::size_t>(headerLine)]));
+        else
+            FUZZ_CHECK(header.empty());
         (void)headerLineKind(lines[i]);
     }
     return 0;

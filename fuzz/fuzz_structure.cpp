@@ -1,5 +1,7 @@
 // The structure scan with every combination of its two options, the tree
-// order and listing built on it, and the word tools Track uses.
+// order and listing built on it, and the word tools Track uses. The scan of
+// the bytes in place gives the tree of the lines they split into, and the same
+// program with every ASCII letter lowered gives the same nodes.
 
 #include "FuzzSupport.h"
 
@@ -90,18 +92,43 @@ void checkWords(std::string_view text)
     }
 }
 
+// Node for node the same tree; with `lowered`, the captions in lower case.
+void checkSameNodes(const StructureTree &tree, const StructureTree &expected, bool lowered)
+{
+    FUZZ_CHECK(tree.nodes.size() == expected.nodes.size());
+    FUZZ_CHECK(tree.DataDivisionLine == expected.DataDivisionLine);
+    FUZZ_CHECK(tree.ProcedureDivisionLine == expected.ProcedureDivisionLine);
+    for (std::size_t k = 0; k < tree.nodes.size(); ++k) {
+        const StructureNode &node = tree.nodes[k];
+        const StructureNode &other = expected.nodes[k];
+        FUZZ_CHECK(node.line == other.line && node.parent == other.parent && node.expanded == other.expanded);
+        std::string text = other.text;
+        if (lowered) {
+            for (char &c : text)
+                c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        }
+        FUZZ_CHECK_MSG(node.text == text, fuzz::printable(node.text) + " instead of " + fuzz::printable(text));
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char *>(data), size);
     const std::vector<std::string> lines = splitSourceLines(bytes);
+    std::string lowered(bytes);
+    for (char &c : lowered)
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     for (const bool pic01 : {false, true}) {
         for (const bool perform : {false, true}) {
             StructureOptions options;
             options.Pic01ShowOption = pic01;
             options.ShowPerformOption = perform;
-            checkTree(scanStructure(lines, options), lines.size());
+            const StructureTree tree = scanStructure(lines, options);
+            checkTree(tree, lines.size());
+            checkSameNodes(scanStructure(bytes, options), tree, false);
+            checkSameNodes(scanStructure(lowered, options), tree, true);
         }
     }
     checkWords(bytes);

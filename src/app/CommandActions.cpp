@@ -70,11 +70,14 @@ void CommandActions::createActions()
         {PrintSetup, "Print setup", {}},
         {Exit, "E&xit", ctrl(Qt::Key_Delete)},
         {Undo, "&Undo\tCtrl+Z", {}},
+        {Redo, "Re&do\tCtrl+Shift+Z", {}},
         {Cut, "Cu&t\tCtrl+X", {}, "cut", "Cut"},
         {Copy, "&Copy\tCtrl+C", {}, "copy", "Copy"},
         {Paste, "&Paste\tCtrl+V", {}, "paste", "Paste"},
         {SelectAll, "Select &all\tCtrl+A", {}},
         {Find, "&Find", ctrl(Qt::Key_F), "find", "Find"},
+        {FindNext, "Find &next", QKeySequence(Qt::Key_F3)},
+        {FindPrevious, "Find &previous", QKeySequence(Qt::SHIFT | Qt::Key_F3)},
         {Replace, "&Replace", ctrl(Qt::Key_R), "replace", "Replace"},
         {FindAll, "Find all", ctrl(Qt::Key_D), "find-all", "Find all"},
         {GoTo, "&Go to", ctrl(Qt::Key_G), "goto", "Go to"},
@@ -180,14 +183,14 @@ void CommandActions::createMenus(QMainWindow &window)
     m_recentMenu = bar->addMenu(QStringLiteral("&Recent"));
 
     QMenu *edit = bar->addMenu(QStringLiteral("&Edit"));
-    add(edit, {Undo});
+    add(edit, {Undo, Redo});
     edit->addSeparator();
     add(edit, {Cut, Copy, Paste});
     edit->addSeparator();
     add(edit, {SelectAll});
 
     QMenu *tools = bar->addMenu(QStringLiteral("Tools"));
-    add(tools, {Find, Replace, FindAll});
+    add(tools, {Find, FindNext, FindPrevious, Replace, FindAll});
     tools->addSeparator();
     add(tools, {GoTo, SplitScreen, RefreshTree});
     tools->addSeparator();

@@ -110,6 +110,7 @@ void MainWindow::bindCommands()
         {PrintSetup, [files] { files->printSetup(); }},
         {Exit, [this] { close(); }},
         {Undo, [area] { undoEdit(area->takeActiveDocument()); }},
+        {Redo, [area] { redoEdit(area->takeActiveDocument()); }},
         {UndoButton, [area] { undoEdit(area->takeActiveDocument()); }},
         {Cut, [area] { cutToClipboard(area->takeActiveDocument()); }},
         {Copy, [area] { copyToClipboard(area->takeActiveDocument()); }},
@@ -120,6 +121,8 @@ void MainWindow::bindCommands()
                  child->editor()->selectAllText();
          }},
         {Find, [this] { m_search->find(m_area->takeActiveDocument()); }},
+        {FindNext, [this] { m_search->findAgain(m_area->takeActiveDocument(), true); }},
+        {FindPrevious, [this] { m_search->findAgain(m_area->takeActiveDocument(), false); }},
         {Replace, [this] { m_search->replace(m_area->takeActiveDocument()); }},
         {FindAll, [this] { m_findAllDialog->showFor(m_area->takeActiveDocument()); }},
         {GoTo, [this] { goToLine(m_area->takeActiveDocument(), m_dialogs); }},

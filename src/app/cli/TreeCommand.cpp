@@ -2,7 +2,6 @@
 
 #include "app/cli/CliCommands.h"
 #include "common/core/FileIO.h"
-#include "document/core/SourceText.h"
 #include "structure/core/StructureScan.h"
 #include "structure/core/TreeListing.h"
 
@@ -34,8 +33,7 @@ int printTree(const std::string &path, const norvane::StructureOptions &options)
         std::fprintf(stderr, "norvane-cli tree: %s\n", bytes.error().c_str());
         return 2;
     }
-    const std::vector<std::string> lines = norvane::splitSourceLines(bytes.value());
-    const std::string listing = norvane::treeListing(norvane::scanStructure(lines, options));
+    const std::string listing = norvane::treeListing(norvane::scanStructure(bytes.value(), options));
 
 #ifdef _WIN32
     _setmode(_fileno(stdout), _O_BINARY); // line feeds only, bytes unchanged

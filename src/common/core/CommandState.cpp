@@ -6,10 +6,10 @@ namespace {
 
 constexpr std::array<std::string_view, CommandCount> kNames = {
     "Open", "New", "Close", "ReadOnlyMode", "UpdateMode", "Save", "SaveAll", "SaveAs", "Print", "PrintSetup", "Exit",
-    "Undo", "Cut", "Copy", "Paste", "SelectAll",
-    "Find", "Replace", "FindAll", "GoTo", "SplitScreen", "RefreshTree", "Indent", "Unindent", "CalcOffset",
-    "EditDataFile", "Comment", "Uncomment", "Track", "BackTrack", "HideToolbar", "Options", "Font",
-    "RecordFields", "RecordBytes", "NextInvalidCell",
+    "Undo", "Redo", "Cut", "Copy", "Paste", "SelectAll",
+    "Find", "FindNext", "FindPrevious", "Replace", "FindAll", "GoTo", "SplitScreen", "RefreshTree", "Indent",
+    "Unindent", "CalcOffset", "EditDataFile", "Comment", "Uncomment", "Track", "BackTrack", "HideToolbar", "Options",
+    "Font", "RecordFields", "RecordBytes", "NextInvalidCell",
     "Cascade", "Tile", "MinimizeAll", "NextWindow", "PreviousWindow",
     "Help", "About",
     "UndoButton",
@@ -47,8 +47,8 @@ CommandStates noDocumentLeftStates()
 {
     CommandStates states;
     states.set({Close, SaveAs, Cut, Copy, Paste, SelectAll, Save, ReadOnlyMode, UpdateMode, Cascade, Tile, MinimizeAll,
-                CalcOffset, EditDataFile, Find, FindAll, GoTo, Print, Replace, Track, BackTrack, Undo, UndoButton,
-                RefreshTree, Indent, Unindent, Comment, Uncomment, SplitScreen},
+                CalcOffset, EditDataFile, Find, FindNext, FindPrevious, FindAll, GoTo, Print, Replace, Track, BackTrack,
+                Undo, Redo, UndoButton, RefreshTree, Indent, Unindent, Comment, Uncomment, SplitScreen},
                false);
     return states;
 }
@@ -57,9 +57,9 @@ CommandStates noDocumentState()
 {
     CommandStates states;
     states.set({Open, MinimizeAll}, true);
-    states.set({Close, SaveAs, Paste, SelectAll, Cascade, Tile, Find, FindAll, Print, ReadOnlyMode, UpdateMode, Save,
-                RefreshTree, Undo, UndoButton, Cut, Copy, GoTo, CalcOffset, EditDataFile, SplitScreen, Replace, Track,
-                BackTrack},
+    states.set({Close, SaveAs, Paste, SelectAll, Cascade, Tile, Find, FindNext, FindPrevious, FindAll, Print,
+                ReadOnlyMode, UpdateMode, Save, RefreshTree, Undo, Redo, UndoButton, Cut, Copy, GoTo, CalcOffset,
+                EditDataFile, SplitScreen, Replace, Track, BackTrack},
                false);
     return states;
 }
@@ -67,7 +67,9 @@ CommandStates noDocumentState()
 CommandStates activationCommonStates()
 {
     CommandStates states;
-    states.set({Close, SaveAs, Paste, SelectAll, Cascade, Tile, MinimizeAll, Find, FindAll, Print}, true);
+    states.set({Close, SaveAs, Paste, SelectAll, Cascade, Tile, MinimizeAll, Find, FindNext, FindPrevious, FindAll,
+                Print},
+               true);
     return states;
 }
 
@@ -95,8 +97,8 @@ CommandStates saveCommandStates(bool readOnly, bool modified)
 CommandStates sourceCommandStates(const SourceWindowFacts &facts)
 {
     CommandStates states;
-    states.set({Open, SaveAs, Close, Cascade, Tile, MinimizeAll, Print, Find, FindAll, RefreshTree, Undo, UndoButton,
-                SelectAll, GoTo},
+    states.set({Open, SaveAs, Close, Cascade, Tile, MinimizeAll, Print, Find, FindNext, FindPrevious, FindAll,
+                RefreshTree, Undo, Redo, UndoButton, SelectAll, GoTo},
                true);
     states.set({Cut, Copy, CalcOffset, EditDataFile, RecordFields, RecordBytes, NextInvalidCell}, false);
     states.set({Paste, Replace}, !facts.readOnly);
@@ -112,8 +114,9 @@ static CommandStates gridWindowStates(bool clipboard)
 {
     CommandStates states;
     states.set({Open, Save, Close, Cascade, Tile, MinimizeAll}, true);
-    states.set({SaveAs, ReadOnlyMode, UpdateMode, Print, Find, FindAll, RefreshTree, Undo, UndoButton, SelectAll, GoTo,
-                Replace, CalcOffset, EditDataFile, SplitScreen, Track, BackTrack, Indent, Unindent, Comment, Uncomment},
+    states.set({SaveAs, ReadOnlyMode, UpdateMode, Print, Find, FindNext, FindPrevious, FindAll, RefreshTree, Undo, Redo,
+                UndoButton, SelectAll, GoTo, Replace, CalcOffset, EditDataFile, SplitScreen, Track, BackTrack, Indent,
+                Unindent, Comment, Uncomment},
                false);
     states.set({Cut, Copy, Paste}, clipboard);
     states.set({RecordFields, RecordBytes, NextInvalidCell}, clipboard);

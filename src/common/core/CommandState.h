@@ -13,9 +13,9 @@ enum class CommandId {
     // File menu
     Open, New, Close, ReadOnlyMode, UpdateMode, Save, SaveAll, SaveAs, Print, PrintSetup, Exit,
     // Edit menu
-    Undo, Cut, Copy, Paste, SelectAll,
+    Undo, Redo, Cut, Copy, Paste, SelectAll,
     // Tools menu
-    Find, Replace, FindAll, GoTo, SplitScreen, RefreshTree, Indent, Unindent, CalcOffset, EditDataFile, Comment,
+    Find, FindNext, FindPrevious, Replace, FindAll, GoTo, SplitScreen, RefreshTree, Indent, Unindent, CalcOffset, EditDataFile, Comment,
     Uncomment, Track, BackTrack, HideToolbar, Options, Font,
     // Tools menu, data windows: the current record's fields and bytes, the next invalid cell
     RecordFields, RecordBytes, NextInvalidCell,

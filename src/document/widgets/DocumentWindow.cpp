@@ -10,12 +10,13 @@
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/DocumentMenus.h"
 #include "document/widgets/EditorKeys.h"
+#include "document/widgets/PlaceTracker.h"
 #include "document/widgets/SourceEditor.h"
 #include "editing/core/TransformSelectedLines.h"
 #include "layout/widgets/RecordWindows.h"
-#include "search/core/ShiftLog.h"
 #include "search/widgets/FindAll.h"
 #include "search/widgets/FindResultsModel.h"
+#include "search/widgets/FindResultsView.h"
 #include "settings/core/Settings.h"
 #include "structure/widgets/StructureTreeView.h"
 
@@ -28,8 +29,6 @@
 #include <QTableView>
 #include <QTextBlock>
 #include <QVBoxLayout>
-
-#include <cstdlib>
 
 namespace norvane {
 
@@ -69,7 +68,8 @@ DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(pa
     m_splitView->setFocusPolicy(Qt::ClickFocus);
     m_splitView->viewport()->setCursor(Qt::ArrowCursor);
     m_splitView->hide();
-    m_findResultsGrid = new QTableView(m_editorSplitter);
+    auto *findResultsGrid = new FindResultsView(m_editorSplitter);
+    m_findResultsGrid = findResultsGrid;
     m_findResultsGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_findResultsGrid->hide();
     m_layoutGrid = new QTableView(m_editorPanel);
@@ -105,13 +105,10 @@ DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(pa
     // Find-all results grid
     m_findResults = new FindResultsModel(this);
     setUpFindResultsGrid(*m_findResultsGrid, *m_findResults);
-    connect(m_findResultsGrid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex &current) {
-                if (current.isValid())
-                    goToFindResult(*this, current.row());
-            });
-    connect(m_findResultsGrid, &QAbstractItemView::activated, this,
-            [this](const QModelIndex &index) { goToFindResult(*this, index.row()); });
+    connect(findResultsGrid, &FindResultsView::rowChosen, this, [this](int row) { goToFindResult(*this, row); });
+
+    m_places = new PlaceTracker(
+        *m_editor, [this] { return storedPlaces(); }, [this] { placesMoved(); }, this);
 }
 
 DocumentWindow::~DocumentWindow() = default;
@@ -275,41 +272,33 @@ void DocumentWindow::syncToCaret(SourceEditor *editor)
         caretCommandStates(treeShown(), historyInUse().empty(), editor->selLength() >= 1, !editor->isReadOnly()));
 }
 
-void DocumentWindow::updateTree()
+std::vector<PlaceList> DocumentWindow::storedPlaces()
 {
-    if (syncSuspended)
-        return;
-    const int lineDelta = m_editor->lineCount() - lastLineCount;
-    const int charDelta = m_editor->textLength() - lastTextLength;
-    if (lineDelta == 0 && charDelta == 0)
-        return;
-    const int selStart = m_editor->selStart();
-    const int caretLine = m_editor->selStartLine();
-    // A stored value is after the edit when it is at or beyond the caret less
-    // the size of the change.
-    ShiftLog lines;
-    ShiftLog positions;
-    if (lineDelta != 0)
-        lines.add(caretLine - std::abs(lineDelta), lineDelta);
-    if (charDelta != 0)
-        positions.add(selStart - std::abs(charDelta), charDelta);
-    shiftStoredValues(lines, positions);
+    // The division lines are set with the tree and go with it.
+    const std::uint64_t tree = m_structureTree->generation();
+    return {
+        {PlaceKind::Line, m_structureTree->nodeData(), tree},
+        {PlaceKind::Line, std::span(&dataDivisionLine, 1), tree},
+        {PlaceKind::Line, std::span(&procedureDivisionLine, 1), tree},
+        {PlaceKind::Position, editorHistory, editorHistoryGeneration},
+        {PlaceKind::Line, m_findResults->lines(), m_findResults->generation()},
+        {PlaceKind::Position, m_findResults->positions(), m_findResults->generation()},
+    };
 }
 
-void DocumentWindow::shiftStoredValues(const ShiftLog &lines, const ShiftLog &positions)
+void DocumentWindow::placesMoved()
 {
-    dataDivisionLine = lines.apply(dataDivisionLine);
-    procedureDivisionLine = lines.apply(procedureDivisionLine);
-    if (treeShown() && !lines.empty())
-        m_structureTree->changeAllData([&lines](int line) { return lines.apply(line); });
-    if (!m_findResultsGrid->isHidden())
-        m_findResults->shift(lines, positions);
-    if (!positions.empty()) {
-        for (int &position : editorHistory)
-            position = positions.apply(position);
-    }
-    lastTextLength = m_editor->textLength();
-    lastLineCount = m_editor->lineCount();
+    m_findResults->placesMoved();
+}
+
+int DocumentWindow::takeLastTrack()
+{
+    TrackHistory &history = historyInUse();
+    const int position = history.back();
+    history.pop_back();
+    if (mainEditorActive)
+        ++editorHistoryGeneration;
+    return position;
 }
 
 // The last node at or before the line, or the nearest visible one before it
@@ -397,16 +386,14 @@ void DocumentWindow::transformSelectedLines(BlockEdit edit)
 
     // Later lines first, so the positions of the earlier ones stay as they were.
     m_editor->suspendRedraw();
-    QTextCursor cursor(document);
-    cursor.beginEditBlock();
-    for (auto it = plan.edits.crbegin(); it != plan.edits.crend(); ++it) {
-        const QTextBlock block = document->findBlockByNumber(first.blockNumber() + static_cast<int>(it->line));
-        const int at = block.position() + static_cast<int>(it->splice.offset);
-        cursor.setPosition(at);
-        cursor.setPosition(at + static_cast<int>(it->splice.removed), QTextCursor::KeepAnchor);
-        cursor.insertText(toQString(it->splice.inserted));
+    {
+        SourceEditor::EditRun run(*m_editor);
+        for (auto it = plan.edits.crbegin(); it != plan.edits.crend(); ++it) {
+            const QTextBlock block = document->findBlockByNumber(first.blockNumber() + static_cast<int>(it->line));
+            const int at = block.position() + static_cast<int>(it->splice.offset);
+            run.replace(at, at + static_cast<int>(it->splice.removed), toQString(it->splice.inserted));
+        }
     }
-    cursor.endEditBlock();
     m_editor->setSelection(start, length + static_cast<int>(plan.lengthChange));
     m_editor->resumeRedraw();
 }
@@ -500,6 +487,7 @@ void DocumentWindow::releaseOnClose()
     m_host.documentClosing(this);
     filePath.reset();
     editorHistory.clear();
+    ++editorHistoryGeneration;
     splitViewHistory.clear();
     m_host.setStatusPanel(0, QStringLiteral(" "));
     m_host.setStatusPanel(1, QStringLiteral(" "));

@@ -2,11 +2,13 @@
 
 #include "common/core/PathName.h"
 #include "document/core/LineEnding.h"
+#include "document/core/StoredPlaces.h"
 #include "editing/core/LineRule.h"
 #include "layout/core/Offsets.h"
 
 #include <QWidget>
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -21,8 +23,8 @@ class DocumentMenus;
 class EditorKeys;
 class LayoutTableModel;
 class RecordPanel;
-class ShiftLog;
 class FindResultsModel;
+class PlaceTracker;
 class SourceEditor;
 class StructureTreeView;
 
@@ -68,12 +70,12 @@ public:
     void syncToCaret(SourceEditor *editor);
     void editorSelectionChanged();
     void splitViewSelectionChanged();
-    // After an edit of the editor: shifts the stored lines (tree nodes, division
-    // lines, find-all rows) and positions (back-track history, find-all rows)
-    // that lie after the edit, instead of scanning the text again.
-    void updateTree();
-    // Moves the stored lines and positions by a run of edits made in one go.
-    void shiftStoredValues(const ShiftLog &lines, const ShiftLog &positions);
+    // The lines (tree nodes, division lines, find-all rows) and positions
+    // (back-track history, find-all rows) the window keeps about the editor's
+    // text. They follow every change of the text as it happens, the tree
+    // without a new scan: a node whose own line went stays on the line the
+    // change left in its place until the tree is built again.
+    [[nodiscard]] std::vector<PlaceList> storedPlaces();
 
     // Indent, Unindent, Comment or Uncomment of the selected lines of the editor,
     // as one undo step; the changed block stays selected.
@@ -97,6 +99,8 @@ public:
     // The editor in use: the editor, or the split view while it has the focus.
     [[nodiscard]] SourceEditor *editorInUse() const;
     [[nodiscard]] TrackHistory &historyInUse() { return mainEditorActive ? editorHistory : splitViewHistory; }
+    // Takes the latest place Track started from off the history in use.
+    int takeLastTrack();
 
     // Find-all results grid
     // Empties the grid, leaving it shown.
@@ -133,12 +137,11 @@ public:
     LineEnding lineEnding = LineEnding::None;
     bool fileEndsWithoutLineBreak = false; // the file read had text after its last line break
     QString dataFileName;                  // the record name, then the data file's path, of a data window
-    int lastLineCount = 0;                 // the editor's line count and text length when the
-    int lastTextLength = 0;                //   stored lines and positions were last brought in step
     int dataDivisionLine = 0;
     int procedureDivisionLine = 0;
     TrackHistory editorHistory;            // where Track started from, in the editor
     TrackHistory splitViewHistory;         // and in the split view
+    std::uint64_t editorHistoryGeneration = 0;   // changes whenever the editor's history loses entries
     bool mainEditorActive = true;          // the editor, not the split view, is in use
     bool insertMode = true;                // insert, or overtype
     bool isSourceWindow = false;
@@ -168,6 +171,7 @@ private:
     void treeMouseReleased(QMouseEvent *event);
     void goToSelectedNode(SourceEditor *editor);
     void highlightNodeOfLine(int line);
+    void placesMoved();
     // The close question; false keeps the window open.
     bool confirmClose();
     void releaseOnClose();
@@ -187,6 +191,7 @@ private:
     QTableView *m_findResultsGrid = nullptr;
     FindResultsModel *m_findResults = nullptr;   // the rows of the results grid
     QString m_caption;
+    PlaceTracker *m_places = nullptr;
     int m_treeWidth = 0;
     bool m_treeFollowsWidth = false;   // the tree is kept at a third of the width
 };

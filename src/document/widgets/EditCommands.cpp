@@ -4,6 +4,8 @@
 #include "document/widgets/SourceEditor.h"
 #include "layout/widgets/RecordWindows.h"
 
+#include <QTextDocument>
+
 namespace norvane {
 
 namespace {
@@ -19,7 +21,6 @@ void clipboardEdit(DocumentWindow *child, void (QPlainTextEdit::*edit)(), void (
     child->keyIsDown = false;
     if (!child->editor()->isReadOnly())
         (child->editor()->*edit)();
-    child->updateTree();
     child->editorSelectionChanged();
 }
 
@@ -31,6 +32,13 @@ void undoEdit(DocumentWindow *child)
     if (child != nullptr && child->isSourceWindow && child->editor()->isModified() &&
         !child->editor()->isReadOnly())
         child->editor()->undo();
+}
+
+void redoEdit(DocumentWindow *child)
+{
+    if (child != nullptr && child->isSourceWindow && !child->editor()->isReadOnly() &&
+        child->editor()->document()->isRedoAvailable())
+        child->editor()->redo();
 }
 
 void cutToClipboard(DocumentWindow *child)

@@ -73,13 +73,13 @@ void EditorKeys::keyPress(QKeyEvent *event, bool &handled)
     scheduleCaretShape();
     {
         // The change notifications of the key's edits leave their work to the
-        // end of the key: the tree, the command states and the status bar are
-        // brought up to date once.
+        // end of the key: the tree's selection, the command states and the
+        // status bar are brought up to date once. The stored lines follow each
+        // edit as it happens.
         const QScopedValueRollback keyDown(m_window.keyIsDown, true);
         const QScopedValueRollback suspended(m_window.syncSuspended, true);
         applyKey(event);
     }
-    m_window.updateTree();
     m_window.updateSaveCommands();
     m_window.editorSelectionChanged();
 }
@@ -157,7 +157,6 @@ void EditorKeys::insertTextAtCaret(const QString &text)
 void EditorKeys::insertIndentAtCaret()
 {
     insertTextAtCaret(QString(indentLength(), u' '));
-    m_window.updateTree();
 }
 
 void EditorKeys::deleteIndentChars(DeleteMode mode)

@@ -23,6 +23,8 @@
 #include <QFileInfo>
 #include <QPrinter>
 
+#include <optional>
+
 namespace norvane {
 
 namespace {
@@ -177,19 +179,24 @@ void FileCommands::showSourceDocument(const QString &path, const QString &captio
     // Kept for the save, so that a document saved unchanged is the file it was read from.
     child->lineEnding = keptLineEnding(bytes);
     child->fileEndsWithoutLineBreak = !bytes.empty() && !endsWithLineBreak(bytes);
-    // Breaks turned into line feeds on the bytes, the fastest place; loading also clears the modified flag.
-    child->editor()->loadText(toQString(withLineFeedBreaks(bytes)));
-    child->lastLineCount = child->editor()->lineCount();
-    child->lastTextLength = child->editor()->textLength();
-
     child->setCaption(caption);
     child->editor()->setReadOnlyMode(openReadOnly);
-    m_area.showNewDocument(child);
-
     child->filePath = std::make_unique<TPathName>();
     child->filePath->SetPath(path.toStdString());
-    if (hasTreeExtension(child->filePath->Ext))
-        buildTree(*child, m_host);
+
+    // The window takes its size and the tree pane its width before the text
+    // comes: the editor lays out a long text again whenever its width changes.
+    // The scan reads the bytes already in hand.
+    m_area.showNewDocument(child);
+    std::optional<StructureTree> tree;
+    if (hasTreeExtension(child->filePath->Ext)) {
+        tree = scanTree(m_host, bytes);
+        fitTreePane(*child, *tree);
+    }
+    // The document takes every kind of line break itself; loading also clears the modified flag.
+    child->editor()->loadText(toQString(bytes));
+    if (tree)
+        showTree(*child, m_host, *tree);
 
     child->editor()->setFocus();
     child->syncSuspended = false;

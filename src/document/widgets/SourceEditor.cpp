@@ -52,6 +52,35 @@ QString withLineFeeds(const QString &text)
 
 } // namespace
 
+SourceEditor::EditRun::EditRun(SourceEditor &editor) : m_editor(editor), m_cursor(editor.document())
+{
+    // The undo step returns the caret here.
+    m_cursor.setPosition(editor.textCursor().selectionStart());
+}
+
+SourceEditor::EditRun::~EditRun()
+{
+    if (m_started)
+        emit m_editor.editRunFinished();
+}
+
+void SourceEditor::EditRun::replace(int from, int to, const QString &text)
+{
+    if (!m_started) {
+        m_started = true;
+        emit m_editor.editRunStarted();
+        m_cursor.beginEditBlock();
+    } else {
+        // Each replacement closes its block, so the document reports it on its
+        // own, and joins the one before, so Undo takes the run back whole.
+        m_cursor.joinPreviousEditBlock();
+    }
+    m_cursor.setPosition(from);
+    m_cursor.setPosition(to, QTextCursor::KeepAnchor);
+    m_cursor.insertText(toEightBit(text));
+    m_cursor.endEditBlock();
+}
+
 SourceEditor::SourceEditor(QWidget *parent) : QPlainTextEdit(parent)
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -65,9 +94,12 @@ SourceEditor::SourceEditor(QWidget *parent) : QPlainTextEdit(parent)
 
 void SourceEditor::loadText(const QString &text)
 {
-    setPlainText(withLineFeeds(text));
+    // The document takes a carriage return, a line feed and the pair each as
+    // a line break itself.
+    setPlainText(text);
     document()->clearUndoRedoStacks();
     setModified(false);
+    emit textLoaded();
 }
 
 int SourceEditor::toPosition(int documentPosition) const
@@ -129,31 +161,153 @@ void SourceEditor::scrollToContext(int line)
     setFirstVisibleLine(line < 5 ? 0 : line - 5);
 }
 
+namespace {
+
+// A find text's lines: what it holds between its line breaks.
+QStringList linesOf(const QString &text)
+{
+    return withLineFeeds(text).split(u'\n');
+}
+
+} // namespace
+
+int SourceEditor::positionsOf(const QString &text)
+{
+    const QStringList parts = linesOf(text);
+    int positions = 2 * static_cast<int>(parts.size() - 1);
+    for (const QString &part : parts)
+        positions += static_cast<int>(part.size());
+    return positions;
+}
+
 int SourceEditor::findText(int start, int end, const QString &text, bool matchCase, bool wholeWord) const
 {
-    if (text.isEmpty() || end <= start)
-        return -1;
+    return findFrom(toDocumentPosition(std::max(start, 0)), end, text, matchCase, wholeWord).position;
+}
+
+SourceEditor::Match SourceEditor::findFrom(int documentStart, int end, const QString &text, bool matchCase,
+                                           bool wholeWord) const
+{
+    if (text.isEmpty())
+        return {};
     const Qt::CaseSensitivity sensitivity = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    const bool wordAtStart = isWordCharacter(text.front());
-    const bool wordAtEnd = isWordCharacter(text.back());
-    const int from = toDocumentPosition(std::max(start, 0));
-    for (QTextBlock block = document()->findBlock(from); block.isValid(); block = block.next()) {
+    const QStringList parts = linesOf(text);
+    const int length = positionsOf(text);
+    const QString &head = parts.front();
+    const QString &tail = parts.back();
+    // Whole words: a word character at either end of the text may not go on
+    // into the text around it.
+    const bool wordAtStart = !head.isEmpty() && isWordCharacter(head.front());
+    const bool wordAtEnd = !tail.isEmpty() && isWordCharacter(tail.back());
+    const auto boundaryBefore = [&](const QString &line, qsizetype offset) {
+        return !wholeWord || !wordAtStart || offset == 0 || !isWordCharacter(line.at(offset - 1));
+    };
+    const auto boundaryAfter = [&](const QString &line, qsizetype after) {
+        return !wholeWord || !wordAtEnd || after >= line.size() || !isWordCharacter(line.at(after));
+    };
+
+    for (QTextBlock block = document()->findBlock(std::max(documentStart, 0)); block.isValid(); block = block.next()) {
         const int blockStart = block.position() + block.blockNumber();
         if (blockStart > end)
             break;
         const QString line = block.text();
-        qsizetype offset = block.contains(from) ? from - block.position() : 0;
-        while ((offset = line.indexOf(text, offset, sensitivity)) >= 0) {
-            const int match = blockStart + static_cast<int>(offset);
-            if (match + text.size() > end)
-                return -1;
-            const qsizetype after = offset + text.size();
-            const bool boundaryBefore = !wordAtStart || offset == 0 || !isWordCharacter(line.at(offset - 1));
-            const bool boundaryAfter = !wordAtEnd || after >= line.size() || !isWordCharacter(line.at(after));
-            if (match >= start && (!wholeWord || (boundaryBefore && boundaryAfter)))
-                return match;
-            ++offset;
+        const qsizetype from = block.contains(documentStart) ? documentStart - block.position() : 0;
+        if (parts.size() == 1) {
+            qsizetype offset = from;
+            while ((offset = line.indexOf(text, offset, sensitivity)) >= 0) {
+                const int match = blockStart + static_cast<int>(offset);
+                if (match + length > end)
+                    return {};
+                if (boundaryBefore(line, offset) && boundaryAfter(line, offset + text.size()))
+                    return {match, block.position() + static_cast<int>(offset)};
+                ++offset;
+            }
+            continue;
         }
+        // Across lines: the first part ends this line, the middle ones are
+        // whole lines, the last one begins the line after them.
+        const qsizetype offset = line.size() - head.size();
+        if (offset < from || QStringView(line).mid(offset).compare(head, sensitivity) != 0 || !boundaryBefore(line, offset))
+            continue;
+        QTextBlock next = block.next();
+        bool matches = true;
+        for (qsizetype k = 1; matches && k < parts.size(); ++k, next = next.next()) {
+            if (!next.isValid()) {
+                matches = false;
+                break;
+            }
+            const QString nextLine = next.text();
+            const QString &part = parts.at(k);
+            if (k + 1 < parts.size())
+                matches = nextLine.compare(part, sensitivity) == 0;
+            else
+                matches = nextLine.startsWith(part, sensitivity) && boundaryAfter(nextLine, part.size());
+        }
+        if (!matches)
+            continue;
+        const int match = blockStart + static_cast<int>(offset);
+        if (match + length > end)
+            return {};
+        return {match, block.position() + static_cast<int>(offset)};
+    }
+    return {};
+}
+
+int SourceEditor::findLastText(int start, int end, const QString &text, bool matchCase, bool wholeWord) const
+{
+    const int lastStart = end - positionsOf(text);   // where the last match may begin
+    if (text.isEmpty() || lastStart < start)
+        return -1;
+    const Qt::CaseSensitivity sensitivity = matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    const QStringList parts = linesOf(text);
+    const QString &head = parts.front();
+    const QString &tail = parts.back();
+    const bool wordAtStart = !head.isEmpty() && isWordCharacter(head.front());
+    const bool wordAtEnd = !tail.isEmpty() && isWordCharacter(tail.back());
+    const auto boundaryBefore = [&](const QString &line, qsizetype offset) {
+        return !wholeWord || !wordAtStart || offset == 0 || !isWordCharacter(line.at(offset - 1));
+    };
+    const auto boundaryAfter = [&](const QString &line, qsizetype after) {
+        return !wholeWord || !wordAtEnd || after >= line.size() || !isWordCharacter(line.at(after));
+    };
+
+    for (QTextBlock block = document()->findBlock(toDocumentPosition(lastStart)); block.isValid();
+         block = block.previous()) {
+        const int blockStart = block.position() + block.blockNumber();
+        const QString line = block.text();
+        if (blockStart + line.size() < start)
+            break;
+        const qsizetype highest = std::min<qsizetype>(line.size(), lastStart - blockStart);
+        if (highest < 0)
+            continue;
+        if (parts.size() == 1) {
+            for (qsizetype offset = highest; offset >= 0; --offset) {
+                offset = line.lastIndexOf(text, offset, sensitivity);
+                if (offset < 0 || blockStart + offset < start)
+                    break;
+                if (boundaryBefore(line, offset) && boundaryAfter(line, offset + text.size()))
+                    return blockStart + static_cast<int>(offset);
+            }
+            continue;
+        }
+        const qsizetype offset = line.size() - head.size();
+        if (offset < 0 || offset > highest || blockStart + offset < start ||
+            QStringView(line).mid(offset).compare(head, sensitivity) != 0 || !boundaryBefore(line, offset))
+            continue;
+        bool matches = true;
+        QTextBlock next = block.next();
+        for (qsizetype k = 1; matches && k < parts.size(); ++k, next = next.next()) {
+            if (!next.isValid())
+                return -1;
+            const QString nextLine = next.text();
+            const QString &part = parts.at(k);
+            if (k + 1 < parts.size())
+                matches = nextLine.compare(part, sensitivity) == 0;
+            else
+                matches = nextLine.startsWith(part, sensitivity) && boundaryAfter(nextLine, part.size());
+        }
+        if (matches)
+            return blockStart + static_cast<int>(offset);
     }
     return -1;
 }
@@ -205,6 +359,16 @@ void SourceEditor::setSelection(int start, int length)
 QString SourceEditor::selectedText() const
 {
     QString text = textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    return text;
+}
+
+QString SourceEditor::textBetween(int start, int end) const
+{
+    QTextCursor cursor(document());
+    cursor.setPosition(toDocumentPosition(start));
+    cursor.setPosition(toDocumentPosition(end), QTextCursor::KeepAnchor);
+    QString text = cursor.selectedText();
     text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
     return text;
 }
@@ -269,6 +433,18 @@ std::vector<std::string> SourceEditor::byteLines() const
     for (int i = 0; i < count && block.isValid(); ++i, block = block.next())
         result.push_back(toBytes(block.text()));
     return result;
+}
+
+std::string SourceEditor::textBytes() const
+{
+    const QString raw = document()->toRawText();
+    std::string bytes(static_cast<std::size_t>(raw.size()), '\0');
+    const QChar *from = raw.constData();
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char16_t c = from[i].unicode();
+        bytes[i] = c == QChar::ParagraphSeparator ? '\n' : c > 0xFF ? '?' : static_cast<char>(c);
+    }
+    return bytes;
 }
 
 void SourceEditor::setLineText(int line, const QString &text)
@@ -341,20 +517,18 @@ void SourceEditor::stripTrailingSpaces()
     const int caretOffset = selStart() - lineIndex(caretLine);
     const int firstVisible = firstVisibleLine();
     suspendRedraw();
-    QTextCursor cursor(document());
-    cursor.beginEditBlock();
-    for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
-        const QString text = block.text();
-        qsizetype end = text.size();
-        while (end > 0 && text.at(end - 1) == u' ')
-            --end;
-        if (end == text.size())
-            continue;
-        cursor.setPosition(block.position() + static_cast<int>(end));
-        cursor.setPosition(block.position() + static_cast<int>(text.size()), QTextCursor::KeepAnchor);
-        cursor.removeSelectedText();
+    {
+        EditRun run(*this);
+        for (QTextBlock block = document()->firstBlock(); block.isValid(); block = block.next()) {
+            const QString text = block.text();
+            qsizetype end = text.size();
+            while (end > 0 && text.at(end - 1) == u' ')
+                --end;
+            if (end < text.size())
+                run.replace(block.position() + static_cast<int>(end), block.position() + static_cast<int>(text.size()),
+                            QString());
+        }
     }
-    cursor.endEditBlock();
     const int lineLength = static_cast<int>(lineText(caretLine).size());
     setSelStart(lineIndex(caretLine) + std::min(caretOffset, lineLength));
     setFirstVisibleLine(firstVisible);
@@ -421,6 +595,15 @@ void SourceEditor::standardKeyPress(QKeyEvent *event)
 // it reaches keyPressEvent in a read-only editor too (see standardKeyPress).
 bool SourceEditor::event(QEvent *event)
 {
+    // Ctrl+Y is the program's Save all; where the platform also makes it Redo
+    // (Windows), the editor does not take it (Redo is Ctrl+Shift+Z everywhere).
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+            event->ignore();
+            return false;
+        }
+    }
     if (event->type() == QEvent::KeyPress) {
         auto *keyEvent = static_cast<QKeyEvent *>(event);
         if (keyEvent->key() == Qt::Key_Tab || keyEvent->key() == Qt::Key_Backtab) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 #include <string>
 #include <vector>
@@ -20,6 +21,27 @@ class SourceEditor : public QPlainTextEdit {
     Q_OBJECT
 
 public:
+    // Replacements made as one undo step, each reported by the document as a
+    // change of its own, so that whatever follows the text follows each one
+    // exactly. Undo of the step puts the caret back where it stood when the
+    // run began.
+    class EditRun {
+    public:
+        explicit EditRun(SourceEditor &editor);
+        ~EditRun();
+        EditRun(const EditRun &) = delete;
+        EditRun &operator=(const EditRun &) = delete;
+
+        // Replaces the text between two positions of the document (where a
+        // line break counts one).
+        void replace(int from, int to, const QString &text);
+
+    private:
+        SourceEditor &m_editor;
+        QTextCursor m_cursor;
+        bool m_started = false;
+    };
+
     explicit SourceEditor(QWidget *parent = nullptr);
 
     // Loads a whole text (any line breaks), clears the undo history and the modified flag.
@@ -27,6 +49,8 @@ public:
 
     // The line holding the position.
     [[nodiscard]] int lineFromChar(int position) const;
+    // The document's own position (a line break counting one) for a position.
+    [[nodiscard]] int documentPosition(int position) const { return toDocumentPosition(position); }
     // The position of the line's first character; -1 for the line holding the
     // selection start (the caret when nothing is selected); -1 when there is no such line.
     [[nodiscard]] int lineIndex(int line) const;
@@ -41,8 +65,22 @@ public:
     void scrollToContext(int line);
 
     // The position of the first match lying between start and end, or -1. Word
-    // characters for wholeWord are letters, digits, "-" and "_".
+    // characters for wholeWord are letters, digits, "-" and "_". A text with
+    // line breaks (carriage return, line feed or both) matches across lines.
     [[nodiscard]] int findText(int start, int end, const QString &text, bool matchCase, bool wholeWord) const;
+    // A match, in positions and in the document's own positions (a line break
+    // counting one there).
+    struct Match {
+        int position = -1;
+        int documentPosition = -1;
+    };
+    // The same search from a document position.
+    [[nodiscard]] Match findFrom(int documentStart, int end, const QString &text, bool matchCase,
+                                 bool wholeWord) const;
+    // The last match lying between start and end, or -1.
+    [[nodiscard]] int findLastText(int start, int end, const QString &text, bool matchCase, bool wholeWord) const;
+    // How many positions a text takes in the editor, each line break two.
+    [[nodiscard]] static int positionsOf(const QString &text);
 
     [[nodiscard]] int selStart() const;
     [[nodiscard]] int selLength() const;
@@ -56,6 +94,8 @@ public:
     void setSelection(int start, int length);
     // The selected text, line breaks as carriage return and line feed.
     [[nodiscard]] QString selectedText() const;
+    // The text between two positions, line breaks as carriage return and line feed.
+    [[nodiscard]] QString textBetween(int start, int end) const;
     // Replaces the selection (or inserts at the caret) as one undo step.
     void replaceSelection(const QString &text);
     void selectAllText();
@@ -69,6 +109,9 @@ public:
     [[nodiscard]] QStringList lines() const;
     // The lines as the file's bytes, for the core.
     [[nodiscard]] std::vector<std::string> byteLines() const;
+    // The whole text as 8-bit bytes in one buffer, lines ended by line feeds,
+    // for a scan that reads it in place.
+    [[nodiscard]] std::string textBytes() const;
     void setLineText(int line, const QString &text);
     void insertLine(int line, const QString &text);
     void deleteLine(int line);
@@ -106,6 +149,11 @@ signals:
     void exited();
     // The caret moved or the selection changed.
     void selectionChange();
+    // A whole new text was loaded: nothing before it can be undone.
+    void textLoaded();
+    // The changes between these two are one run (see EditRun).
+    void editRunStarted();
+    void editRunFinished();
 
 protected:
     bool event(QEvent *event) override;

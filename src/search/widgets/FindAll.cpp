@@ -61,6 +61,7 @@ public:
     [[nodiscard]] const std::string &text() const { return m_text; }
     // The header of the current line; every line above it has been looked at.
     [[nodiscard]] std::string header() const { return m_headers.header(); }
+    [[nodiscard]] int headerLine() const { return m_headers.headerLine(); }
 
 private:
     void take()
@@ -116,7 +117,8 @@ void findAllOccurrences(DocumentWindow &child, DocumentHost &host, const FindAll
         repaintStatusBar(child);
 
         LineWalk walk(editor, child.treeShown());
-        const int findLength = static_cast<int>(query.text.size());
+        const int findLength = SourceEditor::positionsOf(query.text);
+        const bool acrossLines = findLength != static_cast<int>(query.text.size()) || query.text.contains(u'\r');
         int position = 0;
         while (position >= 0) {
             const int match = editor.findText(position, length, query.text, query.matchCase, query.wholeWord);
@@ -127,13 +129,16 @@ void findAllOccurrences(DocumentWindow &child, DocumentHost &host, const FindAll
             row.line = walk.line();
             row.position = match;
             row.text = toQString(TrimBlanks(walk.text()));
-            if (child.treeShown()) {
-                const QString header = toQString(walk.header());
-                if (header != row.text)
-                    row.header = header;
+            // A match on the header line itself names no header.
+            if (child.treeShown() && walk.headerLine() != walk.line())
+                row.header = toQString(walk.header());
+            if (acrossLines) {
+                row.found = editor.textBetween(match, match + findLength);
+            } else {
+                const auto column = static_cast<std::size_t>(match - walk.lineStart());
+                row.found =
+                    toQString(std::string_view(walk.text()).substr(column, static_cast<std::size_t>(findLength)));
             }
-            const auto column = static_cast<std::size_t>(match - walk.lineStart());
-            row.found = toQString(std::string_view(walk.text()).substr(column, static_cast<std::size_t>(findLength)));
             rows.push_back(std::move(row));
             position = match + findLength;
         }

@@ -1,8 +1,5 @@
 #include "search/widgets/FindResultsModel.h"
 
-#include "search/core/ShiftLog.h"
-
-#include <iterator>
 
 namespace norvane {
 
@@ -25,9 +22,16 @@ QVariant FindResultsModel::data(const QModelIndex &index, int role) const
     return cellText(index.row(), index.column());
 }
 
+FindResult FindResultsModel::result(int row) const
+{
+    const auto index = static_cast<std::size_t>(row);
+    const Texts &texts = m_rows[index];
+    return {m_lines[index], texts.header, texts.text, m_positions[index], texts.found};
+}
+
 QString FindResultsModel::cellText(int row, int column) const
 {
-    const FindResult &found = result(row);
+    const FindResult found = result(row);
     switch (column) {
     case LineColumn:
         return QStringLiteral("line %1").arg(found.line + 1);
@@ -59,7 +63,11 @@ void FindResultsModel::append(std::vector<FindResult> rows)
         return;
     const int first = rowCount();
     beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
-    m_rows.insert(m_rows.end(), std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+    for (FindResult &row : rows) {
+        m_rows.push_back({std::move(row.header), std::move(row.text), std::move(row.found)});
+        m_lines.push_back(row.line);
+        m_positions.push_back(row.position);
+    }
     endInsertRows();
 }
 
@@ -69,18 +77,16 @@ void FindResultsModel::clear()
         return;
     beginResetModel();
     m_rows.clear();
+    m_lines.clear();
+    m_positions.clear();
+    ++m_generation;
     endResetModel();
 }
 
-void FindResultsModel::shift(const ShiftLog &lines, const ShiftLog &positions)
+void FindResultsModel::placesMoved()
 {
-    if (m_rows.empty() || (lines.empty() && positions.empty()))
-        return;
-    for (FindResult &row : m_rows) {
-        row.line = lines.apply(row.line);
-        row.position = positions.apply(row.position);
-    }
-    emit dataChanged(index(0, LineColumn), index(rowCount() - 1, PositionColumn), {Qt::DisplayRole});
+    if (!m_rows.empty())
+        emit dataChanged(index(0, LineColumn), index(rowCount() - 1, PositionColumn), {Qt::DisplayRole});
 }
 
 } // namespace norvane

@@ -3,11 +3,11 @@
 #include <QAbstractTableModel>
 #include <QString>
 
+#include <cstdint>
+#include <span>
 #include <vector>
 
 namespace norvane {
-
-class ShiftLog;
 
 // One occurrence found by Find all.
 struct FindResult {
@@ -34,7 +34,7 @@ public:
     [[nodiscard]] QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
     [[nodiscard]] bool isEmpty() const { return m_rows.empty(); }
-    [[nodiscard]] const FindResult &result(int row) const { return m_rows[static_cast<std::size_t>(row)]; }
+    [[nodiscard]] FindResult result(int row) const;
     // The cell text as the grid shows it.
     [[nodiscard]] QString cellText(int row, int column) const;
     // The longest text of the column, to size the column by.
@@ -42,12 +42,26 @@ public:
 
     void append(std::vector<FindResult> rows);
     void clear();
-    // Keeps the rows on their text after edits: lines and positions at or after
-    // an edit's threshold move by its delta.
-    void shift(const ShiftLog &lines, const ShiftLog &positions);
+
+    // The rows' lines and positions, which follow the edits of the text; the
+    // generation changes whenever rows go.
+    [[nodiscard]] std::span<int> lines() { return m_lines; }
+    [[nodiscard]] std::span<int> positions() { return m_positions; }
+    [[nodiscard]] std::uint64_t generation() const { return m_generation; }
+    // The grid shows the lines and positions as they now stand.
+    void placesMoved();
 
 private:
-    std::vector<FindResult> m_rows;
+    struct Texts {
+        QString header;
+        QString text;
+        QString found;
+    };
+
+    std::vector<Texts> m_rows;
+    std::vector<int> m_lines;
+    std::vector<int> m_positions;
+    std::uint64_t m_generation = 0;
 };
 
 } // namespace norvane

@@ -2,11 +2,6 @@
 
 #include "document/widgets/SourceEditor.h"
 #include "document/widgets/DocumentWindow.h"
-#include "search/core/ShiftLog.h"
-
-#include <QTextCursor>
-
-#include <cstdlib>
 
 namespace norvane {
 
@@ -43,57 +38,46 @@ int ReplaceAllRun::replace()
     if (m_find.isEmpty())
         return 0;
     SourceEditor &editor = *m_child.editor();
-    // Stored values must be in step with the text before the run shifts them.
-    m_child.updateTree();
     m_child.syncSuspended = true;
 
     const QString inserted = asEditorText(m_replace);
     const auto insertedLines = static_cast<int>(inserted.count(u'\n'));
     const int insertedLength = static_cast<int>(inserted.size()) + insertedLines;   // a line break counts two
-    const auto findLength = static_cast<int>(m_find.size());
+    const int findLength = SourceEditor::positionsOf(m_find);
+    const auto findDocumentLength = static_cast<int>(asEditorText(m_find).size());   // a line break counts one
     const int charDelta = insertedLength - findLength;
 
-    ShiftLog lineShifts;
-    ShiftLog positionShifts;
     int end = m_selectionEnd;
-    int from = m_inSelection ? m_caret : 0;
+    // The search goes on in the document's own positions: no conversion per match.
+    int from = m_inSelection ? editor.documentPosition(m_caret) : 0;
     int caret = m_caret;
     bool caretSettled = m_inSelection;   // matches start at or after a selection's start
     int count = 0;
-
-    QTextCursor cursor(editor.document());
-    cursor.beginEditBlock();
-    while (true) {
-        const int match = editor.findText(from, editor.textLength(), m_find, m_matchCase, m_wholeWord);
-        if (match < 0 || (m_inSelection && match + findLength > end))
-            break;
-        if (!caretSettled) {
-            if (match + findLength <= caret) {
-                caret += charDelta;
-            } else {
-                if (match < caret)
-                    caret = match;   // the caret was inside the text replaced
-                caretSettled = true;
+    {
+        // One undo step, which brings the caret back where it is now; the
+        // window's stored places follow each replacement.
+        SourceEditor::EditRun run(editor);
+        while (true) {
+            const SourceEditor::Match found =
+                editor.findFrom(from, editor.textLength(), m_find, m_matchCase, m_wholeWord);
+            const int match = found.position;
+            if (match < 0 || (m_inSelection && match + findLength > end))
+                break;
+            if (!caretSettled) {
+                if (match + findLength <= caret) {
+                    caret += charDelta;
+                } else {
+                    if (match < caret)
+                        caret = match;   // the caret was inside the text replaced
+                    caretSettled = true;
+                }
             }
+            run.replace(found.documentPosition, found.documentPosition + findDocumentLength, inserted);
+            end += charDelta;
+            from = found.documentPosition + static_cast<int>(inserted.size());
+            ++count;
         }
-        // A match lies within one line, whose line breaks before it count two positions each.
-        const int line = editor.lineFromChar(match);
-        cursor.setPosition(match - line);
-        cursor.setPosition(match - line + findLength, QTextCursor::KeepAnchor);
-        cursor.insertText(inserted);
-
-        // The update after a single edit shifts what lies after the caret, less the size of the change.
-        const int caretAfter = match + insertedLength;
-        positionShifts.add(caretAfter - std::abs(charDelta), charDelta);
-        if (insertedLines != 0)
-            lineShifts.add(editor.lineFromChar(caretAfter) - insertedLines, insertedLines);
-        end += charDelta;
-        from = caretAfter;
-        ++count;
     }
-    cursor.endEditBlock();
-
-    m_child.shiftStoredValues(lineShifts, positionShifts);
     editor.setSelStart(caret);
     m_child.syncSuspended = false;
     return count;

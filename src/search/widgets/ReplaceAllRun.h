@@ -9,9 +9,9 @@ class DocumentWindow;
 // One Replace All in a document window's main editor: every match in the whole
 // text, or, when the selection spans lines, every match inside the selection
 // as it was made (its end moves with the replacements). The replacements are
-// one undo step; the window's stored lines and positions (tree, division
-// lines, find-all rows, back-track history) follow the text as if brought in
-// step after each replacement, and the caret stays on its text.
+// one undo step, whose undo brings the caret back where it stood; the window's
+// stored lines and positions (tree, division lines, find-all rows, back-track
+// history) follow each replacement, and the caret stays on its text.
 class ReplaceAllRun {
 public:
     ReplaceAllRun(DocumentWindow &child, QString findText, QString replaceText, bool matchCase, bool wholeWord);

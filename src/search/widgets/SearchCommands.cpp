@@ -75,37 +75,46 @@ void SearchCommands::replace(DocumentWindow *child)
     placeDialog(*replaceDialog, *child);
 }
 
-int SearchCommands::searchAndSelect(SourceEditor &editor, const QString &text, bool matchCase, bool wholeWord)
+int SearchCommands::searchAndSelect(SourceEditor &editor, const QString &text, bool matchCase, bool wholeWord,
+                                    bool forward)
 {
-    const int start = editor.selStart() + editor.selLength();
-    const int match = editor.findText(start, editor.textLength(), text, matchCase, wholeWord);
+    const int length = SourceEditor::positionsOf(text);
+    int match = -1;
+    if (forward) {
+        match = editor.findText(editor.selStart() + editor.selLength(), editor.textLength(), text, matchCase, wholeWord);
+    } else if (const int start = editor.selStart(); start > 0) {
+        // The last match that begins before the selection.
+        match = editor.findLastText(0, std::min(editor.textLength(), start - 1 + length), text, matchCase, wholeWord);
+    }
     if (match < 0)
         return -1;
     keepSelectionShown(editor);
-    editor.setSelection(match, static_cast<int>(text.size()));
+    editor.setSelection(match, length);
     editor.scrollToContext(editor.lineFromChar(match));
     return match;
 }
 
-void SearchCommands::findInEditor(SourceEditor &editor, const FindReplaceDialog &dialog)
+void SearchCommands::findInEditor(SourceEditor &editor, const FindReplaceDialog &dialog, bool forward)
 {
     const QString text = dialog.findText();
     if (text.isEmpty())
         return;
     std::optional<WaitCursor> wait(std::in_place);
     editor.suspendRedraw();
-    int match = searchAndSelect(editor, text, dialog.matchCase(), dialog.wholeWord());
+    int match = searchAndSelect(editor, text, dialog.matchCase(), dialog.wholeWord(), forward);
     editor.resumeRedraw();
     if (match >= 0)
         return;
     wait.reset();
-    if (m_host.dialogs().message(Dialogs::Icon::Confirmation, QStringLiteral("End of file - restart from top?"),
-                                 Dialogs::Buttons::OkCancel) != Dialogs::Answer::Ok)
+    const QString question =
+        forward ? QStringLiteral("End of file - restart from top?") : QStringLiteral("Top of file - restart from end?");
+    if (m_host.dialogs().message(Dialogs::Icon::Confirmation, question, Dialogs::Buttons::OkCancel) !=
+        Dialogs::Answer::Ok)
         return;
     wait.emplace();
     editor.suspendRedraw();
-    editor.setSelStart(0);
-    match = searchAndSelect(editor, text, dialog.matchCase(), dialog.wholeWord());
+    editor.setSelStart(forward ? 0 : editor.textLength());
+    match = searchAndSelect(editor, text, dialog.matchCase(), dialog.wholeWord(), forward);
     editor.resumeRedraw();
 }
 
@@ -115,6 +124,7 @@ void SearchCommands::findNextFromFindDialog()
     if (child == nullptr)
         return;
     m_host.setCurrentDocument(child);
+    m_lastUsed = findDialog;
     findInEditor(*child->editorInUse(), *findDialog);
 }
 
@@ -124,7 +134,21 @@ void SearchCommands::findNextFromReplaceDialog()
     if (child == nullptr)
         return;
     m_host.setCurrentDocument(child);
+    m_lastUsed = replaceDialog;
     findInEditor(*child->editor(), *replaceDialog);
+}
+
+void SearchCommands::findAgain(DocumentWindow *child, bool forward)
+{
+    if (child == nullptr || !child->isSourceWindow)
+        return;
+    const FindReplaceDialog &dialog = m_lastUsed != nullptr ? *m_lastUsed : *findDialog;
+    if (dialog.findText().isEmpty()) {
+        find(child);
+        return;
+    }
+    child->keyIsDown = false;
+    findInEditor(*child->editorInUse(), dialog, forward);
 }
 
 void SearchCommands::replaceFromReplaceDialog(bool all)
@@ -155,7 +179,6 @@ void SearchCommands::replaceFromReplaceDialog(bool all)
         replace = searchAndSelect(editor, findText, replaceDialog->matchCase(), replaceDialog->wholeWord()) >= 0;
     if (replace) {
         editor.replaceSelection(replaceDialog->replaceText());
-        child->updateTree();
     } else {
         wait.reset();
         editor.resumeRedraw();

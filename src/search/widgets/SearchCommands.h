@@ -26,15 +26,21 @@ public:
     // and the dialog is shown over the document's editor.
     void find(DocumentWindow *child);
     void replace(DocumentWindow *child);
+    // Find next (F3) and Find previous (Shift+F3): the next or previous
+    // occurrence of the text last looked for, with its options, in the editor
+    // in use; with nothing looked for yet, the Find dialog opens.
+    void findAgain(DocumentWindow *child, bool forward);
 
     // The dialogs' buttons.
     void findNextFromFindDialog();
     void findNextFromReplaceDialog();
     void replaceFromReplaceDialog(bool all);
 
-    // Selects the next match after the selection (or the caret) and scrolls it
-    // into context; the match's position, or -1 when there is none.
-    static int searchAndSelect(SourceEditor &editor, const QString &text, bool matchCase, bool wholeWord);
+    // Selects the next match after the selection (or the caret), or the last
+    // one before it, and scrolls it into context; the match's position, or -1
+    // when there is none. A text with line breaks matches across lines.
+    static int searchAndSelect(SourceEditor &editor, const QString &text, bool matchCase, bool wholeWord,
+                               bool forward = true);
 
     FindReplaceDialog *findDialog = nullptr;
     FindReplaceDialog *replaceDialog = nullptr;
@@ -44,12 +50,13 @@ signals:
     void progress(const QString &text);
 
 private:
-    void findInEditor(SourceEditor &editor, const FindReplaceDialog &dialog);
+    void findInEditor(SourceEditor &editor, const FindReplaceDialog &dialog, bool forward = true);
     void replaceAll(DocumentWindow &child);
     void placeDialog(FindReplaceDialog &dialog, const DocumentWindow &child);
     [[nodiscard]] DocumentWindow *activeSourceWindow() const;
 
     DocumentHost &m_host;
+    FindReplaceDialog *m_lastUsed = nullptr;   // the dialog whose Find Next was pressed last
 };
 
 } // namespace norvane

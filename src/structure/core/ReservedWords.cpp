@@ -1,5 +1,7 @@
 #include "structure/core/ReservedWords.h"
 
+#include "common/core/AsciiCase.h"
+
 #include <algorithm>
 
 namespace norvane {
@@ -51,6 +53,12 @@ const std::array<std::string_view, ReservedWordCount> ReservedWords = {
 bool isReservedWord(std::string_view word)
 {
     return std::find(ReservedWords.begin(), ReservedWords.end(), word) != ReservedWords.end();
+}
+
+bool isReservedWordInAnyCase(std::string_view word)
+{
+    return std::any_of(ReservedWords.begin(), ReservedWords.end(),
+                       [word](std::string_view entry) { return equalsIgnoringCase(entry, word); });
 }
 
 } // namespace norvane

@@ -15,5 +15,7 @@ extern const std::array<std::string_view, ReservedWordCount> ReservedWords;
 
 // Whether the word is an entry of ReservedWords (exact, case-sensitive).
 [[nodiscard]] bool isReservedWord(std::string_view word);
+// Whether the word is an entry in any letter case, as COBOL reads its words.
+[[nodiscard]] bool isReservedWordInAnyCase(std::string_view word);
 
 } // namespace norvane

@@ -1,5 +1,8 @@
 #include "structure/core/StructureScan.h"
 
+#include "common/core/AsciiCase.h"
+#include "document/core/LineReader.h"
+#include "document/core/SourceColumns.h"
 #include "structure/core/WordTools.h"
 
 #include <algorithm>
@@ -12,12 +15,14 @@ namespace norvane {
 namespace {
 
 constexpr std::size_t kIdentificationColumn = 73; // columns 73-80 are never code
+constexpr std::size_t kCodeColumns = kIdentificationColumn - 1;
 constexpr std::string_view kPerformPrefix{">       "};
 
-// Whether the text holds `what` starting at the 1-based column.
+// Whether the text holds `what` starting at the 1-based column, in any letter
+// case (`what` is upper case).
 bool holdsAt(std::string_view text, std::size_t column, std::string_view what)
 {
-    return column >= 1 && column - 1 + what.size() <= text.size() && text.compare(column - 1, what.size(), what) == 0;
+    return column >= 1 && holdsIgnoringCase(text, column - 1, what);
 }
 
 std::string_view trimmedRight(std::string_view text)
@@ -38,21 +43,40 @@ std::string_view firstWord(std::string_view text)
     return text.substr(start, end - start);
 }
 
-// One scan over one text. LevelNNode holds the node most recently created at
-// depth N; a node is only used as a parent while its level is open.
+// The lines of a list, read one after another like those of a text.
+class ListReader {
+public:
+    explicit ListReader(std::span<const std::string> lines) : m_lines(lines) {}
+
+    bool next(std::string_view &line)
+    {
+        if (m_next == m_lines.size())
+            return false;
+        line = m_lines[m_next++];
+        return true;
+    }
+
+private:
+    std::span<const std::string> m_lines;
+    std::size_t m_next = 0;
+};
+
+// One scan over one text, reading its lines once, in order. LevelNNode holds
+// the node most recently created at depth N; a node is only used as a parent
+// while its level is open. Keywords count in any letter case, and the columns
+// are those of the line with its tabs expanded; node captions show the
+// program's own letters.
+template <class Reader>
 class StructureScanner {
 public:
-    StructureScanner(std::span<const std::string> lines, const StructureOptions &options)
-        : m_lines(lines), m_options(options)
-    {
-    }
+    StructureScanner(Reader reader, const StructureOptions &options) : m_reader(reader), m_options(options) {}
 
     StructureTree run()
     {
         m_work.reserve(kIdentificationColumn);
-        const std::size_t count = m_lines.size();
-        for (m_i = 0; m_i < count; ++m_i) {
-            makeWorkingLine(m_lines[m_i]);
+        std::string_view line;
+        for (m_i = 0; m_reader.next(line); ++m_i) {
+            makeWorkingLine(line);
             // Comment, continuation and debugging lines, and lines too short to
             // hold a header, are never looked at.
             if (m_work.size() < 11 || column(7) != ' ')
@@ -81,9 +105,10 @@ private:
     // their numbers.
     void makeWorkingLine(std::string_view line)
     {
+        const std::string_view columns = expandTabs(line, m_expanded, kCodeColumns);
         m_work.assign(6, ' ');
-        if (line.size() > 6)
-            m_work.append(line.substr(6, kIdentificationColumn - 1 - 6));
+        if (columns.size() > 6)
+            m_work.append(columns.substr(6));
         m_work.resize(trimmedRight(m_work).size());
     }
 
@@ -126,7 +151,7 @@ private:
 
         std::string_view text = m_work;
         const std::string_view view = m_work;
-        const std::size_t pic = std::min(view.find(" PIC ", 10), view.find(" PICTURE ", 10));
+        const std::size_t pic = std::min(findIgnoringCase(view, " PIC ", 10), findIgnoringCase(view, " PICTURE ", 10));
         if (pic != std::string_view::npos) {
             if (!m_options.Pic01ShowOption)
                 return true;
@@ -148,8 +173,8 @@ private:
     bool ScanHeader()
     {
         const std::string_view view = m_work;
-        const std::size_t division = view.find(" DIVISION", 11);
-        const std::size_t section = view.find(" SECTION", 11);
+        const std::size_t division = findIgnoringCase(view, " DIVISION", 11);
+        const std::size_t section = findIgnoringCase(view, " SECTION", 11);
         if (division == std::string_view::npos && section == std::string_view::npos)
             return false;
 
@@ -181,7 +206,7 @@ private:
     void ScanParagraph()
     {
         const std::string_view word = firstWord(m_work);
-        if (word.empty() || word == "EXEC" || word == "END-EXEC")
+        if (word.empty() || equalsIgnoringCase(word, "EXEC") || equalsIgnoringCase(word, "END-EXEC"))
             return;
 
         if (Level1Open && Level1Section && InProcedureDivision) {
@@ -217,8 +242,10 @@ private:
             // The target is on a later line: the first that is no comment and has
             // something in area B. Lines passed over are not scanned again.
             bool found = false;
-            for (++m_i; m_i < m_lines.size(); ++m_i) {
-                line = std::string_view(m_lines[m_i]).substr(0, kIdentificationColumn - 1);
+            std::string_view next;
+            while (m_reader.next(next)) {
+                ++m_i;
+                line = expandTabs(next, m_expanded, kCodeColumns);
                 length = line.size();
                 if (length < 12 || line[6] == '*' || line[6] == '/')
                     continue;
@@ -253,10 +280,11 @@ private:
             Level0Node = addRoot(std::move(text));
     }
 
-    std::span<const std::string> m_lines;
+    Reader m_reader;
     StructureOptions m_options;
     StructureTree m_tree;
-    std::string m_work;
+    std::string m_work;       // the working line
+    std::string m_expanded;   // a line with its tabs expanded
     std::size_t m_i = 0;
 
     // The scan state, under its established names.
@@ -276,9 +304,14 @@ private:
 
 } // namespace
 
+StructureTree scanStructure(std::string_view text, const StructureOptions &options)
+{
+    return StructureScanner<LineReader>(LineReader(text), options).run();
+}
+
 StructureTree scanStructure(std::span<const std::string> lines, const StructureOptions &options)
 {
-    return StructureScanner(lines, options).run();
+    return StructureScanner<ListReader>(ListReader(lines), options).run();
 }
 
 } // namespace norvane

@@ -4,6 +4,7 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace norvane {
 
@@ -13,10 +14,16 @@ struct StructureOptions {
     bool ShowPerformOption = false; // show the targets of PERFORM statements
 };
 
-// Scans fixed-format COBOL source lines (8-bit text, no line breaks) into the
-// structure tree: divisions, sections, paragraphs, 01-level records and, when
-// asked for, performed items. A column-based recogniser in one forward pass; it
-// does not parse COBOL and never fails, unrecognised lines are skipped.
+// Scans fixed-format COBOL source into the structure tree: divisions, sections,
+// paragraphs, 01-level records and, when asked for, performed items. A
+// column-based recogniser in one forward pass; it does not parse COBOL and
+// never fails, unrecognised lines are skipped. Keywords count in any letter
+// case; a tab advances to the next multiple of 8 columns.
+//
+// The text is 8-bit, its lines ended by carriage returns, line feeds or both,
+// as a file holds them: the scan reads it in place, line by line.
+[[nodiscard]] StructureTree scanStructure(std::string_view text, const StructureOptions &options);
+// The same over lines without their line breaks.
 [[nodiscard]] StructureTree scanStructure(std::span<const std::string> lines, const StructureOptions &options);
 
 } // namespace norvane

@@ -12,15 +12,26 @@
 
 namespace norvane {
 
-void buildTree(DocumentWindow &child, DocumentHost &host)
+StructureTree scanTree(DocumentHost &host, std::string_view text)
 {
     WaitCursor wait;
     host.setStatusPanel(1, QStringLiteral("loading TreeView..."));
-
     const Settings &settings = host.settings();
-    const StructureTree scan =
-        scanStructure(child.editor()->byteLines(), {settings.Pic01ShowOption, settings.ShowPerformOption});
+    return scanStructure(text, {settings.Pic01ShowOption, settings.ShowPerformOption});
+}
 
+void fitTreePane(DocumentWindow &child, const StructureTree &scan)
+{
+    if (scan.nodes.empty())
+        child.setTreeWidth(0);
+    else
+        child.fitTreeWidth();
+}
+
+void showTree(DocumentWindow &child, DocumentHost &host, const StructureTree &scan)
+{
+    WaitCursor wait;
+    host.setStatusPanel(1, QStringLiteral("loading TreeView..."));
     StructureTreeView *tree = child.structureTree();
     tree->clearNodes();
     tree->beginUpdate();
@@ -36,12 +47,15 @@ void buildTree(DocumentWindow &child, DocumentHost &host)
     }
     child.dataDivisionLine = scan.DataDivisionLine;
     child.procedureDivisionLine = scan.ProcedureDivisionLine;
-    if (scan.nodes.empty())
-        child.setTreeWidth(0);
-    else
-        child.fitTreeWidth();
+    fitTreePane(child, scan);
     tree->endUpdate();
     child.showEditMode();
+}
+
+void buildTree(DocumentWindow &child, DocumentHost &host)
+{
+    // The whole text in one buffer, scanned in place: no copy per line.
+    showTree(child, host, scanTree(host, child.editor()->textBytes()));
 }
 
 void refreshTree(DocumentWindow &child, DocumentHost &host)

@@ -12,8 +12,18 @@
 namespace norvane {
 
 namespace {
-constexpr int IdRole = Qt::UserRole;
-}
+
+// A node that knows its creation number, without a data role to look it up.
+class NodeItem : public QTreeWidgetItem {
+public:
+    NodeItem(const QString &text, int id) : QTreeWidgetItem(UserType), m_id(id) { setText(0, text); }
+    [[nodiscard]] int id() const { return m_id; }
+
+private:
+    int m_id;
+};
+
+} // namespace
 
 StructureTreeView::StructureTreeView(QWidget *parent) : QTreeWidget(parent)
 {
@@ -41,6 +51,7 @@ void StructureTreeView::clearNodes()
     m_pendingExpand.clear();
     m_items.clear();
     m_data.clear();
+    ++m_generation;
     m_order.clear();
     m_orderValid = true;
     m_leastFromValid = false;
@@ -68,8 +79,7 @@ void StructureTreeView::endUpdate()
 
 StructureTreeView::Node StructureTreeView::createNode(const QString &text, int value)
 {
-    auto *node = new QTreeWidgetItem(QStringList{text});
-    node->setData(0, IdRole, static_cast<int>(m_items.size()));
+    auto *node = new NodeItem(text, static_cast<int>(m_items.size()));
     m_items.push_back(node);
     m_data.push_back(value);
     m_orderValid = false;
@@ -103,7 +113,7 @@ void StructureTreeView::expandNode(Node node)
 
 int StructureTreeView::idOf(Node node) const
 {
-    return node->data(0, IdRole).toInt();
+    return static_cast<const NodeItem *>(node)->id();
 }
 
 void StructureTreeView::rebuildOrder() const

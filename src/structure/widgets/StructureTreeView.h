@@ -2,6 +2,8 @@
 
 #include <QTreeWidget>
 
+#include <cstdint>
+#include <span>
 #include <vector>
 
 namespace norvane {
@@ -41,6 +43,15 @@ public:
     [[nodiscard]] int nodeData(Node node) const;
     [[nodiscard]] int dataAt(int index) const;
     void setDataAt(int index, int value);
+    // Every node's integer, in the order the nodes were created, to be kept in
+    // step with the text; the generation changes whenever the nodes go. Taken
+    // to be changed: the lookup by value is made again when next asked.
+    [[nodiscard]] std::span<int> nodeData()
+    {
+        m_leastFromValid = false;
+        return m_data;
+    }
+    [[nodiscard]] std::uint64_t generation() const { return m_generation; }
     // Gives every node the integer change(its integer) in one pass, whatever
     // the tree order: what a shift of the stored lines after an edit needs.
     template <typename Change>
@@ -74,6 +85,7 @@ private:
 
     std::vector<Node> m_items;          // by creation
     std::vector<int> m_data;            // by creation
+    std::uint64_t m_generation = 0;
     mutable std::vector<int> m_order;   // creation ids in tree order
     mutable bool m_orderValid = true;
     // In tree order, the least integer from each index to the end: it never

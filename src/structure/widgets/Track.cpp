@@ -1,16 +1,18 @@
 #include "structure/widgets/Track.h"
 
+#include "common/core/AsciiCase.h"
 #include "common/core/CommandState.h"
 #include "common/widgets/Dialogs.h"
 #include "common/widgets/Latin1.h"
 #include "document/widgets/DocumentHost.h"
 #include "document/widgets/SourceEditor.h"
+#include "document/core/SourceColumns.h"
 #include "document/widgets/DocumentWindow.h"
 #include "structure/core/ReservedWords.h"
 #include "structure/core/WordTools.h"
 #include "structure/widgets/StructureTreeView.h"
 
-#include <cstdlib>
+#include <algorithm>
 
 namespace norvane {
 
@@ -24,17 +26,33 @@ bool treeRequired(DocumentWindow &child, DocumentHost &host)
     return false;
 }
 
+// A line's text with its tabs expanded (every 8 columns) and the 1-based
+// column of the byte at an offset in it.
+struct Columns {
+    std::string text;
+    std::size_t column = 0;
+};
+
+Columns columnsOf(const QString &line, int offset)
+{
+    const std::string bytes = toBytes(line);
+    std::string buffer;
+    const std::string_view expanded = expandTabs(bytes, buffer);
+    return {std::string(expanded), columnOfOffset(bytes, static_cast<std::size_t>(std::max(offset, 0))) + 1};
+}
+
 // A hit is the definition when its line is no comment, its area A..B holds
 // something that is not a literal's continuation, and the whole delimited word
-// at the hit is the name.
-bool isDefinition(const std::string &line, int column, const std::string &name)
+// at the hit is the name, in any letter case.
+bool isDefinition(const Columns &line, const std::string &name)
 {
-    if (line.size() < 7 || line[6] == '*')
+    const std::string &text = line.text;
+    if (text.size() < 7 || text[6] == '*' || text[6] == '/')
         return false;
-    const std::size_t first = line.find_first_not_of(' ', 7);
-    if (first == std::string::npos || line[first] == '\'')
+    const std::size_t first = text.find_first_not_of(' ', 7);
+    if (first == std::string::npos || text[first] == '\'')
         return false;
-    return WordAt(line, column) == name;
+    return equalsIgnoringCase(WordAt(text, line.column), name);
 }
 
 } // namespace
@@ -45,7 +63,8 @@ int findInTree(const StructureTreeView &tree, const std::vector<std::string> &wo
         const std::vector<std::string> nodeWords = SplitWords(toBytes(tree.nodeText(tree.nodeAt(index))));
         if (nodeWords.size() < words.size())
             continue;
-        if (std::equal(words.begin(), words.end(), nodeWords.begin()))
+        if (std::equal(words.begin(), words.end(), nodeWords.begin(),
+                       [](const std::string &a, const std::string &b) { return equalsIgnoringCase(a, b); }))
             return tree.dataAt(index);
     }
     return -1;
@@ -76,7 +95,7 @@ int definitionSearch(const DocumentWindow &child, SourceEditor &editor, const st
     while (true) {
         int position = -1;
         for (const auto &[text, offset] : variants) {
-            const int match = editor.findText(from, end, text, true, true);
+            const int match = editor.findText(from, end, text, false, true);
             if (match != -1) {
                 position = match + offset;
                 break;
@@ -89,9 +108,7 @@ int definitionSearch(const DocumentWindow &child, SourceEditor &editor, const st
             return -1;
         }
         const int line = editor.lineFromChar(position);
-        const std::string text = toBytes(editor.lineText(line));
-        const int column = position - editor.lineIndex(line) + 1;
-        if (isDefinition(text, column, name)) {
+        if (isDefinition(columnsOf(editor.lineText(line), position - editor.lineIndex(line)), name)) {
             editor.setSelection(position, length);
             return editor.lineFromChar(editor.selStart());
         }
@@ -108,19 +125,19 @@ void track(DocumentWindow *child, DocumentHost &host)
 
     const int start = editor.selStart();
     const int line = editor.lineFromChar(start);
-    const std::string text = toBytes(editor.lineText(line));
-    if (SplitWords(text).empty())
+    // Columns as they stand, a tab taking its columns up to the next tab stop.
+    const Columns caret = columnsOf(editor.lineText(line), start - editor.lineIndex(-1));
+    if (SplitWords(caret.text).empty())
         return;
-    const int position = start - editor.lineIndex(-1) + 1;
-    const std::string name = WordAt(text, position);
-    if (isReservedWord(name))
+    const std::string name = WordAt(caret.text, caret.column);
+    if (isReservedWordInAnyCase(name))
         return;
 
     int target = findInTree(*child->structureTree(), {name});
     if (target != -1) {
         const int lineStart = editor.lineIndex(target);
         const int match = editor.findText(lineStart, lineStart + static_cast<int>(editor.lineText(target).size()),
-                                          toQString(name), true, true);
+                                          toQString(name), false, true);
         if (match == -1)
             return;
         editor.setSelection(match, static_cast<int>(name.size()));
@@ -142,12 +159,10 @@ void backTrack(DocumentWindow *child, DocumentHost &host)
     if (child == nullptr || !treeRequired(*child, host))
         return;
     SourceEditor &editor = *child->editorInUse();
-    TrackHistory &history = child->historyInUse();
-    if (history.empty())
+    if (child->historyInUse().empty())
         return;
-    editor.setSelStart(history.back());
-    history.pop_back();
-    if (history.empty())
+    editor.setSelStart(child->takeLastTrack());
+    if (child->historyInUse().empty())
         host.applyCommandStates(backTrackStates(false));
     editor.scrollToContext(editor.lineFromChar(editor.selStart()));
 }

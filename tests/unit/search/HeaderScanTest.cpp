@@ -162,3 +162,53 @@ TEST(HeaderScan, AgreesWithTheWalkUpOnARealProgram)
     EXPECT_EQ(headers[402], headers[399]);
     EXPECT_FALSE(headers[399].empty());
 }
+
+// The header shows as the tree shows it: columns 8 to 72, without the sequence
+// number or the identification area, trimmed.
+TEST(HeaderScan, HeaderIsColumns8To72Trimmed)
+{
+    const Lines lines{
+        "000100 IDENTIFICATION DIVISION.                                         PROG0001",   // 0
+        "062400     MOVE 1 TO WS-A.                                              06240000",   // 1
+        "062500 1000-PROCESS-INPUTS.                                             06250000",   // 2
+        "062600     PERFORM 2000-NEXT.                                           06260000",   // 3
+        "062700*9000-COMMENTED.                                                  06270000",   // 4
+        "\t    DISPLAY 'X'.",                                                                  // 5
+    };
+    HeaderScan scan;
+    std::vector<std::pair<std::string, int>> headers;
+    for (const std::string &line : lines) {
+        scan.addLine(line);
+        headers.emplace_back(scan.header(), scan.headerLine());
+    }
+    const std::vector<std::pair<std::string, int>> expected{
+        {"", -1}, {"", -1}, {"1000-PROCESS-INPUTS.", 2}, {"1000-PROCESS-INPUTS.", 2}, {"1000-PROCESS-INPUTS.", 2},
+        {"1000-PROCESS-INPUTS.", 2},
+    };
+    EXPECT_EQ(headers, expected);
+    EXPECT_EQ(headerText(lines[2]), "1000-PROCESS-INPUTS.");
+    EXPECT_EQ(headerText("000100 A" + std::string(70, 'B')), "A" + std::string(64, 'B'));
+    EXPECT_EQ(headerText("      "), "");
+}
+
+// EXEC and END-EXEC count in any letter case, and the columns are those of the
+// line with its tabs expanded (a tab advances to the next multiple of 8).
+TEST(HeaderLineKind, AnyLetterCaseAndTabsExpanded)
+{
+    const struct {
+        std::string line;
+        HeaderLineKind kind;
+    } rows[] = {
+        {areaA("exec sql"), HeaderLineKind::Exec},
+        {areaA("End-Exec."), HeaderLineKind::Exec},
+        {areaA("main-para."), HeaderLineKind::Header},
+        {"\tMAIN-PARA.", HeaderLineKind::Header},          // the tab reaches column 9, in area A
+        {"\t    MOVE A TO B.", HeaderLineKind::None},      // column 13: area A is blank
+        {"\tAB.", HeaderLineKind::None},                   // 11 columns once expanded: too short
+        {"      \tMAIN-PARA.", HeaderLineKind::Header},    // the tab over column 7 leaves it blank
+        {"\t\tMOVE A TO B.", HeaderLineKind::None},
+        {"\tEXEC SQL", HeaderLineKind::Exec},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(headerLineKind(row.line), row.kind) << '"' << row.line << '"';
+}

@@ -105,9 +105,10 @@ void TestMainWindow::menusHoldTheirItemsShortcutsAndSeparators()
     QCOMPARE(layout(0).join(u'|'), QStringLiteral("&Open|&New|&Close|-|&Read Only mode|&Update mode|-|&Save|Save a&ll|"
                                                   "Save &as...|-|Print|Print setup|-|E&xit"));
     // The Edit items show the editor's own keys, aligned as shortcuts, without owning them.
-    QCOMPARE(layout(2).join(u'|'), QStringLiteral("&Undo\tCtrl+Z|-|Cu&t\tCtrl+X|&Copy\tCtrl+C|&Paste\tCtrl+V|-|"
-                                                  "Select &all\tCtrl+A"));
-    for (CommandId id : {CommandId::Undo, CommandId::Cut, CommandId::Copy, CommandId::Paste, CommandId::SelectAll})
+    QCOMPARE(layout(2).join(u'|'), QStringLiteral("&Undo\tCtrl+Z|Re&do\tCtrl+Shift+Z|-|Cu&t\tCtrl+X|&Copy\tCtrl+C|"
+                                                  "&Paste\tCtrl+V|-|Select &all\tCtrl+A"));
+    for (CommandId id : {CommandId::Undo, CommandId::Redo, CommandId::Cut, CommandId::Copy, CommandId::Paste,
+                         CommandId::SelectAll})
         QVERIFY2(fixture.window->action(id)->shortcut().isEmpty(), commandName(id).data());
     // The icons are the buttons': menus show captions only.
     for (QAction *menu : fixture.window->menuBar()->actions()) {
@@ -115,9 +116,9 @@ void TestMainWindow::menusHoldTheirItemsShortcutsAndSeparators()
             QVERIFY2(item->icon().isNull() || !item->isIconVisibleInMenu(), qPrintable(item->text()));
     }
     QCOMPARE(layout(3).join(u'|'),
-             QStringLiteral("&Find|&Replace|Find all|-|&Go to|&Split screen|Refresh &tree|-|&Indent|&Unindent|-|"
-                            "Ca&lc offset|&Edit data file|Record &fields|Record b&ytes|Next in&valid cell|-|Comment|"
-                            "Uncomment|-|Trac&k|&Back track|-|&Hide toolbar|"
+             QStringLiteral("&Find|Find &next|Find &previous|&Replace|Find all|-|&Go to|&Split screen|"
+                            "Refresh &tree|-|&Indent|&Unindent|-|Ca&lc offset|&Edit data file|Record &fields|"
+                            "Record b&ytes|Next in&valid cell|-|Comment|Uncomment|-|Trac&k|&Back track|-|&Hide toolbar|"
                             "&Options|Font"));
     QCOMPARE(layout(4).join(u'|'), QStringLiteral("&Cascade|&Tile|&Minimize all|&Next|&Previous"));
     QCOMPARE(layout(5).join(u'|'), QStringLiteral("&Help|&About"));
@@ -134,6 +135,8 @@ void TestMainWindow::menusHoldTheirItemsShortcutsAndSeparators()
         {CommandId::SaveAll, QKeySequence(QStringLiteral("Ctrl+Y"))},
         {CommandId::Exit, QKeySequence(QStringLiteral("Ctrl+Del"))},
         {CommandId::FindAll, QKeySequence(QStringLiteral("Ctrl+D"))},
+        {CommandId::FindNext, QKeySequence(QStringLiteral("F3"))},
+        {CommandId::FindPrevious, QKeySequence(QStringLiteral("Shift+F3"))},
         {CommandId::Uncomment, QKeySequence(QStringLiteral("Ctrl+W"))},
         {CommandId::Track, QKeySequence(QStringLiteral("F4"))},
         {CommandId::BackTrack, QKeySequence(QStringLiteral("F5"))},

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
@@ -21,6 +22,9 @@ private slots:
     void selectionUsesThePositionModel();
     void findStaysInsideItsRange_data();
     void findStaysInsideItsRange();
+    void findAcrossLinesAndBackward_data();
+    void findAcrossLinesAndBackward();
+    void ctrlYIsLeftToSaveAll();
     void everyByteSurvivesALoad();
     void lineOperations();
     void pasteArrivesAsPlainText();
@@ -144,6 +148,77 @@ void TestSourceEditor::findStaysInsideItsRange()
     SourceEditor editor;
     editor.loadText(QStringLiteral("MOVE WS-A TO B.\n(WS-A) move ws-a\n"));
     QCOMPARE(editor.findText(start, end, what, matchCase, wholeWord), found);
+}
+
+void TestSourceEditor::findAcrossLinesAndBackward_data()
+{
+    QTest::addColumn<bool>("backward");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    QTest::addColumn<QString>("what");
+    QTest::addColumn<bool>("matchCase");
+    QTest::addColumn<bool>("wholeWord");
+    QTest::addColumn<int>("found");
+    // "MOVE WS-A TO B." on line 0 (positions 0-14, its line break 15-16), then
+    // "(WS-A) move ws-a" from position 17.
+    QTest::newRow("across a line break") << false << 0 << 100 << QStringLiteral("TO B.\r\n(WS") << true << false << 10;
+    QTest::newRow("a lone line feed is a break too") << false << 0 << 100 << QStringLiteral("B.\n(WS") << true << false
+                                                     << 13;
+    QTest::newRow("across, whole words") << false << 0 << 100 << QStringLiteral("TO B.\r\n(WS-A)") << true << true
+                                         << 10;
+    QTest::newRow("across, not the whole word") << false << 0 << 100 << QStringLiteral("O B.\r\n(WS") << true << true
+                                                 << -1;
+    QTest::newRow("across, case ignored") << false << 0 << 100 << QStringLiteral("to b.\r\n(ws") << false << false
+                                          << 10;
+    QTest::newRow("across, case kept") << false << 0 << 100 << QStringLiteral("to b.\r\n(ws") << true << false << -1;
+    QTest::newRow("across, the range just long enough") << false << 0 << 20 << QStringLiteral("B.\r\n(WS") << true
+                                                        << false << 13;
+    QTest::newRow("across, the range too short") << false << 0 << 19 << QStringLiteral("B.\r\n(WS") << true << false
+                                                 << -1;
+    QTest::newRow("from a line break") << false << 0 << 100 << QStringLiteral("\r\n(WS") << true << false << 15;
+    QTest::newRow("a line that is not there") << false << 0 << 100 << QStringLiteral("B.\r\nX") << true << false << -1;
+    QTest::newRow("last, case kept") << true << 0 << 100 << QStringLiteral("WS-A") << true << false << 18;
+    QTest::newRow("last, case ignored") << true << 0 << 100 << QStringLiteral("WS-A") << false << false << 29;
+    QTest::newRow("last, whole words only") << true << 0 << 100 << QStringLiteral("WS") << true << true << -1;
+    QTest::newRow("last ending by the end") << true << 0 << 28 << QStringLiteral("move") << false << false << 24;
+    QTest::newRow("last, one end short") << true << 0 << 27 << QStringLiteral("move") << false << false << 0;
+    QTest::newRow("last, from the start") << true << 1 << 27 << QStringLiteral("move") << false << false << -1;
+    QTest::newRow("last across lines") << true << 0 << 100 << QStringLiteral("B.\r\n(WS") << true << false << 13;
+}
+
+void TestSourceEditor::findAcrossLinesAndBackward()
+{
+    QFETCH(bool, backward);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QFETCH(QString, what);
+    QFETCH(bool, matchCase);
+    QFETCH(bool, wholeWord);
+    QFETCH(int, found);
+    SourceEditor editor;
+    editor.loadText(QStringLiteral("MOVE WS-A TO B.\n(WS-A) move ws-a\n"));
+    if (backward)
+        QCOMPARE(editor.findLastText(start, end, what, matchCase, wholeWord), found);
+    else
+        QCOMPARE(editor.findText(start, end, what, matchCase, wholeWord), found);
+    if (found >= 0)
+        QCOMPARE(editor.textBetween(found, found + SourceEditor::positionsOf(what)).size(),
+                 SourceEditor::positionsOf(what));
+}
+
+// Ctrl+Y is the program's Save all: the editor never takes it, even where the
+// platform calls it Redo; Ctrl+Shift+Z is its Redo.
+void TestSourceEditor::ctrlYIsLeftToSaveAll()
+{
+    SourceEditor editor;
+    QKeyEvent saveAll(QEvent::ShortcutOverride, Qt::Key_Y, Qt::ControlModifier);
+    saveAll.ignore();
+    QCoreApplication::sendEvent(&editor, &saveAll);
+    QVERIFY(!saveAll.isAccepted());
+    QKeyEvent redo(QEvent::ShortcutOverride, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    redo.ignore();
+    QCoreApplication::sendEvent(&editor, &redo);
+    QVERIFY(redo.isAccepted());
 }
 
 void TestSourceEditor::everyByteSurvivesALoad()

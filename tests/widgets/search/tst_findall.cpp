@@ -1,15 +1,18 @@
 #include "common/core/Rounding.h"
 #include "document/widgets/SourceEditor.h"
-#include "search/core/ShiftLog.h"
 #include "search/widgets/FindResultsModel.h"
 #include "search/widgets/FindAllDialog.h"
 #include "support/MainWindowFixture.h"
+#include "support/PlatformInput.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSplitter>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QMenu>
 #include <QTableView>
 #include <QTest>
 
@@ -80,11 +83,13 @@ class TestFindAll : public QObject {
 private slots:
     void dialogWaitsForAText();
     void rowsNameLineHeaderAndText();
+    void headersShowAsTheTreeShowsThem();
     void withoutATreeThereAreNoHeaders();
     void searchesWhileShownAppend();
     void nothingFoundSaysSoAndLeavesTheGrid();
     void selectingARowMovesTheEditor();
     void clearAndClose();
+    void onlyAClickActivationOrKeysChooseARow();
     void rowsFollowEdits();
     void resultsTakeTwoFifthsAndCloseTheSplit();
     void modelKeepsItsContract();
@@ -184,6 +189,32 @@ void TestFindAll::rowsNameLineHeaderAndText()
     QCOMPARE(child->findResults()->cellText(2, 1), QStringLiteral("MAIN-PARA."));
 }
 
+// Numbered lines with an identification area: the header column shows the
+// header as the tree does (columns 8 to 72, trimmed), not the raw line.
+void TestFindAll::headersShowAsTheTreeShowsThem()
+{
+    const auto numbered = [](const char *sequence, const char *text, const char *identification) {
+        QByteArray line = QByteArray(sequence) + ' ' + text;
+        line.append(72 - line.size(), ' ');
+        return line + identification + "\r\n";
+    };
+    MainWindowFixture fixture;
+    fixture.show();
+    DocumentWindow *child = open(fixture, numbered("062300", "PROCEDURE DIVISION.", "06230000") +
+                                              numbered("062400", "    DISPLAY 'X'.", "06240000") +
+                                              numbered("062500", "1000-PROCESS-INPUTS.", "06250000") +
+                                              numbered("062600", "    MOVE 1 TO WS-A.", "06260000") +
+                                              numbered("062700", "2000-next.", "06270000") +
+                                              numbered("062800", "\t    MOVE 2 TO WS-A.", "06280000"));
+    findAll(fixture, QStringLiteral("MOVE"));
+    QCOMPARE(child->findResults()->cellText(0, 1), QStringLiteral("1000-PROCESS-INPUTS."));
+    QCOMPARE(child->findResults()->cellText(1, 1), QStringLiteral("2000-next."));
+    // On the header's own line the column stays empty.
+    findAll(fixture, QStringLiteral("1000-PROCESS-INPUTS"));
+    QCOMPARE(child->findResults()->cellText(2, 0), QStringLiteral("line 3"));
+    QCOMPARE(child->findResults()->cellText(2, 1), QString());
+}
+
 void TestFindAll::withoutATreeThereAreNoHeaders()
 {
     MainWindowFixture fixture;
@@ -244,7 +275,7 @@ void TestFindAll::selectingARowMovesTheEditor()
     QCOMPARE(child->findResults()->rowCount(), 5);
 
     // A match far down: five lines of context above it.
-    child->findResultsGrid()->selectRow(4);
+    clickRow(child->findResultsGrid(), 4);
     QCOMPARE(editor->selStart(), editor->lineIndex(76) + 11);
     QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
     QCOMPARE(editor->firstVisibleLine(), 71);
@@ -252,23 +283,23 @@ void TestFindAll::selectingARowMovesTheEditor()
     QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 77 column 12"));
 
     // A match near the top: the text from its first line; another letter case is selected as found.
-    child->findResultsGrid()->selectRow(2);
+    clickRow(child->findResultsGrid(), 2);
     QCOMPARE(editor->firstVisibleLine(), 7);
     QCOMPARE(editor->selectedText(), QStringLiteral("move"));
-    child->findResultsGrid()->selectRow(0);
+    clickRow(child->findResultsGrid(), 0);
     QCOMPARE(editor->firstVisibleLine(), 0);
 
     // Rows from an earlier search select their own text after another was appended.
     findAll(fixture, QStringLiteral("PERFORM"));
-    child->findResultsGrid()->selectRow(1);
+    clickRow(child->findResultsGrid(), 1);
     QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
-    child->findResultsGrid()->selectRow(5);
+    clickRow(child->findResultsGrid(), 5);
     QCOMPARE(editor->selectedText(), QStringLiteral("PERFORM"));
 
     // A row whose text changed since places only the caret.
     editor->setSelection(editor->lineIndex(8) + 11, 4);
     editor->replaceSelection(QStringLiteral("SET "));
-    child->findResultsGrid()->selectRow(1);
+    clickRow(child->findResultsGrid(), 1);
     QCOMPARE(editor->selStart(), editor->lineIndex(8) + 11);
     QCOMPARE(editor->selLength(), 0);
 }
@@ -279,7 +310,7 @@ void TestFindAll::clearAndClose()
     fixture.show();
     DocumentWindow *child = open(fixture, finderProgram());
     findAll(fixture, QStringLiteral("MOVE"));
-    child->findResultsGrid()->selectRow(1);
+    clickRow(child->findResultsGrid(), 1);
     const int caret = child->editor()->selStart();
 
     child->menus()->clearFindResultsItem->trigger();
@@ -299,6 +330,46 @@ void TestFindAll::clearAndClose()
     // A closed grid starts again.
     findAll(fixture, QStringLiteral("PERFORM"));
     QCOMPARE(child->findResults()->rowCount(), 1);
+}
+
+// A right click, the popup and the grid getting the focus back choose no row
+// and make none current: the editor stays where it is.
+void TestFindAll::onlyAClickActivationOrKeysChooseARow()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    DocumentWindow *child = open(fixture, finderProgram());
+    SourceEditor *editor = child->editor();
+    findAll(fixture, QStringLiteral("MOVE"));
+    QTableView *grid = child->findResultsGrid();
+    editor->setSelStart(editor->lineIndex(5) + 3);
+    const int caret = editor->selStart();
+
+    const QRect row2 = grid->visualRect(grid->model()->index(2, 0));
+    QTest::mouseClick(grid->viewport(), Qt::RightButton, {}, row2.center());
+    child->menus()->findResultsMenu->close();
+    grid->setFocus(Qt::PopupFocusReason);
+    QCOMPARE(editor->selStart(), caret);
+    QVERIFY(!grid->currentIndex().isValid());
+
+    // The arrow keys choose a row, and so does Enter.
+    pressKeys(grid, Qt::Key_Down);
+    QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
+    QCOMPARE(editor->selStart(), child->findResults()->result(grid->currentIndex().row()).position);
+    editor->setSelStart(caret);
+    grid->setFocus();
+    pressKeys(grid, Qt::Key_Return);
+    QCOMPARE(editor->selStart(), child->findResults()->result(grid->currentIndex().row()).position);
+
+    // Clear and Close leave the editor where it is.
+    editor->setSelStart(caret);
+    child->menus()->clearFindResultsItem->trigger();
+    grid->setFocus(Qt::PopupFocusReason);
+    QCOMPARE(editor->selStart(), caret);
+    findAll(fixture, QStringLiteral("MOVE"));
+    editor->setSelStart(caret);
+    child->menus()->closeFindResultsItem->trigger();
+    QCOMPARE(editor->selStart(), caret);
 }
 
 void TestFindAll::rowsFollowEdits()
@@ -325,7 +396,7 @@ void TestFindAll::rowsFollowEdits()
     QTest::keyClicks(editor, QStringLiteral("XY"));
     QCOMPARE(child->findResults()->cellText(1, 0), QStringLiteral("line 11"));
     QCOMPARE(child->findResults()->result(2).position, before + 6);
-    child->findResultsGrid()->selectRow(2);
+    clickRow(child->findResultsGrid(), 2);
     QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
     QCOMPARE(editor->lineFromChar(editor->selStart()), 17);
     QCOMPARE(child->findResults()->result(0).position, editor->lineIndex(1) + 11);
@@ -373,18 +444,25 @@ void TestFindAll::modelKeepsItsContract()
     QCOMPARE(model.data(model.index(3, 3)).toString(), QStringLiteral("300"));
     QCOMPARE(model.longestText(0), QStringLiteral("line 11"));
 
-    ShiftLog lines;
-    lines.add(20, 2);
-    ShiftLog positions;
-    positions.add(150, -7);
-    model.shift(lines, positions);
+    // The lines and positions follow changes of the text in place.
+    const std::uint64_t generation = model.generation();
+    for (int &line : model.lines())
+        line += line >= 20 ? 2 : 0;
+    for (int &position : model.positions())
+        position -= position >= 150 ? 7 : 0;
+    QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+    model.placesMoved();
+    QCOMPARE(changed.size(), 1);
     QCOMPARE(model.cellText(1, 0), QStringLiteral("line 11"));
     QCOMPARE(model.cellText(2, 0), QStringLiteral("line 23"));
     QCOMPARE(model.cellText(1, 3), QStringLiteral("100"));
     QCOMPARE(model.cellText(2, 3), QStringLiteral("193"));
+    QCOMPARE(model.result(2).line, 22);
+    QCOMPARE(model.result(2).found, QStringLiteral("T"));
 
     model.clear();
     QCOMPARE(model.rowCount(), 0);
+    QVERIFY(model.generation() != generation);
     model.append(std::move(rows));
     QCOMPARE(model.rowCount(), 5);
 }

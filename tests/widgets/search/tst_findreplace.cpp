@@ -5,6 +5,7 @@
 #include "search/widgets/FindAllDialog.h"
 #include "structure/widgets/StructureTreeView.h"
 #include "support/MainWindowFixture.h"
+#include "support/PlatformInput.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -58,6 +59,10 @@ private slots:
     void replaceAllInASelectionReplacesWhatWasSelected_data();
     void replaceAllInASelectionReplacesWhatWasSelected();
     void replaceAllKeepsStoredPlacesOnTheirText();
+    void undoOfReplaceAllBringsTheCaretBack();
+    void aSelectionOverLinesIsFoundAcrossLines();
+    void findNextAndPreviousRepeatTheLastSearch();
+    void redoIsInTheEditMenuAndEnabledAsUndo();
 
 private:
     static DocumentWindow *open(MainWindowFixture &fixture, const QByteArray &text,
@@ -277,7 +282,6 @@ void TestFindReplace::replaceAllInTheWholeText()
     QCOMPARE(editor->selStart(), editor->lineIndex(40) + MatchColumn + 4);
     QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 41 column 16"));
     QVERIFY(!child->keyIsDown);
-    QCOMPARE(child->lastTextLength, editor->textLength());
     QVERIFY(fixture.window->action(CommandId::Save)->isEnabled());
 
     // One undo takes all of it back.
@@ -370,13 +374,142 @@ void TestFindReplace::replaceAllKeepsStoredPlacesOnTheirText()
     QCOMPARE(editor->lineText(9), QStringLiteral("           COMPUTE-AND-MOVE 3 TO WS-A."));
 
     for (int row = 0; row < 4; ++row) {
-        child->findResultsGrid()->selectRow(row);
+        clickRow(child->findResultsGrid(), row);
         QCOMPARE(editor->selectedText(), QStringLiteral("WS-A"));
     }
     QCOMPARE(child->editorHistory.back(), editor->lineIndex(trackedLine) + 6);
     for (int i = 0; i < nodes; ++i)
         QCOMPARE(child->structureTree()->dataAt(i), nodeLines[i]);
     QCOMPARE(child->procedureDivisionLine, 4);
+}
+
+// Undo of a Replace All puts the caret back where it stood, not on line 1.
+void TestFindReplace::undoOfReplaceAllBringsTheCaretBack()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    DocumentWindow *child = open(fixture, longText());
+    SourceEditor *editor = child->editor();
+    editor->setFocus();
+    editor->setSelStart(editor->lineIndex(100) + 5);
+    const int caret = editor->selStart();
+    fixture.window->runCommand(CommandId::Replace);
+    replaceDialog(fixture)->findWhatEdit->setText(QStringLiteral("MOVE"));
+    replaceDialog(fixture)->replaceWithEdit->setText(QStringLiteral("SET"));
+    replaceDialog(fixture)->replaceAllButton->click();
+    QCOMPARE(editor->lineText(120), QStringLiteral("           SET A TO B."));
+
+    pressKeys(editor, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(editor->text().toLatin1(), longText());
+    QCOMPARE(editor->selStart(), caret);
+    QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 101 column 6"));
+    QVERIFY(editor->firstVisibleLine() > 0);
+}
+
+// A selection over several lines is the find text, whole: it is found across
+// line breaks, never "not found" where it plainly stands.
+void TestFindReplace::aSelectionOverLinesIsFoundAcrossLines()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    DocumentWindow *child = open(fixture, longText());
+    SourceEditor *editor = child->editor();
+    // From the "B." of line 3 to the DISPLAY of line 4.
+    editor->setSelection(editor->lineIndex(3) + 21, editor->lineIndex(4) + 18 - (editor->lineIndex(3) + 21));
+    fixture.window->runCommand(CommandId::Find);
+    FindReplaceDialog *dialog = findDialog(fixture);
+    QCOMPARE(dialog->findText(), QStringLiteral("B.\r\n           DISPLAY"));
+
+    // Line 40 is followed by a MOVE: the next place is line 41.
+    dialog->findNextButton->click();
+    QCOMPARE(editor->selStart(), editor->lineIndex(41) + 21);
+    QCOMPARE(editor->selectedText(), dialog->findText());
+    dialog->findNextButton->click();
+    QCOMPARE(editor->selStart(), editor->lineIndex(120) + 21);
+    fixture.dialogs.planMessage(Answer::Ok);
+    dialog->findNextButton->click();
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("End of file - restart from top?"));
+    QCOMPARE(editor->selStart(), editor->lineIndex(3) + 21);
+    QCOMPARE(editor->selectedText(), dialog->findText());
+    QCOMPARE(fixture.dialogs.asked().size(), 1);
+}
+
+// F3 and Shift+F3 look for the text last looked for, forward and backward.
+void TestFindReplace::findNextAndPreviousRepeatTheLastSearch()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    DocumentWindow *child = open(fixture, longText());
+    SourceEditor *editor = child->editor();
+    editor->setFocus();
+    QVERIFY(fixture.window->action(CommandId::FindNext)->isEnabled());
+    QVERIFY(fixture.window->action(CommandId::FindPrevious)->isEnabled());
+
+    // Nothing looked for yet: F3 opens the Find dialog.
+    pressKeys(editor, Qt::Key_F3);
+    QVERIFY(findDialog(fixture)->isVisible());
+    findDialog(fixture)->findWhatEdit->setText(QStringLiteral("MOVE"));
+    findDialog(fixture)->hide();
+    editor->setFocus();
+    editor->setSelStart(editor->lineIndex(10));
+
+    pressKeys(editor, Qt::Key_F3);
+    QCOMPARE(editor->selStart(), editor->lineIndex(40) + MatchColumn);
+    QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
+    pressKeys(editor, Qt::Key_F3);
+    QCOMPARE(lineOfCaret(editor), 41);
+    pressKeys(editor, Qt::Key_F3, Qt::ShiftModifier);
+    QCOMPARE(lineOfCaret(editor), 40);
+    QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
+    pressKeys(editor, Qt::Key_F3, Qt::ShiftModifier);
+    QCOMPARE(lineOfCaret(editor), 3);
+    QVERIFY(fixture.dialogs.asked().isEmpty());
+
+    // At the top, Shift+F3 offers to go on from the end.
+    fixture.dialogs.planMessage(Answer::Ok);
+    pressKeys(editor, Qt::Key_F3, Qt::ShiftModifier);
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("Top of file - restart from end?"));
+    QCOMPARE(lineOfCaret(editor), 120);
+    fixture.dialogs.planMessage(Answer::Cancel);
+    pressKeys(editor, Qt::Key_F3);
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("End of file - restart from top?"));
+    QCOMPARE(lineOfCaret(editor), 120);
+    QCOMPARE(editor->selectedText(), QStringLiteral("MOVE"));
+
+    // The options of the dialog hold: in its letter case, "move" is nowhere.
+    findDialog(fixture)->findWhatEdit->setText(QStringLiteral("move"));
+    findDialog(fixture)->matchCaseBox->setChecked(true);
+    fixture.dialogs.planMessage(Answer::Ok);
+    pressKeys(editor, Qt::Key_F3);
+    QCOMPARE(fixture.dialogs.asked().size(), 3);
+    QCOMPARE(editor->selStart(), 0);
+}
+
+void TestFindReplace::redoIsInTheEditMenuAndEnabledAsUndo()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    QVERIFY(!fixture.window->action(CommandId::Redo)->isEnabled());
+    DocumentWindow *child = open(fixture, longText(), QStringLiteral("REDO.cbl"));
+    SourceEditor *editor = child->editor();
+    QVERIFY(fixture.window->action(CommandId::Redo)->isEnabled());
+    QCOMPARE(fixture.window->action(CommandId::Redo)->isEnabled(), fixture.window->action(CommandId::Undo)->isEnabled());
+
+    editor->setFocus();
+    editor->setSelStart(editor->lineIndex(3));
+    pressKeys(editor, Qt::Key_Return);
+    fixture.window->runCommand(CommandId::Undo);
+    QCOMPARE(editor->text().toLatin1(), longText());
+    fixture.window->runCommand(CommandId::Redo);
+    QCOMPARE(editor->lineText(3), QString());
+    QCOMPARE(editor->lineCount(), 201);
+    // Nothing more to redo: nothing happens.
+    fixture.window->runCommand(CommandId::Redo);
+    QCOMPARE(editor->lineCount(), 201);
+
+    fixture.window->runCommand(CommandId::Close);
+    fixture.dialogs.planMessage(Answer::No);
+    QCOMPARE(fixture.window->action(CommandId::Redo)->isEnabled(), fixture.window->action(CommandId::Undo)->isEnabled());
 }
 
 QTEST_MAIN(TestFindReplace)

@@ -1,0 +1,240 @@
+#include "document/core/TextChange.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <numeric>
+
+namespace norvane {
+
+PlaceAfter positionAfter(const TextChange &change, int position)
+{
+    if (position < change.position)
+        return {position, false};
+    if (position < change.position + change.removed)
+        return {change.position, true};
+    return {position + change.delta(), false};
+}
+
+PlaceAfter lineAfter(const TextChange &change, int line)
+{
+    // A line starts before the change, within what it replaced, or after it.
+    if (line < change.line || (line == change.line && !change.atLineStart))
+        return {line, false};
+    if (line <= change.line + change.removedLines)
+        return {change.line + change.addedLines, true};
+    return {line + change.lineDelta(), false};
+}
+
+// ---- one step of a run ----
+
+const TextChange &ChangeMap::Step::first() const
+{
+    return direction == Direction::Backward ? changes.back() : changes.front();
+}
+
+bool ChangeMap::Step::add(const TextChange &change)
+{
+    if (!join(change))
+        return false;
+    deltaBefore.clear();
+    lineDeltaBefore.clear();
+    totalDelta += change.delta();
+    totalLineDelta += change.lineDelta();
+    return true;
+}
+
+bool ChangeMap::Step::join(const TextChange &change)
+{
+    if (changes.empty()) {
+        changes.push_back(change);
+        return true;
+    }
+    const int delta = totalDelta;
+    const TextChange &lowest = first();
+    TextChange &highest = direction == Direction::Backward ? changes.front() : changes.back();
+    // Where the highest change's new text ends, in the text as it is now.
+    const int highestEnd = highest.position + delta - highest.delta() + highest.added;
+
+    if (change.position == highestEnd) {
+        // Right after the text the highest change put in: one change.
+        highest.removed += change.removed;
+        highest.added += change.added;
+        highest.removedLines += change.removedLines;
+        highest.addedLines += change.addedLines;
+        return true;
+    }
+    if (change.position > highestEnd && direction != Direction::Backward) {
+        TextChange before = change;
+        before.position -= delta;
+        before.line -= totalLineDelta;
+        changes.push_back(before);
+        direction = Direction::Forward;
+        return true;
+    }
+    const int changeEnd = change.position + change.removed;
+    if (changeEnd == lowest.position) {
+        // Right before the lowest change: one change, starting where this one does.
+        TextChange &target = direction == Direction::Backward ? changes.back() : changes.front();
+        target = {change.position,
+                  change.removed + target.removed,
+                  change.added + target.added,
+                  change.line,
+                  change.atLineStart,
+                  change.removedLines + target.removedLines,
+                  change.addedLines + target.addedLines};
+        return true;
+    }
+    if (changeEnd < lowest.position && direction != Direction::Forward) {
+        // Before every change of the step: its coordinates are those before the step.
+        if (direction == Direction::Undecided && changes.size() == 1)
+            direction = Direction::Backward;
+        if (direction == Direction::Backward) {
+            changes.push_back(change);
+            return true;
+        }
+    }
+    return false;
+}
+
+void ChangeMap::Step::prepare() const
+{
+    if (deltaBefore.size() == changes.size())
+        return;
+    deltaBefore.resize(changes.size());
+    lineDeltaBefore.resize(changes.size());
+    int delta = 0;
+    int lineDelta = 0;
+    const std::size_t count = changes.size();
+    for (std::size_t k = 0; k < count; ++k) {
+        const TextChange &change = direction == Direction::Backward ? changes[count - 1 - k] : changes[k];
+        deltaBefore[k] = delta;
+        lineDeltaBefore[k] = lineDelta;
+        delta += change.delta();
+        lineDelta += change.lineDelta();
+    }
+}
+
+PlaceAfter ChangeMap::Step::positionAfter(int position) const
+{
+    prepare();
+    const std::size_t count = changes.size();
+    const auto at = [&](std::size_t k) -> const TextChange & {
+        return direction == Direction::Backward ? changes[count - 1 - k] : changes[k];
+    };
+    // The last change starting at or before the position.
+    std::size_t low = 0;
+    std::size_t high = count;
+    while (low < high) {
+        const std::size_t middle = (low + high) / 2;
+        if (at(middle).position <= position)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (low == 0)
+        return {position, false};
+    const std::size_t k = low - 1;
+    PlaceAfter after = norvane::positionAfter(at(k), position);
+    after.value += deltaBefore[k];
+    return after;
+}
+
+PlaceAfter ChangeMap::Step::lineAfter(int line) const
+{
+    prepare();
+    const std::size_t count = changes.size();
+    const auto at = [&](std::size_t k) -> const TextChange & {
+        return direction == Direction::Backward ? changes[count - 1 - k] : changes[k];
+    };
+    // The last change starting at or before the line's first position.
+    std::size_t low = 0;
+    std::size_t high = count;
+    while (low < high) {
+        const std::size_t middle = (low + high) / 2;
+        const TextChange &change = at(middle);
+        if (change.line < line || (change.line == line && change.atLineStart))
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    if (low == 0)
+        return {line, false};
+    const std::size_t k = low - 1;
+    PlaceAfter after = norvane::lineAfter(at(k), line);
+    after.value += lineDeltaBefore[k];
+    return after;
+}
+
+ChangeMap::Step ChangeMap::Step::inverse() const
+{
+    prepare();
+    Step inverse;
+    inverse.direction = changes.size() > 1 ? Direction::Forward : Direction::Undecided;
+    inverse.changes.reserve(changes.size());
+    inverse.totalDelta = -totalDelta;
+    inverse.totalLineDelta = -totalLineDelta;
+    const std::size_t count = changes.size();
+    for (std::size_t k = 0; k < count; ++k) {
+        const TextChange &change = direction == Direction::Backward ? changes[count - 1 - k] : changes[k];
+        TextChange back = change.inverse();
+        back.position += deltaBefore[k];
+        back.line += lineDeltaBefore[k];
+        inverse.changes.push_back(back);
+    }
+    return inverse;
+}
+
+// ---- the run ----
+
+void ChangeMap::add(const TextChange &change)
+{
+    if (m_steps.empty() || !m_steps.back().add(change)) {
+        m_steps.emplace_back();
+        m_steps.back().changes.push_back(change);
+        m_steps.back().totalDelta = change.delta();
+        m_steps.back().totalLineDelta = change.lineDelta();
+    }
+}
+
+int ChangeMap::delta() const
+{
+    return std::accumulate(m_steps.begin(), m_steps.end(), 0,
+                           [](int sum, const Step &step) { return sum + step.totalDelta; });
+}
+
+int ChangeMap::lineDelta() const
+{
+    return std::accumulate(m_steps.begin(), m_steps.end(), 0,
+                           [](int sum, const Step &step) { return sum + step.totalLineDelta; });
+}
+
+PlaceAfter ChangeMap::positionAfter(int position) const
+{
+    PlaceAfter after{position, false};
+    for (const Step &step : m_steps) {
+        const PlaceAfter next = step.positionAfter(after.value);
+        after = {next.value, after.touched || next.touched};
+    }
+    return after;
+}
+
+PlaceAfter ChangeMap::lineAfter(int line) const
+{
+    PlaceAfter after{line, false};
+    for (const Step &step : m_steps) {
+        const PlaceAfter next = step.lineAfter(after.value);
+        after = {next.value, after.touched || next.touched};
+    }
+    return after;
+}
+
+ChangeMap ChangeMap::inverse() const
+{
+    ChangeMap inverse;
+    inverse.m_steps.reserve(m_steps.size());
+    for (auto step = m_steps.rbegin(); step != m_steps.rend(); ++step)
+        inverse.m_steps.push_back(step->inverse());
+    return inverse;
+}
+
+} // namespace norvane
