@@ -22,8 +22,9 @@ PROGRAM = os.environ.get("NORVANE_PROGRAM", "")
 TEST_DATA = os.environ.get("NORVANE_TEST_DATA", "")
 SHOTS = os.environ.get("NORVANE_DESKTOP_SHOTS", tempfile.gettempdir())
 
-# Generous: a loaded CI machine with two cores may be slow to map a window.
-TIMEOUT = 20.0
+# Generous: waits end as soon as their condition holds, and a loaded machine
+# with two cores has taken over 20 s to start openbox or map a window.
+TIMEOUT = 60.0
 
 
 class DesktopError(AssertionError):
