@@ -84,6 +84,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -92,6 +93,7 @@ private:
     void bindCommands();
     void createStatusBar();
     void fitStatusPanels();
+    void keepFrontMark();
     void openStartFiles();
     // The active document, taken as the one the command works on, its key
     // flag cleared (the key-up of a command's shortcut never reaches it).

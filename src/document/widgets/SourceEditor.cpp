@@ -438,6 +438,11 @@ int SourceEditor::lineCount() const
     return doc->lastBlock().length() <= 1 ? blocks - 1 : blocks;
 }
 
+bool SourceEditor::endsWithLineBreak() const
+{
+    return document()->lastBlock().length() <= 1;
+}
+
 QString SourceEditor::lineText(int line) const
 {
     return document()->findBlockByNumber(line).text();

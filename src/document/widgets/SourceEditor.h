@@ -109,6 +109,8 @@ public:
     void clearSelection();
 
     [[nodiscard]] int lineCount() const;
+    // Whether the text ends with a line break (its last block is empty).
+    [[nodiscard]] bool endsWithLineBreak() const;
     [[nodiscard]] QString lineText(int line) const;
     [[nodiscard]] QStringList lines() const;
     // The lines as the file's bytes, for the core.

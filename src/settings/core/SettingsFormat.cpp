@@ -186,9 +186,10 @@ static bool isValidRecentSize(int size)
     return size >= Settings::MinRecent && size <= Settings::MaxRecent;
 }
 
+// A key line in the value's place means the value is missing.
 static bool isValidFontName(std::string_view name)
 {
-    return !name.empty() && std::none_of(name.begin(), name.end(), [](char c) {
+    return !name.empty() && !isSettingsKey(name) && std::none_of(name.begin(), name.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);
         return byte < 0x20 || byte == 0x7f;
     });
@@ -255,7 +256,7 @@ std::vector<std::string> ReadSettings(const SettingsFile &file, Settings &settin
 
     // Any text is a valid style (unknown ones mean none); only a missing key is news.
     decodeFontStyle(file.ReadValue(K::FontStyle), settings.editorFont);
-    if (file.IndexOfLine(K::FontStyle) < 0)
+    if (file.indexOfKey(K::FontStyle) < 0)
         fail(K::FontStyle);
 
     readLaterKeys(file, settings, fail);
@@ -306,17 +307,6 @@ void WriteSettings(SettingsFile &file, bool iniExists, const Settings &settings,
     }
 }
 
-static bool isKeyLine(std::string_view text)
-{
-    static constexpr std::string_view Keys[] = {K::FormatMarker, K::UnixLineFeed, K::BigEndian, K::TrailSpace,
-                                                K::FatCarat,     K::Start,        K::Pic01Show, K::ShowPerform,
-                                                K::Indent,       K::RecentSize,   K::FontName,  K::FontSize,
-                                                K::FontStyle,    K::ColourSource, K::ColumnGuides,
-                                                K::GuideColumns, K::LineNumbers,  K::CopybookFolders,
-                                                K::RecentList};
-    return std::find(std::begin(Keys), std::end(Keys), text) != std::end(Keys);
-}
-
 bool completeSettingsFile(SettingsFile &file, const Settings &settings)
 {
     bool added = false;
@@ -326,8 +316,8 @@ bool completeSettingsFile(SettingsFile &file, const Settings &settings)
     // A key cut off at the end, or followed straight by another key, gets its
     // value line back, so that writing the value never overwrites a key.
     for (const auto &[key, value] : values) {
-        const int index = file.IndexOfLine(key);
-        if (index >= 0 && (index + 1 >= file.lineCount() || isKeyLine(file.line(index + 1)))) {
+        const int index = file.indexOfKey(key);
+        if (index >= 0 && (index + 1 >= file.lineCount() || isSettingsKey(file.line(index + 1)))) {
             lines.insert(lines.begin() + index + 1, value);
             added = true;
         }
@@ -337,7 +327,7 @@ bool completeSettingsFile(SettingsFile &file, const Settings &settings)
         added = true;
     }
     for (const auto &[key, value] : values) {
-        if (file.IndexOfLine(key) >= 0)
+        if (file.indexOfKey(key) >= 0)
             continue;
         const auto at = lines.begin() + file.IndexOfLine(K::RecentList);
         lines.insert(lines.insert(at, std::string(key)) + 1, value);
@@ -349,6 +339,14 @@ bool completeSettingsFile(SettingsFile &file, const Settings &settings)
         added = true;
     }
     return added;
+}
+
+void rewriteValues(SettingsFile &file, const Settings &settings, const std::vector<std::string> &keys)
+{
+    for (const auto &[key, value] : valuesOf(settings)) {
+        if (std::find(keys.begin(), keys.end(), key) != keys.end())
+            file.WriteValue(key, value);
+    }
 }
 
 } // namespace norvane

@@ -58,4 +58,9 @@ void WriteSettings(SettingsFile &file, bool iniExists, const Settings &settings,
 // with free slots. Returns whether anything was added.
 bool completeSettingsFile(SettingsFile &file, const Settings &settings);
 
+// Writes the value the settings hold for each of the keys: after the user was
+// told that they could not be read, their defaults replace them in the file,
+// so the message does not come back at every start.
+void rewriteValues(SettingsFile &file, const Settings &settings, const std::vector<std::string> &keys);
+
 } // namespace norvane

@@ -81,6 +81,17 @@ TEST(SettingsFile, ReadValueTakesTheLineAfterTheFirstExactKey)
         EXPECT_EQ(file.ReadValue(row.key), row.value) << row.key;
 }
 
+TEST(SettingsFile, AKeyInsideTheRecentListIsNoSetting)
+{
+    SettingsFile file(Lines{"[Norvane]", "[a]", "1", "[RecentList]", "[b]", "2", "[a]", "3"});
+    EXPECT_EQ(file.ReadValue("[a]"), "1");
+    EXPECT_EQ(file.ReadValue("[b]"), "");
+    EXPECT_EQ(file.indexOfKey("[b]"), -1);
+    EXPECT_FALSE(file.WriteValue("[b]", "X"));
+    EXPECT_TRUE(file.WriteValue("[a]", "Y"));
+    EXPECT_EQ(file.lines(), (Lines{"[Norvane]", "[a]", "Y", "[RecentList]", "[b]", "2", "[a]", "3"}));
+}
+
 TEST(SettingsFile, WriteValueReplacesButNeverAddsAKey)
 {
     SettingsFile file(Lines{"[a]", "1", "[a]", "2", "[c]"});

@@ -35,7 +35,7 @@ QStringList visibleRecent(const MainWindow &window)
 {
     QStringList captions;
     for (QAction *item : window.commands()->recentMenu()->actions()) {
-        if (item->isVisible())
+        if (item->isVisible() && item->isEnabled())
             captions.append(item->text());
     }
     return captions;
@@ -60,6 +60,7 @@ private slots:
     void treePopupTogglesAreSaved();
     void closedFilesEnterTheRecentMenu();
     void recentEntriesOpenTheirFiles();
+    void anEmptyRecentMenuSaysSo();
     void aCorruptFileStillStarts();
 };
 
@@ -212,6 +213,34 @@ void TestOptions::recentEntriesOpenTheirFiles()
 
     fixture.window->commands()->recentMenu()->actions().at(0)->trigger();
     QCOMPARE(fixture.window->activeDocument()->caption(), a);
+}
+
+void TestOptions::anEmptyRecentMenuSaysSo()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    QMenu *menu = fixture.window->commands()->recentMenu();
+    QAction *empty = menu->actions().constLast();
+    QCOMPARE(empty->text(), QStringLiteral("(no recent files)"));
+    QVERIFY(empty->isVisible());
+    QVERIFY(!empty->isEnabled());
+    QVERIFY(visibleRecent(*fixture.window).isEmpty());
+
+    // A menu with something to show opens: clicked while empty, then again with an entry.
+    for (int round = 0; round < 2; ++round) {
+        menu->popup(fixture.window->mapToGlobal(QPoint(80, 20)));
+        QTRY_VERIFY(menu->isVisible());
+        menu->close();
+        const QString file = fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n");
+        fixture.window->openSourceFile(file);
+        fixture.window->runCommand(CommandId::Close);
+        QCOMPARE(empty->isVisible(), false);
+    }
+
+    // The last entry gone, the menu says so again.
+    QFile::remove(fixture.path(QStringLiteral("A.cbl")));
+    menu->actions().constFirst()->trigger();
+    QVERIFY(empty->isVisible());
 }
 
 void TestOptions::aCorruptFileStillStarts()
