@@ -82,6 +82,7 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     m_options = new OptionsDialog(m_settings, this);
     connect(m_options, &QDialog::accepted, this, [this] {
         m_settings = m_options->chosenSettings();
+        m_area->applyEditorLook();
         saveSettings();
     });
     m_findAllDialog = new FindAllDialog(*this, this);
@@ -242,6 +243,11 @@ void MainWindow::chooseFont()
 void MainWindow::openSourceFile(const QString &name)
 {
     m_files->openSourceFile(name);
+}
+
+DocumentWindow *MainWindow::showSourceFile(const QString &path)
+{
+    return m_files->showSourceFile(path);
 }
 
 // ---- status bar ----

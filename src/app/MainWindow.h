@@ -76,6 +76,7 @@ public:
     void bringToFront(DocumentWindow *child) override;
     void renameTab(const QString &caption) override;
     void selectTabFor(const QString &caption) override;
+    DocumentWindow *showSourceFile(const QString &path) override;
     bool saveDocument(DocumentWindow *child) override;
     void addRecent(const QString &caption) override;
     void documentClosing(DocumentWindow *child) override;

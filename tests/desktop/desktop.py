@@ -204,6 +204,23 @@ class Desktop:
     def type(self, text):
         self._run(["xdotool", "type", "--delay", "30", text])
 
+    # --- the mouse -------------------------------------------------------------------
+
+    def window_size(self, window):
+        """The window's width and height in pixels."""
+        shape = dict(line.split("=", 1) for line in
+                     self._run(["xdotool", "getwindowgeometry", "--shell", window]).split())
+        return int(shape["WIDTH"]), int(shape["HEIGHT"])
+
+    def mouse_click(self, window, x, y, modifier=None):
+        """A left click at the point of the window, with the modifier held as a key of its own."""
+        self._run(["xdotool", "mousemove", "--window", window, "--sync", str(x), str(y)])
+        if modifier:
+            self._run(["xdotool", "keydown", modifier])
+        self._run(["xdotool", "click", "1"])
+        if modifier:
+            self._run(["xdotool", "keyup", modifier])
+
     # --- files ---------------------------------------------------------------------
 
     def write_file(self, name, data):

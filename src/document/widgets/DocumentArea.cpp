@@ -50,6 +50,7 @@ DocumentArea::DocumentArea(DocumentHost &host, QWidget *parent) : QWidget(parent
     m_tabBar->setExpanding(false);
     m_tabBar->setDrawBase(false);
     m_tabBar->setUsesScrollButtons(true);
+    m_tabBar->setTabsClosable(true);
     tabLayout->addWidget(m_tabBar);
     tabLayout->addStretch();
     layout->addWidget(tabPanel);
@@ -63,6 +64,14 @@ DocumentArea::DocumentArea(DocumentHost &host, QWidget *parent) : QWidget(parent
     connect(m_tabBar, &QTabBar::currentChanged, this, [this](int index) {
         if (!m_changingTabs)
             selectTab(index);
+    });
+    // A tab's close button closes its document as the Close command does, save question included.
+    connect(m_tabBar, &QTabBar::tabCloseRequested, this, [this](int index) {
+        if (m_tabBar->currentIndex() != index)
+            m_tabBar->setCurrentIndex(index);
+        else
+            selectTab(index);
+        emit closeRequested();
     });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
         if (window != nullptr) {
@@ -140,6 +149,7 @@ DocumentWindow *DocumentArea::addDocument()
     const QFont font = editorFont(m_host.settings().editorFont);
     child->editor()->setFont(font);
     child->splitView()->setFont(font);
+    applyEditorLook(child);
     connect(child, &DocumentWindow::unsavedMarkChanged, this, [this, child] {
         showUnsavedMark(child);
         emit frontUnsavedMarkChanged();
@@ -214,6 +224,25 @@ void DocumentArea::setEditorFont(const QFont &font)
         child->splitView()->setFont(font);
         child->editor()->setModified(modified);
         child->syncSuspended = false;
+    }
+}
+
+void DocumentArea::applyEditorLook()
+{
+    for (DocumentWindow *child : documents())
+        applyEditorLook(child);
+}
+
+void DocumentArea::applyEditorLook(DocumentWindow *child)
+{
+    const Settings &settings = m_host.settings();
+    QList<int> guides;
+    if (settings.columnGuides)
+        guides = QList<int>(settings.guideColumns.begin(), settings.guideColumns.end());
+    for (SourceEditor *editor : {child->editor(), child->splitView()}) {
+        editor->setColouring(settings.colourSource);
+        editor->setColumnGuides(guides);
+        editor->setLineNumbers(settings.lineNumbers);
     }
 }
 

@@ -49,6 +49,8 @@ public:
 
     // Gives every editor the font; a font change is no edit.
     void setEditorFont(const QFont &font);
+    // Gives every editor the colours, column guides and line numbers the settings ask for.
+    void applyEditorLook();
     // Re-applies each document's pane rules after the main window was resized.
     void applyPaneSizes();
 
@@ -86,6 +88,7 @@ signals:
 
 private:
     [[nodiscard]] QMdiSubWindow *subWindowOf(DocumentWindow *child) const;
+    void applyEditorLook(DocumentWindow *child);
     // The tab's text follows the document's unsaved-changes mark.
     void showUnsavedMark(DocumentWindow *child);
 

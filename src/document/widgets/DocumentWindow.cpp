@@ -18,6 +18,7 @@
 #include "search/widgets/FindResultsModel.h"
 #include "search/widgets/FindResultsView.h"
 #include "settings/core/Settings.h"
+#include "structure/widgets/CopyMemberTrack.h"
 #include "structure/widgets/StructureTreeView.h"
 
 #include <QCloseEvent>
@@ -96,6 +97,8 @@ DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(pa
     connect(m_editor, &SourceEditor::selectionChange, this, &DocumentWindow::editorSelectionChanged);
     connect(m_splitView, &SourceEditor::selectionChange, this, &DocumentWindow::splitViewSelectionChanged);
     connect(m_editor, &SourceEditor::entered, this, &DocumentWindow::editorEntered);
+    // Ctrl+click on the name in a COPY statement opens the member, as Track does.
+    connect(m_editor, &SourceEditor::controlClicked, this, [this] { trackCopyMember(*this, m_host); });
     connect(m_splitView, &SourceEditor::entered, this, &DocumentWindow::splitViewEntered);
     m_keys = new EditorKeys(*this, m_host);
     connect(m_structureTree, &StructureTreeView::mouseUp, this, &DocumentWindow::treeMouseReleased);

@@ -16,6 +16,7 @@
 #include "layout/widgets/RecordWindows.h"
 #include "settings/core/Settings.h"
 #include "settings/widgets/RecentFiles.h"
+#include "structure/core/CopybookShape.h"
 #include "structure/widgets/RefreshTree.h"
 
 #include <QDir>
@@ -30,7 +31,8 @@ namespace norvane {
 namespace {
 
 const QString kSourceFilter = QStringLiteral(
-    "All Files (*);;Cobol (*.cbl *.CBL);;Source (*.cob *.COB);;User Exit (*.uex *.UEX)");
+    "All Files (*);;Cobol (*.cbl *.CBL);;Source (*.cob *.COB);;User Exit (*.uex *.UEX);;"
+    "COBOL copybooks (*.cpy *.CPY)");
 
 // Paths name documents in absolute, clean form, so two spellings of one file
 // are one document.
@@ -186,10 +188,14 @@ void FileCommands::showSourceDocument(const QString &path, const QString &captio
 
     // The window takes its size and the tree pane its width before the text
     // comes: the editor lays out a long text again whenever its width changes.
-    // The scan reads the bytes already in hand.
+    // The scan reads the bytes already in hand. Programs get their tree, and so
+    // do copybooks: by their name, or by a content of records without
+    // divisions whatever the name.
     m_area.showNewDocument(child);
     std::optional<StructureTree> tree;
-    if (hasTreeExtension(child->filePath->Ext)) {
+    const std::string &extension = child->filePath->Ext;
+    if (hasTreeExtension(extension) || hasCopybookExtension(extension) ||
+        holdsRecordsOnly(splitSourceLines(bytes))) {
         tree = scanTree(m_host, bytes);
         fitTreePane(*child, *tree);
     }
@@ -202,6 +208,24 @@ void FileCommands::showSourceDocument(const QString &path, const QString &captio
     child->syncSuspended = false;
     child->keyIsDown = false;
     child->syncToCaret(child->editor());
+}
+
+DocumentWindow *FileCommands::showSourceFile(const QString &name)
+{
+    const QString path = documentPath(name);
+    const auto shows = [&path](const DocumentWindow *child) {
+        return child != nullptr && child->filePath &&
+               sameCaption(documentPath(QString::fromStdString(child->filePath->GetFullName())), path);
+    };
+    for (DocumentWindow *open : m_area.documents()) {
+        if (shows(open)) {
+            m_area.bringToFront(open);
+            return open;
+        }
+    }
+    openSourceFile(path);
+    DocumentWindow *opened = m_area.activeDocument();
+    return shows(opened) ? opened : nullptr;
 }
 
 void FileCommands::newDocument()

@@ -42,6 +42,9 @@ public:
     // showing it is reloaded when the user agrees. A file that does not
     // exist is reported, and a document showing it keeps its text.
     void openSourceFile(const QString &name);
+    // The document showing the file, brought to the front without a question,
+    // or the file opened; none when it could not be opened.
+    DocumentWindow *showSourceFile(const QString &name);
     // The files of the command line; without any, the open dialog when the
     // settings ask for it at start.
     void openAtStart(const QStringList &files);

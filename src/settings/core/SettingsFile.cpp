@@ -12,7 +12,9 @@ bool isSettingsKey(std::string_view line)
     static constexpr std::string_view Keys[] = {K::FormatMarker, K::UnixLineFeed, K::BigEndian, K::TrailSpace,
                                                 K::FatCarat,     K::Start,        K::Pic01Show, K::ShowPerform,
                                                 K::Indent,       K::RecentSize,   K::FontName,  K::FontSize,
-                                                K::FontStyle,    K::RecentList};
+                                                K::FontStyle,    K::ColourSource, K::ColumnGuides,
+                                                K::GuideColumns, K::LineNumbers,  K::CopybookFolders,
+                                                K::RecentList};
     return std::find(std::begin(Keys), std::end(Keys), line) != std::end(Keys);
 }
 
@@ -33,6 +35,11 @@ SettingsFile SettingsFile::skeleton()
         std::string(K::FontName), "FixedSys",
         std::string(K::FontSize), "10",
         std::string(K::FontStyle), "[]",
+        std::string(K::ColourSource), "true",
+        std::string(K::ColumnGuides), "true",
+        std::string(K::GuideColumns), "7 8 12 72",
+        std::string(K::LineNumbers), "true",
+        std::string(K::CopybookFolders), "",
         std::string(K::RecentList),
     };
     lines.resize(lines.size() + RecentSlots);

@@ -22,6 +22,13 @@ inline constexpr std::string_view RecentSize = "[Recent file list size]";
 inline constexpr std::string_view FontName = "[Font.Name]";
 inline constexpr std::string_view FontSize = "[Font.Size]";
 inline constexpr std::string_view FontStyle = "[Font.Style]";
+// Keys added later stand after the first ones and before the recent list, so
+// that older versions still read the file; a file without them takes their defaults.
+inline constexpr std::string_view ColourSource = "[colour COBOL source]";
+inline constexpr std::string_view ColumnGuides = "[column guides]";
+inline constexpr std::string_view GuideColumns = "[column guide positions]";
+inline constexpr std::string_view LineNumbers = "[line numbers]";
+inline constexpr std::string_view CopybookFolders = "[copybook folders]";
 inline constexpr std::string_view RecentList = "[RecentList]";
 } // namespace SettingsKeys
 
@@ -39,7 +46,7 @@ public:
     SettingsFile() = default;
     explicit SettingsFile(std::vector<std::string> lines) : m_lines(std::move(lines)) {}
 
-    // The 57 lines a new file starts from.
+    // The lines a new file starts from: the keys with their defaults, then 30 free recent slots.
     [[nodiscard]] static SettingsFile skeleton();
     // CR LF, LF and a lone CR each end a line; bytes are kept as they are.
     [[nodiscard]] static SettingsFile fromBytes(std::string_view bytes);

@@ -13,7 +13,7 @@ namespace {
 TEST(SettingsFile, SkeletonHasTheStoredKeysInOrder)
 {
     const SettingsFile skeleton = SettingsFile::skeleton();
-    ASSERT_EQ(skeleton.lineCount(), 57);
+    ASSERT_EQ(skeleton.lineCount(), 67);
     const struct {
         int line; // 1-based, as in the file
         const char *text;
@@ -44,13 +44,23 @@ TEST(SettingsFile, SkeletonHasTheStoredKeysInOrder)
         {24, "10"},
         {25, "[Font.Style]"},
         {26, "[]"},
-        {27, "[RecentList]"},
+        {27, "[colour COBOL source]"},
+        {28, "true"},
+        {29, "[column guides]"},
+        {30, "true"},
+        {31, "[column guide positions]"},
+        {32, "7 8 12 72"},
+        {33, "[line numbers]"},
+        {34, "true"},
+        {35, "[copybook folders]"},
+        {36, ""},
+        {37, "[RecentList]"},
     };
     for (const auto &row : rows)
         EXPECT_EQ(skeleton.line(row.line - 1), row.text) << "line " << row.line;
-    for (int line = 28; line <= 57; ++line)
+    for (int line = 38; line <= 67; ++line)
         EXPECT_EQ(skeleton.line(line - 1), "") << "line " << line;
-    EXPECT_EQ(skeleton.recentStart(), 27);
+    EXPECT_EQ(skeleton.recentStart(), 37);
 }
 
 TEST(SettingsFile, ReadValueTakesTheLineAfterTheFirstExactKey)

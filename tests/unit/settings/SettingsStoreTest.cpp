@@ -93,7 +93,7 @@ TEST_F(SettingsStoreTest, SecondStartReadsWhatTheFirstWrote)
     SettingsStore again(second);
     EXPECT_TRUE(start(again).empty());
     EXPECT_EQ(second, first);
-    EXPECT_EQ(linesOf(exeIni()).size(), 57u);
+    EXPECT_EQ(linesOf(exeIni()).size(), 67u);
 }
 
 TEST_F(SettingsStoreTest, AFileInThePerUserFolderIsUsed)
@@ -192,7 +192,7 @@ TEST_F(SettingsStoreTest, OlderFormatIsConvertedInPlace)
     EXPECT_EQ(store.IniPath(), exeIni());
 
     const SettingsFile written = SettingsFile::fromBytes(test::readBytes(exeIni()));
-    EXPECT_EQ(written.lineCount(), 57);
+    EXPECT_EQ(written.lineCount(), 67);
     EXPECT_EQ(written.line(0), "[Norvane]");
     EXPECT_EQ(written.ReadValue("[save new files in Unix format]"), "True");
     EXPECT_EQ(written.ReadValue("[block caret]"), "True");
@@ -304,13 +304,34 @@ TEST_F(SettingsStoreTest, GarbageValuesLoadWithDefaultsAndOneMessage)
     };
     for (const auto &row : rows)
         EXPECT_EQ(written.ReadValue(row.key), row.value) << row.key;
-    EXPECT_EQ(written.lineCount(), 57);
+    EXPECT_EQ(written.lineCount(), 67);   // the editor keys (colours, guides, numbers, copybook folders) added
 
     // So the message does not come back at the next start.
     Settings next;
     SettingsStore reread(next);
     EXPECT_TRUE(start(reread).empty());
     EXPECT_EQ(next, settings);
+}
+
+// An older version's file: no word to the user, the editor's options at their
+// defaults, and the file gains their keys where older versions still read it.
+TEST_F(SettingsStoreTest, AnOlderFileGainsTheEditorKeysQuietly)
+{
+    SettingsFile older = SettingsFile::fromBytes(test::fixture("older-first-start.ini"));
+    older.line(older.recentStart()) = "/src/PAY.CBL";
+    m_temp.write("bin/Norvane.ini", older.toBytes());
+    Settings settings;
+    settings.lineNumbers = false;
+    SettingsStore store(settings);
+    EXPECT_TRUE(start(store).empty());
+    EXPECT_TRUE(settings.lineNumbers);
+    EXPECT_EQ(settings.guideColumns, Settings{}.guideColumns);
+
+    const SettingsFile written = SettingsFile::fromBytes(test::readBytes(exeIni()));
+    EXPECT_EQ(written.ReadValue("[line numbers]"), "True");
+    EXPECT_LT(written.IndexOfLine("[Font.Style]"), written.IndexOfLine("[colour COBOL source]"));
+    EXPECT_LT(written.IndexOfLine("[copybook folders]"), written.IndexOfLine("[RecentList]"));
+    EXPECT_EQ(captions(store), (std::vector<std::string>{"1    /src/PAY.CBL"}));
 }
 
 TEST_F(SettingsStoreTest, ATruncatedFileIsCompleted)
@@ -326,7 +347,7 @@ TEST_F(SettingsStoreTest, ATruncatedFileIsCompleted)
     EXPECT_EQ(settings.IndentOption, 2);
     EXPECT_EQ(settings.seRecent, 20);
     EXPECT_EQ(settings.editorFont, FontSpec{});
-    EXPECT_EQ(linesOf(exeIni()).size(), 57u);
+    EXPECT_EQ(linesOf(exeIni()).size(), 67u);
 
     ASSERT_TRUE(store.AddRecent("/src/A.CBL").ok());
     EXPECT_EQ(linesOf(exeIni()).front(), "[Norvane]") << "the recent list never overwrites a setting";

@@ -68,7 +68,7 @@ void TestOptions::firstStartWritesTheSkeletonBesideTheProgram()
 {
     MainWindowFixture fixture;
     const QStringList lines = iniLines(fixture);
-    QCOMPARE(lines.size(), 57);
+    QCOMPARE(lines.size(), 67);
     QCOMPARE(lines.at(0), QStringLiteral("[Norvane]"));
     QCOMPARE(valueOf(lines, QStringLiteral("[save new files in Unix format]")), QStringLiteral("True"));
     QCOMPARE(valueOf(lines, QStringLiteral("[target sytem for data files in big endian]")), QStringLiteral("True"));
@@ -78,7 +78,12 @@ void TestOptions::firstStartWritesTheSkeletonBesideTheProgram()
     QCOMPARE(valueOf(lines, QStringLiteral("[Font.Name]")), QStringLiteral("MS Sans Serif"));
     QCOMPARE(valueOf(lines, QStringLiteral("[Font.Size]")), QStringLiteral("8"));
     QCOMPARE(valueOf(lines, QStringLiteral("[Font.Style]")), QStringLiteral("[]"));
-    QCOMPARE(lines.at(26), QStringLiteral("[RecentList]"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[colour COBOL source]")), QStringLiteral("True"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[column guides]")), QStringLiteral("True"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[column guide positions]")), QStringLiteral("7 8 12 72"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[line numbers]")), QStringLiteral("True"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[copybook folders]")), QString());
+    QCOMPARE(lines.at(36), QStringLiteral("[RecentList]"));
     QVERIFY(!QFile::exists(fixture.path(QStringLiteral("appdata"))));
     QVERIFY(fixture.dialogs.asked().isEmpty());
 }
@@ -187,7 +192,7 @@ void TestOptions::closedFilesEnterTheRecentMenu()
     fixture.window->runCommand(CommandId::New);
     fixture.window->runCommand(CommandId::Close);
     QCOMPARE(visibleRecent(*fixture.window), (QStringList{QStringLiteral("1    ") + b, QStringLiteral("2    ") + a}));
-    QCOMPARE(iniLines(fixture).at(27), b);
+    QCOMPARE(iniLines(fixture).at(37), b);
 }
 
 void TestOptions::recentEntriesOpenTheirFiles()
