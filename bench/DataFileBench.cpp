@@ -100,7 +100,7 @@ const BenchData &benchData()
         std::filesystem::create_directories(d.folder);
         d.dataPath = d.folder + "/records.dat";
         d.savePath = d.folder + "/saved.dat";
-        if (!writeFileAtomically(d.folder + "/bench.cpy", kCopybook))
+        if (!writeFileSafely(d.folder + "/bench.cpy", kCopybook))
             std::abort();
 
         Result<LayoutTable> table = CalcRecordLayout(splitSourceLines(kCopybook), LayoutMode::Data);
@@ -120,7 +120,7 @@ const BenchData &benchData()
             }
             block += record;
         }
-        Result<AtomicFileWriter> writer = AtomicFileWriter::begin(d.dataPath);
+        Result<SafeFileWriter> writer = SafeFileWriter::begin(d.dataPath);
         if (!writer)
             std::abort();
         char id[16];
@@ -191,8 +191,8 @@ const FormatFile &formatFile(int which)
             }
             converted += out;
         }
-        if (!writeFileAtomically(made[1].path, text) || !writeFileAtomically(made[2].path, framed) ||
-            !writeFileAtomically(made[3].path, converted))
+        if (!writeFileSafely(made[1].path, text) || !writeFileSafely(made[2].path, framed) ||
+            !writeFileSafely(made[3].path, converted))
             std::abort();
         return made;
     }();

@@ -8,8 +8,6 @@
 // there, and says when a check below can go.
 
 #include "layout/core/DataColumns.h"
-#include "settings/core/Settings.h"
-#include "settings/core/SettingsFile.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -31,67 +29,6 @@ inline bool passOverKnownFaults()
 inline bool floatDigitsHitKnownFault(const DataColumn &column)
 {
     return passOverKnownFaults() && (column.usage == Usage::Float4 || column.usage == Usage::Float8);
-}
-
-// A settings value that cannot be read is reported at start and its default
-// used, but the file keeps the value, so the same complaint comes at every
-// start until the settings are written. Reproducer:
-// known/fuzz_settings/garbage-values-again.
-inline bool settingsComplaintHitsKnownFault(bool complainedAtFirstStart, bool settingsWritten)
-{
-    return passOverKnownFaults() && complainedAtFirstStart && !settingsWritten;
-}
-
-inline bool isKeyLine(std::string_view line)
-{
-    namespace K = SettingsKeys;
-    static constexpr std::string_view keys[] = {K::FormatMarker, K::UnixLineFeed, K::BigEndian, K::TrailSpace,
-                                                K::FatCarat,     K::Start,        K::Pic01Show, K::ShowPerform,
-                                                K::Indent,       K::RecentSize,   K::FontName,  K::FontSize,
-                                                K::FontStyle,    K::RecentList};
-    return std::find(std::begin(keys), std::end(keys), line) != std::end(keys);
-}
-
-// A key line among the recent lines is read as a setting when its own key
-// line is missing above; once the recent list moves it away, the next start
-// adds the key again and rewrites the file. Reproducer:
-// known/fuzz_settings/key-line-among-recent.
-inline bool recentKeyLineHitsKnownFault(const SettingsFile &file)
-{
-    if (!passOverKnownFaults() || file.recentStart() < 0)
-        return false;
-    for (int i = file.recentStart(); i < file.lineCount(); ++i) {
-        if (isKeyLine(file.line(i)))
-            return true;
-    }
-    return false;
-}
-
-// Found by the fuzz targets and not yet filed: with the same path on two
-// recent lines (a file edited by hand, random bytes), a smaller list size
-// empties the first of them for the entry of the second, while the Recent
-// menu keeps showing the first; the next start shows another list.
-// Reproducer: known/fuzz_settings/duplicate-recent-lines.
-inline bool duplicateRecentLinesHitKnownFault(const SettingsFile &file)
-{
-    if (!passOverKnownFaults() || file.recentStart() < 0)
-        return false;
-    std::vector<std::string_view> paths;
-    for (int i = file.recentStart(); i < file.lineCount(); ++i) {
-        if (!file.line(i).empty())
-            paths.emplace_back(file.line(i));
-    }
-    std::sort(paths.begin(), paths.end());
-    return std::adjacent_find(paths.begin(), paths.end()) != paths.end();
-}
-
-// Random bytes taken for the older format can give a font name that is a key
-// line ("[Norvane]"); written into the keyed format it reads as a key whose
-// value is missing, and every start inserts one more line. Reproducer:
-// known/fuzz_settings/font-name-is-a-key.
-inline bool fontNameHitsKnownFault(const Settings &settings)
-{
-    return passOverKnownFaults() && isKeyLine(settings.editorFont.name);
 }
 
 } // namespace norvane::fuzz

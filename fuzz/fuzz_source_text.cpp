@@ -1,5 +1,6 @@
 // Line-ending detection, line splitting and source writing: a file saved
-// without changes is byte-identical, and a save leaves no temporary file.
+// without changes keeps every line and, with one kind of line break, is
+// byte-identical; a save leaves no temporary file.
 
 #include "FuzzSupport.h"
 
@@ -42,12 +43,6 @@ std::vector<std::string> editorLines(const std::string &text)
     return lines;
 }
 
-std::string_view withoutFinalBreaks(std::string_view bytes)
-{
-    const std::size_t end = bytes.find_last_not_of("\r\n");
-    return end == std::string_view::npos ? std::string_view{} : bytes.substr(0, end + 1);
-}
-
 // Whether every line break of the bytes is the given one.
 bool onlyBreaks(std::string_view bytes, std::string_view lineBreak)
 {
@@ -61,13 +56,13 @@ bool onlyBreaks(std::string_view bytes, std::string_view lineBreak)
     return true;
 }
 
-void checkAtomicWrites(std::string_view bytes)
+void checkSafeWrites(std::string_view bytes)
 {
     const auto &scratch = fuzz::ScratchFolder::instance();
     scratch.clear();
     const std::string path = scratch.file("program.cbl");
 
-    FUZZ_CHECK(writeFileAtomically(path, bytes).ok());
+    FUZZ_CHECK(writeFileSafely(path, bytes).ok());
     FUZZ_CHECK(fuzz::readWholeFile(path) == bytes);
     Result<std::string> read = readFileBytes(path);
     FUZZ_CHECK(read.ok() && read.value() == bytes);
@@ -75,7 +70,7 @@ void checkAtomicWrites(std::string_view bytes)
     // The same bytes in pieces; a writer dropped before commit changes nothing.
     const std::size_t piece = 1 + bytes.size() % 7;
     for (const bool commit : {false, true}) {
-        Result<AtomicFileWriter> writer = AtomicFileWriter::begin(path);
+        Result<SafeFileWriter> writer = SafeFileWriter::begin(path);
         FUZZ_CHECK(writer.ok());
         for (std::size_t at = 0; at < bytes.size(); at += piece)
             FUZZ_CHECK(writer.value().write(bytes.substr(at, piece)).ok());
@@ -105,19 +100,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(text.find('\r') == std::string::npos);
     FUZZ_CHECK(splitSourceLines(text) == lines);
 
-    // Saved unchanged with the file's own line break, the file is as it was
-    // up to its end: a last line gets its line break, and an empty last line
-    // is written as nothing. A file whose text ends in one line break is
+    // Saved unchanged, the file keeps every line, blank lines at its end
+    // included, and ends with a line break if and only if it did. With one
+    // kind of line break throughout, the one it is saved with, it is
     // byte-identical.
     const std::vector<std::string> held = editorLines(text);
+    FUZZ_CHECK(held == lines);
+    const LineEnding kept = keptLineEnding(bytes);
+    FUZZ_CHECK(kept == ending || (ending == LineEnding::None && kept == LineEnding::Unix && bytes.ends_with('\n')));
+    const bool finalBreak = endsWithLineBreak(bytes);
     for (const bool unixForNewFiles : {false, true}) {
-        const std::string_view lineBreak = lineBreakFor(ending, unixForNewFiles);
-        if (!onlyBreaks(bytes, lineBreak))
-            continue;
-        const std::string saved = composeSourceFile(held, lineBreak, false);
-        FUZZ_CHECK_MSG(withoutFinalBreaks(saved) == withoutFinalBreaks(bytes), printable(bytes) + " saved as " + printable(saved));
-        const std::string_view body = withoutFinalBreaks(bytes);
-        if (bytes.empty() || (!body.empty() && bytes.size() == body.size() + lineBreak.size() && bytes.ends_with(lineBreak)))
+        const std::string_view lineBreak = lineBreakFor(kept, unixForNewFiles);
+        const std::string saved = composeSourceFile(held, lineBreak, false, finalBreak);
+        FUZZ_CHECK_MSG(splitSourceLines(saved) == lines, printable(bytes) + " saved as " + printable(saved));
+        FUZZ_CHECK_MSG(endsWithLineBreak(saved) == finalBreak, printable(bytes) + " saved as " + printable(saved));
+        if (onlyBreaks(bytes, lineBreak))
             FUZZ_CHECK_MSG(saved == bytes, printable(bytes) + " saved as " + printable(saved));
     }
 
@@ -129,8 +126,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(line.compare(0, without.size(), without) == 0);
         stripped.emplace_back(without);
     }
-    FUZZ_CHECK(composeSourceFile(held, "\r\n", true) == composeSourceFile(stripped, "\r\n", false));
+    for (const bool finalBreak : {false, true})
+        FUZZ_CHECK(composeSourceFile(held, "\r\n", true, finalBreak) == composeSourceFile(stripped, "\r\n", false, finalBreak));
 
-    checkAtomicWrites(bytes);
+    checkSafeWrites(bytes);
     return 0;
 }

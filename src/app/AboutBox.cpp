@@ -10,9 +10,19 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace norvane {
+
+namespace {
+
+constexpr int ReadmeColumns = 80;
+
+} // namespace
 
 AboutBox::AboutBox(const QString &readmePath, Dialogs &dialogs, QWidget *parent) : QDialog(parent)
 {
@@ -25,10 +35,16 @@ AboutBox::AboutBox(const QString &readmePath, Dialogs &dialogs, QWidget *parent)
     auto *version = new QLabel(QStringLiteral("An editor for fixed-format COBOL programs, version %1")
                                    .arg(QStringLiteral(NORVANE_VERSION)),
                                this);
+    // readme.txt is laid out in columns of a fixed-pitch font: shown as it
+    // is, lines unbroken, in such a font, with room for 80 columns.
     m_text = new QPlainTextEdit(this);
     m_text->setReadOnly(true);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setFont(fixedPitchFont(QString(), 0));
+    const int columns = m_text->fontMetrics().horizontalAdvance(QString(ReadmeColumns, QLatin1Char('M')));
+    m_text->setMinimumWidth(columns + m_text->verticalScrollBar()->sizeHint().width() +
+                            2 * m_text->frameWidth() + 2 * static_cast<int>(m_text->document()->documentMargin()));
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
@@ -42,7 +58,7 @@ AboutBox::AboutBox(const QString &readmePath, Dialogs &dialogs, QWidget *parent)
     layout->addLayout(header);
     layout->addWidget(m_text, 1);
     layout->addWidget(buttons);
-    setFixedSize(560, 420);
+    setFixedSize(std::max(560, layout->sizeHint().width()), 420);
 
     QFile readme(readmePath);
     if (readme.open(QIODevice::ReadOnly))

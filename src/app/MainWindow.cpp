@@ -4,6 +4,7 @@
 #include "app/CommandActions.h"
 #include "app/HelpWindow.h"
 #include "app/StatusPanel.h"
+#include "common/core/DocumentKind.h"
 #include "common/core/Rounding.h"
 #include "common/widgets/Dialogs.h"
 #include "common/widgets/FontChoice.h"
@@ -56,7 +57,11 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     : QMainWindow(parent), m_settings(environment.settings), m_dialogs(environment.dialogs)
 {
     initResources();
-    setWindowTitle(QStringLiteral("Norvane"));
+    // The window's own title stays empty: the platform shows the program's
+    // name ("Norvane", the display name) after it, and the document area puts
+    // a maximised document's caption and unsaved-changes mark there, so the
+    // title reads "path* — Norvane" and names the program once.
+    setWindowTitle(QString());
     setWindowIcon(QIcon(QStringLiteral(":/icons/norvane.svg")));
     setAcceptDrops(true);
     setContextMenuPolicy(Qt::NoContextMenu);
@@ -77,6 +82,7 @@ MainWindow::MainWindow(const Environment &environment, QWidget *parent)
     m_options = new OptionsDialog(m_settings, this);
     connect(m_options, &QDialog::accepted, this, [this] {
         m_settings = m_options->chosenSettings();
+        m_area->applyEditorLook();
         saveSettings();
     });
     m_findAllDialog = new FindAllDialog(*this, this);
@@ -176,6 +182,7 @@ void MainWindow::bindCommands()
         m_commands->setHandler(id, handler);
 
     connect(m_area, &DocumentArea::closeRequested, m_files, &FileCommands::closeDocument);
+    connect(m_area, &DocumentArea::frontUnsavedMarkChanged, this, &MainWindow::keepFrontMark);
     connect(m_commands->windowMenu(), &QMenu::aboutToShow, m_area,
             [this] { m_area->rebuildWindowList(m_commands->windowMenu()); });
     connect(m_recent, &RecentFiles::fileChosen, m_files, &FileCommands::openRecent);
@@ -236,6 +243,11 @@ void MainWindow::chooseFont()
 void MainWindow::openSourceFile(const QString &name)
 {
     m_files->openSourceFile(name);
+}
+
+DocumentWindow *MainWindow::showSourceFile(const QString &path)
+{
+    return m_files->showSourceFile(path);
 }
 
 // ---- status bar ----
@@ -339,7 +351,9 @@ bool MainWindow::saveDocument(DocumentWindow *child)
 
 void MainWindow::addRecent(const QString &caption)
 {
-    m_recent->add(caption);
+    // A document whose file was never made (or is gone) leaves no entry that could only fail.
+    if (QFileInfo::exists(QString::fromStdString(withoutReadOnlySuffix(caption.toStdString()))))
+        m_recent->add(caption);
 }
 
 void MainWindow::documentClosing(DocumentWindow *child)
@@ -375,8 +389,31 @@ void MainWindow::activateFromOtherInstance(const QStringList &files)
     show();
     raise();
     activateWindow();
-    for (const QString &file : files)
-        openSourceFile(file);
+    m_files->openNamedFiles(files);
+}
+
+// The title shows the front document's unsaved-changes mark. A maximised
+// sub-window sets the main window's mark itself, and clears it when its
+// buttons leave the menu bar, also when another document is already in front;
+// so the mark is put right after every such change, once the sub-windows are done.
+void MainWindow::keepFrontMark()
+{
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const DocumentWindow *front = activeDocument();
+            const bool unsaved = front != nullptr && front->isWindowModified();
+            if (isWindowModified() != unsaved)
+                setWindowModified(unsaved);
+        },
+        Qt::QueuedConnection);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ModifiedChange)
+        keepFrontMark();
 }
 
 void MainWindow::resizeEvent(QResizeEvent *event)

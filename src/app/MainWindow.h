@@ -76,6 +76,7 @@ public:
     void bringToFront(DocumentWindow *child) override;
     void renameTab(const QString &caption) override;
     void selectTabFor(const QString &caption) override;
+    DocumentWindow *showSourceFile(const QString &path) override;
     bool saveDocument(DocumentWindow *child) override;
     void addRecent(const QString &caption) override;
     void documentClosing(DocumentWindow *child) override;
@@ -83,6 +84,7 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
@@ -91,6 +93,7 @@ private:
     void bindCommands();
     void createStatusBar();
     void fitStatusPanels();
+    void keepFrontMark();
     void openStartFiles();
     // The active document, taken as the one the command works on, its key
     // flag cleared (the key-up of a command's shortcut never reaches it).

@@ -22,8 +22,9 @@ PROGRAM = os.environ.get("NORVANE_PROGRAM", "")
 TEST_DATA = os.environ.get("NORVANE_TEST_DATA", "")
 SHOTS = os.environ.get("NORVANE_DESKTOP_SHOTS", tempfile.gettempdir())
 
-# Generous: a loaded CI machine with two cores may be slow to map a window.
-TIMEOUT = 20.0
+# Generous: waits end as soon as their condition holds, and a loaded machine
+# with two cores has taken over 20 s to start openbox or map a window.
+TIMEOUT = 60.0
 
 
 class DesktopError(AssertionError):
@@ -122,7 +123,7 @@ class Desktop:
         self.logs.append(log)
         self.program = subprocess.Popen([PROGRAM, *arguments], env=self.env, stdout=log, stderr=log)
         self.processes.append(self.program)
-        self.main_window = self.wait_for_window("Norvane")
+        self.main_window = self.wait_for_program_window()
         self._run(["xdotool", "windowactivate", "--sync", self.main_window], check=False)
         wait_until(lambda: self.active_window() == self.main_window, what="the main window to take the focus")
         return self.main_window
@@ -141,6 +142,18 @@ class Desktop:
             return ids[0] if ids else None
         return wait_until(find, timeout, what=f"a window titled like {title_pattern!r}")
 
+    def wait_for_program_window(self, timeout=TIMEOUT):
+        """The id of the program's first visible window. Found by its process: without a
+        document the main window's own title is empty (the window manager shows the name
+        the program gives itself), and xdotool matches names on that title."""
+        def find():
+            if self.program.poll() is not None:
+                raise DesktopError(f"norvane ended with exit code {self.program.returncode}")
+            ids = self._run(["xdotool", "search", "--onlyvisible", "--pid", str(self.program.pid)],
+                            check=False).split()
+            return ids[0] if ids else None
+        return wait_until(find, timeout, what="the program's window")
+
     def active_window(self):
         return self._run(["xdotool", "getactivewindow"], check=False).strip()
 
@@ -150,6 +163,19 @@ class Desktop:
     def wait_for_title(self, text, timeout=TIMEOUT):
         return wait_until(lambda: text in self.active_title(), timeout,
                           what=f"the active window's title to hold {text!r}")
+
+    def wait_for_exact_title(self, text, timeout=TIMEOUT):
+        return wait_until(lambda: self.active_title() == text, timeout,
+                          what=f"the active window's title to be {text!r}")
+
+    def wait_for_dialog(self, timeout=TIMEOUT):
+        """The id of the window that took the focus from the main window (a message box)."""
+        return wait_until(lambda: (lambda active: active if active and active != self.main_window else None)(
+            self.active_window()), timeout, what="a dialog to take the focus")
+
+    def wait_for_main_window(self, timeout=TIMEOUT):
+        wait_until(lambda: self.active_window() == self.main_window, timeout,
+                   what="the main window to take the focus back")
 
     def wait_until_title_lacks(self, text, timeout=TIMEOUT):
         return wait_until(lambda: text not in self.active_title(), timeout,
@@ -177,6 +203,23 @@ class Desktop:
 
     def type(self, text):
         self._run(["xdotool", "type", "--delay", "30", text])
+
+    # --- the mouse -------------------------------------------------------------------
+
+    def window_size(self, window):
+        """The window's width and height in pixels."""
+        shape = dict(line.split("=", 1) for line in
+                     self._run(["xdotool", "getwindowgeometry", "--shell", window]).split())
+        return int(shape["WIDTH"]), int(shape["HEIGHT"])
+
+    def mouse_click(self, window, x, y, modifier=None):
+        """A left click at the point of the window, with the modifier held as a key of its own."""
+        self._run(["xdotool", "mousemove", "--window", window, "--sync", str(x), str(y)])
+        if modifier:
+            self._run(["xdotool", "keydown", modifier])
+        self._run(["xdotool", "click", "1"])
+        if modifier:
+            self._run(["xdotool", "keyup", modifier])
 
     # --- files ---------------------------------------------------------------------
 

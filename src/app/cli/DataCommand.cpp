@@ -165,9 +165,11 @@ int readCsv(const Layout &layout, const std::string &path, const CellFormat &for
     const DataFile blank(layout.columns, layout.recordLength, format);
     const DataFile &base = original ? *original : blank;
 
-    // Everything goes to a temporary file first: the data file is replaced
-    // only when every record has been checked and written.
-    Result<AtomicFileWriter> writer = AtomicFileWriter::begin(path);
+    // The new contents are staged first: the data file changes only when
+    // every record has been checked and written (so the records read from it
+    // above are never read half-written), and stays the same file (links,
+    // owner and permissions kept).
+    Result<SafeFileWriter> writer = SafeFileWriter::begin(path);
     if (!writer) {
         std::fprintf(stderr, "%s\n", writer.error().c_str());
         return kUnreadable;

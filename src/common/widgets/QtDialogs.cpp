@@ -11,10 +11,13 @@
 #include <QFormLayout>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+
+#include <algorithm>
 
 namespace norvane {
 
@@ -125,11 +128,20 @@ void QtDialogs::printSetup(QPrinter &printer)
 
 std::optional<QString> QtDialogs::inputText(const QString &caption, const QString &prompt, const QString &initial)
 {
-    bool accepted = false;
-    const QString text = QInputDialog::getText(m_parent, caption, prompt, QLineEdit::Normal, initial, &accepted);
-    if (!accepted)
+    QInputDialog dialog(m_parent);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(initial);
+    // Wide enough for the whole title in the window manager's frame, which a
+    // box sized to its one line of input would cut off. The box takes its
+    // size from its layout, so the width goes to the input line.
+    if (auto *line = dialog.findChild<QLineEdit *>()) {
+        const int titleWidth = dialog.fontMetrics().horizontalAdvance(caption) * 2;
+        line->setMinimumWidth(std::max(300, titleWidth + 140));
+    }
+    if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return text;
+    return dialog.textValue();
 }
 
 std::optional<QList<int>> QtDialogs::chooseOptions(const QString &title, const QString &text,

@@ -41,6 +41,14 @@ LineEnding detectLineEnding(std::string_view bytes)
     return LineEnding::None;
 }
 
+LineEnding keptLineEnding(std::string_view bytes)
+{
+    const LineEnding detected = detectLineEnding(bytes);
+    if (detected == LineEnding::None && !bytes.empty() && bytes.back() == '\n')
+        return LineEnding::Unix;
+    return detected;
+}
+
 std::string_view lineBreakFor(LineEnding ending, bool unixForNewFiles)
 {
     switch (ending) {

@@ -17,6 +17,11 @@ enum class LineEnding { Dos, Unix, None };
 // in a line feed counts as "none".
 [[nodiscard]] LineEnding detectLineEnding(std::string_view bytes);
 
+// The line ending a document read from these bytes is saved with: the one
+// detected, except that a file whose only line break is a final line feed
+// keeps it, where "none" would give it the line break of new files.
+[[nodiscard]] LineEnding keptLineEnding(std::string_view bytes);
+
 // The bytes written after each line for a document of this kind.
 [[nodiscard]] std::string_view lineBreakFor(LineEnding ending, bool unixForNewFiles);
 

@@ -28,8 +28,13 @@ std::string_view withoutTrailingSpaces(std::string_view line)
     return end == std::string_view::npos ? std::string_view{} : line.substr(0, end + 1);
 }
 
+bool endsWithLineBreak(std::string_view bytes)
+{
+    return !bytes.empty() && (bytes.back() == '\r' || bytes.back() == '\n');
+}
+
 std::string composeSourceFile(const std::vector<std::string> &lines, std::string_view lineBreak,
-                              bool stripTrailingSpaces)
+                              bool stripTrailingSpaces, bool finalLineBreak)
 {
     std::string bytes;
     std::size_t total = 0;
@@ -39,8 +44,7 @@ std::string composeSourceFile(const std::vector<std::string> &lines, std::string
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::string_view line = stripTrailingSpaces ? withoutTrailingSpaces(lines[i]) : std::string_view(lines[i]);
         bytes.append(line);
-        const bool last = i + 1 == lines.size();
-        if (!last || !line.empty())
+        if (i + 1 < lines.size() || finalLineBreak)
             bytes.append(lineBreak);
     }
     return bytes;

@@ -15,11 +15,16 @@ namespace norvane {
 // Removes the trailing spaces of a line.
 [[nodiscard]] std::string_view withoutTrailingSpaces(std::string_view line);
 
-// The bytes of a source file: every line followed by the line break, except
-// that an empty last line gets none (an empty document gives an empty file).
-// With stripTrailingSpaces each line loses its trailing spaces first.
+// Whether the bytes end with a carriage return or a line feed.
+[[nodiscard]] bool endsWithLineBreak(std::string_view bytes);
+
+// The bytes of a source file: every line followed by the line break, the
+// last one only with finalLineBreak. Empty lines at the end are lines like
+// any other, so a document saves with the blank lines it was read with; an
+// empty document gives an empty file. With stripTrailingSpaces each line
+// loses its trailing spaces first.
 [[nodiscard]] std::string composeSourceFile(const std::vector<std::string> &lines, std::string_view lineBreak,
-                                            bool stripTrailingSpaces);
+                                            bool stripTrailingSpaces, bool finalLineBreak);
 
 } // namespace norvane
 

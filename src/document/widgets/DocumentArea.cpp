@@ -24,9 +24,13 @@ namespace {
 
 constexpr int TabStripHeight = 25;
 
-QString tabText(const QString &caption)
+// The file name of the caption, with "*" after it while the document has unsaved changes.
+QString tabText(const QString &caption, bool unsaved)
 {
-    return QString::fromStdString(FileNameOf(caption.toStdString()));
+    QString text = QString::fromStdString(FileNameOf(caption.toStdString()));
+    if (unsaved)
+        text += QLatin1Char('*');
+    return text;
 }
 
 } // namespace
@@ -46,6 +50,7 @@ DocumentArea::DocumentArea(DocumentHost &host, QWidget *parent) : QWidget(parent
     m_tabBar->setExpanding(false);
     m_tabBar->setDrawBase(false);
     m_tabBar->setUsesScrollButtons(true);
+    m_tabBar->setTabsClosable(true);
     tabLayout->addWidget(m_tabBar);
     tabLayout->addStretch();
     layout->addWidget(tabPanel);
@@ -60,21 +65,41 @@ DocumentArea::DocumentArea(DocumentHost &host, QWidget *parent) : QWidget(parent
         if (!m_changingTabs)
             selectTab(index);
     });
+    // A tab's close button closes its document as the Close command does, save question included.
+    connect(m_tabBar, &QTabBar::tabCloseRequested, this, [this](int index) {
+        if (m_tabBar->currentIndex() != index)
+            m_tabBar->setCurrentIndex(index);
+        else
+            selectTab(index);
+        emit closeRequested();
+    });
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
         if (window != nullptr) {
             if (auto *child = qobject_cast<DocumentWindow *>(window->widget()))
                 child->activate();
         }
         updateMenuItems();
+        emit frontUnsavedMarkChanged();
     });
 
+    // The popup acts on the tab it was opened on, as in every tabbed program:
+    // that document comes to the front, then closes.
     m_tabMenu = new QMenu(this);
     QAction *close = m_tabMenu->addAction(QStringLiteral("Close"));
-    connect(close, &QAction::triggered, this, &DocumentArea::closeRequested);
-    connect(m_tabMenu, &QMenu::aboutToShow, this, [this, close] { close->setVisible(activeDocument() != nullptr); });
+    connect(close, &QAction::triggered, this, [this] {
+        const int index = std::exchange(m_popupTab, -1);
+        if (index >= 0 && index < m_tabBar->count())
+            m_tabBar->setCurrentIndex(index);
+        emit closeRequested();
+    });
+    connect(m_tabMenu, &QMenu::aboutToShow, this, [this, close] {
+        close->setVisible(activeDocument() != nullptr || m_popupTab >= 0);
+    });
     m_tabBar->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_tabBar, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &point) { m_tabMenu->popup(m_tabBar->mapToGlobal(point)); });
+    connect(m_tabBar, &QWidget::customContextMenuRequested, this, [this](const QPoint &point) {
+        m_popupTab = m_tabBar->tabAt(point);
+        m_tabMenu->popup(m_tabBar->mapToGlobal(point));
+    });
 }
 
 QList<DocumentWindow *> DocumentArea::documents() const
@@ -124,7 +149,27 @@ DocumentWindow *DocumentArea::addDocument()
     const QFont font = editorFont(m_host.settings().editorFont);
     child->editor()->setFont(font);
     child->splitView()->setFont(font);
+    applyEditorLook(child);
+    connect(child, &DocumentWindow::unsavedMarkChanged, this, [this, child] {
+        showUnsavedMark(child);
+        emit frontUnsavedMarkChanged();
+    });
     return child;
+}
+
+DocumentWindow *DocumentArea::documentWithCaption(const QString &caption) const
+{
+    for (DocumentWindow *child : documents()) {
+        if (child->caption() == caption)
+            return child;
+    }
+    return nullptr;
+}
+
+void DocumentArea::showUnsavedMark(DocumentWindow *child)
+{
+    if (const std::optional<int> index = m_tabs.lowestIndexOf(child->caption().toStdString()))
+        m_tabBar->setTabText(*index, tabText(child->caption(), child->isWindowModified()));
 }
 
 void DocumentArea::showNewDocument(DocumentWindow *child)
@@ -179,6 +224,25 @@ void DocumentArea::setEditorFont(const QFont &font)
         child->splitView()->setFont(font);
         child->editor()->setModified(modified);
         child->syncSuspended = false;
+    }
+}
+
+void DocumentArea::applyEditorLook()
+{
+    for (DocumentWindow *child : documents())
+        applyEditorLook(child);
+}
+
+void DocumentArea::applyEditorLook(DocumentWindow *child)
+{
+    const Settings &settings = m_host.settings();
+    QList<int> guides;
+    if (settings.columnGuides)
+        guides = QList<int>(settings.guideColumns.begin(), settings.guideColumns.end());
+    for (SourceEditor *editor : {child->editor(), child->splitView()}) {
+        editor->setColouring(settings.colourSource);
+        editor->setColumnGuides(guides);
+        editor->setLineNumbers(settings.lineNumbers);
     }
 }
 
@@ -274,8 +338,9 @@ void DocumentArea::rebuildWindowList(QMenu *menu)
 void DocumentArea::addTab(const QString &caption)
 {
     const int index = m_tabs.AddTab(caption.toStdString());
+    const DocumentWindow *child = documentWithCaption(caption);
     m_changingTabs = true;
-    m_tabBar->addTab(tabText(caption));
+    m_tabBar->addTab(tabText(caption, child != nullptr && child->isWindowModified()));
     m_tabBar->setTabToolTip(index, caption);
     m_tabBar->setCurrentIndex(index);
     m_changingTabs = false;
@@ -295,7 +360,8 @@ void DocumentArea::renameTab(const QString &caption)
     const int index = m_tabBar->currentIndex();
     if (index < 0)
         return;
-    m_tabBar->setTabText(index, tabText(caption));
+    const DocumentWindow *child = documentWithCaption(caption);
+    m_tabBar->setTabText(index, tabText(caption, child != nullptr && child->isWindowModified()));
     m_tabBar->setTabToolTip(index, caption);
     m_tabs.RenameTab(index, caption.toStdString());
 }

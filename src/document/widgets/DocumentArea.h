@@ -28,6 +28,8 @@ public:
     // The document windows, oldest first.
     [[nodiscard]] QList<DocumentWindow *> documents() const;
     [[nodiscard]] DocumentWindow *activeDocument() const;
+    // The window whose caption this is; none when no window has it.
+    [[nodiscard]] DocumentWindow *documentWithCaption(const QString &caption) const;
     // The active document becomes the one the running command works on; none when there is none.
     DocumentWindow *takeActiveDocument();
 
@@ -47,6 +49,8 @@ public:
 
     // Gives every editor the font; a font change is no edit.
     void setEditorFont(const QFont &font);
+    // Gives every editor the colours, column guides and line numbers the settings ask for.
+    void applyEditorLook();
     // Re-applies each document's pane rules after the main window was resized.
     void applyPaneSizes();
 
@@ -75,11 +79,18 @@ public:
     [[nodiscard]] const TabBook &tabs() const { return m_tabs; }
 
 signals:
-    // The tab strip's popup asked to close the active document.
+    // The tab strip's popup asked to close the active document (its tab's
+    // document was made the active one first).
     void closeRequested();
+    // Another document came to the front, or a document's unsaved-changes mark
+    // came or went: the main window's title may have to follow.
+    void frontUnsavedMarkChanged();
 
 private:
     [[nodiscard]] QMdiSubWindow *subWindowOf(DocumentWindow *child) const;
+    void applyEditorLook(DocumentWindow *child);
+    // The tab's text follows the document's unsaved-changes mark.
+    void showUnsavedMark(DocumentWindow *child);
 
     DocumentHost &m_host;
     QTabBar *m_tabBar = nullptr;
@@ -87,6 +98,7 @@ private:
     QMdiArea *m_mdiArea = nullptr;
     TabBook m_tabs;
     bool m_changingTabs = false;
+    int m_popupTab = -1;   // the tab the popup menu was opened on; -1 for none
     QList<QAction *> m_windowListActions;
 };
 

@@ -45,6 +45,10 @@ public:
     // Selects the tab that stands for the caption.
     virtual void selectTabFor(const QString &caption) = 0;
 
+    // The document showing the source file, brought to the front, or the file
+    // opened into a new one; none when it could not be opened (the user was told).
+    virtual DocumentWindow *showSourceFile(const QString &path) = 0;
+
     // The Save command on the window; false when nothing was saved.
     virtual bool saveDocument(DocumentWindow *child) = 0;
     // Puts a closed source window's caption on the recent-files list.

@@ -18,6 +18,7 @@
 #include "search/widgets/FindResultsModel.h"
 #include "search/widgets/FindResultsView.h"
 #include "settings/core/Settings.h"
+#include "structure/widgets/CopyMemberTrack.h"
 #include "structure/widgets/StructureTreeView.h"
 
 #include <QCloseEvent>
@@ -88,12 +89,19 @@ DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(pa
 
     m_menus = new DocumentMenus(*this, m_host);
 
-    connect(m_treeSplitter, &QSplitter::splitterMoved, this,
-            [this] { m_treeWidth = m_treeSplitter->sizes().constFirst(); });
+    connect(m_treeSplitter, &QSplitter::splitterMoved, this, [this] {
+        m_treeWidth = m_treeSplitter->sizes().constFirst();
+        m_treeFollowsWidth = false;
+    });
     connect(m_editor, &QPlainTextEdit::textChanged, this, &DocumentWindow::editorTextChanged);
+    // The document knows when undoing has brought the text back to what was saved.
+    connect(m_editor->document(), &QTextDocument::modificationChanged, this,
+            [this](bool modified) { setWindowModified(modified); });
     connect(m_editor, &SourceEditor::selectionChange, this, &DocumentWindow::editorSelectionChanged);
     connect(m_splitView, &SourceEditor::selectionChange, this, &DocumentWindow::splitViewSelectionChanged);
     connect(m_editor, &SourceEditor::entered, this, &DocumentWindow::editorEntered);
+    // Ctrl+click on the name in a COPY statement opens the member, as Track does.
+    connect(m_editor, &SourceEditor::controlClicked, this, [this] { trackCopyMember(*this, m_host); });
     connect(m_splitView, &SourceEditor::entered, this, &DocumentWindow::splitViewEntered);
     m_keys = new EditorKeys(*this, m_host);
     connect(m_structureTree, &StructureTreeView::mouseUp, this, &DocumentWindow::treeMouseReleased);
@@ -112,6 +120,37 @@ DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(pa
 
 DocumentWindow::~DocumentWindow() = default;
 
+void DocumentWindow::setCaption(const QString &caption)
+{
+    m_caption = caption;
+    // "[*]" is where the title shows the mark; one in a file name is doubled to stay as it is.
+    QString title = caption;
+    title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    setWindowTitle(title + QStringLiteral("[*]"));
+}
+
+void DocumentWindow::setDataModified(bool modified)
+{
+    dataModified = modified;
+    setWindowModified(modified);
+}
+
+void DocumentWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ModifiedChange)
+        emit unsavedMarkChanged();
+}
+
+void DocumentWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // A window opened before the main window had its size, or behind the
+    // active one, gets its real width only now.
+    if (m_treeFollowsWidth && treeShown())
+        fitTreeWidth();
+}
+
 void DocumentWindow::setTreeWidth(int width)
 {
     m_treeWidth = std::max(0, width);
@@ -121,6 +160,7 @@ void DocumentWindow::setTreeWidth(int width)
 void DocumentWindow::fitTreeWidth()
 {
     setTreeWidth(roundHalfEven(width() / 3.0) - TreeSplitterWidth);
+    m_treeFollowsWidth = true;
 }
 
 void DocumentWindow::applyPaneSizes()
@@ -414,33 +454,40 @@ void DocumentWindow::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-bool DocumentWindow::confirmClose()
+DocumentWindow::Unsaved DocumentWindow::askToSaveChanges()
 {
     const DocumentKind kind = kindOfCaption(toBytes(caption()));
     const bool source = kind == DocumentKind::Source;
     const bool dataWindow = kind == DocumentKind::Data;
     const bool needQuestion =
         (source && m_editor->isModified() && !m_editor->isReadOnly()) || (dataWindow && dataModified);
-    if (needQuestion) {
-        m_host.bringToFront(this);
-        activate();
-        TPathName name;
-        name.SetPath(toBytes(source ? caption() : dataFileName));
-        const Dialogs::Answer answer =
-            m_host.dialogs().message(Dialogs::Icon::Confirmation,
-                                     QStringLiteral("save ") + toQString(name.FileName) + QStringLiteral(" ?"),
-                                     Dialogs::Buttons::YesNoCancel);
-        if (answer == Dialogs::Answer::Cancel)
-            return false;
-        if (answer == Dialogs::Answer::No) {
-            if (source)
-                m_editor->setModified(false);
-        } else if (!m_host.saveDocument(this)) {
-            // Nothing was written (the save was refused, failed or its dialog
-            // cancelled): closing now would lose the changes.
-            return false;
-        }
-    }
+    if (!needQuestion)
+        return Unsaved::None;
+    m_host.bringToFront(this);
+    activate();
+    TPathName name;
+    name.SetPath(toBytes(source ? caption() : dataFileName));
+    const Dialogs::Answer answer =
+        m_host.dialogs().message(Dialogs::Icon::Confirmation,
+                                 QStringLiteral("save ") + toQString(name.FileName) + QStringLiteral(" ?"),
+                                 Dialogs::Buttons::YesNoCancel);
+    if (answer == Dialogs::Answer::Cancel)
+        return Unsaved::Kept;
+    if (answer == Dialogs::Answer::No)
+        return Unsaved::Dropped;
+    // Nothing written (the save was refused, failed or its dialog cancelled)
+    // keeps the changes where they are.
+    return m_host.saveDocument(this) ? Unsaved::Saved : Unsaved::Kept;
+}
+
+bool DocumentWindow::confirmClose()
+{
+    const Unsaved answer = askToSaveChanges();
+    if (answer == Unsaved::Kept)
+        return false;
+    const bool source = kindOfCaption(toBytes(caption())) == DocumentKind::Source;
+    if (answer == Unsaved::Dropped && source)
+        m_editor->setModified(false);
     if (source)
         m_host.addRecent(caption());
     return true;

@@ -35,6 +35,8 @@ using TrackHistory = std::vector<int>;
 // a record layout table, or a data file grid. Which one it is follows from the
 // caption, its identity: a file path (with " (read only)" in read-only mode),
 // "blank " and a digit, "offset: " and a record name, or "data: " and a name.
+// The window's title is the caption with a "*" after it while the document
+// has unsaved changes; the caption itself never carries the mark.
 class DocumentWindow : public QWidget {
     Q_OBJECT
 
@@ -42,8 +44,21 @@ public:
     explicit DocumentWindow(DocumentHost &host, QWidget *parent = nullptr);
     ~DocumentWindow() override;
 
-    [[nodiscard]] QString caption() const { return windowTitle(); }
-    void setCaption(const QString &caption) { setWindowTitle(caption); }
+    [[nodiscard]] QString caption() const { return m_caption; }
+    void setCaption(const QString &caption);
+
+    // What the save question came to.
+    enum class Unsaved {
+        None,      // nothing to ask about
+        Saved,     // Yes, and the save was made
+        Dropped,   // No: the caller may drop the changes
+        Kept,      // Cancel, or the save did not happen: keep everything as it is
+    };
+    // Asks "save <name> ?" when the document has unsaved changes (never for a
+    // read-only source document); Yes saves it.
+    Unsaved askToSaveChanges();
+    // The data grid's unsaved-changes flag, shown by the mark.
+    void setDataModified(bool modified);
 
     // Sets the kind and the main window's commands; run on every activation.
     void activate();
@@ -75,7 +90,9 @@ public:
     [[nodiscard]] bool treeShown() const { return m_treeWidth > 0; }
     [[nodiscard]] int treeWidth() const { return m_treeWidth; }
     void setTreeWidth(int width);
-    // A third of the window's width, less the splitter, as the tree pane's width.
+    // A third of the window's width, less the splitter, as the tree pane's
+    // width; it stays a third when the window changes size, until the user
+    // moves the splitter.
     void fitTreeWidth();
     // Re-applies the pane rules after the main window was resized.
     void applyPaneSizes();
@@ -118,6 +135,7 @@ public:
     // State
     std::unique_ptr<TPathName> filePath;   // the opened file's path; none for blank, layout and data windows
     LineEnding lineEnding = LineEnding::None;
+    bool fileEndsWithoutLineBreak = false; // the file read had text after its last line break
     QString dataFileName;                  // the record name, then the data file's path, of a data window
     int dataDivisionLine = 0;
     int procedureDivisionLine = 0;
@@ -129,13 +147,19 @@ public:
     bool isSourceWindow = false;
     bool isLayoutWindow = false;
     bool isDataWindow = false;
-    bool dataModified = false;             // the data grid was edited since it was loaded or saved
+    bool dataModified = false;             // the data grid was edited since it was loaded or saved (setDataModified)
     bool syncSuspended = false;            // the program moves the caret: no syncing to it meanwhile
     bool keyIsDown = false;                // a key press (or a command's edit) is being handled: the
                                            //   change notifications leave the command states to its end
 
+signals:
+    // The unsaved-changes mark came or went.
+    void unsavedMarkChanged();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void applySourceCommandStates();
@@ -166,8 +190,10 @@ private:
     QSplitter *m_dataSplitter = nullptr;
     QTableView *m_findResultsGrid = nullptr;
     FindResultsModel *m_findResults = nullptr;   // the rows of the results grid
+    QString m_caption;
     PlaceTracker *m_places = nullptr;
     int m_treeWidth = 0;
+    bool m_treeFollowsWidth = false;   // the tree is kept at a third of the width
 };
 
 } // namespace norvane

@@ -5,6 +5,7 @@
 #include "common/core/FileIO.h"
 #include "common/widgets/Dialogs.h"
 #include "common/widgets/Latin1.h"
+#include "common/widgets/ReplaceQuestion.h"
 #include "common/widgets/WaitCursor.h"
 #include "document/core/LineEnding.h"
 #include "document/core/SourceText.h"
@@ -15,6 +16,7 @@
 #include "layout/widgets/RecordWindows.h"
 #include "settings/core/Settings.h"
 #include "settings/widgets/RecentFiles.h"
+#include "structure/core/CopybookShape.h"
 #include "structure/widgets/RefreshTree.h"
 
 #include <QDir>
@@ -29,7 +31,8 @@ namespace norvane {
 namespace {
 
 const QString kSourceFilter = QStringLiteral(
-    "All Files (*);;Cobol (*.cbl *.CBL);;Source (*.cob *.COB);;User Exit (*.uex *.UEX)");
+    "All Files (*);;Cobol (*.cbl *.CBL);;Source (*.cob *.COB);;User Exit (*.uex *.UEX);;"
+    "COBOL copybooks (*.cpy *.CPY)");
 
 // Paths name documents in absolute, clean form, so two spellings of one file
 // are one document.
@@ -70,8 +73,7 @@ FileCommands::~FileCommands() = default;
 void FileCommands::openAtStart(const QStringList &files)
 {
     if (!files.isEmpty()) {
-        for (const QString &file : files)
-            openSourceFile(file);
+        openNamedFiles(files);
     } else if (m_host.settings().StartOption) {
         if (const auto choice = m_host.dialogs().openFiles(QStringLiteral("Open"), kSourceFilter, QString(), true)) {
             openReadOnly = choice->readOnly;
@@ -79,6 +81,12 @@ void FileCommands::openAtStart(const QStringList &files)
                 openSourceFile(file);
         }
     }
+}
+
+void FileCommands::openNamedFiles(const QStringList &files)
+{
+    for (const QString &file : files)
+        openSource(file, MissingFile::NewDocument);
 }
 
 void FileCommands::openRecent(const QString &path, bool readOnly)
@@ -93,7 +101,10 @@ void FileCommands::openFiles()
     if (DocumentWindow *child = m_area.takeActiveDocument()) {
         child->keyIsDown = false;
         if (child->isDataWindow) {
-            openDataFile(*child, m_host);   // a data window opens data files into itself
+            // A data window opens data files into itself; its edits are not
+            // dropped without the question Close asks.
+            if (child->askToSaveChanges() != DocumentWindow::Unsaved::Kept)
+                openDataFile(*child, m_host);
             return;
         }
     }
@@ -107,61 +118,89 @@ void FileCommands::openFiles()
 
 void FileCommands::openSourceFile(const QString &name)
 {
+    openSource(name, MissingFile::Report);
+}
+
+void FileCommands::openSource(const QString &name, MissingFile missing)
+{
     const QString path = documentPath(name);
     const QString wanted = QString::fromStdString(sourceCaption(path.toStdString(), openReadOnly));
+    const bool exists = QFileInfo::exists(path);
 
+    // A document showing the file is replaced only once the new contents are in hand.
+    DocumentWindow *reloading = nullptr;
     const QList<DocumentWindow *> children = m_area.documents();
     for (auto it = children.crbegin(); it != children.crend(); ++it) {
         DocumentWindow *open = *it;
         if (!sameCaption(open->caption(), wanted))
             continue;
         m_area.bringToFront(open);
+        // A file named at start that is still to be made is already open as such.
+        if (!exists && missing == MissingFile::NewDocument)
+            return;
         const QString question = QStringLiteral("reload ") + open->caption() + QStringLiteral(" ?");
         if (m_host.dialogs().message(Dialogs::Icon::Confirmation, question, Dialogs::Buttons::OkCancel) !=
             Dialogs::Answer::Ok)
             return;
-        open->editor()->setModified(false);
-        if (!m_area.closeDocument(open))
-            return;
+        reloading = open;
         break;
     }
 
-    if (!QFileInfo::exists(path)) {
+    std::string bytes;
+    if (exists) {
+        WaitCursor wait;
+        Result<std::string> read = readFileBytes(pathBytes(path));
+        if (!read) {
+            m_host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(read.error()), Dialogs::Buttons::Ok);
+            return;
+        }
+        bytes = std::move(read).value();
+    } else if (missing == MissingFile::Report || reloading != nullptr) {
+        // The open text, if any, stays as it is: it may be all that is left of the file.
         m_host.dialogs().message(Dialogs::Icon::Information,
                                  name + QLatin1Char('\n') + QStringLiteral("no longer exists"), Dialogs::Buttons::Ok);
         m_recent.remove(name);
         return;
     }
 
-    WaitCursor wait;
-    // The file is read before its window exists, so an unreadable file leaves nothing half-built.
-    const Result<std::string> bytes = readFileBytes(pathBytes(path));
-    if (!bytes) {
-        m_host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(bytes.error()), Dialogs::Buttons::Ok);
-        return;
+    if (reloading != nullptr) {
+        reloading->editor()->setModified(false);
+        if (!m_area.closeDocument(reloading))
+            return;
     }
+    showSourceDocument(path, wanted, bytes);
+}
 
+void FileCommands::showSourceDocument(const QString &path, const QString &caption, const std::string &bytes)
+{
+    WaitCursor wait;
     DocumentWindow *child = m_area.addDocument();
     m_host.setCurrentDocument(child);
     m_host.showProgress(QStringLiteral("loading Program..."));
     child->syncSuspended = true;
-    child->lineEnding = detectLineEnding(bytes.value());
-    child->setCaption(wanted);
+    // Kept for the save, so that a document saved unchanged is the file it was read from.
+    child->lineEnding = keptLineEnding(bytes);
+    child->fileEndsWithoutLineBreak = !bytes.empty() && !endsWithLineBreak(bytes);
+    child->setCaption(caption);
     child->editor()->setReadOnlyMode(openReadOnly);
     child->filePath = std::make_unique<TPathName>();
     child->filePath->SetPath(path.toStdString());
 
     // The window takes its size and the tree pane its width before the text
     // comes: the editor lays out a long text again whenever its width changes.
-    // The scan reads the bytes already in hand.
+    // The scan reads the bytes already in hand. Programs get their tree, and so
+    // do copybooks: by their name, or by a content of records without
+    // divisions whatever the name.
     m_area.showNewDocument(child);
     std::optional<StructureTree> tree;
-    if (hasTreeExtension(child->filePath->Ext)) {
-        tree = scanTree(m_host, bytes.value());
+    const std::string &extension = child->filePath->Ext;
+    if (hasTreeExtension(extension) || hasCopybookExtension(extension) ||
+        holdsRecordsOnly(splitSourceLines(bytes))) {
+        tree = scanTree(m_host, bytes);
         fitTreePane(*child, *tree);
     }
     // The document takes every kind of line break itself; loading also clears the modified flag.
-    child->editor()->loadText(toQString(bytes.value()));
+    child->editor()->loadText(toQString(bytes));
     if (tree)
         showTree(*child, m_host, *tree);
 
@@ -169,6 +208,24 @@ void FileCommands::openSourceFile(const QString &name)
     child->syncSuspended = false;
     child->keyIsDown = false;
     child->syncToCaret(child->editor());
+}
+
+DocumentWindow *FileCommands::showSourceFile(const QString &name)
+{
+    const QString path = documentPath(name);
+    const auto shows = [&path](const DocumentWindow *child) {
+        return child != nullptr && child->filePath &&
+               sameCaption(documentPath(QString::fromStdString(child->filePath->GetFullName())), path);
+    };
+    for (DocumentWindow *open : m_area.documents()) {
+        if (shows(open)) {
+            m_area.bringToFront(open);
+            return open;
+        }
+    }
+    openSourceFile(path);
+    DocumentWindow *opened = m_area.activeDocument();
+    return shows(opened) ? opened : nullptr;
 }
 
 void FileCommands::newDocument()
@@ -276,6 +333,8 @@ bool FileCommands::saveDocumentAs(DocumentWindow *child)
     if (!chosen)
         return false;
     const QString path = documentPath(*chosen);
+    if (!mayWriteOver(child, path))
+        return false;
     if (!writeSourceFile(child, path))
         return false;
     child->editor()->setModified(false);
@@ -285,6 +344,36 @@ bool FileCommands::saveDocumentAs(DocumentWindow *child)
     child->updateSaveCommands();
     child->keyIsDown = false;
     return true;
+}
+
+bool FileCommands::mayWriteOver(DocumentWindow *child, const QString &path)
+{
+    // Two windows with one caption would let the older one overwrite the newer
+    // file: a window showing the file closes first, asking its own question.
+    QList<DocumentWindow *> others;
+    for (DocumentWindow *open : m_area.documents()) {
+        if (open != child && kindOfCaption(open->caption().toStdString()) == DocumentKind::Source &&
+            sameCaption(QString::fromStdString(withoutReadOnlySuffix(open->caption().toStdString())), path))
+            others.append(open);
+    }
+    if (!others.isEmpty()) {
+        const QString question =
+            path + QStringLiteral("\nis open in another window. Close that window and replace the file?");
+        if (m_host.dialogs().message(Dialogs::Icon::Confirmation, question, Dialogs::Buttons::OkCancel) !=
+            Dialogs::Answer::Ok)
+            return false;
+        bool closed = true;
+        for (DocumentWindow *open : others)
+            closed = closed && m_area.closeDocument(open);
+        // The other window's question brought it to the front; the document being saved comes back.
+        m_area.bringToFront(child);
+        child->activate();
+        return closed;
+    }
+    // Saving a document as its own file replaces nothing else.
+    if (sameCaption(QString::fromStdString(withoutReadOnlySuffix(child->caption().toStdString())), path))
+        return true;
+    return mayReplaceFile(m_host.dialogs(), path);
 }
 
 void FileCommands::saveAll()
@@ -309,9 +398,13 @@ bool FileCommands::writeSourceFile(DocumentWindow *child, const QString &path)
     if (settings.TrailSpaceOption)
         editor->stripTrailingSpaces();
     WaitCursor wait;
-    const std::string bytes = composeSourceFile(
-        editor->byteLines(), lineBreakFor(child->lineEnding, settings.UnixLineFeedOption), settings.TrailSpaceOption);
-    const Result<void> written = writeFileAtomically(pathBytes(path), bytes);
+    // The last line gets a line break unless the file had none there and the
+    // text still has none: new text ends with a line break, a file keeps its end.
+    const bool finalLineBreak = !child->fileEndsWithoutLineBreak || editor->endsWithLineBreak();
+    const std::string bytes =
+        composeSourceFile(editor->byteLines(), lineBreakFor(child->lineEnding, settings.UnixLineFeedOption),
+                          settings.TrailSpaceOption, finalLineBreak);
+    const Result<void> written = writeFileSafely(pathBytes(path), bytes);
     if (!written) {
         m_host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(written.error()), Dialogs::Buttons::Ok);
         return false;

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <string>
 
 class QPrinter;
 
@@ -38,11 +39,18 @@ public:
     void printSetup();
 
     // Opens one source file into a new document window; a document already
-    // showing it is reloaded when the user agrees.
+    // showing it is reloaded when the user agrees. A file that does not
+    // exist is reported, and a document showing it keeps its text.
     void openSourceFile(const QString &name);
+    // The document showing the file, brought to the front without a question,
+    // or the file opened; none when it could not be opened.
+    DocumentWindow *showSourceFile(const QString &name);
     // The files of the command line; without any, the open dialog when the
     // settings ask for it at start.
     void openAtStart(const QStringList &files);
+    // Files named on a command line (this start's or a later one's): a file
+    // that does not exist yet opens as an empty document that saves to it.
+    void openNamedFiles(const QStringList &files);
     // A Recent menu entry: the file, in the mode it was closed in.
     void openRecent(const QString &path, bool readOnly);
     // The Save command on the window; false when nothing was saved.
@@ -51,7 +59,13 @@ public:
     bool openReadOnly = false;   // the next source file opens read-only
 
 private:
+    enum class MissingFile { Report, NewDocument };
+    void openSource(const QString &name, MissingFile missing);
+    void showSourceDocument(const QString &path, const QString &caption, const std::string &bytes);
     bool saveDocumentAs(DocumentWindow *child);
+    // Whether Save as may write the document to path: the user agrees to
+    // replace an existing file or to close another window showing it.
+    bool mayWriteOver(DocumentWindow *child, const QString &path);
     bool writeSourceFile(DocumentWindow *child, const QString &path);
     // The printer, paper and orientation chosen in Print setup or the last
     // print dialog, which the next Print starts from; made on first use.

@@ -1,9 +1,14 @@
 #include "document/widgets/SourceEditor.h"
 
 #include "common/widgets/Latin1.h"
+#include "common/widgets/PaletteShades.h"
+#include "document/widgets/LineNumberGutter.h"
+#include "document/widgets/SourceHighlighter.h"
+#include "document/widgets/SourceLayout.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QPainter>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -83,6 +88,11 @@ void SourceEditor::EditRun::replace(int from, int to, const QString &text)
 
 SourceEditor::SourceEditor(QWidget *parent) : QPlainTextEdit(parent)
 {
+    // A text of our own, laid out so that a coloured key press repaints its line only.
+    auto *text = new QTextDocument(this);
+    text->setDocumentLayout(new SourceLayout(text));
+    text->setDefaultFont(font());
+    setDocument(text);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -90,15 +100,40 @@ SourceEditor::SourceEditor(QWidget *parent) : QPlainTextEdit(parent)
     setUndoRedoEnabled(true);
     connect(this, &QPlainTextEdit::cursorPositionChanged, this, &SourceEditor::selectionChange);
     connect(this, &QPlainTextEdit::selectionChanged, this, &SourceEditor::selectionChange);
+
+    m_highlighter = std::make_unique<SourceHighlighter>(*document());
+    m_highlighter->setPalette(palette());
+    connect(document(), &QTextDocument::contentsChange, this, [this](int position, int removed, int added) {
+        if (m_loading)
+            return;
+        m_highlighter->textChanged(position, removed, added);
+        colourShownLines();
+    });
+    m_gutter = new LineNumberGutter(*this);
+    connect(this, &QPlainTextEdit::blockCountChanged, this, &SourceEditor::placeGutter);
+    connect(this, &QPlainTextEdit::updateRequest, this, &SourceEditor::updateGutter);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &SourceEditor::highlightCaretLine);
+    fitToFont();
+    highlightCaretLine();
 }
+
+SourceEditor::~SourceEditor() = default;
 
 void SourceEditor::loadText(const QString &text)
 {
+    // The old text's colours go with it; the new one is coloured as it comes into view.
     // The document takes a carriage return, a line feed and the pair each as
     // a line break itself.
+    m_loading = true;
     setPlainText(text);
+    m_loading = false;
+    m_highlighter->forgetAll();
     document()->clearUndoRedoStacks();
     setModified(false);
+    colourShownLines();
+    // The mark's cursor belonged to the old text: it goes to the caret's line again.
+    m_highlightedLine = -1;
+    highlightCaretLine();
     emit textLoaded();
 }
 
@@ -403,6 +438,11 @@ int SourceEditor::lineCount() const
     return doc->lastBlock().length() <= 1 ? blocks - 1 : blocks;
 }
 
+bool SourceEditor::endsWithLineBreak() const
+{
+    return document()->lastBlock().length() <= 1;
+}
+
 QString SourceEditor::lineText(int line) const
 {
     return document()->findBlockByNumber(line).text();
@@ -615,6 +655,14 @@ void SourceEditor::mousePressEvent(QMouseEvent *event)
     QPlainTextEdit::mousePressEvent(event);
 }
 
+void SourceEditor::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPlainTextEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ControlModifier) &&
+        !textCursor().hasSelection())
+        emit controlClicked();
+}
+
 void SourceEditor::focusInEvent(QFocusEvent *event)
 {
     QPlainTextEdit::focusInEvent(event);
@@ -649,6 +697,180 @@ void SourceEditor::dragEnterEvent(QDragEnterEvent *event)
         return;
     }
     QPlainTextEdit::dragEnterEvent(event);
+}
+
+// ---- how the text is shown ----
+
+void SourceEditor::setColouring(bool on)
+{
+    m_highlighter->setEnabled(on);
+    colourShownLines();
+    viewport()->update();
+}
+
+bool SourceEditor::colouring() const
+{
+    return m_highlighter->isEnabled();
+}
+
+void SourceEditor::setColumnGuides(const QList<int> &columns)
+{
+    m_guideColumns = columns;
+    viewport()->update();
+}
+
+void SourceEditor::setLineNumbers(bool on)
+{
+    m_gutter->setHidden(!on);
+    placeGutter();
+}
+
+bool SourceEditor::lineNumbers() const
+{
+    return !m_gutter->isHidden();
+}
+
+int SourceEditor::caretLine() const
+{
+    return textCursor().blockNumber();
+}
+
+QList<SourceEditor::ShownLine> SourceEditor::shownLines() const
+{
+    QList<ShownLine> shown;
+    QTextBlock block = firstVisibleBlock();
+    qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+    const int bottom = viewport()->height();
+    while (block.isValid() && top <= bottom) {
+        const qreal height = blockBoundingRect(block).height();
+        if (block.isVisible())
+            shown.append({block.blockNumber(), qRound(top), qRound(height)});
+        top += height;
+        block = block.next();
+    }
+    return shown;
+}
+
+int SourceEditor::shownLineCount() const
+{
+    return viewport()->height() / std::max(1, fontMetrics().lineSpacing()) + 2;
+}
+
+void SourceEditor::colourShownLines()
+{
+    if (!m_loading)
+        m_highlighter->colourLines(firstVisibleBlock(), shownLineCount());
+}
+
+// Measured over a run of characters, as the text is laid out, so that guides
+// far to the right still meet their column.
+qreal SourceEditor::characterWidth() const
+{
+    constexpr int Run = 100;
+    return QFontMetricsF(font()).horizontalAdvance(QString(Run, QLatin1Char(' '))) / Run;
+}
+
+qreal SourceEditor::guideX(int column) const
+{
+    constexpr int LastStartingColumn = 71;
+    const int cellsBefore = column <= LastStartingColumn ? column - 1 : column;
+    return contentOffset().x() + document()->documentMargin() + cellsBefore * characterWidth();
+}
+
+// Tabs stand at every 8 columns, as the compiler counts them.
+void SourceEditor::fitToFont()
+{
+    constexpr int TabColumns = 8;
+    setTabStopDistance(TabColumns * characterWidth());
+    placeGutter();
+}
+
+void SourceEditor::placeGutter()
+{
+    const int width = m_gutter->isHidden() ? 0 : m_gutter->neededWidth();
+    if (viewportMargins().left() != width)
+        setViewportMargins(width, 0, 0, 0);
+    const QRect area = contentsRect();
+    m_gutter->setGeometry(area.left(), area.top(), width, area.height());
+}
+
+void SourceEditor::updateGutter(const QRect &rect, int dy)
+{
+    if (m_gutter->isHidden())
+        return;
+    if (dy != 0)
+        m_gutter->scroll(0, dy);
+    else
+        m_gutter->update(0, rect.y(), m_gutter->width(), rect.height());
+}
+
+// The caret's line is marked across the whole width, in a shade of the base colour.
+void SourceEditor::highlightCaretLine()
+{
+    const int line = caretLine();
+    if (line == m_highlightedLine)
+        return;
+    m_highlightedLine = line;
+    QTextEdit::ExtraSelection mark;
+    mark.format.setBackground(mixedColour(palette().color(QPalette::Base), palette().color(QPalette::Highlight), 0.15));
+    mark.format.setProperty(QTextFormat::FullWidthSelection, true);
+    mark.cursor = textCursor();
+    mark.cursor.clearSelection();
+    setExtraSelections({mark});
+    if (!m_gutter->isHidden())
+        m_gutter->update();
+}
+
+void SourceEditor::paintGuides()
+{
+    if (m_guideColumns.isEmpty())
+        return;
+    QPainter painter(viewport());
+    const QPalette &colours = palette();
+    painter.setPen(mixedColour(colours.color(QPalette::Base), colours.color(QPalette::Text), 0.3));
+    const int height = viewport()->height();
+    for (int column : m_guideColumns) {
+        const int x = qFloor(guideX(column));
+        if (x >= 0 && x < viewport()->width())
+            painter.drawLine(x, 0, x, height);
+    }
+}
+
+void SourceEditor::paintEvent(QPaintEvent *event)
+{
+    colourShownLines();
+    QPlainTextEdit::paintEvent(event);
+    paintGuides();
+}
+
+void SourceEditor::resizeEvent(QResizeEvent *event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    placeGutter();
+    colourShownLines();
+}
+
+void SourceEditor::scrollContentsBy(int dx, int dy)
+{
+    QPlainTextEdit::scrollContentsBy(dx, dy);
+    colourShownLines();
+    // The guides move with the text when it scrolls sideways.
+    if (dx != 0)
+        viewport()->update();
+}
+
+void SourceEditor::changeEvent(QEvent *event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        m_highlighter->setPalette(palette());
+        m_highlightedLine = -1;
+        highlightCaretLine();
+        colourShownLines();
+        viewport()->update();
+    } else if (event->type() == QEvent::FontChange) {
+        fitToFont();
+    }
 }
 
 } // namespace norvane

@@ -1,14 +1,19 @@
 #pragma once
 
+#include <QList>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 class QPrinter;
 
 namespace norvane {
+
+class LineNumberGutter;
+class SourceHighlighter;
 
 // The text editor of a document window.
 //
@@ -43,6 +48,7 @@ public:
     };
 
     explicit SourceEditor(QWidget *parent = nullptr);
+    ~SourceEditor() override;
 
     // Loads a whole text (any line breaks), clears the undo history and the modified flag.
     void loadText(const QString &text);
@@ -103,6 +109,8 @@ public:
     void clearSelection();
 
     [[nodiscard]] int lineCount() const;
+    // Whether the text ends with a line break (its last block is empty).
+    [[nodiscard]] bool endsWithLineBreak() const;
     [[nodiscard]] QString lineText(int line) const;
     [[nodiscard]] QStringList lines() const;
     // The lines as the file's bytes, for the core.
@@ -138,11 +146,38 @@ public:
     // The editor's own handling of a key press: what keyPress handlers build on.
     void standardKeyPress(QKeyEvent *event);
 
+    // How the text is shown: COBOL colours, the column guides (1-based
+    // columns; none when empty) and the line numbers. All on by default.
+    void setColouring(bool on);
+    void setColumnGuides(const QList<int> &columns);
+    void setLineNumbers(bool on);
+    [[nodiscard]] bool colouring() const;
+    [[nodiscard]] const QList<int> &columnGuides() const { return m_guideColumns; }
+    [[nodiscard]] bool lineNumbers() const;
+    [[nodiscard]] const SourceHighlighter &highlighter() const { return *m_highlighter; }
+    [[nodiscard]] LineNumberGutter *lineNumberGutter() const { return m_gutter; }
+
+    // A line in view and where it is drawn, in the viewport's coordinates.
+    struct ShownLine {
+        int line = 0;
+        int top = 0;
+        int height = 0;
+    };
+    [[nodiscard]] QList<ShownLine> shownLines() const;
+    // The line holding the caret.
+    [[nodiscard]] int caretLine() const;
+    // Where a guide of the column stands, in the viewport's coordinates:
+    // before columns up to 71, which start an area (7 the indicator, 8 area A,
+    // 12 area B), and after columns from 72 on, which end one (72 area B).
+    [[nodiscard]] qreal guideX(int column) const;
+
 signals:
     // A key went down (autorepeat included). A handler that sets handled has
     // done all there is to do for the key, the editor's own handling included.
     void keyPress(QKeyEvent *event, bool &handled);
     void mouseDown(QMouseEvent *event);
+    // A click with Ctrl placed the caret (no text was dragged over).
+    void controlClicked();
     void entered();
     void exited();
     // The caret moved or the selection changed.
@@ -157,17 +192,36 @@ protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     [[nodiscard]] int toPosition(int documentPosition) const;
     [[nodiscard]] int toDocumentPosition(int position) const;
+    // Colours the lines in view that are not coloured yet.
+    void colourShownLines();
+    [[nodiscard]] int shownLineCount() const;
+    [[nodiscard]] qreal characterWidth() const;
+    void fitToFont();
+    void placeGutter();
+    void updateGutter(const QRect &rect, int dy);
+    void highlightCaretLine();
+    void paintGuides();
 
     int m_redrawSuspended = 0;
+    std::unique_ptr<SourceHighlighter> m_highlighter;
+    bool m_loading = false;          // the whole text is being replaced
+    LineNumberGutter *m_gutter = nullptr;
+    QList<int> m_guideColumns{7, 8, 12, 72};
+    int m_highlightedLine = -1;      // the line the current-line mark is on
 };
 
 } // namespace norvane

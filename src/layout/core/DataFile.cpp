@@ -617,7 +617,7 @@ Result<void> DataFile::save(const std::string &path, ByteOrder order)
     if (const std::optional<CellFailure> failure = validate())
         return Error{failure->message};
 
-    Result<AtomicFileWriter> writer = AtomicFileWriter::begin(path);
+    Result<SafeFileWriter> writer = SafeFileWriter::begin(path);
     if (!writer)
         return Error{writer.error()};
     constexpr std::size_t kChunk = 1 << 20;

@@ -111,7 +111,8 @@ public:
     // DataFormat::withBinaryOrder). Each field whose order changes is turned
     // round, so that every value reads the same from the saved file. Checks
     // the edited cells first: when one fails, nothing is written and the
-    // message is validate()'s. The file is replaced only once it is complete.
+    // message is validate()'s. The file changes only once the new contents are
+    // complete, and stays the same file (SafeFileWriter).
     // Afterwards the records are the saved file's and nothing is modified.
     [[nodiscard]] Result<void> save(const std::string &path, ByteOrder order);
     [[nodiscard]] Result<void> save(const std::string &path) { return save(path, byteOrder()); }

@@ -92,7 +92,7 @@ void rememberFormat(const QString &memoryPath, const std::string &dataPath, cons
     const Result<std::string> text = readFileBytes(path);
     RememberedFormats remembered = RememberedFormats::parse(text ? text.value() : std::string());
     remembered.remember(dataPath, format);
-    (void)writeFileAtomically(path, remembered.text());
+    (void)writeFileSafely(path, remembered.text());
 }
 
 QString dataStatusText(const DataFile &file)

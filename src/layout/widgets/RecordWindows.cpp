@@ -5,6 +5,7 @@
 #include "common/widgets/Dialogs.h"
 #include "common/widgets/FontChoice.h"
 #include "common/widgets/Latin1.h"
+#include "common/widgets/ReplaceQuestion.h"
 #include "common/widgets/WaitCursor.h"
 #include "document/widgets/DocumentArea.h"
 #include "document/widgets/DocumentHost.h"
@@ -70,6 +71,11 @@ protected:
 private:
     DocumentWindow &m_child;
 };
+
+bool sameFile(const QString &a, const QString &b)
+{
+    return !b.isEmpty() && QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
 
 // The record panel and the status bar follow the grid's current record.
 void showCurrentRecord(DocumentWindow &child)
@@ -141,7 +147,18 @@ void openRecordWindow(DocumentWindow &source, LayoutMode mode, DocumentArea &are
     if (!message.empty())
         refuse(message);
     if (dataMode)
-        child->dataGrid()->setFocus();
+        startFirstRecord(*child);
+}
+
+void startFirstRecord(DocumentWindow &child)
+{
+    // One empty record to type into, its first field editing: no edit yet.
+    child.dataModel->insertRecordAfter(-1, false);
+    child.setDataModified(false);
+    const QModelIndex first = child.dataModel->index(0, 0);
+    child.dataGrid()->setFocus();
+    child.dataGrid()->setCurrentIndex(first);
+    child.dataGrid()->edit(first);
 }
 
 void showLayoutWindow(DocumentWindow &child, LayoutTable table)
@@ -164,7 +181,7 @@ void showDataWindow(DocumentWindow &child, const LayoutTable &table, std::vector
     auto *model = new DataGridModel(DataFile(std::move(columns), recordLength, CellFormat(order)), &child);
     child.dataModel = model;
     QObject::connect(model, &DataGridModel::edited, &child, [&child] {
-        child.dataModified = true;
+        child.setDataModified(true);
         showCurrentRecord(child);
     });
     QObject::connect(model, &QAbstractItemModel::modelReset, &child, [&child] { showCurrentRecord(child); });
@@ -194,9 +211,11 @@ bool exportLayoutCsv(DocumentWindow &child, DocumentHost &host)
     const std::optional<QString> chosen = host.dialogs().saveFile(QStringLiteral("Save as"), kCsvFilter, proposed);
     if (!chosen)
         return false;
-    WaitCursor wait;
     const std::string path = WithCsvExtension(QFile::encodeName(*chosen).toStdString());
-    const Result<void> written = writeFileAtomically(path, ExportLayoutCsv(child.layoutModel->table()));
+    if (!mayReplaceFile(host.dialogs(), QFile::decodeName(QByteArray::fromStdString(path))))
+        return false;
+    WaitCursor wait;
+    const Result<void> written = writeFileSafely(path, ExportLayoutCsv(child.layoutModel->table()));
     if (!written) {
         host.dialogs().message(Dialogs::Icon::Error, QString::fromLocal8Bit(written.error()), Dialogs::Buttons::Ok);
         return false;
@@ -258,7 +277,7 @@ void openDataFile(DocumentWindow &child, DocumentHost &host)
     }
     rememberFormat(host.dataFormatsPath(), path, *format);
     child.dataModel->replaceFile(std::move(opened).value());
-    child.dataModified = false;
+    child.setDataModified(false);
     child.dataFileName = QString::fromLocal8Bit(path);
     child.setCaption(dataCaption(path));
     host.renameTab(child.caption());
@@ -282,6 +301,10 @@ bool saveDataFile(DocumentWindow &child, DocumentHost &host)
         host.dialogs().saveFile(QStringLiteral("Save data file"), kDataFilter, child.dataFileName);
     if (!chosen)
         return false;
+    // Saving back to the file the grid shows is what Save is for; any other file is asked about.
+    const QString shown = QFile::decodeName(QByteArray::fromStdString(file.path()));
+    if (!sameFile(*chosen, shown) && !mayReplaceFile(host.dialogs(), *chosen))
+        return false;
     WaitCursor wait;
     const std::string path = QFile::encodeName(*chosen).toStdString();
     // A file opened keeps its own format; records typed into a window before
@@ -297,7 +320,7 @@ bool saveDataFile(DocumentWindow &child, DocumentHost &host)
     child.setCaption(dataCaption(path));
     host.renameTab(child.caption());
     child.dataGrid()->resizeColumnsToContents();
-    child.dataModified = false;
+    child.setDataModified(false);
     showCurrentRecord(child);
     return true;
 }

@@ -19,6 +19,9 @@ class DocumentWindow;
 // in use. Nothing is built when the selection holds no usable definition.
 void openRecordWindow(DocumentWindow &source, LayoutMode mode, DocumentArea &area, DocumentHost &host);
 
+// A new data window's grid: one empty record, its first field open for typing.
+void startFirstRecord(DocumentWindow &child);
+
 // Makes the window a layout window showing the table.
 void showLayoutWindow(DocumentWindow &child, LayoutTable table);
 // Makes the window a data window with the columns and no records yet.

@@ -31,6 +31,24 @@ static bool isPrintable(std::string_view text)
     });
 }
 
+bool hasLegacyShape(const SettingsFile &file)
+{
+    if (file.lineCount() == 0)
+        return false;
+    const std::string &first = file.line(0);
+    constexpr std::size_t IndentAt = 4;
+    if (first.size() <= IndentAt || first[IndentAt] < '0' || first[IndentAt] > '9')
+        return false;
+    auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    // The flags and the style letter: "Y" or "N" as written, any letter as read.
+    for (std::size_t i = 0; i < std::min(first.size(), FlagCount + 1); ++i) {
+        if (i != IndentAt && !isLetter(first[i]))
+            return false;
+    }
+    return std::all_of(file.lines().begin(), file.lines().end(),
+                       [](const std::string &line) { return isPrintable(line); });
+}
+
 static void readFirstLine(std::string line, Settings &settings, std::vector<std::string> &unreadable)
 {
     const Settings defaults;
@@ -55,7 +73,8 @@ static void readFirstLine(std::string line, Settings &settings, std::vector<std:
                 unreadable.emplace_back("font size \"" + std::string(digits) + "\"");
         }
         const std::string name = line.substr(digitsEnd);
-        if (!isPrintable(name))
+        // A key line of the keyed format as a name would read as a key there.
+        if (!isPrintable(name) || isSettingsKey(name))
             unreadable.emplace_back("font name");
         else if (!name.empty() && name != "MS Sans Serif")
             font.name = name;

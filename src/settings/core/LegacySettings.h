@@ -11,6 +11,14 @@ namespace norvane {
 
 class SettingsFile;
 
+// Whether the lines have the older format's shape: a first line of at least
+// five characters with letters for the flags at positions 1-4 and 6-8 (its
+// program wrote "Y" or "N") and the indent digit at 5, then (when longer) a
+// style letter, the font size's digits and a font name; and lines of text,
+// without control characters, throughout. Anything else, such as random
+// bytes, is no settings file of that format.
+[[nodiscard]] bool hasLegacyShape(const SettingsFile &file);
+
 // The file a recent line of the older format names: the line without a marker
 // such as " (read only)" at its end.
 [[nodiscard]] std::string legacyRecentName(std::string_view line);

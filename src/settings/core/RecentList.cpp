@@ -4,6 +4,8 @@
 #include "settings/core/SettingsFile.h"
 
 #include <algorithm>
+#include <set>
+#include <utility>
 
 namespace norvane {
 
@@ -47,7 +49,7 @@ void RecentMenu::ShowRecentList(const SettingsFile &file, bool newFormat)
     m_entries = {};
     int position = 0;
     for (int i = start; i < file.lineCount() && position < Count; ++i) {
-        if (file.line(i).empty())
+        if (file.line(i).empty() || (newFormat && isSettingsKey(file.line(i))))
             continue;
         m_entries[static_cast<std::size_t>(position)] = {true, recentCaption(position, file.line(i))};
         ++position;
@@ -118,6 +120,40 @@ void WriteRecentList(SettingsFile &file, const RecentMenu &menu)
         if (!entry.caption.empty())
             file.line(start + j) = PathFromCaption(entry.caption).path;
     }
+}
+
+std::vector<std::string> clearKeyLinesInRecentList(SettingsFile &file)
+{
+    std::vector<std::string> cleared;
+    const int start = file.recentStart();
+    if (start < 0)
+        return cleared;
+    for (int i = start; i < file.lineCount(); ++i) {
+        if (!isSettingsKey(file.line(i)))
+            continue;
+        cleared.push_back(std::exchange(file.line(i), std::string()));
+        // The line after a key is that key's value, never a file.
+        if (i + 1 < file.lineCount() && !file.line(i + 1).empty() && !isSettingsKey(file.line(i + 1)))
+            file.line(++i).clear();
+    }
+    return cleared;
+}
+
+bool clearRepeatedRecentLines(SettingsFile &file, int start)
+{
+    if (start < 0)
+        return false;
+    bool cleared = false;
+    std::set<std::string> seen;
+    for (int i = start; i < file.lineCount(); ++i) {
+        if (file.line(i).empty())
+            continue;
+        if (!seen.insert(file.line(i)).second) {
+            file.line(i).clear();
+            cleared = true;
+        }
+    }
+    return cleared;
 }
 
 void shrinkRecentList(SettingsFile &file, RecentMenu &menu, int oldSize, int newSize)

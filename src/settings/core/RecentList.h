@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace norvane {
 
@@ -42,8 +43,8 @@ public:
     [[nodiscard]] const RecentEntry &at(int position) const { return m_entries.at(static_cast<std::size_t>(position)); }
     [[nodiscard]] int visibleCount() const;
 
-    // Hides every item, then shows one per non-empty recent line, in order, up
-    // to 30. In the older format the recent lines start after the first line.
+    // Hides every item, then shows one per non-empty recent line that is no
+    // key line, in order, up to 30. In the older format the recent lines start after the first line.
     // Does nothing when the file has no "[RecentList]" line (current format).
     void ShowRecentList(const SettingsFile &file, bool newFormat = true);
     // Clears the caption of the item and hides it.
@@ -69,6 +70,16 @@ bool RemoveRecent(SettingsFile &file, std::string_view path);
 // Copies the path of each menu item that has a caption onto the recent line of
 // the same position.
 void WriteRecentList(SettingsFile &file, const RecentMenu &menu);
+
+// Empties each recent line that is a key line of the settings file, and the
+// value line after it: they are neither files nor settings. Returns the key
+// lines emptied.
+std::vector<std::string> clearKeyLinesInRecentList(SettingsFile &file);
+
+// Empties each recent line, from line `start` on, that repeats a path on an
+// earlier one: a path is listed once, where it is newest. Returns whether a
+// line was emptied.
+bool clearRepeatedRecentLines(SettingsFile &file, int start);
 
 // For a list that falls from oldSize to newSize entries: empties the recent
 // line of each entry from position oldSize-1 down to newSize and hides the entry.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace norvane {
 
@@ -34,11 +35,17 @@ struct Settings {
     int IndentOption = 4;             // tab and indent length, 0 to 9
     int seRecent = 30;                // recent menu entries: 10, 20 or 30
     FontSpec editorFont;              // the font dialog's font
+    bool colourSource = true;         // colour COBOL source
+    bool columnGuides = true;         // column guides
+    std::vector<int> guideColumns{7, 8, 12, 72}; // the columns that have a guide
+    bool lineNumbers = true;          // line numbers
+    std::vector<std::string> copybookFolders; // where COPY members are looked for after the program's folder
 
     static constexpr int MinIndent = 0;
     static constexpr int MaxIndent = 9;
     static constexpr int MinRecent = 10;
     static constexpr int MaxRecent = 30;
+    static constexpr int MaxGuideColumn = 999;
 
     friend bool operator==(const Settings &, const Settings &) = default;
 };

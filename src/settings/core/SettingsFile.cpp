@@ -6,6 +6,18 @@
 
 namespace norvane {
 
+bool isSettingsKey(std::string_view line)
+{
+    namespace K = SettingsKeys;
+    static constexpr std::string_view Keys[] = {K::FormatMarker, K::UnixLineFeed, K::BigEndian, K::TrailSpace,
+                                                K::FatCarat,     K::Start,        K::Pic01Show, K::ShowPerform,
+                                                K::Indent,       K::RecentSize,   K::FontName,  K::FontSize,
+                                                K::FontStyle,    K::ColourSource, K::ColumnGuides,
+                                                K::GuideColumns, K::LineNumbers,  K::CopybookFolders,
+                                                K::RecentList};
+    return std::find(std::begin(Keys), std::end(Keys), line) != std::end(Keys);
+}
+
 SettingsFile SettingsFile::skeleton()
 {
     namespace K = SettingsKeys;
@@ -23,6 +35,11 @@ SettingsFile SettingsFile::skeleton()
         std::string(K::FontName), "FixedSys",
         std::string(K::FontSize), "10",
         std::string(K::FontStyle), "[]",
+        std::string(K::ColourSource), "true",
+        std::string(K::ColumnGuides), "true",
+        std::string(K::GuideColumns), "7 8 12 72",
+        std::string(K::LineNumbers), "true",
+        std::string(K::CopybookFolders), "",
         std::string(K::RecentList),
     };
     lines.resize(lines.size() + RecentSlots);
@@ -50,9 +67,17 @@ int SettingsFile::IndexOfLine(std::string_view text) const
     return it == m_lines.end() ? -1 : static_cast<int>(it - m_lines.begin());
 }
 
+int SettingsFile::indexOfKey(std::string_view key) const
+{
+    const int listLine = IndexOfLine(SettingsKeys::RecentList);
+    const auto end = listLine < 0 ? m_lines.end() : m_lines.begin() + listLine;
+    const auto it = std::find(m_lines.begin(), end, key);
+    return it == end ? -1 : static_cast<int>(it - m_lines.begin());
+}
+
 std::string SettingsFile::ReadValue(std::string_view key) const
 {
-    const int index = IndexOfLine(key);
+    const int index = indexOfKey(key);
     if (index < 0 || index + 1 >= lineCount())
         return {};
     return line(index + 1);
@@ -60,7 +85,7 @@ std::string SettingsFile::ReadValue(std::string_view key) const
 
 bool SettingsFile::WriteValue(std::string_view key, std::string_view value)
 {
-    const int index = IndexOfLine(key);
+    const int index = indexOfKey(key);
     if (index < 0)
         return false;
     if (index + 1 < lineCount())

@@ -22,8 +22,18 @@ inline constexpr std::string_view RecentSize = "[Recent file list size]";
 inline constexpr std::string_view FontName = "[Font.Name]";
 inline constexpr std::string_view FontSize = "[Font.Size]";
 inline constexpr std::string_view FontStyle = "[Font.Style]";
+// Keys added later stand after the first ones and before the recent list, so
+// that older versions still read the file; a file without them takes their defaults.
+inline constexpr std::string_view ColourSource = "[colour COBOL source]";
+inline constexpr std::string_view ColumnGuides = "[column guides]";
+inline constexpr std::string_view GuideColumns = "[column guide positions]";
+inline constexpr std::string_view LineNumbers = "[line numbers]";
+inline constexpr std::string_view CopybookFolders = "[copybook folders]";
 inline constexpr std::string_view RecentList = "[RecentList]";
 } // namespace SettingsKeys
+
+// Whether the line is one of the key lines above.
+[[nodiscard]] bool isSettingsKey(std::string_view line);
 
 // The lines of Norvane.ini held in memory. Every read and change of a setting
 // goes through these lines; saving writes all of them.
@@ -36,22 +46,26 @@ public:
     SettingsFile() = default;
     explicit SettingsFile(std::vector<std::string> lines) : m_lines(std::move(lines)) {}
 
-    // The 57 lines a new file starts from.
+    // The lines a new file starts from: the keys with their defaults, then 30 free recent slots.
     [[nodiscard]] static SettingsFile skeleton();
     // CR LF, LF and a lone CR each end a line; bytes are kept as they are.
     [[nodiscard]] static SettingsFile fromBytes(std::string_view bytes);
     // Every line followed by CR LF.
     [[nodiscard]] std::string toBytes() const;
 
-    // The line after the first line equal to the key; empty when the key is
-    // missing or is the last line.
+    // The line after the key (indexOfKey); empty when the key is missing or
+    // is the last line.
     [[nodiscard]] std::string ReadValue(std::string_view key) const;
-    // Replaces the line after the first line equal to the key (appends it when
-    // the key is the last line). A missing key is not added; returns whether
-    // the key was found.
+    // Replaces the line after the key (indexOfKey), or appends it when the key
+    // is the last line. A missing key is not added; returns whether the key
+    // was found.
     bool WriteValue(std::string_view key, std::string_view value);
     // Index of the first line equal to the text, or -1.
     [[nodiscard]] int IndexOfLine(std::string_view text) const;
+    // Index of the first line equal to the key above "[RecentList]" (anywhere
+    // when the file has none), or -1: a line inside the recent list is a file,
+    // never a setting.
+    [[nodiscard]] int indexOfKey(std::string_view key) const;
 
     // Empty, or "[Norvane]" first: the keyed format rather than the older positional one.
     [[nodiscard]] bool isCurrentFormat() const;

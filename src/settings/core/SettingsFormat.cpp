@@ -99,6 +99,72 @@ void decodeFontStyle(std::string_view value, FontSpec &font)
     font.strikeOut = false;
 }
 
+std::string guideColumnsValue(const std::vector<int> &columns)
+{
+    std::string text;
+    for (int column : columns) {
+        if (!text.empty())
+            text += ' ';
+        text += std::to_string(column);
+    }
+    return text;
+}
+
+std::optional<std::vector<int>> parseGuideColumns(std::string_view text)
+{
+    std::vector<int> columns;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        if (text[at] == ' ' || text[at] == ',' || text[at] == '\t') {
+            ++at;
+            continue;
+        }
+        std::size_t end = at;
+        while (end < text.size() && text[end] != ' ' && text[end] != ',' && text[end] != '\t')
+            ++end;
+        const std::optional<int> column = parseInteger(text.substr(at, end - at));
+        if (!column || *column < 1 || *column > Settings::MaxGuideColumn)
+            return std::nullopt;
+        columns.push_back(*column);
+        at = end;
+    }
+    std::sort(columns.begin(), columns.end());
+    columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+    return columns;
+}
+
+std::string folderListValue(const std::vector<std::string> &folders)
+{
+    std::string text;
+    for (const std::string &folder : folders) {
+        if (folder.empty())
+            continue;
+        if (!text.empty())
+            text += ';';
+        text += folder;
+    }
+    return text;
+}
+
+std::optional<std::vector<std::string>> parseFolderList(std::string_view text)
+{
+    const bool garbled = std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7f;
+    });
+    if (garbled)
+        return std::nullopt;
+    std::vector<std::string> folders;
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        const std::size_t end = std::min(text.find(';', at), text.size());
+        if (end > at)
+            folders.emplace_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    return folders;
+}
+
 // The seven check boxes with their keys, in the order of the file.
 struct BooleanKey {
     std::string_view key;
@@ -120,12 +186,35 @@ static bool isValidRecentSize(int size)
     return size >= Settings::MinRecent && size <= Settings::MaxRecent;
 }
 
+// A key line in the value's place means the value is missing.
 static bool isValidFontName(std::string_view name)
 {
-    return !name.empty() && std::none_of(name.begin(), name.end(), [](char c) {
+    return !name.empty() && !isSettingsKey(name) && std::none_of(name.begin(), name.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);
         return byte < 0x20 || byte == 0x7f;
     });
+}
+
+// The keys of later versions: a file written before them lacks them and
+// quietly takes the defaults.
+template <typename Fail>
+static void readLaterKeys(const SettingsFile &file, Settings &settings, Fail fail)
+{
+    const Settings defaults;
+    const auto read = [&](std::string_view key, auto parse, auto &option, const auto &fallback) {
+        option = fallback;
+        if (file.IndexOfLine(key) < 0)
+            return;
+        if (const auto value = parse(file.ReadValue(key)))
+            option = *value;
+        else
+            fail(key);
+    };
+    read(K::ColourSource, parseBoolean, settings.colourSource, defaults.colourSource);
+    read(K::ColumnGuides, parseBoolean, settings.columnGuides, defaults.columnGuides);
+    read(K::GuideColumns, parseGuideColumns, settings.guideColumns, defaults.guideColumns);
+    read(K::LineNumbers, parseBoolean, settings.lineNumbers, defaults.lineNumbers);
+    read(K::CopybookFolders, parseFolderList, settings.copybookFolders, defaults.copybookFolders);
 }
 
 std::vector<std::string> ReadSettings(const SettingsFile &file, Settings &settings)
@@ -167,9 +256,10 @@ std::vector<std::string> ReadSettings(const SettingsFile &file, Settings &settin
 
     // Any text is a valid style (unknown ones mean none); only a missing key is news.
     decodeFontStyle(file.ReadValue(K::FontStyle), settings.editorFont);
-    if (file.IndexOfLine(K::FontStyle) < 0)
+    if (file.indexOfKey(K::FontStyle) < 0)
         fail(K::FontStyle);
 
+    readLaterKeys(file, settings, fail);
     return unreadable;
 }
 
@@ -189,6 +279,11 @@ static std::vector<std::pair<std::string_view, std::string>> valuesOf(const Sett
         {K::FontName, settings.editorFont.name},
         {K::FontSize, std::to_string(settings.editorFont.size)},
         {K::FontStyle, std::string(fontStyleValue(settings.editorFont))},
+        {K::ColourSource, std::string(booleanValue(settings.colourSource))},
+        {K::ColumnGuides, std::string(booleanValue(settings.columnGuides))},
+        {K::GuideColumns, guideColumnsValue(settings.guideColumns)},
+        {K::LineNumbers, std::string(booleanValue(settings.lineNumbers))},
+        {K::CopybookFolders, folderListValue(settings.copybookFolders)},
     };
 }
 
@@ -212,15 +307,6 @@ void WriteSettings(SettingsFile &file, bool iniExists, const Settings &settings,
     }
 }
 
-static bool isKeyLine(std::string_view text)
-{
-    static constexpr std::string_view Keys[] = {K::FormatMarker, K::UnixLineFeed, K::BigEndian, K::TrailSpace,
-                                                K::FatCarat,     K::Start,        K::Pic01Show, K::ShowPerform,
-                                                K::Indent,       K::RecentSize,   K::FontName,  K::FontSize,
-                                                K::FontStyle,    K::RecentList};
-    return std::find(std::begin(Keys), std::end(Keys), text) != std::end(Keys);
-}
-
 bool completeSettingsFile(SettingsFile &file, const Settings &settings)
 {
     bool added = false;
@@ -230,8 +316,8 @@ bool completeSettingsFile(SettingsFile &file, const Settings &settings)
     // A key cut off at the end, or followed straight by another key, gets its
     // value line back, so that writing the value never overwrites a key.
     for (const auto &[key, value] : values) {
-        const int index = file.IndexOfLine(key);
-        if (index >= 0 && (index + 1 >= file.lineCount() || isKeyLine(file.line(index + 1)))) {
+        const int index = file.indexOfKey(key);
+        if (index >= 0 && (index + 1 >= file.lineCount() || isSettingsKey(file.line(index + 1)))) {
             lines.insert(lines.begin() + index + 1, value);
             added = true;
         }
@@ -241,7 +327,7 @@ bool completeSettingsFile(SettingsFile &file, const Settings &settings)
         added = true;
     }
     for (const auto &[key, value] : values) {
-        if (file.IndexOfLine(key) >= 0)
+        if (file.indexOfKey(key) >= 0)
             continue;
         const auto at = lines.begin() + file.IndexOfLine(K::RecentList);
         lines.insert(lines.insert(at, std::string(key)) + 1, value);
@@ -253,6 +339,14 @@ bool completeSettingsFile(SettingsFile &file, const Settings &settings)
         added = true;
     }
     return added;
+}
+
+void rewriteValues(SettingsFile &file, const Settings &settings, const std::vector<std::string> &keys)
+{
+    for (const auto &[key, value] : valuesOf(settings)) {
+        if (std::find(keys.begin(), keys.end(), key) != keys.end())
+            file.WriteValue(key, value);
+    }
 }
 
 } // namespace norvane

@@ -2,6 +2,7 @@
 
 #include "common/core/FileIO.h"
 #include "settings/core/LegacySettings.h"
+#include "settings/core/RecentList.h"
 #include "settings/core/SettingsFormat.h"
 
 namespace norvane {
@@ -54,16 +55,29 @@ std::vector<std::string> SettingsStore::load(const std::string &preferredFolder,
         // An empty file holds nothing to keep; it is written anew like a missing one.
         m_iniExists = m_file.lineCount() > 0;
         m_newFormat = m_file.isCurrentFormat();
+        if (!m_newFormat && !hasLegacyShape(m_file)) {
+            if (!setAsideUnknownFile(bytes.value(), messages))
+                return messages;
+        }
     }
 
     if (m_newFormat) {
         if (!m_iniExists)
             report(WriteSettings());
         const std::vector<std::string> unreadable = ReadSettings(m_file, m_settings);
+        const std::vector<std::string> strayKeys = clearKeyLinesInRecentList(m_file);
+        clearRepeatedRecentLines(m_file, m_file.recentStart());
+        std::string message;
         if (!unreadable.empty())
-            messages.push_back("Some settings in " + m_iniPath + " are missing or could not be read; " +
-                               "their default values are used: " + joined(unreadable) + ".");
+            message = "Some settings in " + m_iniPath + " are missing or could not be read; " +
+                      "their default values are used and saved: " + joined(unreadable) + ".";
+        if (!strayKeys.empty())
+            message += std::string(message.empty() ? "" : " ") + "Settings found among the recent files in " +
+                       m_iniPath + " were removed from the list: " + joined(strayKeys) + ".";
+        if (!message.empty())
+            messages.push_back(std::move(message));
         completeSettingsFile(m_file, m_settings);
+        rewriteValues(m_file, m_settings, unreadable);
         rebuildRecentMenu();
         report(save());
         return messages;
@@ -76,7 +90,8 @@ std::vector<std::string> SettingsStore::load(const std::string &preferredFolder,
                            joined(legacy.unreadable) + ".");
     // The old file is brought up to date where it is; whether that works
     // matters only through the new file written next, whose result is reported.
-    if (legacy.linesRemoved)
+    const bool repeated = clearRepeatedRecentLines(m_file, 1);
+    if (legacy.linesRemoved || repeated)
         (void)save();
     rebuildRecentMenu();
     (void)save();
@@ -89,8 +104,36 @@ std::vector<std::string> SettingsStore::load(const std::string &preferredFolder,
     }
     report(WriteSettings());
     WriteRecentList(m_file, m_menu);
+    // Old lines naming one file twice ("PAY.CBL" and "PAY.CBL (read only)")
+    // give it one entry in the new list.
+    if (clearRepeatedRecentLines(m_file, m_file.recentStart()))
+        rebuildRecentMenu();
     report(save());
     return messages;
+}
+
+bool SettingsStore::setAsideUnknownFile(const std::string &bytes, std::vector<std::string> &messages)
+{
+    const std::string keptAs = m_iniPath + ".unreadable";
+    if (const Result<void> kept = writeFileSafely(keptAs, bytes); !kept) {
+        // Without a copy the file is not overwritten: the program works on in
+        // memory with the defaults, as with a file it cannot read.
+        messages.push_back("The settings file " + m_iniPath + " is in no form Norvane reads, and no copy of it " +
+                           "could be kept (" + kept.error() + "). The program starts with the default settings " +
+                           "and leaves the file as it is.");
+        m_saveRefusal = "The settings are not saved, because the settings file " + m_iniPath +
+                        " is in no form Norvane reads.";
+        m_failureShown = true;
+        m_file = SettingsFile::skeleton();
+        m_newFormat = true;
+        return false;
+    }
+    messages.push_back("The settings file " + m_iniPath + " is in no form Norvane reads; the default settings " +
+                       "are used and saved in it. Its old contents are kept in " + keptAs + ".");
+    m_file = {};
+    m_iniExists = false;
+    m_newFormat = true;
+    return true;
 }
 
 Result<void> SettingsStore::WriteSettings()
@@ -125,7 +168,7 @@ Result<void> SettingsStore::save()
     std::string bytes = m_file.toBytes();
     if (m_savedBytes == bytes)
         return {};
-    const Result<void> written = writeFileAtomically(m_iniPath, bytes);
+    const Result<void> written = writeFileSafely(m_iniPath, bytes);
     if (!written)
         return Error{"The settings could not be saved (" + written.error() +
                      "). They stay in force until the program ends."};

@@ -22,8 +22,11 @@ public:
 
     // Locates the file (the per-user folder, then the executable's folder),
     // reads it into the settings or creates it, converts a file of the older
-    // format, and builds the Recent menu. Returns the messages to show the
-    // user, in order; usually none.
+    // format, and builds the Recent menu. Values that cannot be read are
+    // replaced by their defaults, in the file too, so the user hears of them
+    // once; a file of neither format is kept beside it as
+    // "Norvane.ini.unreadable" and written anew. Returns the messages to show
+    // the user, in order; usually none.
     [[nodiscard]] std::vector<std::string> load(const std::string &preferredFolder, const std::string &exeFolder,
                                                 const FileProbe &probe = FileProbe::onDisk());
 
@@ -54,6 +57,10 @@ public:
     [[nodiscard]] bool NewFormat() const { return m_newFormat; }
 
 private:
+    // A file of neither format: its bytes are kept beside it and it is
+    // written anew with the defaults. False when no copy could be kept; the
+    // file is then left as it is and never saved over.
+    bool setAsideUnknownFile(const std::string &bytes, std::vector<std::string> &messages);
     void rebuildRecentMenu() { m_menu.ShowRecentList(m_file, m_newFormat); }
 
     Settings &m_settings;

@@ -5,6 +5,8 @@
 #include <QDialog>
 
 class QCheckBox;
+class QLineEdit;
+class QPlainTextEdit;
 class QSpinBox;
 
 namespace norvane {
@@ -31,6 +33,12 @@ public:
     QCheckBox *startDialogBox = nullptr;
     QSpinBox *indentSpin = nullptr;
     QSpinBox *recentCountSpin = nullptr;
+    // How the editor shows a program.
+    QCheckBox *colourSourceBox = nullptr;
+    QCheckBox *columnGuidesBox = nullptr;
+    QLineEdit *guideColumnsEdit = nullptr;   // the columns, separated by blanks
+    QCheckBox *lineNumbersBox = nullptr;
+    QPlainTextEdit *copybookFoldersEdit = nullptr;   // one folder per line
 
 private:
     Settings &m_settings;

@@ -31,6 +31,11 @@ RecentFiles::RecentFiles(Settings &settings, Dialogs &dialogs, QMenu *menu, QObj
             emit fileChosen(QString::fromLocal8Bit(chosen.path), chosen.readOnly);
         });
     }
+    // A menu with nothing to show does not open, and a menu bar whose menu
+    // did not open may take no further clicks on it; so the empty list says so.
+    m_emptyEntry = m_menu->addAction(QStringLiteral("(no recent files)"));
+    m_emptyEntry->setObjectName(QStringLiteral("RecentEmpty"));
+    m_emptyEntry->setEnabled(false);
 }
 
 void RecentFiles::load(const QString &settingsFolder, const QString &fallbackFolder)
@@ -72,6 +77,7 @@ void RecentFiles::showList()
         items[i]->setText(text);
         items[i]->setVisible(entry.visible);
     }
+    m_emptyEntry->setVisible(entries.visibleCount() == 0);
 }
 
 void RecentFiles::reportSave(const Result<void> &saved)

@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+class QAction;
 class QMenu;
 
 namespace norvane {
@@ -23,7 +24,8 @@ public:
     // platform's configuration folder.
     [[nodiscard]] static QString defaultSettingsFolder();
 
-    // Fills the menu with its entries, hidden until the list names files.
+    // Fills the menu with its entries, hidden until the list names files, and
+    // a disabled "(no recent files)" shown while it names none.
     RecentFiles(Settings &settings, Dialogs &dialogs, QMenu *menu, QObject *parent = nullptr);
 
     // Reads the settings file from the per-user folder, else from the fallback
@@ -49,6 +51,7 @@ private:
     Dialogs &m_dialogs;
     SettingsStore m_store;
     QMenu *m_menu;
+    QAction *m_emptyEntry = nullptr;
 };
 
 } // namespace norvane

@@ -9,6 +9,7 @@
 #include "document/core/SourceColumns.h"
 #include "document/widgets/DocumentWindow.h"
 #include "structure/core/ReservedWords.h"
+#include "structure/widgets/CopyMemberTrack.h"
 #include "structure/core/WordTools.h"
 #include "structure/widgets/StructureTreeView.h"
 
@@ -70,7 +71,8 @@ int findInTree(const StructureTreeView &tree, const std::vector<std::string> &wo
     return -1;
 }
 
-int definitionSearch(const DocumentWindow &child, SourceEditor &editor, const std::string &name, Dialogs &dialogs)
+int definitionSearch(const DocumentWindow &child, SourceEditor &editor, const std::string &name, Dialogs &dialogs,
+                     const std::function<bool()> &lookElsewhere)
 {
     int from = editor.lineIndex(child.dataDivisionLine);
     if (from == -1) {
@@ -102,6 +104,8 @@ int definitionSearch(const DocumentWindow &child, SourceEditor &editor, const st
             }
         }
         if (position == -1) {
+            if (lookElsewhere && lookElsewhere())
+                return -1;
             dialogs.message(Dialogs::Icon::Warning,
                             QStringLiteral("definition for \"") + plain + QStringLiteral("\" not found"),
                             Dialogs::Buttons::Ok);
@@ -118,7 +122,7 @@ int definitionSearch(const DocumentWindow &child, SourceEditor &editor, const st
 
 void track(DocumentWindow *child, DocumentHost &host)
 {
-    if (child == nullptr || !treeRequired(*child, host))
+    if (child == nullptr || trackCopyMember(*child, host) || !treeRequired(*child, host))
         return;
     SourceEditor &editor = *child->editorInUse();
     TrackHistory history = child->historyInUse();
@@ -142,7 +146,8 @@ void track(DocumentWindow *child, DocumentHost &host)
             return;
         editor.setSelection(match, static_cast<int>(name.size()));
     } else {
-        target = definitionSearch(*child, editor, name, host.dialogs());
+        target = definitionSearch(*child, editor, name, host.dialogs(),
+                                  [&] { return trackIntoCopyMembers(*child, host, name); });
         if (target == -1)
             return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ void backTrack(DocumentWindow *child, DocumentHost &host);
 
 // The line of the first qualifying occurrence of the name between the DATA and
 // PROCEDURE DIVISION headers, left selected; -1 after telling the user why not.
-int definitionSearch(const DocumentWindow &child, SourceEditor &editor, const std::string &name, Dialogs &dialogs);
+// Before saying so, lookElsewhere (when given) may find it elsewhere: then nothing is said.
+int definitionSearch(const DocumentWindow &child, SourceEditor &editor, const std::string &name, Dialogs &dialogs,
+                     const std::function<bool()> &lookElsewhere = {});
 
 } // namespace norvane

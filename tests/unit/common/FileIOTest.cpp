@@ -35,7 +35,7 @@ TEST_F(FileIOTest, WritesAndReadsBytesExactly)
     std::string bytes;
     for (int c = 0; c < 256; ++c)
         bytes.push_back(static_cast<char>(c));
-    ASSERT_TRUE(writeFileAtomically(path("a.bin"), bytes).ok());
+    ASSERT_TRUE(writeFileSafely(path("a.bin"), bytes).ok());
     const Result<std::string> back = readFileBytes(path("a.bin"));
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(back.value(), bytes);
@@ -44,9 +44,9 @@ TEST_F(FileIOTest, WritesAndReadsBytesExactly)
 
 TEST_F(FileIOTest, ReplacingKeepsPermissions)
 {
-    ASSERT_TRUE(writeFileAtomically(path("p.cbl"), "old").ok());
+    ASSERT_TRUE(writeFileSafely(path("p.cbl"), "old").ok());
     fs::permissions(path("p.cbl"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-    ASSERT_TRUE(writeFileAtomically(path("p.cbl"), "new").ok());
+    ASSERT_TRUE(writeFileSafely(path("p.cbl"), "new").ok());
     EXPECT_EQ(readFileBytes(path("p.cbl")).value(), "new");
     EXPECT_EQ(fs::status(path("p.cbl")).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -54,7 +54,7 @@ TEST_F(FileIOTest, ReplacingKeepsPermissions)
 
 TEST_F(FileIOTest, AFailedWriteLeavesTheOldFileWholeAndSaysWhy)
 {
-    ASSERT_TRUE(writeFileAtomically(path("keep.cbl"), "precious").ok());
+    ASSERT_TRUE(writeFileSafely(path("keep.cbl"), "precious").ok());
 
     // A file size limit makes the write fail part-way, as a full disk would.
     rlimit previous{};
@@ -63,7 +63,7 @@ TEST_F(FileIOTest, AFailedWriteLeavesTheOldFileWholeAndSaysWhy)
     rlimit tiny = previous;
     tiny.rlim_cur = 4;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
-    const Result<void> result = writeFileAtomically(path("keep.cbl"), std::string(100, 'x'));
+    const Result<void> result = writeFileSafely(path("keep.cbl"), std::string(100, 'x'));
     ::setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
 
@@ -75,7 +75,7 @@ TEST_F(FileIOTest, AFailedWriteLeavesTheOldFileWholeAndSaysWhy)
 
 TEST_F(FileIOTest, MissingFolderAndMissingFileAreReported)
 {
-    const Result<void> write = writeFileAtomically(path("no/such/dir/x"), "x");
+    const Result<void> write = writeFileSafely(path("no/such/dir/x"), "x");
     ASSERT_FALSE(write.ok());
     EXPECT_NE(write.error().find("No such file"), std::string::npos) << write.error();
     const Result<std::string> read = readFileBytes(path("absent"));

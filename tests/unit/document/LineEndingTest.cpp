@@ -43,4 +43,22 @@ TEST(LineEnding, NamesAndBreaks)
     EXPECT_EQ(lineBreakFor(LineEnding::None, false), "\r\n");
 }
 
+TEST(LineEnding, AFileKeepsTheLineBreakItHas)
+{
+    const struct {
+        std::string bytes;
+        LineEnding kept;
+    } cases[] = {
+        {"", LineEnding::None},
+        {"A", LineEnding::None},
+        {"\n", LineEnding::Unix},    // detected as none: its only break is the last byte
+        {"AB\n", LineEnding::Unix},
+        {"AB\r\n", LineEnding::Dos},
+        {"AB\nCD\r\n", LineEnding::Unix},
+        {"AB\rCD", LineEnding::Dos},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(keptLineEnding(c.bytes), c.kept) << '"' << c.bytes << '"';
+}
+
 } // namespace

@@ -79,7 +79,7 @@ TEST_F(DataCommand, CsvWrittenBackGivesTheSameBytes)
         EXPECT_NE(csv.output.find("\r\n\"3\",\"MINUS   \",\"00042\",\"-00123.45\",\"-005\",\"042.00\",\"   123.45-\",\"-0005\","),
                   std::string::npos)
             << csv.output;
-        ASSERT_TRUE(norvane::writeFileAtomically(file("grid.csv"), csv.output));
+        ASSERT_TRUE(norvane::writeFileSafely(file("grid.csv"), csv.output));
 
         const Outcome written = runCli(std::string("data ") + option + copybook + " --write " + quoted(file(name)) +
                                        " < " + quoted(file("grid.csv")));
@@ -89,12 +89,31 @@ TEST_F(DataCommand, CsvWrittenBackGivesTheSameBytes)
     }
 }
 
+TEST_F(DataCommand, WritingThroughALinkWritesTheLinkedFile)
+{
+    const std::string copybook = quoted(kData + "DATAFIX.cpy");
+    const Outcome csv = runCli("data " + copybook + " " + quoted(kData + "datafix-big.dat"));
+    ASSERT_EQ(csv.exitCode, 0);
+    ASSERT_TRUE(norvane::writeFileSafely(file("grid.csv"), csv.output));
+    ASSERT_TRUE(norvane::writeFileSafely(file("real.dat"), "before"));
+    fs::create_hard_link(file("real.dat"), file("other-name.dat"));
+    fs::create_symlink("real.dat", file("link.dat"));
+
+    const Outcome written =
+        runCli("data " + copybook + " --write " + quoted(file("link.dat")) + " < " + quoted(file("grid.csv")));
+    ASSERT_EQ(written.exitCode, 0);
+    EXPECT_TRUE(fs::is_symlink(file("link.dat")));
+    const std::string expected = norvane::readFileBytes(kData + "datafix-big.dat").value();
+    EXPECT_EQ(norvane::readFileBytes(file("real.dat")).value(), expected);
+    EXPECT_EQ(norvane::readFileBytes(file("other-name.dat")).value(), expected);
+}
+
 TEST_F(DataCommand, RefusalsExitWith1AndWriteNothing)
 {
     const std::string copybook = quoted(kData + "DATAFIX.cpy");
     const std::string target = file("out.dat");
-    ASSERT_TRUE(norvane::writeFileAtomically(target, "before"));
-    ASSERT_TRUE(norvane::writeFileAtomically(file("odd.dat"), std::string(79, ' ')));
+    ASSERT_TRUE(norvane::writeFileSafely(target, "before"));
+    ASSERT_TRUE(norvane::writeFileSafely(file("odd.dat"), std::string(79, ' ')));
     const Outcome good = runCli("data " + copybook + " " + quoted(kData + "datafix-big.dat"));
     ASSERT_EQ(good.exitCode, 0);
     const std::string heading = good.output.substr(0, good.output.find("\"1\","));
@@ -121,7 +140,7 @@ TEST_F(DataCommand, RefusalsExitWith1AndWriteNothing)
     for (const Case &c : cases) {
         std::string arguments = c.arguments;
         if (!c.input.empty()) {
-            ASSERT_TRUE(norvane::writeFileAtomically(file("in.csv"), c.input));
+            ASSERT_TRUE(norvane::writeFileSafely(file("in.csv"), c.input));
             arguments += " < " + quoted(file("in.csv"));
         }
         const Outcome outcome = runCli(arguments, true);
@@ -144,7 +163,7 @@ TEST_F(DataCommand, GnuCobolRecordsOfEveryKindGoBackByteForByte)
     EXPECT_NE(csv.output.find("\"(bytes 87-91)\""), std::string::npos);
     EXPECT_NE(csv.output.find("\"x1y2\",\"z3w4v\",\"65535\",\"-32768\",\"123-\",\"1A2\",\"END\""), std::string::npos)
         << csv.output;
-    ASSERT_TRUE(norvane::writeFileAtomically(file("in.csv"), csv.output));
+    ASSERT_TRUE(norvane::writeFileSafely(file("in.csv"), csv.output));
     // Written back over the file it came from: cells that show what the record
     // there shows keep its bytes, whatever their pictures allow.
     fs::copy_file(folder + "roundfix.dat", file("out.dat"));
@@ -162,7 +181,7 @@ TEST_F(DataCommand, CellsKeepTheirBytesOnlyWhereTheReplacedRecordShowsThem)
     const std::string copybook = quoted(folder + "ROUNDFIX.cpy");
     const Outcome csv = runCli("data " + copybook + " " + quoted(folder + "roundfix.dat"));
     ASSERT_EQ(csv.exitCode, 0);
-    ASSERT_TRUE(norvane::writeFileAtomically(file("in.csv"), csv.output));
+    ASSERT_TRUE(norvane::writeFileSafely(file("in.csv"), csv.output));
 
     // A new file: every cell is a value.
     const Outcome fresh =
@@ -183,7 +202,7 @@ TEST_F(DataCommand, CellsKeepTheirBytesOnlyWhereTheReplacedRecordShowsThem)
     const std::size_t previousCell = moved.rfind("\",\"", moved.rfind("\",\"", rowStart - 1) - 1);
     ASSERT_GT(previousCell, previousRow);
     moved.replace(previousCell + 3, moved.find('"', previousCell + 3) - previousCell - 3, "1A2");
-    ASSERT_TRUE(norvane::writeFileAtomically(file("moved.csv"), moved));
+    ASSERT_TRUE(norvane::writeFileSafely(file("moved.csv"), moved));
     const Outcome refused =
         runCli("data " + copybook + " --write " + quoted(file("out.dat")) + " < " + quoted(file("moved.csv")), true);
     EXPECT_EQ(refused.exitCode, 1) << refused.output;
@@ -193,8 +212,8 @@ TEST_F(DataCommand, CellsKeepTheirBytesOnlyWhereTheReplacedRecordShowsThem)
 
 TEST_F(DataCommand, AnEmptyCellOfAPictureNoCodecTakesIsRefusedByName)
 {
-    ASSERT_TRUE(norvane::writeFileAtomically(file("odd.cpy"), "       01 R.\n           05 F PIC X(4) COMP.\n"));
-    ASSERT_TRUE(norvane::writeFileAtomically(file("in.csv"), "\"\",\"F\"\r\n\"\",\"X(4)\"\r\n\"1\",\"\"\r\n"));
+    ASSERT_TRUE(norvane::writeFileSafely(file("odd.cpy"), "       01 R.\n           05 F PIC X(4) COMP.\n"));
+    ASSERT_TRUE(norvane::writeFileSafely(file("in.csv"), "\"\",\"F\"\r\n\"\",\"X(4)\"\r\n\"1\",\"\"\r\n"));
     const Outcome outcome =
         runCli("data " + quoted(file("odd.cpy")) + " --write " + quoted(file("out.dat")) + " < " + quoted(file("in.csv")), true);
     EXPECT_EQ(outcome.exitCode, 1);

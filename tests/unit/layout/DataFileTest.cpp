@@ -180,14 +180,14 @@ TEST(DataFile, OpeningChecksTheLengthAndNeedsOnlyToRead)
     ASSERT_EQ(layout.recordLength, 12u);
     TempFolder folder;
     const std::string odd = folder.file("odd.dat");
-    ASSERT_TRUE(writeFileAtomically(odd, std::string(25, ' ')));
+    ASSERT_TRUE(writeFileSafely(odd, std::string(25, ' ')));
     Result<DataFile> refused = DataFile::open(odd, layout.columns, layout.recordLength, ByteOrder::BigEndian);
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.error(), "This file's length is not a multiple of the record length: the file has 25 bytes, a "
                                "record 12, and 1 byte is left over after 2 records.");
 
     const std::string empty = folder.file("empty.dat");
-    ASSERT_TRUE(writeFileAtomically(empty, ""));
+    ASSERT_TRUE(writeFileSafely(empty, ""));
     Result<DataFile> none = DataFile::open(empty, layout.columns, layout.recordLength, ByteOrder::BigEndian);
     ASSERT_TRUE(none);
     EXPECT_EQ(none.value().recordCount(), 0u);
@@ -198,7 +198,7 @@ TEST(DataFile, OpeningChecksTheLengthAndNeedsOnlyToRead)
     EXPECT_EQ(missing.error().rfind("Cannot open file " + folder.file("missing.dat"), 0), 0u) << missing.error();
 
     const std::string readOnly = folder.file("readonly.dat");
-    ASSERT_TRUE(writeFileAtomically(readOnly, record("ABCD", "042", "\x12\x34\x5D"s, "\xFF\xFB"s)));
+    ASSERT_TRUE(writeFileSafely(readOnly, record("ABCD", "042", "\x12\x34\x5D"s, "\xFF\xFB"s)));
     fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     Result<DataFile> viewed = DataFile::open(readOnly, layout.columns, layout.recordLength, ByteOrder::BigEndian);
     ASSERT_TRUE(viewed) << viewed.error();
@@ -214,7 +214,7 @@ TEST(DataFile, RecordsNobodyTouchedKeepTheirBytes)
     // would survive being decoded and encoded again.
     const std::string odd = record("ODD ", "   ", "\xA1\x2C\x00"s, "\x00\x07"s);
     const std::string plain = record("PLN ", "001", "\x00\x10\x0C"s, "\x00\x01"s);
-    ASSERT_TRUE(writeFileAtomically(path, odd + plain));
+    ASSERT_TRUE(writeFileSafely(path, odd + plain));
     Result<DataFile> opened = DataFile::open(path, layout.columns, layout.recordLength, ByteOrder::BigEndian);
     ASSERT_TRUE(opened);
     DataFile &data = opened.value();
@@ -246,7 +246,7 @@ TEST(DataFile, LineCommandsInsertCopyAndDeleteRecords)
     const std::string path = folder.file("data.dat");
     const std::string a = record("AAAA", "001", "\x00\x10\x0C"s, "\x00\x01"s);
     const std::string b = record("BBBB", "002", "\x00\x20\x0C"s, "\x00\x02"s);
-    ASSERT_TRUE(writeFileAtomically(path, a + b));
+    ASSERT_TRUE(writeFileSafely(path, a + b));
     Result<DataFile> opened = DataFile::open(path, layout.columns, layout.recordLength, ByteOrder::BigEndian);
     ASSERT_TRUE(opened);
     DataFile &data = opened.value();
@@ -270,13 +270,42 @@ TEST(DataFile, LineCommandsInsertCopyAndDeleteRecords)
     EXPECT_EQ(data.cell(3, 3), "+0000");
 }
 
+TEST(DataFile, SavingThroughLinksWritesTheLinkedFile)
+{
+    // The records are read from the file while the save writes it: with the
+    // first record gone, every record moves, and a hard-linked file is
+    // written in place. Nothing may be read back from half-written bytes.
+    const Layout layout = smallLayout();
+    TempFolder folder;
+    const std::string real = folder.file("real.dat");
+    const std::string a = record("AAAA", "001", "\x00\x10\x0C"s, "\x00\x01"s);
+    const std::string b = record("BBBB", "002", "\x00\x20\x0C"s, "\x00\x02"s);
+    const std::string c = record("CCCC", "003", "\x00\x30\x0C"s, "\x00\x03"s);
+    ASSERT_TRUE(writeFileSafely(real, a + b + c));
+    fs::create_hard_link(real, folder.file("other-name.dat"));
+    fs::create_symlink("real.dat", folder.file("link.dat"));
+    const std::string link = folder.file("link.dat");
+    Result<DataFile> opened = DataFile::open(link, layout.columns, layout.recordLength, ByteOrder::BigEndian);
+    ASSERT_TRUE(opened);
+    DataFile &data = opened.value();
+    data.deleteRecord(0);
+    data.copyRecord(1);
+    ASSERT_TRUE(data.save(link, ByteOrder::BigEndian));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(readFileBytes(real).value(), b + c + c);
+    EXPECT_EQ(readFileBytes(folder.file("other-name.dat")).value(), b + c + c);
+    EXPECT_EQ(fs::hard_link_count(real), 2u);
+    EXPECT_EQ(folder.entries(), 3u) << "no staging file left";
+    EXPECT_EQ(data.cell(2, 0), "CCCC");
+}
+
 TEST(DataFile, AFailingCellStopsTheSaveBeforeAnythingIsWritten)
 {
     const Layout layout = smallLayout();
     TempFolder folder;
     const std::string path = folder.file("data.dat");
     const std::string a = record("AAAA", "001", "\x00\x10\x0C"s, "\x00\x01"s);
-    ASSERT_TRUE(writeFileAtomically(path, a + a + a));
+    ASSERT_TRUE(writeFileSafely(path, a + a + a));
     Result<DataFile> opened = DataFile::open(path, layout.columns, layout.recordLength, ByteOrder::BigEndian);
     ASSERT_TRUE(opened);
     DataFile &data = opened.value();

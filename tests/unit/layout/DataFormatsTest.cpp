@@ -466,7 +466,7 @@ TEST(DataFormats, TheCommandLineGivesTheSameCsvForEveryTwinAndWritesEachBack)
         const Outcome csv = runCli(std::string("data ") + c.options + copybook + " " + quoted(kData + c.file));
         ASSERT_EQ(csv.exitCode, 0) << c.file << csv.output;
         EXPECT_EQ(csv.output, reference.output) << c.file;
-        ASSERT_TRUE(writeFileAtomically(folder.file("in.csv"), csv.output));
+        ASSERT_TRUE(writeFileSafely(folder.file("in.csv"), csv.output));
         // Over a copy of the file, and as a new file: the same bytes.
         fs::copy_file(kData + c.file, folder.file(c.file));
         for (const std::string &target : {folder.file(c.file), folder.file(std::string("new-") + c.file)}) {
@@ -482,7 +482,7 @@ TEST(DataFormats, TheCommandLineGivesTheSameCsvForEveryTwinAndWritesEachBack)
     ASSERT_EQ(usages.exitCode, 0) << usages.output;
     EXPECT_NE(usages.output.find("\"3\",\"MINS\",\"-007\",\"-000.01\",\"-118.625\",\"-2.5e+20\",\"-1234\""), std::string::npos)
         << usages.output;
-    ASSERT_TRUE(writeFileAtomically(folder.file("usages.csv"), usages.output));
+    ASSERT_TRUE(writeFileSafely(folder.file("usages.csv"), usages.output));
     const Outcome back = runCli("data --native-order little " + quoted(kData + "USAGES.cpy") + " --write " +
                                 quoted(folder.file("usages.dat")) + " < " + quoted(folder.file("usages.csv")));
     ASSERT_EQ(back.exitCode, 0) << back.output;

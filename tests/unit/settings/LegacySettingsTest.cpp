@@ -26,6 +26,34 @@ Settings readFirstLine(const std::string &line, std::vector<std::string> *unread
     return settings;
 }
 
+TEST(LegacySettings, OnlyTheOlderFormatsShapeIsReadAsIt)
+{
+    const struct {
+        Lines lines;
+        bool legacy;
+    } rows[] = {
+        {{"YNNY4NYNC12Courier New", "/src/PAY.CBL (read only)", ""}, true},
+        {{"YNNY4"}, true},                       // short first lines are padded
+        {{"yNNN1NxN"}, true},                    // any letter reads as a flag
+        {{"YNNY4NYN"}, true},
+        {{"YNNY4NYNX"}, true},                   // a style letter without size or name
+        {{"YNNYxNYN"}, false},                   // the indent is a digit
+        {{"YNN"}, false},
+        {{"YNNY4NYN1"}, false},                  // a digit where the style letter goes
+        {{"YNNY4NY-C12Arial"}, false},
+        {{"Norvane settings", "block caret = yes"}, false},
+        {{"YNNY4NYNC12Courier\x01New"}, false},      // no control characters anywhere
+        {{"YNNY4NYNC12Courier New", "/src/\x07" "bell.cbl"}, false},
+        {{"\x00\x01\x02"}, false},
+        {{""}, false},
+        {{}, false},
+    };
+    for (const auto &row : rows) {
+        const std::string shown = row.lines.empty() ? "(none)" : row.lines.front();
+        EXPECT_EQ(hasLegacyShape(SettingsFile(row.lines)), row.legacy) << shown;
+    }
+}
+
 TEST(LegacySettings, TheDocumentedExample)
 {
     std::vector<std::string> unreadable;

@@ -13,7 +13,7 @@ namespace {
 TEST(SettingsFile, SkeletonHasTheStoredKeysInOrder)
 {
     const SettingsFile skeleton = SettingsFile::skeleton();
-    ASSERT_EQ(skeleton.lineCount(), 57);
+    ASSERT_EQ(skeleton.lineCount(), 67);
     const struct {
         int line; // 1-based, as in the file
         const char *text;
@@ -44,13 +44,23 @@ TEST(SettingsFile, SkeletonHasTheStoredKeysInOrder)
         {24, "10"},
         {25, "[Font.Style]"},
         {26, "[]"},
-        {27, "[RecentList]"},
+        {27, "[colour COBOL source]"},
+        {28, "true"},
+        {29, "[column guides]"},
+        {30, "true"},
+        {31, "[column guide positions]"},
+        {32, "7 8 12 72"},
+        {33, "[line numbers]"},
+        {34, "true"},
+        {35, "[copybook folders]"},
+        {36, ""},
+        {37, "[RecentList]"},
     };
     for (const auto &row : rows)
         EXPECT_EQ(skeleton.line(row.line - 1), row.text) << "line " << row.line;
-    for (int line = 28; line <= 57; ++line)
+    for (int line = 38; line <= 67; ++line)
         EXPECT_EQ(skeleton.line(line - 1), "") << "line " << line;
-    EXPECT_EQ(skeleton.recentStart(), 27);
+    EXPECT_EQ(skeleton.recentStart(), 37);
 }
 
 TEST(SettingsFile, ReadValueTakesTheLineAfterTheFirstExactKey)
@@ -69,6 +79,17 @@ TEST(SettingsFile, ReadValueTakesTheLineAfterTheFirstExactKey)
     };
     for (const auto &row : rows)
         EXPECT_EQ(file.ReadValue(row.key), row.value) << row.key;
+}
+
+TEST(SettingsFile, AKeyInsideTheRecentListIsNoSetting)
+{
+    SettingsFile file(Lines{"[Norvane]", "[a]", "1", "[RecentList]", "[b]", "2", "[a]", "3"});
+    EXPECT_EQ(file.ReadValue("[a]"), "1");
+    EXPECT_EQ(file.ReadValue("[b]"), "");
+    EXPECT_EQ(file.indexOfKey("[b]"), -1);
+    EXPECT_FALSE(file.WriteValue("[b]", "X"));
+    EXPECT_TRUE(file.WriteValue("[a]", "Y"));
+    EXPECT_EQ(file.lines(), (Lines{"[Norvane]", "[a]", "Y", "[RecentList]", "[b]", "2", "[a]", "3"}));
 }
 
 TEST(SettingsFile, WriteValueReplacesButNeverAddsAKey)

@@ -109,12 +109,20 @@ TEST(SettingsFormat, WrittenValuesReadBack)
     written.IndentOption = 0;
     written.seRecent = 20;
     written.editorFont = {"Lucida Console", 12, true, false};
+    written.colourSource = false;
+    written.columnGuides = false;
+    written.guideColumns = {8, 12, 72, 80};
+    written.lineNumbers = false;
+    written.copybookFolders = {"/home/dev/copy", "C:\\SHARED\\COPYLIB"};
     SettingsFile file;
     RecentMenu menu;
     WriteSettings(file, false, written, menu);
     EXPECT_EQ(file.ReadValue("[block caret]"), "True");
     EXPECT_EQ(file.ReadValue("[save new files in Unix format]"), "False");
     EXPECT_EQ(file.ReadValue("[Font.Style]"), "[fsBold]");
+    EXPECT_EQ(file.ReadValue("[colour COBOL source]"), "False");
+    EXPECT_EQ(file.ReadValue("[column guide positions]"), "8 12 72 80");
+    EXPECT_EQ(file.ReadValue("[copybook folders]"), "/home/dev/copy;C:\\SHARED\\COPYLIB");
 
     Settings read;
     EXPECT_TRUE(ReadSettings(file, read).empty());
@@ -137,6 +145,8 @@ TEST(SettingsFormat, UnconvertibleValuesTakeTheirDefaults)
                               "[Recent file list size]",
                               "[Font.Name]",
                               "[Font.Size]",
+                              "[colour COBOL source]",
+                              "[column guide positions]",
                           }));
     const Settings defaults;
     EXPECT_EQ(settings.UnixLineFeedOption, defaults.UnixLineFeedOption);
@@ -148,6 +158,11 @@ TEST(SettingsFormat, UnconvertibleValuesTakeTheirDefaults)
     EXPECT_EQ(settings.ShowPerformOption, defaults.ShowPerformOption);
     EXPECT_EQ(settings.IndentOption, defaults.IndentOption);
     EXPECT_EQ(settings.seRecent, defaults.seRecent);
+    EXPECT_EQ(settings.colourSource, defaults.colourSource);
+    EXPECT_FALSE(settings.columnGuides);     // "False"
+    EXPECT_EQ(settings.guideColumns, defaults.guideColumns);
+    EXPECT_FALSE(settings.lineNumbers);      // "0"
+    EXPECT_EQ(settings.copybookFolders, (std::vector<std::string>{"/copy", "/more copy"}));
     EXPECT_EQ(settings.editorFont, defaults.editorFont);
 }
 
@@ -218,12 +233,12 @@ TEST(SettingsFormat, CompletingACutOffFileKeepsWhatItHolds)
     EXPECT_EQ(settings.seRecent, 20);
 
     EXPECT_TRUE(completeSettingsFile(file, settings));
-    EXPECT_EQ(file.lineCount(), 57);
+    EXPECT_EQ(file.lineCount(), 67);
     EXPECT_EQ(file.ReadValue("[Font.Name]"), "MS Sans Serif");
     EXPECT_EQ(file.ReadValue("[Font.Size]"), "8");
     EXPECT_EQ(file.ReadValue("[Font.Style]"), "[]");
     EXPECT_EQ(file.ReadValue("[tab and indent length]"), "2");
-    EXPECT_EQ(file.recentStart(), 27);
+    EXPECT_EQ(file.recentStart(), 37);
     Settings again;
     EXPECT_TRUE(ReadSettings(file, again).empty());
     EXPECT_EQ(again, settings);
@@ -251,10 +266,91 @@ TEST(SettingsFormat, CompletingKeepsRecentLinesAndAddsFreeSlots)
     Settings settings;
     (void)ReadSettings(file, settings);
     completeSettingsFile(file, settings);
-    EXPECT_EQ(file.lineCount(), 57);
+    EXPECT_EQ(file.lineCount(), 67);
     EXPECT_EQ(file.line(file.recentStart()), "/src/A.CBL");
     EXPECT_EQ(file.line(file.recentStart() + 1), "/src/B.CBL");
     EXPECT_EQ(file.lineCount() - file.recentStart(), 30);
+}
+
+TEST(SettingsFormat, GuideColumnsAreNumbersInAnyOrder)
+{
+    const struct {
+        const char *text;
+        std::optional<std::vector<int>> columns;
+    } rows[] = {
+        {"7 8 12 72", std::vector<int>{7, 8, 12, 72}},
+        {"72,7, 12  8", std::vector<int>{7, 8, 12, 72}},
+        {"  80 ", std::vector<int>{80}},
+        {"12 12 7", std::vector<int>{7, 12}},
+        {"", std::vector<int>{}},
+        {"1 999", std::vector<int>{1, 999}},
+        {"0", std::nullopt},
+        {"1000", std::nullopt},
+        {"7 eight", std::nullopt},
+        {"-7", std::nullopt},
+        {"7;8", std::nullopt},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(parseGuideColumns(row.text), row.columns) << '"' << row.text << '"';
+    EXPECT_EQ(guideColumnsValue({7, 8, 12, 72}), "7 8 12 72");
+    EXPECT_EQ(guideColumnsValue({}), "");
+}
+
+TEST(SettingsFormat, CopybookFoldersAreSeparatedBySemicolons)
+{
+    using Folders = std::vector<std::string>;
+    EXPECT_EQ(parseFolderList(""), Folders{});
+    EXPECT_EQ(parseFolderList("/a;/b c;;C:\\X"), (Folders{"/a", "/b c", "C:\\X"}));
+    EXPECT_EQ(parseFolderList(";/a;"), Folders{"/a"});
+    EXPECT_EQ(parseFolderList("/a\x01b"), std::nullopt);
+    EXPECT_EQ(folderListValue({"/a", "", "/b c"}), "/a;/b c");
+}
+
+// A file written before the editor's options existed reads without a word:
+// the options take their defaults, and completing the file adds their keys
+// after the others and before the recent list, which keeps its entries.
+TEST(SettingsFormat, AnOlderFileWithoutTheEditorKeysTakesTheirDefaults)
+{
+    SettingsFile file = SettingsFile::fromBytes(test::fixture("older-first-start.ini"));
+    file.line(file.recentStart()) = "/src/A.CBL";
+    Settings settings;
+    settings.colourSource = false;
+    settings.guideColumns = {1};
+    settings.copybookFolders = {"/x"};
+    EXPECT_TRUE(ReadSettings(file, settings).empty());
+    const Settings defaults;
+    EXPECT_TRUE(settings.colourSource);
+    EXPECT_TRUE(settings.columnGuides);
+    EXPECT_EQ(settings.guideColumns, defaults.guideColumns);
+    EXPECT_TRUE(settings.lineNumbers);
+    EXPECT_TRUE(settings.copybookFolders.empty());
+
+    EXPECT_TRUE(completeSettingsFile(file, settings));
+    EXPECT_EQ(file.lineCount(), 67);
+    const int fontStyle = file.IndexOfLine("[Font.Style]");
+    const Lines added(file.lines().begin() + fontStyle + 2, file.lines().begin() + file.recentStart());
+    EXPECT_EQ(added, (Lines{"[colour COBOL source]", "True", "[column guides]", "True", "[column guide positions]",
+                            "7 8 12 72", "[line numbers]", "True", "[copybook folders]", "", "[RecentList]"}));
+    EXPECT_EQ(file.line(file.recentStart()), "/src/A.CBL");
+    EXPECT_EQ(file.lineCount() - file.recentStart(), 30);
+}
+
+TEST(SettingsFormat, UnreadableEditorValuesAreNews)
+{
+    SettingsFile file = SettingsFile::skeleton();
+    file.WriteValue("[colour COBOL source]", "perhaps");
+    file.WriteValue("[column guide positions]", "7 x 12");
+    file.WriteValue("[copybook folders]", std::string("/a\x02"));
+    Settings settings;
+    settings.colourSource = false;
+    settings.guideColumns = {1};
+    settings.copybookFolders = {"/x"};
+    EXPECT_EQ(ReadSettings(file, settings),
+              (std::vector<std::string>{"[colour COBOL source]", "[column guide positions]", "[copybook folders]"}));
+    const Settings defaults;
+    EXPECT_EQ(settings.colourSource, defaults.colourSource);
+    EXPECT_EQ(settings.guideColumns, defaults.guideColumns);
+    EXPECT_EQ(settings.copybookFolders, defaults.copybookFolders);
 }
 
 } // namespace

@@ -93,7 +93,7 @@ TEST_F(SettingsStoreTest, SecondStartReadsWhatTheFirstWrote)
     SettingsStore again(second);
     EXPECT_TRUE(start(again).empty());
     EXPECT_EQ(second, first);
-    EXPECT_EQ(linesOf(exeIni()).size(), 57u);
+    EXPECT_EQ(linesOf(exeIni()).size(), 67u);
 }
 
 TEST_F(SettingsStoreTest, AFileInThePerUserFolderIsUsed)
@@ -192,7 +192,7 @@ TEST_F(SettingsStoreTest, OlderFormatIsConvertedInPlace)
     EXPECT_EQ(store.IniPath(), exeIni());
 
     const SettingsFile written = SettingsFile::fromBytes(test::readBytes(exeIni()));
-    EXPECT_EQ(written.lineCount(), 57);
+    EXPECT_EQ(written.lineCount(), 67);
     EXPECT_EQ(written.line(0), "[Norvane]");
     EXPECT_EQ(written.ReadValue("[save new files in Unix format]"), "True");
     EXPECT_EQ(written.ReadValue("[block caret]"), "True");
@@ -282,14 +282,56 @@ TEST_F(SettingsStoreTest, GarbageValuesLoadWithDefaultsAndOneMessage)
     EXPECT_EQ(settings.seRecent, 30);
     EXPECT_EQ(settings.editorFont, FontSpec{});
     EXPECT_EQ(captions(store), (std::vector<std::string>{"1    /src/PAY.CBL"}));
-    // Nothing is lost: the file keeps its values until the user confirms new ones.
-    EXPECT_EQ(test::readBytes(exeIni()), test::fixture("garbage-values.ini"));
 
-    ASSERT_TRUE(store.WriteSettings().ok());
+    // The values that could not be read are replaced by their defaults in the
+    // file; the readable ones stay as they were written.
+    const SettingsFile written = SettingsFile::fromBytes(test::readBytes(exeIni()));
+    const struct {
+        const char *key;
+        const char *value;
+    } rows[] = {
+        {"[save new files in Unix format]", "True"},
+        {"[target sytem for data files in big endian]", "FALSE"},
+        {"[strip trailing spaces on save]", "-2"},
+        {"[block caret]", "False"},
+        {"[open dialog at start]", "0.0"},
+        {"[show performed paragraphs/sections in tree view]", "False"},
+        {"[tab and indent length]", "4"},
+        {"[Recent file list size]", "30"},
+        {"[Font.Name]", "MS Sans Serif"},
+        {"[Font.Size]", "8"},
+        {"[Font.Style]", "[fsUnderline]"},
+    };
+    for (const auto &row : rows)
+        EXPECT_EQ(written.ReadValue(row.key), row.value) << row.key;
+    EXPECT_EQ(written.lineCount(), 67);   // the editor keys (colours, guides, numbers, copybook folders) added
+
+    // So the message does not come back at the next start.
     Settings next;
     SettingsStore reread(next);
     EXPECT_TRUE(start(reread).empty());
     EXPECT_EQ(next, settings);
+}
+
+// An older version's file: no word to the user, the editor's options at their
+// defaults, and the file gains their keys where older versions still read it.
+TEST_F(SettingsStoreTest, AnOlderFileGainsTheEditorKeysQuietly)
+{
+    SettingsFile older = SettingsFile::fromBytes(test::fixture("older-first-start.ini"));
+    older.line(older.recentStart()) = "/src/PAY.CBL";
+    m_temp.write("bin/Norvane.ini", older.toBytes());
+    Settings settings;
+    settings.lineNumbers = false;
+    SettingsStore store(settings);
+    EXPECT_TRUE(start(store).empty());
+    EXPECT_TRUE(settings.lineNumbers);
+    EXPECT_EQ(settings.guideColumns, Settings{}.guideColumns);
+
+    const SettingsFile written = SettingsFile::fromBytes(test::readBytes(exeIni()));
+    EXPECT_EQ(written.ReadValue("[line numbers]"), "True");
+    EXPECT_LT(written.IndexOfLine("[Font.Style]"), written.IndexOfLine("[colour COBOL source]"));
+    EXPECT_LT(written.IndexOfLine("[copybook folders]"), written.IndexOfLine("[RecentList]"));
+    EXPECT_EQ(captions(store), (std::vector<std::string>{"1    /src/PAY.CBL"}));
 }
 
 TEST_F(SettingsStoreTest, ATruncatedFileIsCompleted)
@@ -305,7 +347,7 @@ TEST_F(SettingsStoreTest, ATruncatedFileIsCompleted)
     EXPECT_EQ(settings.IndentOption, 2);
     EXPECT_EQ(settings.seRecent, 20);
     EXPECT_EQ(settings.editorFont, FontSpec{});
-    EXPECT_EQ(linesOf(exeIni()).size(), 57u);
+    EXPECT_EQ(linesOf(exeIni()).size(), 67u);
 
     ASSERT_TRUE(store.AddRecent("/src/A.CBL").ok());
     EXPECT_EQ(linesOf(exeIni()).front(), "[Norvane]") << "the recent list never overwrites a setting";
@@ -328,23 +370,170 @@ TEST_F(SettingsStoreTest, AnEmptyFileIsWrittenAnew)
     EXPECT_EQ(test::readBytes(ini), test::fixture("first-start.ini"));
 }
 
-TEST_F(SettingsStoreTest, ABinaryFileStartsTheProgram)
+TEST_F(SettingsStoreTest, AFileOfNeitherFormatIsKeptAsideAndWrittenAnew)
+{
+    // Random bytes and plain text are no older-format file: reading them as
+    // one would switch the block caret on and big endian off without a word.
+    for (const char *fixture : {"binary.ini", "plain-text.ini"}) {
+        fs::remove_all(m_temp.path());
+        fs::create_directories(m_temp.path());
+        m_temp.write("bin/Norvane.ini", test::fixture(fixture));
+        Settings settings;
+        SettingsStore store(settings);
+        const std::vector<std::string> messages = start(store);
+        ASSERT_EQ(messages.size(), 1u) << fixture;
+        EXPECT_NE(messages[0].find("in no form Norvane reads"), std::string::npos) << messages[0];
+        EXPECT_NE(messages[0].find(exeIni() + ".unreadable"), std::string::npos) << messages[0];
+        EXPECT_EQ(settings, Settings{}) << fixture;
+        EXPECT_EQ(store.recentMenu().visibleCount(), 0) << fixture;
+        EXPECT_EQ(test::readBytes(exeIni()), test::fixture("first-start.ini")) << fixture;
+        EXPECT_EQ(test::readBytes(exeIni() + ".unreadable"), test::fixture(fixture)) << "nothing is lost";
+
+        Settings next;
+        SettingsStore reread(next);
+        EXPECT_TRUE(start(reread).empty()) << fixture;
+        EXPECT_EQ(next, settings);
+    }
+}
+
+TEST_F(SettingsStoreTest, AFileOfNeitherFormatWithoutRoomForItsCopyIsLeftAlone)
 {
     m_temp.write("bin/Norvane.ini", test::fixture("binary.ini"));
+    fs::create_directories(exeIni() + ".unreadable");   // the copy cannot be made
     Settings settings;
     SettingsStore store(settings);
     const std::vector<std::string> messages = start(store);
-    EXPECT_EQ(messages.size(), 1u);
-    EXPECT_EQ(settings.IndentOption, 4);
-    EXPECT_EQ(settings.editorFont, (FontSpec{"Fixedsys", 10, false, false}));
-    EXPECT_EQ(store.recentMenu().visibleCount(), 0) << "lines naming no file are dropped";
-    EXPECT_EQ(linesOf(exeIni()).size(), 57u);
-    EXPECT_EQ(linesOf(exeIni()).front(), "[Norvane]");
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("leaves the file as it is"), std::string::npos) << messages[0];
+    EXPECT_EQ(settings, Settings{});
+    EXPECT_FALSE(store.AddRecent("/src/A.CBL").ok());
+    EXPECT_EQ(test::readBytes(exeIni()), test::fixture("binary.ini"));
+}
+
+TEST_F(SettingsStoreTest, SettingsAmongTheRecentFilesAreNeitherSettingsNorFiles)
+{
+    m_temp.write("bin/Norvane.ini", test::fixture("keys-in-recent-list.ini"));
+    Settings settings;
+    SettingsStore store(settings);
+    const std::vector<std::string> messages = start(store);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("[block caret], [Font.Size]"), std::string::npos) << messages[0];
+    EXPECT_FALSE(settings.optFatCarat) << "the value in the list is no setting";
+    EXPECT_EQ(settings.editorFont.size, FontSpec{}.size);
+    EXPECT_FALSE(settings.UnixLineFeedOption);
+    EXPECT_EQ(captions(store), (std::vector<std::string>{"1    /src/PAY.CBL", "2    /src/GL.CBL"}));
+
+    // The keys are added above the list with the values in force.
+    const SettingsFile written = SettingsFile::fromBytes(test::readBytes(exeIni()));
+    EXPECT_LT(written.IndexOfLine("[block caret]"), written.IndexOfLine("[RecentList]"));
+    EXPECT_EQ(written.ReadValue("[block caret]"), "False");
+    EXPECT_EQ(written.ReadValue("[Font.Size]"), "8");
+    EXPECT_EQ(recentLinesOf(exeIni()), padded({"/src/PAY.CBL", "", "", "", "", "/src/GL.CBL"}));
 
     Settings next;
     SettingsStore reread(next);
     EXPECT_TRUE(start(reread).empty());
     EXPECT_EQ(next, settings);
+}
+
+TEST_F(SettingsStoreTest, ARepeatedRecentPathIsListedOnce)
+{
+    // A.CBL first and again as the twelfth line, beyond a list of ten.
+    SettingsFile file = SettingsFile::fromBytes(test::fixture("first-start.ini"));
+    const int first = file.recentStart();
+    Lines listed{"/src/A.CBL"};
+    for (int i = 1; i <= 10; ++i)
+        listed.push_back("/src/F" + std::to_string(i) + ".CBL");
+    std::copy(listed.begin(), listed.end(), file.lines().begin() + first);
+    file.line(first + 11) = "/src/A.CBL";
+    m_temp.write("bin/Norvane.ini", file.toBytes());
+    Settings settings;
+    SettingsStore store(settings);
+    EXPECT_TRUE(start(store).empty());
+    EXPECT_EQ(store.recentMenu().visibleCount(), 11);
+    EXPECT_EQ(recentLinesOf(exeIni()), padded(listed));
+
+    // A smaller list drops the eleventh entry; A.CBL stays first, in the menu and the file.
+    settings.seRecent = 10;
+    ASSERT_TRUE(store.WriteSettings().ok());
+    EXPECT_EQ(store.recentMenu().at(0).caption, "1    /src/A.CBL");
+    EXPECT_EQ(store.recentMenu().visibleCount(), 10);
+    EXPECT_EQ(recentLinesOf(exeIni()), padded(Lines(listed.begin(), listed.begin() + 10)));
+    Settings next;
+    SettingsStore reread(next);
+    EXPECT_TRUE(start(reread).empty());
+    EXPECT_EQ(captions(reread), captions(store));
+}
+
+TEST_F(SettingsStoreTest, AnOlderFileNamingAFileTwiceListsItOnce)
+{
+    const std::string pay = m_temp.write("PAY.CBL", "");
+    m_temp.write("bin/Norvane.ini", test::fixture("legacy-example.ini") + pay + "\r\n" + pay + " (read only)\r\n");
+    Settings settings;
+    SettingsStore store(settings);
+    EXPECT_TRUE(start(store).empty());
+    EXPECT_EQ(recentLinesOf(exeIni()), padded({pay}));
+    EXPECT_EQ(store.recentMenu().visibleCount(), 1);
+    Settings next;
+    SettingsStore reread(next);
+    EXPECT_TRUE(start(reread).empty());
+    EXPECT_EQ(captions(reread), captions(store));
+}
+
+TEST_F(SettingsStoreTest, AFontNameThatIsAKeyLineIsNoFontName)
+{
+    const struct {
+        const char *name;
+        std::string file;
+    } cases[] = {
+        {"older format", "YNNY4NYNC12[Norvane]\r\n"},
+        {"keyed", "[Norvane]\r\n\r\n[Font.Name]\r\n[Norvane]\r\n[Font.Size]\r\n9\r\n[RecentList]\r\n"},
+    };
+    for (const auto &c : cases) {
+        fs::remove_all(m_temp.path());
+        fs::create_directories(m_temp.path());
+        m_temp.write("bin/Norvane.ini", c.file);
+        Settings settings;
+        SettingsStore store(settings);
+        const std::vector<std::string> messages = start(store);
+        ASSERT_EQ(messages.size(), 1u) << c.name;
+        EXPECT_NE(messages[0].find("ont"), std::string::npos) << messages[0];
+        EXPECT_NE(settings.editorFont.name, "[Norvane]") << c.name;
+        EXPECT_FALSE(settings.editorFont.name.empty()) << c.name;
+
+        const std::string written = test::readBytes(exeIni());
+        Settings next;
+        SettingsStore reread(next);
+        EXPECT_TRUE(start(reread).empty()) << c.name;
+        EXPECT_EQ(next, settings) << c.name;
+        EXPECT_EQ(test::readBytes(exeIni()), written) << c.name << ": the second start leaves the file alone";
+    }
+}
+
+TEST_F(SettingsStoreTest, FilesTheFuzzerMadeSettleAtTheFirstStart)
+{
+    // Whatever the first start finds, the second one finds nothing to say and
+    // nothing to change.
+    for (const char *name :
+         {"duplicate-recent-lines", "font-name-is-a-key", "garbage-values-again", "key-line-among-recent"}) {
+        fs::remove_all(m_temp.path());
+        fs::create_directories(m_temp.path());
+        m_temp.write("bin/Norvane.ini", test::fixture(std::string("fuzzed/") + name + ".ini"));
+        Settings settings;
+        SettingsStore store(settings);
+        (void)start(store);
+        const std::string written = test::readBytes(exeIni());
+        EXPECT_EQ(written, store.file().toBytes()) << name;
+
+        Settings next;
+        SettingsStore reread(next);
+        const std::vector<std::string> messages = start(reread);
+        EXPECT_TRUE(messages.empty()) << name << ": " << (messages.empty() ? "" : messages.front());
+        EXPECT_EQ(next, settings) << name;
+        for (int i = 0; i < RecentMenu::Count; ++i)
+            EXPECT_EQ(reread.recentMenu().at(i), store.recentMenu().at(i)) << name << " entry " << i;
+        EXPECT_EQ(test::readBytes(exeIni()), written) << name;
+    }
 }
 
 TEST_F(SettingsStoreTest, AFileThatCannotBeWrittenGivesOneMessage)

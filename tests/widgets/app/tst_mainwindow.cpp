@@ -1,6 +1,7 @@
 #include "app/AboutBox.h"
 #include "app/HelpWindow.h"
 #include "app/StatusPanel.h"
+#include "document/widgets/SourceEditor.h"
 #include "support/MainWindowFixture.h"
 
 #include <QMdiArea>
@@ -8,6 +9,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPlainTextEdit>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
@@ -51,6 +54,10 @@ private slots:
     void menusHoldTheirItemsShortcutsAndSeparators();
     void toolbarButtonsInOrderWithTooltipsAndIcons();
     void commandLineFilesOpenInOrder();
+    void everyDocumentOfAStartGetsATreeOfAThird();
+    void namedFilesThatDoNotExistOpenAsNewDocuments();
+    void unsavedChangesAreMarkedInTabAndTitle();
+    void tabPopupClosesTheTabUnderTheMouse();
     void tabsFollowDocuments();
     void selectingTheTabOfAMinimisedDocumentRestoresIt();
     void windowMenuListsTheDocuments();
@@ -58,6 +65,7 @@ private slots:
     void statusPanelFollowsTheWidth();
     void droppedFilesOpen();
     void aboutBoxShowsTheReadme();
+    void aboutBoxShowsTheReadmeUnwrapped();
     void missingReadmeIsReportedAtStart();
     void helpShowsContentsAndSearches();
     void activationFromASecondStartOpensItsFiles();
@@ -72,7 +80,8 @@ void TestMainWindow::startsWithOnlyTheAlwaysAvailableCommands()
                          QStringLiteral("PrintSetup"), QStringLiteral("Exit"), QStringLiteral("HideToolbar"),
                          QStringLiteral("Options"), QStringLiteral("Font"), QStringLiteral("NextWindow"),
                          QStringLiteral("PreviousWindow"), QStringLiteral("Help"), QStringLiteral("About")}));
-    QCOMPARE(fixture.window->windowTitle(), QStringLiteral("Norvane"));
+    // The platform shows the program's name, and nothing before it without a document.
+    QVERIFY(fixture.window->windowTitle().isEmpty());
     QCOMPARE(fixture.window->documentArea()->tabs().LastTabIndex(), -1);
     QVERIFY(fixture.dialogs.asked().isEmpty());
 }
@@ -113,7 +122,9 @@ void TestMainWindow::menusHoldTheirItemsShortcutsAndSeparators()
                             "&Options|Font"));
     QCOMPARE(layout(4).join(u'|'), QStringLiteral("&Cascade|&Tile|&Minimize all|&Next|&Previous"));
     QCOMPARE(layout(5).join(u'|'), QStringLiteral("&Help|&About"));
-    QCOMPARE(layout(1).size(), 30);
+    // Thirty entries, hidden until used, and the entry that says the list is empty.
+    QCOMPARE(layout(1).size(), 31);
+    QCOMPARE(layout(1).constLast(), QStringLiteral("(no recent files)"));
 
     const struct {
         CommandId id;
@@ -193,6 +204,143 @@ void TestMainWindow::commandLineFilesOpenInOrder()
     QCOMPARE(fixture.window->statusPanel(1), QStringLiteral(" line 1 column 1"));
     QVERIFY(fixture.window->action(CommandId::Close)->isEnabled());
     QVERIFY(!fixture.window->action(CommandId::Save)->isEnabled());
+}
+
+void TestMainWindow::everyDocumentOfAStartGetsATreeOfAThird()
+{
+    MainWindowFixture fixture;
+    QStringList files;
+    for (const char *name : {"A.cbl", "B.cbl", "C.cbl"})
+        files.append(fixture.writeFile(QString::fromLatin1(name), "       IDENTIFICATION DIVISION.\r\n"));
+    fixture.window->setStartFiles(files);
+    fixture.show();
+    QTRY_COMPARE(fixture.window->documentArea()->documents().size(), 3);
+    // The window manager maximises the window only after the start opened the files.
+    fixture.window->resize(1250, 800);
+    QCoreApplication::processEvents();
+    // Each document, brought to the front in turn, has the tree pane at a
+    // third of its width, whenever in the start it was opened.
+    for (int tab = 0; tab < 3; ++tab) {
+        fixture.window->documentArea()->tabBar()->setCurrentIndex(tab);
+        DocumentWindow *child = fixture.window->activeDocument();
+        QCOMPARE(child->caption(), files[tab]);
+        QVERIFY(child->width() > 600);
+        QTRY_COMPARE(child->treeWidth(), qRound(child->width() / 3.0) - 2);
+    }
+    // A tree the user has sized keeps its width when the window changes.
+    DocumentWindow *child = fixture.window->activeDocument();
+    auto *splitter = child->findChild<QSplitter *>();
+    splitter->setSizes({100, splitter->width() - 102});
+    QMetaObject::invokeMethod(splitter, "splitterMoved", Q_ARG(int, 100), Q_ARG(int, 1));
+    fixture.window->documentArea()->tabBar()->setCurrentIndex(0);
+    fixture.window->documentArea()->tabBar()->setCurrentIndex(2);
+    QCOMPARE(child->treeWidth(), 100);
+}
+
+void TestMainWindow::namedFilesThatDoNotExistOpenAsNewDocuments()
+{
+    MainWindowFixture fixture;
+    const QString later = fixture.path(QStringLiteral("LATER.cbl"));
+    fixture.window->setStartFiles({later});
+    fixture.show();
+    QTRY_COMPARE(fixture.window->documentArea()->documents().size(), 1);
+    DocumentWindow *child = fixture.window->activeDocument();
+    QCOMPARE(child->caption(), later);
+    QVERIFY(child->editor()->text().isEmpty());
+    QVERIFY(!fixture.window->action(CommandId::Save)->isEnabled());
+    QVERIFY(fixture.dialogs.asked().isEmpty());
+    QVERIFY(!QFile::exists(later));
+
+    // Typing and Ctrl+S makes the file.
+    child->editor()->setFocus();
+    QTest::keyClicks(child->editor(), QStringLiteral("       PROGRAM-ID. LATER."));
+    QTest::keySequence(fixture.window.get(), QKeySequence(QStringLiteral("Ctrl+S")));
+    QCOMPARE(fixture.readFile(later), QByteArray("       PROGRAM-ID. LATER.\n"));
+
+    // A second start hands such a file over the same way; naming it again
+    // brings its document to the front without a question.
+    const QString next = fixture.path(QStringLiteral("NEXT.cbl"));
+    fixture.window->activateFromOtherInstance({next});
+    fixture.window->activateFromOtherInstance({next});
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 2);
+    QCOMPARE(fixture.window->activeDocument()->caption(), next);
+    QVERIFY(fixture.dialogs.asked().isEmpty());
+
+    // Closed unsaved, it leaves no file and no Recent entry behind.
+    fixture.window->runCommand(CommandId::Close);
+    QVERIFY(!QFile::exists(next));
+    QCOMPARE(fixture.window->settingsStore().recentMenu().visibleCount(), 0);
+}
+
+void TestMainWindow::unsavedChangesAreMarkedInTabAndTitle()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "A\n");
+    fixture.window->openSourceFile(a);
+    DocumentWindow *child = fixture.window->activeDocument();
+    QTabBar *tabs = fixture.window->documentArea()->tabBar();
+    // The maximised document's caption is the title; the platform adds the program's name.
+    QCOMPARE(fixture.window->windowTitle(), a + QStringLiteral("[*]"));
+    QCOMPARE(tabs->tabText(0), QStringLiteral("A.cbl"));
+    QVERIFY(!fixture.window->isWindowModified());
+
+    child->editor()->setFocus();
+    QTest::keyClicks(child->editor(), QStringLiteral("X"));
+    QCOMPARE(tabs->tabText(0), QStringLiteral("A.cbl*"));
+    QVERIFY(child->isWindowModified());
+    QTRY_VERIFY(fixture.window->isWindowModified());
+    QCOMPARE(child->caption(), a);   // the caption, the document's identity, carries no mark
+    QCOMPARE(fixture.window->documentArea()->tabs().pathAt(0), a.toStdString());
+
+    // Undoing back to the saved text takes the mark away; so does saving.
+    fixture.window->runCommand(CommandId::Undo);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("A.cbl"));
+    QTRY_VERIFY(!fixture.window->isWindowModified());
+    QTest::keyClicks(child->editor(), QStringLiteral("Y"));
+    QCOMPARE(tabs->tabText(0), QStringLiteral("A.cbl*"));
+    fixture.window->runCommand(CommandId::Save);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("A.cbl"));
+    QVERIFY(!child->isWindowModified());
+
+    // Other documents keep their own marks.
+    fixture.window->runCommand(CommandId::New);
+    QTest::keyClicks(fixture.window->activeDocument()->editor(), QStringLiteral("Z"));
+    QCOMPARE(tabs->tabText(1), QStringLiteral("blank 0*"));
+    QCOMPARE(tabs->tabText(0), QStringLiteral("A.cbl"));
+    QCOMPARE(fixture.window->windowTitle(), QStringLiteral("blank 0[*]"));
+}
+
+void TestMainWindow::tabPopupClosesTheTabUnderTheMouse()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "A\n");
+    const QString b = fixture.writeFile(QStringLiteral("B.cbl"), "B\n");
+    fixture.window->openSourceFile(a);
+    fixture.window->openSourceFile(b);
+    QCOMPARE(fixture.window->activeDocument()->caption(), b);
+    fixture.window->activeDocument()->editor()->setFocus();
+    QTest::keyClicks(fixture.window->activeDocument()->editor(), QStringLiteral("X"));
+
+    QTabBar *tabs = fixture.window->documentArea()->tabBar();
+    QMenu *popup = fixture.window->documentArea()->tabMenu();
+    emit tabs->customContextMenuRequested(tabs->tabRect(0).center());
+    QTRY_VERIFY(popup->isVisible());
+    QAction *close = popup->actions().constFirst();
+    QCOMPARE(close->text(), QStringLiteral("Close"));
+    QVERIFY(close->isVisible());
+    close->trigger();
+    popup->close();
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 1);
+    QCOMPARE(fixture.window->activeDocument()->caption(), b);
+    QCOMPARE(tabs->count(), 1);
+    QCOMPARE(tabs->tabText(0), QStringLiteral("B.cbl*"));
+    // The title keeps showing the front document's mark.
+    QCOMPARE(fixture.window->windowTitle(), b + QStringLiteral("[*]"));
+    QTRY_VERIFY(fixture.window->isWindowModified());
+    QTest::qWait(50);
+    QVERIFY(fixture.window->isWindowModified());
 }
 
 void TestMainWindow::tabsFollowDocuments()
@@ -312,6 +460,18 @@ void TestMainWindow::aboutBoxShowsTheReadme()
     QCOMPARE(fixture.window->aboutBox()->readmeText(), QStringLiteral("Norvane test readme\n"));
     QCOMPARE(fixture.window->aboutBox()->windowTitle(), QStringLiteral("About"));
     QVERIFY(fixture.dialogs.asked().isEmpty());
+}
+
+void TestMainWindow::aboutBoxShowsTheReadmeUnwrapped()
+{
+    MainWindowFixture fixture;
+    auto *text = fixture.window->aboutBox()->findChild<QPlainTextEdit *>();
+    QVERIFY(text != nullptr);
+    QCOMPARE(text->lineWrapMode(), QPlainTextEdit::NoWrap);
+    QVERIFY(QFontInfo(text->font()).fixedPitch());
+    // Room for readme.txt's 80 columns.
+    QVERIFY(text->viewport()->width() >= text->fontMetrics().horizontalAdvance(QString(80, QLatin1Char('M'))) ||
+            text->minimumWidth() >= text->fontMetrics().horizontalAdvance(QString(80, QLatin1Char('M'))));
 }
 
 void TestMainWindow::missingReadmeIsReportedAtStart()

@@ -19,15 +19,21 @@ private slots:
     void openDialogOpensEveryChosenFile();
     void readOnlyOpenShowsTheModeAndDisablesSave();
     void reopeningAsksToReload();
+    void reloadingAFileThatIsGoneKeepsTheText();
     void anotherSpellingOfThePathIsTheSameDocument();
     void missingAndUnreadableFilesOpenNothing();
     void savingKeepsTheLineEnding_data();
     void savingKeepsTheLineEnding();
     void anUnchangedFileSavesByteForByte();
+    void anUnchangedFileSavesAsItWasRead_data();
+    void anUnchangedFileSavesAsItWasRead();
+    void aLineTypedAtTheEndOfAFileWithoutFinalBreakIsKept();
     void strippingTrailingSpacesKeepsTheCaret();
     void newNumbersBlankDocuments();
     void savingABlankDocumentAsksForAName();
     void failedSaveKeepsTheOldFileAndTheChanges();
+    void saveAsOntoAnExistingFileAsks();
+    void saveAsOntoAFileOpenInAnotherWindowClosesItFirst();
     void readOnlyAndUpdateModeRenameTheTab();
     void closeQuestionAnswers();
     void cancellingTheCloseQuestionKeepsTheCommands();
@@ -115,6 +121,34 @@ void TestSourceFiles::reopeningAsksToReload()
     QVERIFY(fixture.dialogs.allAnswered());
 }
 
+void TestSourceFiles::reloadingAFileThatIsGoneKeepsTheText()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "OLD\r\n");
+    fixture.window->openSourceFile(a);
+    DocumentWindow *child = active(fixture);
+    type(child, QStringLiteral("WORK "));
+    QVERIFY(QFile::remove(a));
+
+    // OK to the reload question finds the file gone: nothing was closed.
+    fixture.dialogs.planMessage(Answer::Ok);
+    fixture.window->openSourceFile(a);
+    QCOMPARE(fixture.dialogs.asked().size(), 2);
+    QCOMPARE(fixture.dialogs.asked().at(0).text, QStringLiteral("reload ") + a + QStringLiteral(" ?"));
+    QCOMPARE(fixture.dialogs.lastMessage(), a + QStringLiteral("\nno longer exists"));
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 1);
+    QCOMPARE(active(fixture), child);
+    QCOMPARE(child->editor()->lineText(0), QStringLiteral("WORK OLD"));
+    QVERIFY(child->editor()->isModified());
+    QCOMPARE(fixture.window->documentArea()->tabBar()->count(), 1);
+
+    // The text can be saved again where it was.
+    fixture.window->runCommand(CommandId::Save);
+    QCOMPARE(fixture.readFile(a), QByteArray("WORK OLD\r\n"));
+    QVERIFY(fixture.dialogs.allAnswered());
+}
+
 void TestSourceFiles::anotherSpellingOfThePathIsTheSameDocument()
 {
     MainWindowFixture fixture;
@@ -154,10 +188,12 @@ void TestSourceFiles::savingKeepsTheLineEnding_data()
     QTest::addColumn<QByteArray>("saved");
     QTest::newRow("dos") << QByteArray("A\r\nB\r\n") << true << QByteArray("XA\r\nB\r\n");
     QTest::newRow("unix") << QByteArray("A\nB\n") << false << QByteArray("XA\nB\n");
-    QTest::newRow("none, unix option") << QByteArray("A\n") << true << QByteArray("XA\n");
-    QTest::newRow("none, dos option") << QByteArray("A\n") << false << QByteArray("XA\r\n");
-    QTest::newRow("no final break") << QByteArray("A\r\nB") << true << QByteArray("XA\r\nB\r\n");
-    QTest::newRow("empty last line") << QByteArray("A\n\n\n") << true << QByteArray("XA\n\n");
+    // A line feed that is the file's only break and its last byte is still the file's.
+    QTest::newRow("one line ending in a line feed, unix option") << QByteArray("A\n") << true << QByteArray("XA\n");
+    QTest::newRow("one line ending in a line feed, dos option") << QByteArray("A\n") << false << QByteArray("XA\n");
+    QTest::newRow("no line break, dos option") << QByteArray("A") << false << QByteArray("XA");
+    QTest::newRow("no final break") << QByteArray("A\r\nB") << true << QByteArray("XA\r\nB");
+    QTest::newRow("empty lines at the end") << QByteArray("A\n\n\n") << true << QByteArray("XA\n\n\n");
 }
 
 void TestSourceFiles::savingKeepsTheLineEnding()
@@ -195,6 +231,48 @@ void TestSourceFiles::anUnchangedFileSavesByteForByte()
     active(fixture)->editor()->setModified(true);
     fixture.window->runCommand(CommandId::Save);
     QCOMPARE(fixture.readFile(file), bytes);
+}
+
+void TestSourceFiles::anUnchangedFileSavesAsItWasRead_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("unixForNewFiles");
+    const QByteArray files[] = {"", "\n", "\r\n", "\n\n", "A", "A\n", "A\n\n", "A\r\n\r\n\r\n", "A\r\nB",
+                                "  A  \n   \n", "       01 R.\r\n           05 F PIC X.\r\n\r\n"};
+    for (const QByteArray &file : files) {
+        for (const bool unixForNewFiles : {false, true}) {
+            const QByteArray name = file.toPercentEncoding() + (unixForNewFiles ? ", unix option" : ", dos option");
+            QTest::newRow(name.constData()) << file << unixForNewFiles;
+        }
+    }
+}
+
+void TestSourceFiles::anUnchangedFileSavesAsItWasRead()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, unixForNewFiles);
+    MainWindowFixture fixture;
+    fixture.settings.UnixLineFeedOption = unixForNewFiles;
+    fixture.show();
+    const QString file = fixture.writeFile(QStringLiteral("SAME.CBL"), bytes);
+    fixture.window->openSourceFile(file);
+    active(fixture)->editor()->setModified(true);
+    fixture.window->runCommand(CommandId::Save);
+    QCOMPARE(fixture.readFile(file), bytes);
+}
+
+void TestSourceFiles::aLineTypedAtTheEndOfAFileWithoutFinalBreakIsKept()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString file = fixture.writeFile(QStringLiteral("END.CBL"), "A\r\nB");
+    fixture.window->openSourceFile(file);
+    DocumentWindow *child = active(fixture);
+    child->editor()->setSelStart(child->editor()->textLength());
+    QTest::keyClick(child->editor(), Qt::Key_Return);
+    QCOMPARE(child->editor()->lineCount(), 2);
+    fixture.window->runCommand(CommandId::Save);
+    QCOMPARE(fixture.readFile(file), QByteArray("A\r\nB\r\n"));
 }
 
 void TestSourceFiles::strippingTrailingSpacesKeepsTheCaret()
@@ -291,6 +369,88 @@ void TestSourceFiles::failedSaveKeepsTheOldFileAndTheChanges()
     QVERIFY(fixture.window->action(CommandId::Save)->isEnabled());
     QCOMPARE(fixture.readFile(file), QByteArray("KEEP\r\n"));
     QVERIFY(!QFile::exists(unwritable));
+}
+
+void TestSourceFiles::saveAsOntoAnExistingFileAsks()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString mine = fixture.writeFile(QStringLiteral("MINE.cbl"), "MINE\r\n");
+    const QString other = fixture.writeFile(QStringLiteral("OTHER.cbl"), "OTHER\r\n");
+    fixture.window->openSourceFile(mine);
+    DocumentWindow *child = active(fixture);
+    type(child, QStringLiteral("X"));
+
+    // Cancel: nothing is written and the document stays what it was.
+    fixture.dialogs.planSave(other);
+    fixture.dialogs.planMessage(Answer::Cancel);
+    fixture.window->runCommand(CommandId::SaveAs);
+    QCOMPARE(fixture.dialogs.lastMessage(), other + QStringLiteral("\nalready exists. Replace it?"));
+    QCOMPARE(fixture.dialogs.asked().constLast().buttons, Dialogs::Buttons::OkCancel);
+    QCOMPARE(fixture.readFile(other), QByteArray("OTHER\r\n"));
+    QCOMPARE(child->caption(), mine);
+    QVERIFY(child->editor()->isModified());
+
+    // OK replaces it.
+    fixture.dialogs.planSave(other);
+    fixture.dialogs.planMessage(Answer::Ok);
+    fixture.window->runCommand(CommandId::SaveAs);
+    QCOMPARE(fixture.readFile(other), QByteArray("XMINE\r\n"));
+    QCOMPARE(child->caption(), other);
+
+    // A new name, or the document's own, needs no question.
+    fixture.dialogs.clear();
+    type(child, QStringLiteral("Y"));
+    fixture.dialogs.planSave(other);
+    fixture.window->runCommand(CommandId::SaveAs);
+    fixture.dialogs.planSave(fixture.path(QStringLiteral("NEW.cbl")));
+    fixture.window->runCommand(CommandId::SaveAs);
+    QCOMPARE(fixture.dialogs.asked().size(), 2);
+    QCOMPARE(fixture.readFile(fixture.path(QStringLiteral("NEW.cbl"))), QByteArray("XYMINE\r\n"));
+    QVERIFY(fixture.dialogs.unexpected().isEmpty());
+}
+
+void TestSourceFiles::saveAsOntoAFileOpenInAnotherWindowClosesItFirst()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString a = fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n");
+    const QString b = fixture.writeFile(QStringLiteral("B.cbl"), "B\r\n");
+    fixture.window->openSourceFile(b);
+    DocumentWindow *older = active(fixture);
+    type(older, QStringLiteral("OLD"));
+    fixture.window->openSourceFile(a);
+    DocumentWindow *child = active(fixture);
+    type(child, QStringLiteral("NEW"));
+    const QString question = b + QStringLiteral("\nis open in another window. Close that window and replace the file?");
+
+    // Cancel refuses; so does Cancel to the other window's own save question.
+    fixture.dialogs.planSave(b);
+    fixture.dialogs.planMessage(Answer::Cancel);
+    fixture.window->runCommand(CommandId::SaveAs);
+    QCOMPARE(fixture.dialogs.lastMessage(), question);
+    fixture.dialogs.planSave(b);
+    fixture.dialogs.planMessage(Answer::Ok);
+    fixture.dialogs.planMessage(Answer::Cancel);
+    fixture.window->runCommand(CommandId::SaveAs);
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("save B.cbl ?"));
+    QCOMPARE(fixture.window->documentArea()->documents().size(), 2);
+    QCOMPARE(fixture.readFile(b), QByteArray("B\r\n"));
+    QCOMPARE(child->caption(), a);
+    QCOMPARE(active(fixture), child);
+
+    // OK, and No to the other window's question: it closes, then the file is written.
+    fixture.dialogs.planSave(b);
+    fixture.dialogs.planMessage(Answer::Ok);
+    fixture.dialogs.planMessage(Answer::No);
+    fixture.window->runCommand(CommandId::SaveAs);
+    QCOMPARE(fixture.window->documentArea()->documents(), QList<DocumentWindow *>{child});
+    QCOMPARE(fixture.window->documentArea()->tabBar()->count(), 1);
+    QCOMPARE(child->caption(), b);
+    QCOMPARE(fixture.readFile(b), QByteArray("NEWA\r\n"));
+    QCOMPARE(active(fixture), child);
+    QVERIFY(fixture.dialogs.allAnswered());
+    QVERIFY(fixture.dialogs.unexpected().isEmpty());
 }
 
 void TestSourceFiles::readOnlyAndUpdateModeRenameTheTab()

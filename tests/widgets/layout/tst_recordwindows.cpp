@@ -41,6 +41,9 @@ private slots:
     void wrongLengthIsReported();
     void linesAndCellClipboard();
     void closingAChangedDataWindowAsks();
+    void aNewDataWindowStartsEditingItsFirstRecord();
+    void openingIntoAChangedDataWindowAsksFirst();
+    void savingOverAnotherFileAsks();
 
 private:
     // A source window holding the copybook, all of it selected.
@@ -172,7 +175,7 @@ void TestRecordWindows::wrongLengthIsReported()
     DocumentWindow *window = openDataWindow(fixture, fixture.writeFile(QStringLiteral("short.dat"), bytes));
     QVERIFY(fixture.dialogs.lastMessage().startsWith(
         QStringLiteral("This file's length is not a multiple of the record length: the file has ")));
-    QCOMPARE(window->dataModel->rowCount(), 0);
+    QCOMPARE(window->dataModel->rowCount(), 1);   // the grid keeps its rows: the new window's empty record
     QVERIFY(window->caption().startsWith(QStringLiteral("data: DATA-REC")));
 }
 
@@ -223,6 +226,109 @@ void TestRecordWindows::closingAChangedDataWindowAsks()
     fixture.dialogs.planMessage(Answer::No);
     fixture.window->runCommand(CommandId::Close);
     QCOMPARE(fixture.window->documentArea()->documents().size(), before - 1);
+}
+
+void TestRecordWindows::aNewDataWindowStartsEditingItsFirstRecord()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    selectCopybook(fixture);
+    fixture.window->runCommand(CommandId::EditDataFile);
+    DocumentWindow *window = fixture.window->activeDocument();
+    QVERIFY(window->isDataWindow);
+    QCOMPARE(window->dataModel->rowCount(), 1);
+    QCOMPARE(window->dataGrid()->currentIndex(), window->dataModel->index(0, 0));
+    // The cell's editor has the focus.
+    QWidget *editor = QApplication::focusWidget();
+    QVERIFY(editor != nullptr);
+    QCOMPARE(editor->parentWidget(), window->dataGrid()->viewport());
+    QVERIFY(!window->dataModified);
+    QVERIFY(!window->isWindowModified());
+
+    // What is typed there goes into the record.
+    QTest::keyClicks(editor, QStringLiteral("FIRST"));
+    QTest::keyClick(editor, Qt::Key_Tab);
+    QCOMPARE(window->dataModel->index(0, 0).data().toString().trimmed(), QStringLiteral("FIRST"));
+    QVERIFY(window->dataModified);
+    QVERIFY(window->isWindowModified());
+    const QTabBar *tabs = fixture.window->documentArea()->tabBar();
+    QVERIFY(tabs->tabText(tabs->currentIndex()).endsWith(QLatin1Char('*')));
+}
+
+void TestRecordWindows::openingIntoAChangedDataWindowAsksFirst()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString first = fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat")));
+    const QString second = fixture.writeFile(QStringLiteral("e.dat"), ::fixture(QStringLiteral("datafix-big.dat")));
+    DocumentWindow *window = openDataWindow(fixture, first);
+    window->dataModel->setData(window->dataModel->index(0, 1), QStringLiteral("7"));
+    fixture.dialogs.clear();
+
+    // Cancel: no open dialog, the edit stays.
+    fixture.dialogs.planMessage(Answer::Cancel);
+    fixture.window->runCommand(CommandId::Open);
+    QCOMPARE(fixture.dialogs.lastMessage(), QStringLiteral("save d.dat ?"));
+    QCOMPARE(fixture.dialogs.asked().size(), 1);
+    QCOMPARE(window->dataModel->index(0, 1).data().toString(), QStringLiteral("7"));
+    QVERIFY(window->dataModified);
+
+    // No, and the open dialog cancelled: still nothing lost.
+    fixture.dialogs.planMessage(Answer::No);
+    fixture.dialogs.planOpenCancelled();
+    fixture.window->runCommand(CommandId::Open);
+    QCOMPARE(window->dataModel->index(0, 1).data().toString(), QStringLiteral("7"));
+    QVERIFY(window->dataModified);
+
+    // Yes saves first, then the other file opens.
+    fixture.dialogs.planMessage(Answer::Yes);
+    fixture.dialogs.planSave(first);
+    fixture.dialogs.planOpen({second});
+    fixture.dialogs.planOptions();   // the format, as proposed
+    fixture.window->runCommand(CommandId::Open);
+    QCOMPARE(window->caption(), QStringLiteral("data: e.dat"));
+    QVERIFY(!window->dataModified);
+    QCOMPARE(fixture.readFile(first).mid(8, 5), QByteArray("00007"));
+    QVERIFY(fixture.dialogs.allAnswered());
+    QVERIFY(fixture.dialogs.unexpected().isEmpty());
+}
+
+void TestRecordWindows::savingOverAnotherFileAsks()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    const QString data = fixture.writeFile(QStringLiteral("d.dat"), ::fixture(QStringLiteral("datafix-big.dat")));
+    const QString other = fixture.writeFile(QStringLiteral("other.dat"), "keep");
+    DocumentWindow *window = openDataWindow(fixture, data);
+    fixture.dialogs.clear();
+
+    // Its own file: no question.
+    fixture.dialogs.planSave(data);
+    QVERIFY(fixture.window->saveDocument(window));
+    QCOMPARE(fixture.dialogs.asked().size(), 1);
+
+    // Another file that exists: Cancel writes nothing, OK replaces it.
+    fixture.dialogs.planSave(other);
+    fixture.dialogs.planMessage(Answer::Cancel);
+    QVERIFY(!fixture.window->saveDocument(window));
+    QCOMPARE(fixture.dialogs.lastMessage(), other + QStringLiteral("\nalready exists. Replace it?"));
+    QCOMPARE(fixture.readFile(other), QByteArray("keep"));
+    fixture.dialogs.planSave(other);
+    fixture.dialogs.planMessage(Answer::Ok);
+    QVERIFY(fixture.window->saveDocument(window));
+    QCOMPARE(fixture.readFile(other), ::fixture(QStringLiteral("datafix-big.dat")));
+
+    // The layout's CSV likewise.
+    selectCopybook(fixture);
+    fixture.window->runCommand(CommandId::CalcOffset);
+    DocumentWindow *layout = fixture.window->activeDocument();
+    const QString csv = fixture.writeFile(QStringLiteral("layout.csv"), "keep");
+    fixture.dialogs.planSave(fixture.path(QStringLiteral("layout")));
+    fixture.dialogs.planMessage(Answer::Cancel);
+    QVERIFY(!fixture.window->saveDocument(layout));
+    QCOMPARE(fixture.dialogs.lastMessage(), csv + QStringLiteral("\nalready exists. Replace it?"));
+    QCOMPARE(fixture.readFile(csv), QByteArray("keep"));
+    QVERIFY(fixture.dialogs.allAnswered());
 }
 
 QTEST_MAIN(TestRecordWindows)

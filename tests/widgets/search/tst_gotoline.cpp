@@ -1,7 +1,12 @@
 #include "document/widgets/SourceEditor.h"
 #include "support/MainWindowFixture.h"
 
+#include "common/widgets/QtDialogs.h"
+
+#include <QApplication>
+#include <QInputDialog>
 #include <QTest>
+#include <QTimer>
 
 using namespace norvane;
 using namespace norvane::test;
@@ -30,6 +35,7 @@ private slots:
     void refusedInputMovesNothing();
     void anEmptyAnswerEndsSilently();
     void theSplitViewMovesWhenInUse();
+    void theInputBoxIsWideEnoughForItsTitle();
 
 private:
     static DocumentWindow *open(MainWindowFixture &fixture, int lines)
@@ -138,6 +144,25 @@ void TestGotoLine::theSplitViewMovesWhenInUse()
     QCOMPARE(child->splitView()->selStart(), child->splitView()->lineIndex(99));
     QCOMPARE(child->splitView()->firstVisibleLine(), 99);
     QCOMPARE(child->editor()->selStart(), 5);
+}
+
+void TestGotoLine::theInputBoxIsWideEnoughForItsTitle()
+{
+    // The real input box, not the scripted one: a box sized to its one line
+    // of input leaves the window manager too little room for "Goto line".
+    QtDialogs dialogs(nullptr);
+    int width = 0;
+    QString title;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        width = box->minimumWidth();   // the box is never narrower
+        title = box->windowTitle();
+        box->reject();
+    });
+    QCOMPARE(dialogs.inputText(QStringLiteral("Goto line"), QStringLiteral("Line number:"), QString()), std::nullopt);
+    QCOMPARE(title, QStringLiteral("Goto line"));
+    QVERIFY2(width >= 320, qPrintable(QString::number(width)));
 }
 
 QTEST_MAIN(TestGotoLine)

@@ -35,7 +35,7 @@ QStringList visibleRecent(const MainWindow &window)
 {
     QStringList captions;
     for (QAction *item : window.commands()->recentMenu()->actions()) {
-        if (item->isVisible())
+        if (item->isVisible() && item->isEnabled())
             captions.append(item->text());
     }
     return captions;
@@ -60,6 +60,7 @@ private slots:
     void treePopupTogglesAreSaved();
     void closedFilesEnterTheRecentMenu();
     void recentEntriesOpenTheirFiles();
+    void anEmptyRecentMenuSaysSo();
     void aCorruptFileStillStarts();
 };
 
@@ -67,7 +68,7 @@ void TestOptions::firstStartWritesTheSkeletonBesideTheProgram()
 {
     MainWindowFixture fixture;
     const QStringList lines = iniLines(fixture);
-    QCOMPARE(lines.size(), 57);
+    QCOMPARE(lines.size(), 67);
     QCOMPARE(lines.at(0), QStringLiteral("[Norvane]"));
     QCOMPARE(valueOf(lines, QStringLiteral("[save new files in Unix format]")), QStringLiteral("True"));
     QCOMPARE(valueOf(lines, QStringLiteral("[target sytem for data files in big endian]")), QStringLiteral("True"));
@@ -77,7 +78,12 @@ void TestOptions::firstStartWritesTheSkeletonBesideTheProgram()
     QCOMPARE(valueOf(lines, QStringLiteral("[Font.Name]")), QStringLiteral("MS Sans Serif"));
     QCOMPARE(valueOf(lines, QStringLiteral("[Font.Size]")), QStringLiteral("8"));
     QCOMPARE(valueOf(lines, QStringLiteral("[Font.Style]")), QStringLiteral("[]"));
-    QCOMPARE(lines.at(26), QStringLiteral("[RecentList]"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[colour COBOL source]")), QStringLiteral("True"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[column guides]")), QStringLiteral("True"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[column guide positions]")), QStringLiteral("7 8 12 72"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[line numbers]")), QStringLiteral("True"));
+    QCOMPARE(valueOf(lines, QStringLiteral("[copybook folders]")), QString());
+    QCOMPARE(lines.at(36), QStringLiteral("[RecentList]"));
     QVERIFY(!QFile::exists(fixture.path(QStringLiteral("appdata"))));
     QVERIFY(fixture.dialogs.asked().isEmpty());
 }
@@ -186,7 +192,7 @@ void TestOptions::closedFilesEnterTheRecentMenu()
     fixture.window->runCommand(CommandId::New);
     fixture.window->runCommand(CommandId::Close);
     QCOMPARE(visibleRecent(*fixture.window), (QStringList{QStringLiteral("1    ") + b, QStringLiteral("2    ") + a}));
-    QCOMPARE(iniLines(fixture).at(27), b);
+    QCOMPARE(iniLines(fixture).at(37), b);
 }
 
 void TestOptions::recentEntriesOpenTheirFiles()
@@ -207,6 +213,34 @@ void TestOptions::recentEntriesOpenTheirFiles()
 
     fixture.window->commands()->recentMenu()->actions().at(0)->trigger();
     QCOMPARE(fixture.window->activeDocument()->caption(), a);
+}
+
+void TestOptions::anEmptyRecentMenuSaysSo()
+{
+    MainWindowFixture fixture;
+    fixture.show();
+    QMenu *menu = fixture.window->commands()->recentMenu();
+    QAction *empty = menu->actions().constLast();
+    QCOMPARE(empty->text(), QStringLiteral("(no recent files)"));
+    QVERIFY(empty->isVisible());
+    QVERIFY(!empty->isEnabled());
+    QVERIFY(visibleRecent(*fixture.window).isEmpty());
+
+    // A menu with something to show opens: clicked while empty, then again with an entry.
+    for (int round = 0; round < 2; ++round) {
+        menu->popup(fixture.window->mapToGlobal(QPoint(80, 20)));
+        QTRY_VERIFY(menu->isVisible());
+        menu->close();
+        const QString file = fixture.writeFile(QStringLiteral("A.cbl"), "A\r\n");
+        fixture.window->openSourceFile(file);
+        fixture.window->runCommand(CommandId::Close);
+        QCOMPARE(empty->isVisible(), false);
+    }
+
+    // The last entry gone, the menu says so again.
+    QFile::remove(fixture.path(QStringLiteral("A.cbl")));
+    menu->actions().constFirst()->trigger();
+    QVERIFY(empty->isVisible());
 }
 
 void TestOptions::aCorruptFileStillStarts()

@@ -41,10 +41,11 @@ Dialogs::Answer ScriptedDialogs::message(Icon icon, const QString &text, Buttons
     return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
 }
 
-std::optional<Dialogs::OpenChoice> ScriptedDialogs::openFiles(const QString &, const QString &,
+std::optional<Dialogs::OpenChoice> ScriptedDialogs::openFiles(const QString &, const QString &filter,
                                                               const QString &proposedName, bool)
 {
-    const auto *choice = next<std::optional<OpenChoice>>({QStringLiteral("open"), proposedName});
+    const auto *choice =
+        next<std::optional<OpenChoice>>({QStringLiteral("open"), proposedName, Icon::Information, Buttons::Ok, filter});
     return choice != nullptr ? *choice : std::nullopt;
 }
 

@@ -22,6 +22,7 @@ public:
         QString text;   // the message text, or the proposed name
         Icon icon = Icon::Information;
         Buttons buttons = Buttons::Ok;
+        QString filter{}; // the file types an open or save dialog offers
     };
 
     struct PrintTo {
