@@ -9,6 +9,15 @@ PlaceAfter placeAfter(const ChangeMap &changes, PlaceKind kind, int value)
     return kind == PlaceKind::Line ? changes.lineAfter(value) : changes.positionAfter(value);
 }
 
+// Sets a remembered place, noting whether that moved it.
+void setPlace(int &place, int value, MovedLists &moved, std::size_t list)
+{
+    if (place != value) {
+        place = value;
+        moved[list] = true;
+    }
+}
+
 // The place a memory is of, when the list is still the one it was made of.
 int *placeOf(std::span<const PlaceList> lists, const RememberedPlace &remembered)
 {
@@ -22,30 +31,48 @@ int *placeOf(std::span<const PlaceList> lists, const RememberedPlace &remembered
 
 } // namespace
 
-void followChanges(const ChangeMap &changes, std::span<const PlaceList> lists, std::vector<RememberedPlace> *memory)
+MovedLists followChanges(const ChangeMap &changes, std::span<const PlaceList> lists,
+                         std::vector<RememberedPlace> *memory)
 {
+    MovedLists moved(lists.size(), false);
     if (changes.empty())
-        return;
+        return moved;
+    const PlaceReach lineReach = changes.lineReach();
+    const PlaceReach positionReach = changes.positionReach();
     for (std::size_t list = 0; list < lists.size(); ++list) {
         const PlaceList &places = lists[list];
+        const PlaceReach reach = places.kind == PlaceKind::Line ? lineReach : positionReach;
+        if (reach.movesNothing())
+            continue;
+        bool listMoved = false;
         for (std::size_t index = 0; index < places.values.size(); ++index) {
             int &value = places.values[index];
+            if (value < reach.floor)
+                continue;
+            if (value >= reach.ceiling) {
+                value += reach.delta;
+                listMoved = listMoved || reach.delta != 0;
+                continue;
+            }
             const PlaceAfter after = placeAfter(changes, places.kind, value);
             if (after.touched && memory != nullptr)
                 memory->push_back({list, index, places.generation, value, after.value});
+            listMoved = listMoved || after.value != value;
             value = after.value;
         }
+        moved[list] = listMoved;
     }
+    return moved;
 }
 
-void followChangesOfStep(std::span<const TextChange> changes, ChangeMap &step, std::span<const PlaceList> lists,
-                         std::vector<RememberedPlace> &memory)
+MovedLists followChangesOfStep(std::span<const TextChange> changes, ChangeMap &step, std::span<const PlaceList> lists,
+                               std::vector<RememberedPlace> &memory)
 {
     ChangeMap run;
     for (const TextChange &change : changes)
         run.add(change);
     const std::size_t known = memory.size();
-    followChanges(run, lists, &memory);
+    MovedLists moved = followChanges(run, lists, &memory);
     if (memory.size() > known && !step.empty()) {
         // A place the step's earlier changes left untouched comes back exactly
         // through their inverse: there it stood before the step.
@@ -62,28 +89,31 @@ void followChangesOfStep(std::span<const TextChange> changes, ChangeMap &step, s
         if (const int *place = placeOf(lists, remembered))
             remembered.after = *place;
     }
+    return moved;
 }
 
-void makeChangesAgain(const ChangeMap &changes, std::span<const PlaceList> lists,
-                      const std::vector<RememberedPlace> &memory)
+MovedLists makeChangesAgain(const ChangeMap &changes, std::span<const PlaceList> lists,
+                            const std::vector<RememberedPlace> &memory)
 {
-    followChanges(changes, lists, nullptr);
+    MovedLists moved = followChanges(changes, lists, nullptr);
     for (const RememberedPlace &remembered : memory) {
         if (int *place = placeOf(lists, remembered))
-            *place = remembered.after;
+            setPlace(*place, remembered.after, moved, remembered.list);
     }
+    return moved;
 }
 
-void takeBackChanges(const ChangeMap &changes, std::span<const PlaceList> lists,
-                     const std::vector<RememberedPlace> &memory)
+MovedLists takeBackChanges(const ChangeMap &changes, std::span<const PlaceList> lists,
+                           const std::vector<RememberedPlace> &memory)
 {
     const ChangeMap inverse = changes.inverse();
-    followChanges(inverse, lists, nullptr);
+    MovedLists moved = followChanges(inverse, lists, nullptr);
     // The earliest memory of a place is where it stood before all the changes.
     for (auto remembered = memory.rbegin(); remembered != memory.rend(); ++remembered) {
         if (int *place = placeOf(lists, *remembered))
-            *place = remembered->before;
+            setPlace(*place, remembered->before, moved, remembered->list);
     }
+    return moved;
 }
 
 } // namespace norvane

@@ -32,26 +32,31 @@ struct RememberedPlace {
     int after = 0;
 };
 
+// Which of the lists given had a place change, by their index: what shows or
+// indexes a list that did not change needs no update.
+using MovedLists = std::vector<bool>;
+
 // Moves every place by the changes; each place they touched is added to the
-// memory (when there is one) with where it stood before and after.
-void followChanges(const ChangeMap &changes, std::span<const PlaceList> lists, std::vector<RememberedPlace> *memory);
+// memory (when there is one) with where it stood before and after. Places
+// beyond the changes' reach are passed over at the cost of a comparison.
+MovedLists followChanges(const ChangeMap &changes, std::span<const PlaceList> lists, std::vector<RememberedPlace> *memory);
 
 // More changes of an undo step whose earlier changes are `step`: every place
 // follows them, the places they touched are remembered with where they stood
 // before the whole step, and the changes join the step.
-void followChangesOfStep(std::span<const TextChange> changes, ChangeMap &step, std::span<const PlaceList> lists,
+MovedLists followChangesOfStep(std::span<const TextChange> changes, ChangeMap &step, std::span<const PlaceList> lists,
                          std::vector<RememberedPlace> &memory);
 
 // Takes the changes back: every place moves by their inverse, and the places
 // the changes touched return to where the memory says they stood before them.
 // Taken back in the reverse order of making, this restores every place exactly.
-void takeBackChanges(const ChangeMap &changes, std::span<const PlaceList> lists,
+MovedLists takeBackChanges(const ChangeMap &changes, std::span<const PlaceList> lists,
                      const std::vector<RememberedPlace> &memory);
 
 // Makes the changes again after they were taken back: every place follows
 // them, and the places they touched go where they stood when the changes were
 // first made.
-void makeChangesAgain(const ChangeMap &changes, std::span<const PlaceList> lists,
+MovedLists makeChangesAgain(const ChangeMap &changes, std::span<const PlaceList> lists,
                       const std::vector<RememberedPlace> &memory);
 
 } // namespace norvane

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <limits>
 #include <numeric>
 
 namespace norvane {
@@ -165,6 +166,25 @@ PlaceAfter ChangeMap::Step::lineAfter(int line) const
     return after;
 }
 
+// The changes are in text order and do not overlap: a place before the first
+// one's reach or after the last one's is found without a search (see
+// positionAfter and lineAfter above).
+PlaceReach ChangeMap::Step::positionReach() const
+{
+    const TextChange &lowest = first();
+    const TextChange &highest = direction == Direction::Backward ? changes.front() : changes.back();
+    return {lowest.position, std::max(lowest.position, highest.position + highest.removed), totalDelta};
+}
+
+PlaceReach ChangeMap::Step::lineReach() const
+{
+    const TextChange &lowest = first();
+    const TextChange &highest = direction == Direction::Backward ? changes.front() : changes.back();
+    // A line starting in the middle of the lowest change's line is before it.
+    const int floor = lowest.line + (lowest.atLineStart ? 0 : 1);
+    return {floor, std::max(floor, highest.line + highest.removedLines + 1), totalLineDelta};
+}
+
 ChangeMap::Step ChangeMap::Step::inverse() const
 {
     prepare();
@@ -226,6 +246,33 @@ PlaceAfter ChangeMap::lineAfter(int line) const
         after = {next.value, after.touched || next.touched};
     }
     return after;
+}
+
+// A place below every step's floor stays below each in turn. A place at or
+// above every step's ceiling, as the steps before it moved that place, moves
+// by each step's delta in turn.
+template <typename StepReach>
+PlaceReach ChangeMap::reach(StepReach stepReach) const
+{
+    PlaceReach whole{std::numeric_limits<int>::max(), std::numeric_limits<int>::min(), 0};
+    for (const Step &step : m_steps) {
+        const PlaceReach one = stepReach(step);
+        whole.floor = std::min(whole.floor, one.floor);
+        whole.ceiling = std::max(whole.ceiling, one.ceiling - whole.delta);
+        whole.delta += one.delta;
+    }
+    whole.ceiling = std::max(whole.ceiling, whole.floor);
+    return whole;
+}
+
+PlaceReach ChangeMap::positionReach() const
+{
+    return reach([](const Step &step) { return step.positionReach(); });
+}
+
+PlaceReach ChangeMap::lineReach() const
+{
+    return reach([](const Step &step) { return step.lineReach(); });
 }
 
 ChangeMap ChangeMap::inverse() const

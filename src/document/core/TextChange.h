@@ -44,6 +44,20 @@ struct PlaceAfter {
 [[nodiscard]] PlaceAfter positionAfter(const TextChange &change, int position);
 [[nodiscard]] PlaceAfter lineAfter(const TextChange &change, int line);
 
+// How far changes reach among the places of one kind: a place below `floor`
+// stays where it is, one at or above `ceiling` moves by `delta`, and neither
+// is touched; only the places between need the full lookup. A key typed in a
+// line moves no line at all (floor and ceiling meet, delta 0), so a list of
+// thousands of lines can be left alone.
+struct PlaceReach {
+    int floor = 0;
+    int ceiling = 0;
+    int delta = 0;
+
+    // True when the changes move and touch no place of the kind.
+    [[nodiscard]] bool movesNothing() const { return delta == 0 && floor >= ceiling; }
+};
+
 // A run of changes made one after another, each in the text the ones before it
 // left, composed so that stored places follow the whole run at once: one binary
 // search per place, however many changes the run holds. Runs that go forward
@@ -66,6 +80,9 @@ public:
 
     [[nodiscard]] PlaceAfter positionAfter(int position) const;
     [[nodiscard]] PlaceAfter lineAfter(int line) const;
+    // Valid for a run that is not empty.
+    [[nodiscard]] PlaceReach positionReach() const;
+    [[nodiscard]] PlaceReach lineReach() const;
 
     // The run that takes this one back: a place this run did not touch comes
     // back to where it stood.
@@ -90,8 +107,14 @@ private:
         [[nodiscard]] const TextChange &first() const;
         [[nodiscard]] PlaceAfter positionAfter(int position) const;
         [[nodiscard]] PlaceAfter lineAfter(int line) const;
+        [[nodiscard]] PlaceReach positionReach() const;
+        [[nodiscard]] PlaceReach lineReach() const;
         [[nodiscard]] Step inverse() const;
     };
+
+    // The steps' reaches, one after another, as one.
+    template <typename StepReach>
+    [[nodiscard]] PlaceReach reach(StepReach stepReach) const;
 
     std::vector<Step> m_steps;
 };

@@ -38,6 +38,9 @@ namespace {
 constexpr int TreeSplitterWidth = 2;
 constexpr int EditorSplitterHeight = 4;
 
+// The lists of storedPlaces(), in their order.
+enum StoredList : std::size_t { TreeNodes, DataDivision, ProcedureDivision, EditorHistory, FindLines, FindPositions };
+
 } // namespace
 
 DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(parent), m_host(host)
@@ -111,7 +114,8 @@ DocumentWindow::DocumentWindow(DocumentHost &host, QWidget *parent) : QWidget(pa
     connect(findResultsGrid, &FindResultsView::rowChosen, this, [this](int row) { goToFindResult(*this, row); });
 
     m_places = new PlaceTracker(
-        *m_editor, [this] { return storedPlaces(); }, [this] { placesMoved(); }, this);
+        *m_editor, [this] { return storedPlaces(); }, [this](const MovedLists &moved) { placesMoved(moved); },
+        this);
 }
 
 DocumentWindow::~DocumentWindow() = default;
@@ -279,6 +283,7 @@ std::vector<PlaceList> DocumentWindow::storedPlaces()
 {
     // The division lines are set with the tree and go with it.
     const std::uint64_t tree = m_structureTree->generation();
+    // In the order of StoredList.
     return {
         {PlaceKind::Line, m_structureTree->nodeData(), tree},
         {PlaceKind::Line, std::span(&dataDivisionLine, 1), tree},
@@ -289,9 +294,12 @@ std::vector<PlaceList> DocumentWindow::storedPlaces()
     };
 }
 
-void DocumentWindow::placesMoved()
+void DocumentWindow::placesMoved(const MovedLists &moved)
 {
-    m_findResults->placesMoved();
+    if (moved[TreeNodes])
+        m_structureTree->nodeDataMoved();
+    if (moved[FindLines] || moved[FindPositions])
+        m_findResults->placesMoved();
 }
 
 int DocumentWindow::takeLastTrack()

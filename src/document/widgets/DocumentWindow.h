@@ -171,7 +171,7 @@ private:
     void treeMouseReleased(QMouseEvent *event);
     void goToSelectedNode(SourceEditor *editor);
     void highlightNodeOfLine(int line);
-    void placesMoved();
+    void placesMoved(const MovedLists &moved);
     // The close question; false keeps the window open.
     bool confirmClose();
     void releaseOnClose();

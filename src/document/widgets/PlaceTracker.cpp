@@ -10,7 +10,7 @@
 namespace norvane {
 
 PlaceTracker::PlaceTracker(SourceEditor &editor, std::function<std::vector<PlaceList>()> places,
-                           std::function<void()> moved, QObject *parent)
+                           std::function<void(const MovedLists &)> moved, QObject *parent)
     : QObject(parent), m_editor(editor), m_places(std::move(places)), m_moved(std::move(moved))
 {
     QTextDocument *document = editor.document();
@@ -99,14 +99,13 @@ void PlaceTracker::follow(const std::vector<TextChange> &changes, ChangeHistory:
 {
     const std::vector<PlaceList> lists = m_places();
     if (record != nullptr) {
-        followChangesOfStep(changes, record->changes, lists, record->memory);
+        m_moved(followChangesOfStep(changes, record->changes, lists, record->memory));
     } else {
         ChangeMap map;
         for (const TextChange &change : changes)
             map.add(change);
-        followChanges(map, lists, nullptr);
+        m_moved(followChanges(map, lists, nullptr));
     }
-    m_moved();
 }
 
 bool PlaceTracker::replay(const TextChange &change, int commandsBefore, bool undo)
@@ -129,13 +128,14 @@ bool PlaceTracker::replay(const TextChange &change, int commandsBefore, bool und
         return false;
     }
     const std::vector<PlaceList> lists = m_places();
+    MovedLists moved(lists.size(), false);
     for (const ChangeHistory::Record *record : records) {
-        if (undo)
-            takeBackChanges(record->changes, lists, record->memory);
-        else
-            makeChangesAgain(record->changes, lists, record->memory);
+        const MovedLists step = undo ? takeBackChanges(record->changes, lists, record->memory)
+                                     : makeChangesAgain(record->changes, lists, record->memory);
+        for (std::size_t list = 0; list < moved.size(); ++list)
+            moved[list] = moved[list] || step[list];
     }
-    m_moved();
+    m_moved(moved);
     return true;
 }
 

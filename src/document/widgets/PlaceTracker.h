@@ -24,9 +24,9 @@ class PlaceTracker : public QObject {
 
 public:
     // `places` gives the lists of stored places as they stand; `moved` runs
-    // once they followed a change.
-    PlaceTracker(SourceEditor &editor, std::function<std::vector<PlaceList>()> places, std::function<void()> moved,
-                 QObject *parent);
+    // once they followed a change, told which of the lists it changed.
+    PlaceTracker(SourceEditor &editor, std::function<std::vector<PlaceList>()> places,
+                 std::function<void(const MovedLists &)> moved, QObject *parent);
 
 private:
     void restart();
@@ -42,7 +42,7 @@ private:
 
     SourceEditor &m_editor;
     std::function<std::vector<PlaceList>()> m_places;
-    std::function<void()> m_moved;
+    std::function<void(const MovedLists &)> m_moved;
     ChangeHistory m_history;
     int m_commands = 0;        // the undo stack's commands at the last change
     int m_length = 0;          // the document's length at the last change (a line break counting one)

@@ -44,13 +44,12 @@ public:
     [[nodiscard]] int dataAt(int index) const;
     void setDataAt(int index, int value);
     // Every node's integer, in the order the nodes were created, to be kept in
-    // step with the text; the generation changes whenever the nodes go. Taken
-    // to be changed: the lookup by value is made again when next asked.
-    [[nodiscard]] std::span<int> nodeData()
-    {
-        m_leastFromValid = false;
-        return m_data;
-    }
+    // step with the text; the generation changes whenever the nodes go. Who
+    // changes them says so with nodeDataMoved().
+    [[nodiscard]] std::span<int> nodeData() { return m_data; }
+    // The integers given by nodeData() changed: the lookup by value is made
+    // again when next asked. A key that moves no line leaves it as it is.
+    void nodeDataMoved() { m_leastFromValid = false; }
     [[nodiscard]] std::uint64_t generation() const { return m_generation; }
     // Gives every node the integer change(its integer) in one pass, whatever
     // the tree order: what a shift of the stored lines after an edit needs.

@@ -269,6 +269,89 @@ TEST(ChangeMap, ALongForwardRunMovesEveryPlace)
     EXPECT_EQ(places, original);
 }
 
+// The places a run's reach passes over go exactly where the full lookup takes
+// them, untouched; the places touched are remembered as the lookup says.
+TEST(ChangeMap, PlacesPassedOverGoWhereTheLookupTakesThem)
+{
+    std::mt19937 random(23);
+    for (int round = 0; round < 1000; ++round) {
+        Text text(randomText(random, 10 + static_cast<int>(random() % 50)));
+        const Places original = everyPlaceOf(text);
+        ChangeMap map;
+        const int count = 1 + static_cast<int>(random() % 5);
+        for (int k = 0; k < count; ++k) {
+            const int size = static_cast<int>(text.text().size());
+            const int offset = static_cast<int>(random() % static_cast<unsigned>(size + 1));
+            const int removed = static_cast<int>(random() % static_cast<unsigned>(std::min(3, size - offset) + 1));
+            map.add(text.replace(offset, removed, randomText(random, static_cast<int>(random() % 3))));
+        }
+        Places places = original;
+        std::vector<RememberedPlace> memory;
+        const MovedLists moved = followChanges(map, places.lists(), &memory);
+        std::vector<RememberedPlace> expected;
+        bool linesMoved = false;
+        bool positionsMoved = false;
+        for (std::size_t i = 0; i < original.lines.size(); ++i) {
+            const PlaceAfter after = map.lineAfter(original.lines[i]);
+            ASSERT_EQ(places.lines[i], after.value) << "round " << round << " line " << original.lines[i];
+            linesMoved = linesMoved || after.value != original.lines[i];
+            if (after.touched)
+                expected.push_back({0, i, 0, original.lines[i], after.value});
+        }
+        for (std::size_t i = 0; i < original.positions.size(); ++i) {
+            const PlaceAfter after = map.positionAfter(original.positions[i]);
+            ASSERT_EQ(places.positions[i], after.value) << "round " << round << " position " << original.positions[i];
+            positionsMoved = positionsMoved || after.value != original.positions[i];
+            if (after.touched)
+                expected.push_back({1, i, 0, original.positions[i], after.value});
+        }
+        ASSERT_EQ(memory.size(), expected.size()) << "round " << round;
+        for (std::size_t k = 0; k < memory.size(); ++k) {
+            EXPECT_EQ(memory[k].list, expected[k].list);
+            EXPECT_EQ(memory[k].index, expected[k].index);
+            EXPECT_EQ(memory[k].before, expected[k].before);
+            EXPECT_EQ(memory[k].after, expected[k].after);
+        }
+        EXPECT_EQ(moved, (MovedLists{linesMoved, positionsMoved})) << "round " << round;
+    }
+}
+
+// What a key does to the stored places, and which lists it says moved: a
+// letter typed inside a line leaves every line alone, one typed at a line's
+// start reaches that line (it is remembered) without moving it.
+TEST(StoredPlaces, AKeyMovesOnlyWhatItChanges)
+{
+    struct Row {
+        const char *what;
+        int offset;
+        int removed;
+        std::string inserted;
+        bool linesReached;
+        bool linesMove;
+        std::vector<int> lines;       // where lines 0, 1, 2 go
+        std::vector<int> positions;   // where positions 0, 5, 6, 10 go
+    };
+    const Row rows[] = {
+        {"a letter inside line 1", 5, 0, "X", false, false, {0, 1, 2}, {0, 5, 7, 11}},
+        {"a letter at the start of line 1", 4, 0, "X", true, false, {0, 1, 2}, {0, 6, 7, 11}},
+        {"four blanks at the end of line 1", 7, 0, "    ", false, false, {0, 1, 2}, {0, 5, 6, 14}},
+        {"a backspace inside line 1", 5, 1, "", false, false, {0, 1, 2}, {0, 5, 6, 9}},
+        {"a line break inside line 1", 5, 0, "\n", true, true, {0, 1, 3}, {0, 5, 8, 12}},
+        {"a backspace joining line 2 to line 1", 7, 1, "", true, true, {0, 1, 1}, {0, 5, 6, 8}},
+    };
+    for (const Row &row : rows) {
+        Text text("ABC\nDEF\nGHI");
+        ChangeMap map;
+        map.add(text.replace(row.offset, row.removed, row.inserted));
+        EXPECT_EQ(map.lineReach().movesNothing(), !row.linesReached) << row.what;
+        Places places{{0, 1, 2}, {0, 5, 6, 10}};
+        const MovedLists moved = followChanges(map, places.lists(), nullptr);
+        EXPECT_EQ(places.lines, row.lines) << row.what;
+        EXPECT_EQ(places.positions, row.positions) << row.what;
+        EXPECT_EQ(moved, (MovedLists{row.linesMove, true})) << row.what;
+    }
+}
+
 TEST(StoredPlaces, MemoryOfAnOlderListIsNotApplied)
 {
     Text text("ABC\nDEF\nGHI");
