@@ -126,8 +126,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(line.compare(0, without.size(), without) == 0);
         stripped.emplace_back(without);
     }
-    for (const bool finalBreak : {false, true})
-        FUZZ_CHECK(composeSourceFile(held, "\r\n", true, finalBreak) == composeSourceFile(stripped, "\r\n", false, finalBreak));
+    for (const bool withFinalBreak : {false, true})
+        FUZZ_CHECK(composeSourceFile(held, "\r\n", true, withFinalBreak) ==
+                   composeSourceFile(stripped, "\r\n", false, withFinalBreak));
 
     checkSafeWrites(bytes);
     return 0;

@@ -36,6 +36,7 @@ std::string ValidateField(std::string_view value, std::string_view picture)
             }
         }
     }
+    int digits = 0;
     int significantIntegers = 0;
     int decimals = 0;
     int signs = 0;
@@ -44,6 +45,7 @@ std::string ValidateField(std::string_view value, std::string_view picture)
     for (std::size_t i = 0; i < value.size(); ++i) {
         const char c = value[i];
         if (c >= '0' && c <= '9') {
+            ++digits;
             if (points > 0)
                 ++decimals;
             else if (significantIntegers > 0 || c != '0')
@@ -59,6 +61,10 @@ std::string ValidateField(std::string_view value, std::string_view picture)
             return std::string(kNonNumericCharacter);
         }
     }
+    // Signs, points and fill characters alone are no number (a field's own
+    // shown text of zero, such as "*****", was accepted above).
+    if (digits == 0 && value.find_first_not_of(' ') != std::string_view::npos)
+        return std::string(kNonNumericCharacter);
     if (signs > 1)
         return std::string(kTooManySigns);
     if (signs == 1) {

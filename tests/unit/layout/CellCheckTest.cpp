@@ -35,6 +35,13 @@ TEST(CellCheck, ValidateFieldNamesWhatIsWrong)
         // Every complaint, in the order they are looked for.
         {"$12", "9(3)", " has non-numeric character"}, // "$" only in an edited picture
         {"1,234", "9(5)", " has non-numeric character"},
+        // Fill characters, signs or a point without a digit are no number,
+        // unless they are the field's own text of zero.
+        {"    *", "Z(4)9", " has non-numeric character"},
+        {" $,", "$$$,$$9.99", " has non-numeric character"},
+        {"-", "S9(3)", " has non-numeric character"},
+        {"*****", "*****", ""},
+        {"     ", "9(5)", ""},
         {"--5", "S9(3)", " has too many signs"},
         {"1.2.3", "9(3)V99", " has too many decimal points"},
         {"1234", "S9(3)V99", " has too many significant digits"},
