@@ -105,9 +105,8 @@ void ChangeMap::Step::prepare() const
     lineDeltaBefore.resize(changes.size());
     int delta = 0;
     int lineDelta = 0;
-    const std::size_t count = changes.size();
-    for (std::size_t k = 0; k < count; ++k) {
-        const TextChange &change = direction == Direction::Backward ? changes[count - 1 - k] : changes[k];
+    for (std::size_t k = 0; k < changes.size(); ++k) {
+        const TextChange &change = inTextOrder(k);
         deltaBefore[k] = delta;
         lineDeltaBefore[k] = lineDelta;
         delta += change.delta();
@@ -118,51 +117,26 @@ void ChangeMap::Step::prepare() const
 PlaceAfter ChangeMap::Step::positionAfter(int position) const
 {
     prepare();
-    const std::size_t count = changes.size();
-    const auto at = [&](std::size_t k) -> const TextChange & {
-        return direction == Direction::Backward ? changes[count - 1 - k] : changes[k];
-    };
     // The last change starting at or before the position.
-    std::size_t low = 0;
-    std::size_t high = count;
-    while (low < high) {
-        const std::size_t middle = (low + high) / 2;
-        if (at(middle).position <= position)
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    if (low == 0)
+    const std::size_t before = countInTextOrder([&](const TextChange &change) { return change.position <= position; });
+    if (before == 0)
         return {position, false};
-    const std::size_t k = low - 1;
-    PlaceAfter after = norvane::positionAfter(at(k), position);
-    after.value += deltaBefore[k];
+    PlaceAfter after = norvane::positionAfter(inTextOrder(before - 1), position);
+    after.value += deltaBefore[before - 1];
     return after;
 }
 
 PlaceAfter ChangeMap::Step::lineAfter(int line) const
 {
     prepare();
-    const std::size_t count = changes.size();
-    const auto at = [&](std::size_t k) -> const TextChange & {
-        return direction == Direction::Backward ? changes[count - 1 - k] : changes[k];
-    };
     // The last change starting at or before the line's first position.
-    std::size_t low = 0;
-    std::size_t high = count;
-    while (low < high) {
-        const std::size_t middle = (low + high) / 2;
-        const TextChange &change = at(middle);
-        if (change.line < line || (change.line == line && change.atLineStart))
-            low = middle + 1;
-        else
-            high = middle;
-    }
-    if (low == 0)
+    const std::size_t before = countInTextOrder([&](const TextChange &change) {
+        return change.line < line || (change.line == line && change.atLineStart);
+    });
+    if (before == 0)
         return {line, false};
-    const std::size_t k = low - 1;
-    PlaceAfter after = norvane::lineAfter(at(k), line);
-    after.value += lineDeltaBefore[k];
+    PlaceAfter after = norvane::lineAfter(inTextOrder(before - 1), line);
+    after.value += lineDeltaBefore[before - 1];
     return after;
 }
 
@@ -193,10 +167,8 @@ ChangeMap::Step ChangeMap::Step::inverse() const
     inverse.changes.reserve(changes.size());
     inverse.totalDelta = -totalDelta;
     inverse.totalLineDelta = -totalLineDelta;
-    const std::size_t count = changes.size();
-    for (std::size_t k = 0; k < count; ++k) {
-        const TextChange &change = direction == Direction::Backward ? changes[count - 1 - k] : changes[k];
-        TextChange back = change.inverse();
+    for (std::size_t k = 0; k < changes.size(); ++k) {
+        TextChange back = inTextOrder(k).inverse();
         back.position += deltaBefore[k];
         back.line += lineDeltaBefore[k];
         inverse.changes.push_back(back);

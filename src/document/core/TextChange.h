@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 namespace norvane {
@@ -104,6 +105,27 @@ private:
         [[nodiscard]] bool add(const TextChange &change);
         [[nodiscard]] bool join(const TextChange &change);
         void prepare() const;
+        // The k-th change counted from the start of the text.
+        [[nodiscard]] const TextChange &inTextOrder(std::size_t k) const
+        {
+            return direction == Direction::Backward ? changes[changes.size() - 1 - k] : changes[k];
+        }
+        // How many changes, in text order, come before the first for which
+        // `before` is false (it holds for a leading run of them).
+        template <typename Predicate>
+        [[nodiscard]] std::size_t countInTextOrder(Predicate before) const
+        {
+            std::size_t low = 0;
+            std::size_t high = changes.size();
+            while (low < high) {
+                const std::size_t middle = (low + high) / 2;
+                if (before(inTextOrder(middle)))
+                    low = middle + 1;
+                else
+                    high = middle;
+            }
+            return low;
+        }
         [[nodiscard]] const TextChange &first() const;
         [[nodiscard]] PlaceAfter positionAfter(int position) const;
         [[nodiscard]] PlaceAfter lineAfter(int line) const;
